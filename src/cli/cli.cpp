@@ -1,0 +1,438 @@
+#include "cli.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "colour/numeric.h"
+
+namespace qolvar::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage:\n"
+    "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [CODE ...]\n"
+    "  qolvar-cli reverse MODEL [--gamma G] [--white d65|c|a] V1 V2 V3 [V4]\n"
+    "\n"
+    "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq\n"
+    "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
+    "       is read from standard input.\n"
+    "convert prints: RRGGBB values -> RRGGBB (the back-converted colour)\n"
+    "reverse prints: RRGGBB\n"
+    "  --gamma G      display gamma for the CIE models (default 2.2)\n"
+    "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n";
+
+struct ModelName {
+    std::string_view name;
+    Model model;
+};
+constexpr ModelName kModels[] = {
+    {"xyz", Model::XYZ},   {"yxy", Model::Yxy},     {"lab", Model::Lab},     {"luv", Model::Luv},
+    {"hsv", Model::HSV},   {"hls", Model::HLS},     {"cmyk", Model::CMYK},   {"yuv", Model::YUV},
+    {"ycbcr", Model::YCbCr}, {"ypbpr", Model::YPbPr}, {"yiq", Model::YIQ},
+};
+
+void AppendHex(std::string& out, std::uint32_t code)
+{
+    char buf[6];
+    CodeToHex(code & 0xFFFFFF, buf);
+    out.append(buf, 6);
+}
+
+void AppendFloat(std::string& out, float v)
+{
+    // %.9g of the single value: enough digits to read the float back exactly.
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 9);
+    out.push_back(' ');
+    out.append(buf, res.ptr);
+}
+
+void AppendInt(std::string& out, long v)
+{
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    out.push_back(' ');
+    out.append(buf, res.ptr);
+}
+
+void AppendVec(std::string& out, const TColorVec& v)
+{
+    AppendFloat(out, v[0]);
+    AppendFloat(out, v[1]);
+    AppendFloat(out, v[2]);
+}
+
+void AppendVideo(std::string& out, VideoCode code, bool signedDifferences)
+{
+    AppendInt(out, (code >> 16) & 0xFF);
+    if (signedDifferences) {
+        AppendInt(out, SignedByte(code >> 8));
+        AppendInt(out, SignedByte(code));
+    } else {
+        AppendInt(out, (code >> 8) & 0xFF);
+        AppendInt(out, code & 0xFF);
+    }
+}
+
+int VideoIndex(Model model)
+{
+    switch (model) {
+    case Model::YUV: return 0;
+    case Model::YCbCr: return 1;
+    case Model::YPbPr: return 2;
+    default: return 3;
+    }
+}
+
+// The forward conversion, its values and the back-converted colour, as the
+// page's refresh computes them.
+RGBCode ConvertInto(Model model, std::uint32_t code, std::string& out)
+{
+    TColorVec v{};
+    switch (model) {
+    case Model::XYZ:
+        RGBToXYZ(code, v);
+        AppendVec(out, v);
+        return XYZToRGB(v);
+    case Model::Yxy:
+        RGBToYxy(code, v);
+        AppendVec(out, v);
+        return YxyToRGB(v);
+    case Model::Lab:
+        RGBToLab(code, v);
+        AppendVec(out, v);
+        return LabToRGB(v);
+    case Model::Luv:
+        RGBToLuv(code, v);
+        AppendVec(out, v);
+        return LuvToRGB(v);
+    case Model::HSV: {
+        const HueCode h = RGBToHSV(code);
+        AppendInt(out, h >> 16);
+        AppendInt(out, (h >> 8) & 0xFF);
+        AppendInt(out, h & 0xFF);
+        return HSVToRGB(h);
+    }
+    case Model::HLS: {
+        const HueCode h = RGBToHLS(code);
+        AppendInt(out, h >> 16);
+        AppendInt(out, (h >> 8) & 0xFF);
+        AppendInt(out, h & 0xFF);
+        return HLSToRGB(h);
+    }
+    case Model::CMYK: {
+        const CMYKCode c = RGBToCMYK(code);
+        AppendInt(out, c >> 24);
+        AppendInt(out, (c >> 16) & 0xFF);
+        AppendInt(out, (c >> 8) & 0xFF);
+        AppendInt(out, c & 0xFF);
+        return CMYKToRGB(c);
+    }
+    case Model::YUV:
+    case Model::YCbCr:
+    case Model::YPbPr:
+    case Model::YIQ: {
+        const int index = VideoIndex(model);
+        const VideoCode c = RGBToVideo(index, code);
+        AppendVideo(out, c, model != Model::YCbCr);
+        return VideoToRGB(index, c);
+    }
+    }
+    return 0;
+}
+
+float ReadSingle(const std::string& text)
+{
+    // Read at extended precision and stored as a single, as the pages read
+    // typed values.
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const long double v = std::strtold(begin, &end);
+    if (end == begin || *end != '\0' || !std::isfinite(v))
+        throw ConvertError("'" + text + "' は数値ではありません");
+    try {
+        return num::single(v);
+    } catch (const FloatError&) {
+        throw RangeError("'" + text + "' は範囲外です");
+    }
+}
+
+long ReadInt(const std::string& text, long lo, long hi, const char* field)
+{
+    long v = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+') ++first;
+    const auto res = std::from_chars(first, last, v);
+    if (res.ec == std::errc::invalid_argument || res.ptr != last || first == last)
+        throw ConvertError("'" + text + "' は整数ではありません");
+    if (res.ec == std::errc::result_out_of_range || v < lo || v > hi)
+        throw RangeError(std::string(field) + " は " + std::to_string(lo) + "..." + std::to_string(hi) +
+                         " の範囲で指定してください: " + text);
+    return v;
+}
+
+std::size_t ArgumentCount(Model model) { return model == Model::CMYK ? 4 : 3; }
+
+struct Options {
+    Model model{};
+    std::vector<std::string> values;
+};
+
+bool ParseGamma(std::string_view text)
+{
+    const std::string s(text);
+    char* end = nullptr;
+    const long double v = std::strtold(s.c_str(), &end);
+    if (end == s.c_str() || *end != '\0' || !(v > 0) || !(v <= 100)) return false;
+    CIEGamma = static_cast<float>(v);
+    return true;
+}
+
+bool ParseWhite(std::string_view text)
+{
+    if (text == "d65" || text == "D65")
+        SetCIEWhite(0);
+    else if (text == "c" || text == "C")
+        SetCIEWhite(1);
+    else if (text == "a" || text == "A")
+        SetCIEWhite(2);
+    else
+        return false;
+    return true;
+}
+
+// Parses "MODEL [options] [--] values..." starting at argv[first].
+bool ParseArguments(int argc, const char* const* argv, int first, Options& opts, std::FILE* err)
+{
+    if (first >= argc) {
+        std::fputs("qolvar-cli: MODEL is missing\n", err);
+        return false;
+    }
+    const auto model = ParseModel(argv[first]);
+    if (!model) {
+        std::fprintf(err, "qolvar-cli: unknown model '%s'\n", argv[first]);
+        return false;
+    }
+    opts.model = *model;
+    bool valuesOnly = false;
+    for (int i = first + 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!valuesOnly && arg == "--") {
+            valuesOnly = true;
+            continue;
+        }
+        if (!valuesOnly && arg.starts_with("--")) {
+            std::string_view name = arg, value;
+            const auto eq = arg.find('=');
+            if (eq != std::string_view::npos) {
+                name = arg.substr(0, eq);
+                value = arg.substr(eq + 1);
+            } else if (i + 1 < argc) {
+                value = argv[++i];
+            } else {
+                std::fprintf(err, "qolvar-cli: %s needs a value\n", argv[i]);
+                return false;
+            }
+            bool ok;
+            if (name == "--gamma")
+                ok = ParseGamma(value);
+            else if (name == "--white")
+                ok = ParseWhite(value);
+            else {
+                std::fprintf(err, "qolvar-cli: unknown option '%.*s'\n", int(name.size()), name.data());
+                return false;
+            }
+            if (!ok) {
+                std::fprintf(err, "qolvar-cli: invalid value '%.*s' for %.*s\n", int(value.size()), value.data(),
+                             int(name.size()), name.data());
+                return false;
+            }
+            continue;
+        }
+        opts.values.emplace_back(arg);
+    }
+    return true;
+}
+
+class Output {
+public:
+    explicit Output(std::FILE* f) : file_(f) { buffer_.reserve(1 << 16); }
+    ~Output() { flush(); }
+    std::string& buffer() { return buffer_; }
+    void maybeFlush()
+    {
+        if (buffer_.size() >= (1u << 16) - 256) flush();
+    }
+    void flush()
+    {
+        if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+        buffer_.clear();
+    }
+
+private:
+    std::FILE* file_;
+    std::string buffer_;
+};
+
+int Convert(const Options& opts, std::FILE* in, std::FILE* out)
+{
+    Output output(out);
+    bool failed = false;
+    auto one = [&](std::string_view text) {
+        failed |= !AppendConvertLine(opts.model, HexToCode(text), output.buffer());
+        output.maybeFlush();
+    };
+    if (!opts.values.empty()) {
+        for (const auto& v : opts.values) one(v);
+        return failed ? 1 : 0;
+    }
+    // Batch mode: one code per line; CR LF and LF line ends alike. A final
+    // line without its newline counts; nothing after the last newline does.
+    std::vector<char> chunk(1 << 16);
+    std::string pending;
+    std::size_t got;
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
+        std::string_view data(chunk.data(), got);
+        std::size_t start = 0;
+        for (std::size_t nl; (nl = data.find('\n', start)) != std::string_view::npos; start = nl + 1) {
+            std::string_view line = data.substr(start, nl - start);
+            if (!pending.empty()) {
+                pending.append(line);
+                line = pending;
+            }
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            one(line);
+            pending.clear();
+        }
+        pending.append(data.substr(start));
+    }
+    if (!pending.empty()) {
+        std::string_view line = pending;
+        if (line.back() == '\r') line.remove_suffix(1);
+        one(line);
+    }
+    return failed ? 1 : 0;
+}
+
+int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
+{
+    if (opts.values.size() != ArgumentCount(opts.model)) {
+        std::fprintf(err, "qolvar-cli: reverse takes %zu values for this model\n", ArgumentCount(opts.model));
+        return 2;
+    }
+    try {
+        const RGBCode code = Reverse(opts.model, opts.values);
+        std::fprintf(out, "%s\n", CodeToHex(code & 0xFFFFFF).c_str());
+        return 0;
+    } catch (const FloatError& e) {
+        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        return 1;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        return 2;
+    }
+}
+
+}  // namespace
+
+std::optional<Model> ParseModel(std::string_view name)
+{
+    for (const auto& m : kModels)
+        if (m.name == name) return m.model;
+    return std::nullopt;
+}
+
+bool AppendConvertLine(Model model, std::uint32_t code, std::string& out)
+{
+    const std::size_t mark = out.size();
+    AppendHex(out, code);
+    try {
+        const RGBCode back = ConvertInto(model, code, out);
+        out.append(" -> ");
+        AppendHex(out, back);
+        out.push_back('\n');
+        return true;
+    } catch (const ColourError& e) {
+        out.resize(mark);
+        AppendHex(out, code);
+        out.append(" error: ");
+        out.append(e.what());
+        out.push_back('\n');
+        return false;
+    }
+}
+
+RGBCode Reverse(Model model, std::span<const std::string> values)
+{
+    auto vec = [&] {
+        return TColorVec{ReadSingle(values[0]), ReadSingle(values[1]), ReadSingle(values[2])};
+    };
+    auto u8 = [&](std::size_t i, const char* field) {
+        return static_cast<std::uint32_t>(ReadInt(values[i], 0, 255, field));
+    };
+    auto s8 = [&](std::size_t i, const char* field) {
+        return static_cast<std::uint32_t>(ReadInt(values[i], -128, 127, field)) & 0xFF;
+    };
+    switch (model) {
+    case Model::XYZ: return XYZToRGB(vec());
+    case Model::Yxy: {
+        TColorVec v = vec();
+        return YxyToRGB(v);
+    }
+    case Model::Lab: {
+        TColorVec v = vec();
+        return LabToRGB(v);
+    }
+    case Model::Luv: {
+        TColorVec v = vec();
+        return LuvToRGB(v);
+    }
+    case Model::HSV: {
+        const auto h = static_cast<std::uint32_t>(ReadInt(values[0], 0, 511, "H"));
+        return HSVToRGB(h << 16 | u8(1, "S") << 8 | u8(2, "V"));
+    }
+    case Model::HLS: {
+        const auto h = static_cast<std::uint32_t>(ReadInt(values[0], 0, 511, "H"));
+        return HLSToRGB(h << 16 | u8(1, "L") << 8 | u8(2, "S"));
+    }
+    case Model::CMYK: return CMYKToRGB(u8(0, "C") << 24 | u8(1, "M") << 16 | u8(2, "Y") << 8 | u8(3, "K"));
+    case Model::YCbCr: return YCbCrToRGB(u8(0, "Y") << 16 | u8(1, "Cb") << 8 | u8(2, "Cr"));
+    case Model::YUV:
+    case Model::YPbPr:
+    case Model::YIQ:
+        return VideoToRGB(VideoIndex(model), u8(0, "Y") << 16 | s8(1, "D1") << 8 | s8(2, "D2"));
+    }
+    return 0;
+}
+
+int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    if (argc < 2) {
+        std::fputs(kUsage, err);
+        return 2;
+    }
+    const std::string_view command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, out);
+        return 0;
+    }
+    if (command != "convert" && command != "reverse") {
+        std::fprintf(err, "qolvar-cli: unknown command '%s'\n%s", argv[1], kUsage);
+        return 2;
+    }
+    // Every run starts from the program's start-up settings.
+    CIEGamma = 2.2f;
+    SetCIEWhite(0);
+    Options opts;
+    if (!ParseArguments(argc, argv, 2, opts, err)) return 2;
+    if (command == "convert") return Convert(opts, in, out);
+    return ReverseCommand(opts, out, err);
+}
+
+}  // namespace qolvar::cli

@@ -1,0 +1,37 @@
+// qolvar-cli: the library's conversions for scripts.
+//
+//   qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [CODE ...]
+//   qolvar-cli reverse MODEL [options] V1 V2 V3 [V4]
+//
+// The output format is a stable interface; see the README.
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "colour/colour.h"
+
+namespace qolvar::cli {
+
+enum class Model { XYZ, Yxy, Lab, Luv, HSV, HLS, CMYK, YUV, YCbCr, YPbPr, YIQ };
+
+std::optional<Model> ParseModel(std::string_view name);
+
+// Appends the convert line of one code (with its newline) to out:
+// "RRGGBB v1 v2 v3 -> RRGGBB", or "RRGGBB error: MESSAGE" when the
+// conversion fails; returns false in that case.
+bool AppendConvertLine(Model model, std::uint32_t code, std::string& out);
+
+// Converts typed model values back to an RGBCode. Throws ColourError (with
+// a message fit for the user) for values that cannot be read, lie outside
+// their field, or on which the conversion fails.
+RGBCode Reverse(Model model, std::span<const std::string> values);
+
+// Runs the command line; returns the process exit status
+// (0 success, 1 a conversion failed, 2 usage or input error).
+int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
+
+}  // namespace qolvar::cli

@@ -1,0 +1,263 @@
+// CIE conversions. Notation in the comments: single(e) is a store to a float;
+// everything else runs at extended precision, sums left to right.
+#include "cie.h"
+
+#include <cstring>
+
+#include "numeric.h"
+
+namespace qolvar {
+
+using num::Ext;
+using num::single;
+
+float CIEGamma = 2.2f;
+float WhiteX = WhiteD65.X;
+float WhiteY = WhiteD65.Y;
+float WhiteZ = WhiteD65.Z;
+
+void SetCIEGamma(int itemIndex) noexcept
+{
+    static constexpr float gammas[] = {1.0f, 1.8f, 2.2f, 2.4f, 3.0f};
+    CIEGamma = (itemIndex >= 0 && itemIndex < 5) ? gammas[itemIndex] : 1.0f;
+}
+
+void SetCIEWhite(int itemIndex) noexcept
+{
+    static constexpr WhitePoint whites[] = {WhiteD65, WhiteC, WhiteA};
+    if (itemIndex < 0 || itemIndex >= 3) return;
+    WhiteX = whites[itemIndex].X;
+    WhiteY = whites[itemIndex].Y;
+    WhiteZ = whites[itemIndex].Z;
+}
+
+namespace {
+
+// Breakpoints of the CIE lightness function, extended decimal constants:
+// ty above (6/29)^3 ≈ 0.008856 takes the cube root; L* below 7.9996
+// (≈ 903.3 × 0.008856) takes the linear inverse.
+constexpr Ext kLabEpsilon = 0.008856L;
+constexpr Ext kLabLinearL = 7.9996L;
+constexpr Ext kKappa = 903.3L;
+constexpr Ext k16Over116 = 0.13793103448275862L;
+
+// single(pow(single(byte / 255), gamma)) for one channel byte. The 256
+// results depend only on the gamma, so they are computed once per gamma
+// value; the values are the same as computing them on every call.
+class Linearizer {
+public:
+    const float* table()
+    {
+        std::uint32_t bits;
+        std::memcpy(&bits, &CIEGamma, sizeof bits);
+        if (!valid_ || bits != gammaBits_) {
+            for (int i = 0; i < 256; ++i) {
+                const float c = single(static_cast<Ext>(i) / 255);
+                table_[i] = single(num::Pow(c, CIEGamma));
+            }
+            gammaBits_ = bits;
+            valid_ = true;
+        }
+        return table_;
+    }
+
+private:
+    float table_[256] = {};
+    std::uint32_t gammaBits_ = 0;
+    bool valid_ = false;
+};
+
+Linearizer linearizer;
+
+// single(pow(c, 1/gamma)) → Round(c × 255), low 8 bits.
+std::uint32_t Delinearize(float c, Ext inverseGamma)
+{
+    if (!(c >= 0))
+        c = 0;
+    else if (c > 1)
+        c = 1;
+    const float v = single(num::Pow(c, inverseGamma));
+    return static_cast<std::uint32_t>(num::Round(v * 255.0L)) & 0xFF;
+}
+
+// L* of the lightness function from ty = Y / Yn (shared by L*a*b* and L*u*v*).
+float Lightness(float ty, float cy)
+{
+    return ty > kLabEpsilon ? single(116.0L * cy - 16) : single(kKappa * ty);
+}
+
+}  // namespace
+
+void RGBToXYZ(RGBCode code, TColorVec& vec)
+{
+    const float* lin = linearizer.table();
+    const Ext r = lin[(code >> 16) & 0xFF];
+    const Ext g = lin[(code >> 8) & 0xFF];
+    const Ext b = lin[code & 0xFF];
+    vec[0] = single(0.412411L * r + 0.357585L * g + 0.180454L * b);
+    vec[1] = single(0.212649L * r + 0.715169L * g + 0.072182L * b);
+    vec[2] = single(0.019332L * r + 0.119195L * g + 0.950390L * b);
+}
+
+RGBCode XYZToRGB(const TColorVec& vec)
+{
+    const Ext X = vec[0], Y = vec[1], Z = vec[2];
+    const float r = single(3.240479L * X - 1.53715L * Y - 0.498535L * Z);
+    const float g = single(-0.969256L * X + 1.875991L * Y + 0.041556L * Z);
+    const float b = single(0.055648L * X - 0.204043L * Y + 1.057311L * Z);
+    const Ext inverseGamma = num::Div(1, CIEGamma);
+    const std::uint32_t R = Delinearize(r, inverseGamma);
+    const std::uint32_t G = Delinearize(g, inverseGamma);
+    const std::uint32_t B = Delinearize(b, inverseGamma);
+    return R * 65536 + G * 256 + B;
+}
+
+void XYZToYxy(TColorVec& vec)
+{
+    const float X = vec[0], Y = vec[1], Z = vec[2];
+    const float s = single(static_cast<Ext>(X) + Y + Z);
+    vec[2] = single(static_cast<Ext>(Y) * 100);
+    if (s != 0) {
+        vec[0] = single(static_cast<Ext>(X) / s);
+        vec[1] = single(static_cast<Ext>(Y) / s);
+    }
+}
+
+void YxyToXYZ(TColorVec& vec)
+{
+    const float x = vec[0], y = vec[1];
+    const float Y = single(static_cast<Ext>(vec[2]) / 100);
+    float X = 0, Z = 0;
+    if (y != 0) {
+        X = single(static_cast<Ext>(x) / y * Y);
+        Z = single((1 - static_cast<Ext>(x) - y) / y * Y);
+    }
+    vec = {X, Y, Z};
+}
+
+void XYZToLab(TColorVec& vec)
+{
+    const float tx = single(static_cast<Ext>(vec[0]) / WhiteX);
+    const float ty = single(static_cast<Ext>(vec[1]) / WhiteY);
+    const float tz = single(static_cast<Ext>(vec[2]) / WhiteZ);
+    const float cx = single(num::Pow(tx, num::OneThird));
+    const float cy = single(num::Pow(ty, num::OneThird));
+    const float cz = single(num::Pow(tz, num::OneThird));
+    // One test on ty chooses the form for all three components.
+    if (ty > kLabEpsilon) {
+        vec[0] = single(116.0L * cy - 16);
+        vec[1] = single((static_cast<Ext>(cx) - cy) * 500);
+        vec[2] = single((static_cast<Ext>(cy) - cz) * 200);
+    } else {
+        const Ext fx = 7.787L * tx + k16Over116;
+        const Ext fy = 7.787L * ty + k16Over116;
+        const Ext fz = 7.787L * tz + k16Over116;
+        vec[0] = single(kKappa * ty);
+        vec[1] = single((fx - fy) * 500);
+        vec[2] = single((fy - fz) * 200);
+    }
+}
+
+void LabToXYZ(TColorVec& vec)
+{
+    const Ext L = vec[0], a = vec[1], b = vec[2];
+    float X, Y, Z;
+    if (L < kLabLinearL) {
+        // 3893.5 = 500 × 7.787 and 1557.4 = 200 × 7.787.
+        Y = single(L / kKappa * WhiteY);
+        X = single((a / 3893.5L + Y) * WhiteX);
+        Z = single((Y - b / 1557.4L) * WhiteZ);
+    } else {
+        const float fy = single((L + 16) / 116);
+        float t = single(a / 500 + fy);
+        X = single(num::IntPower(t, 3) * WhiteX);
+        Y = single(num::IntPower(fy, 3) * WhiteY);
+        t = single(fy - b / 200);
+        Z = single(num::IntPower(t, 3) * WhiteZ);
+    }
+    vec = {X, Y, Z};
+}
+
+namespace {
+struct WhiteUV {
+    float un, vn;
+};
+WhiteUV WhiteChromaticity()
+{
+    const Ext den = 15.0L * WhiteY + WhiteX + 3.0L * WhiteZ;
+    return {single(num::Div(4.0L * WhiteX, den)), single(num::Div(9.0L * WhiteY, den))};
+}
+}  // namespace
+
+void XYZToLuv(TColorVec& vec)
+{
+    const float X = vec[0], Y = vec[1], Z = vec[2];
+    const float ty = single(static_cast<Ext>(Y) / WhiteY);
+    const float cy = single(num::Pow(ty, num::OneThird));
+    const float L = Lightness(ty, cy);
+    const WhiteUV w = WhiteChromaticity();
+    const Ext d = 15.0L * Y + X + 3.0L * Z;
+    float u = w.un, v = w.vn;  // black takes the white's chromaticity
+    if (d != 0) {
+        u = single(4.0L * X / d);
+        v = single(9.0L * Y / d);
+    }
+    vec[0] = L;
+    vec[1] = single(13.0L * L * (static_cast<Ext>(u) - w.un));
+    vec[2] = single(13.0L * L * (static_cast<Ext>(v) - w.vn));
+}
+
+void LuvToXYZ(TColorVec& vec)
+{
+    const WhiteUV w = WhiteChromaticity();
+    const Ext L = vec[0], u = vec[1], v = vec[2];
+    if (L == 0) {  // lightness 0 is black whatever u* and v* say
+        vec = {0, 0, 0};
+        return;
+    }
+    const float p = single((u / (13.0L * L) + w.un) / 4);
+    const float q = single((v / (13.0L * L) + w.vn) / 9);
+    const float Y = L < kLabLinearL ? single(L / kKappa * WhiteY)
+                                    : single(num::IntPower((L + 16) / 116, 3) * WhiteY);
+    const float X = single(num::Div(p, q) * Y);
+    const float Z = single((num::Div(Y, q) - (num::Div(p, q) * Y + 15.0L * Y)) / 3);
+    vec = {X, Y, Z};
+}
+
+void RGBToYxy(RGBCode code, TColorVec& vec)
+{
+    RGBToXYZ(code, vec);
+    XYZToYxy(vec);
+}
+
+RGBCode YxyToRGB(TColorVec& vec)
+{
+    YxyToXYZ(vec);
+    return XYZToRGB(vec);
+}
+
+void RGBToLab(RGBCode code, TColorVec& vec)
+{
+    RGBToXYZ(code, vec);
+    XYZToLab(vec);
+}
+
+RGBCode LabToRGB(TColorVec& vec)
+{
+    LabToXYZ(vec);
+    return XYZToRGB(vec);
+}
+
+void RGBToLuv(RGBCode code, TColorVec& vec)
+{
+    RGBToXYZ(code, vec);
+    XYZToLuv(vec);
+}
+
+RGBCode LuvToRGB(TColorVec& vec)
+{
+    LuvToXYZ(vec);
+    return XYZToRGB(vec);
+}
+
+}  // namespace qolvar

@@ -1,0 +1,92 @@
+#include "codes.h"
+
+namespace qolvar {
+
+namespace {
+template <class Char>
+std::uint32_t ReadHex(std::basic_string_view<Char> text) noexcept
+{
+    if (text.size() > 8) text = text.substr(0, 8);
+    std::uint32_t result = 0;
+    for (const Char ch : text) {
+        unsigned digit;
+        if (ch >= '0' && ch <= '9')
+            digit = static_cast<unsigned>(ch - '0');
+        else if (ch >= 'A' && ch <= 'F')
+            digit = static_cast<unsigned>(ch - 'A' + 10);
+        else if (ch >= 'a' && ch <= 'f')
+            digit = static_cast<unsigned>(ch - 'a' + 10);
+        else
+            return 0;
+        result = (result << 4) + digit;
+    }
+    return result;
+}
+}  // namespace
+
+std::uint32_t HexToCode(std::string_view text) noexcept { return ReadHex(text); }
+std::uint32_t HexToCode(std::u16string_view text) noexcept { return ReadHex(text); }
+
+TColor CodeToColor(RGBCode code) noexcept
+{
+    const std::uint32_t red = (code >> 16) & 0xFF;
+    const std::uint32_t green = (code >> 8) & 0xFF;
+    const std::uint32_t blue = code & 0xFF;
+    return red + green * 256 + blue * 65536;
+}
+
+RGBCode ColorToCode(TColor color) noexcept
+{
+    return ((color & 0xFF) << 16) + (color & 0xFF00) + ((color >> 16) & 0xFF);
+}
+
+TColor HexToColor(std::string_view text) noexcept { return CodeToColor(HexToCode(text)); }
+
+void CodeToHex(RGBCode code, char* out) noexcept
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    for (int i = 5; i >= 0; --i) {
+        out[i] = digits[code & 0xF];
+        code >>= 4;
+    }
+}
+
+std::string CodeToHex(RGBCode code)
+{
+    std::string text(6, '0');
+    CodeToHex(code, text.data());
+    return text;
+}
+
+std::string ColorToHex(TColor color) { return CodeToHex(ColorToCode(color)); }
+
+float Max3(float a, float b, float c) noexcept
+{
+    float m = a;
+    if (b > m) m = b;
+    if (c > m) m = c;
+    return m;
+}
+
+float Min3(float a, float b, float c) noexcept
+{
+    float m = a;
+    if (b < m) m = b;
+    if (c < m) m = c;
+    return m;
+}
+
+std::uint8_t MinByte3(std::uint8_t a, std::uint8_t b, std::uint8_t c) noexcept
+{
+    std::uint8_t m = a;
+    if (b < m) m = b;
+    if (c < m) m = c;
+    return m;
+}
+
+int SignedByte(std::int64_t value) noexcept
+{
+    return static_cast<std::int8_t>(static_cast<std::uint8_t>(value & 0xFF));
+}
+
+}  // namespace qolvar

@@ -1,0 +1,9 @@
+// The colour conversion library: every model in one include.
+#pragma once
+
+#include "cie.h"
+#include "cmyk.h"
+#include "codes.h"
+#include "errors.h"
+#include "hue.h"
+#include "video.h"

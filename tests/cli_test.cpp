@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "colour_settings.h"
+
+using namespace qolvar;
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+std::string ReadAll(std::FILE* f)
+{
+    std::string s;
+    std::rewind(f);
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    return s;
+}
+
+class Cli : public test::ColourSettingsTest {
+protected:
+    Result Run(std::vector<std::string> args, const std::string& input = "")
+    {
+        args.insert(args.begin(), "qolvar-cli");
+        std::vector<const char*> argv;
+        for (auto& a : args) argv.push_back(a.c_str());
+        std::FILE* in = std::tmpfile();
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        std::fwrite(input.data(), 1, input.size(), in);
+        std::rewind(in);
+        Result r;
+        r.status = cli::Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
+        std::fflush(out);
+        std::fflush(err);
+        r.out = ReadAll(out);
+        r.err = ReadAll(err);
+        std::fclose(in);
+        std::fclose(out);
+        std::fclose(err);
+        return r;
+    }
+};
+
+// The exact digits of each model for two colours; these lines are the
+// scripting interface, so any change in the arithmetic shows here.
+TEST_F(Cli, ConvertPrintsExactValues)
+{
+    struct Case {
+        const char* model;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"xyz", "336699 0.118243873 0.124893367 0.325350136 -> 336699\n"
+                "FF8000 0.490907967 0.369642705 0.0454976559 -> FF8000\n"},
+        {"yxy", "336699 0.207997352 0.219694167 12.489337 -> 336699\n"
+                "FF8000 0.541812122 0.407972395 36.9642715 -> FF8000\n"},
+        {"lab", "336699 41.9835014 -0.323981047 -33.7337723 -> 336699\n"
+                "FF8000 67.2502136 42.3314857 74.1345367 -> FF8000\n"},
+        {"luv", "336699 41.9835014 -20.9900742 -48.8869438 -> 336699\n"
+                "FF8000 67.2502136 105.186859 61.7906952 -> FF8000\n"},
+        {"hsv", "336699 210 170 153 -> 336699\nFF8000 30 255 255 -> FF8000\n"},
+        {"hls", "336699 210 102 128 -> 336699\nFF8000 30 128 255 -> FF8001\n"},
+        {"cmyk", "336699 102 51 0 102 -> 336699\nFF8000 0 127 255 0 -> FF8000\n"},
+        {"yuv", "336699 93 34 -30 -> 336799\nFF8000 151 -85 74 -> FF7F00\n"},
+        {"ycbcr", "336699 96 158 102 -> 34679A\nFF8000 146 53 193 -> FF8000\n"},
+        {"ypbpr", "336699 96 31 -28 -> 346699\nFF8000 144 -79 71 -> FF8000\n"},
+        {"yiq", "336699 93 -47 5 -> 336799\nFF8000 151 117 -13 -> FF8000\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run({"convert", c.model, "336699", "ff8000"});
+        EXPECT_EQ(r.status, 0) << c.model;
+        EXPECT_EQ(r.out, c.expected) << c.model;
+    }
+}
+
+TEST_F(Cli, CodesAreReadAsTheHexFieldReadsThem)
+{
+    const auto r = Run({"convert", "cmyk", "1234567", "#FF0000", "", "fFfFfF"});
+    EXPECT_EQ(r.out,
+              "234567 68 34 0 152 -> 234567\n"  // the low 24 bits of 0x1234567
+              "000000 0 0 0 255 -> 000000\n"    // a '#' makes the code 0
+              "000000 0 0 0 255 -> 000000\n"
+              "FFFFFF 0 0 0 0 -> FFFFFF\n");
+}
+
+TEST_F(Cli, BatchModeReadsOneCodePerLine)
+{
+    const auto lf = Run({"convert", "hsv"}, "FF0000\n336699\n");
+    EXPECT_EQ(lf.out, "FF0000 0 255 255 -> FF0000\n336699 210 170 153 -> 336699\n");
+    const auto crlf = Run({"convert", "hsv"}, "FF0000\r\n336699");  // no final newline
+    EXPECT_EQ(crlf.out, lf.out);
+    const auto empty = Run({"convert", "hsv"}, "");
+    EXPECT_EQ(empty.out, "");
+    EXPECT_EQ(empty.status, 0);
+    const auto blank = Run({"convert", "hsv"}, "\n");  // an empty line reads as 0
+    EXPECT_EQ(blank.out, "000000 0 0 0 -> 000000\n");
+}
+
+TEST_F(Cli, BatchModeHandlesLinesAcrossBufferBoundaries)
+{
+    std::string input, expected;
+    for (int i = 0; i < 30000; ++i) {
+        const RGBCode code = static_cast<RGBCode>(i * 557) & 0xFFFFFF;
+        input += CodeToHex(code) + (i % 3 ? "\n" : "\r\n");
+        const CMYKCode k = RGBToCMYK(code);
+        expected += CodeToHex(code) + ' ' + std::to_string(k >> 24) + ' ' + std::to_string((k >> 16) & 0xFF) + ' ' +
+                    std::to_string((k >> 8) & 0xFF) + ' ' + std::to_string(k & 0xFF) + " -> " + CodeToHex(code) + '\n';
+    }
+    const auto r = Run({"convert", "cmyk"}, input);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out == expected) << "batch output differs";
+}
+
+TEST_F(Cli, GammaAndWhiteOptions)
+{
+    EXPECT_EQ(Run({"convert", "xyz", "--gamma", "1.0", "808080"}).out,
+              Run({"convert", "xyz", "--gamma=1", "808080"}).out);
+    EXPECT_NE(Run({"convert", "xyz", "--gamma", "1.0", "808080"}).out, Run({"convert", "xyz", "808080"}).out);
+    const auto a = Run({"convert", "lab", "--white", "a", "FF8000"});
+    EXPECT_NE(a.out, Run({"convert", "lab", "FF8000"}).out);
+    EXPECT_EQ(a.out.substr(a.out.size() - 10), "-> FF8000\n");
+    EXPECT_EQ(Run({"convert", "lab", "--white", "d65", "FF8000"}).out, Run({"convert", "lab", "FF8000"}).out);
+}
+
+TEST_F(Cli, ReverseConvertsTypedValues)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{"reverse", "lab", "50", "-2", "0"}, "737776\n"},
+        {{"reverse", "lab", "--", "53.2382011", "80.0923996", "67.2018204"}, "FF0000\n"},
+        {{"reverse", "xyz", "2", "2", "2"}, "FFFFFF\n"},
+        {{"reverse", "yxy", "0.312713146", "0.329015881", "100"}, "FFFFFF\n"},
+        {{"reverse", "luv", "0", "5", "5"}, "000000\n"},
+        {{"reverse", "hsv", "210", "170", "153"}, "336699\n"},
+        {{"reverse", "hsv", "400", "10", "255"}, "000000\n"},
+        {{"reverse", "hls", "0", "128", "255"}, "FF0101\n"},
+        {{"reverse", "cmyk", "200", "0", "0", "100"}, "009B9B\n"},
+        {{"reverse", "yuv", "93", "34", "-30"}, "336799\n"},
+        {{"reverse", "ycbcr", "96", "158", "102"}, "34679A\n"},
+        {{"reverse", "ypbpr", "179", "-98", "-114"}, "00FF00\n"},
+        {{"reverse", "yiq", "151", "117", "-13"}, "FF8000\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, 0) << c.args[1] << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[1];
+    }
+}
+
+TEST_F(Cli, BadInputIsRefusedWithAMessage)
+{
+    const std::vector<std::string> cases[] = {
+        {},
+        {"frobnicate"},
+        {"convert"},
+        {"convert", "rgb", "FF0000"},
+        {"convert", "lab", "--gamma", "x", "FF0000"},
+        {"convert", "lab", "--gamma", "-2", "FF0000"},
+        {"convert", "lab", "--white", "d50", "FF0000"},
+        {"convert", "lab", "--colour", "d50"},
+        {"convert", "lab", "--gamma"},
+        {"reverse", "lab", "50", "0"},
+        {"reverse", "lab", "50", "x", "0"},
+        {"reverse", "lab", "50", "1e999", "0"},
+        {"reverse", "lab", "nan", "0", "0"},
+        {"reverse", "hsv", "512", "0", "0"},
+        {"reverse", "hsv", "10", "256", "0"},
+        {"reverse", "hsv", "10.5", "25", "0"},
+        {"reverse", "yuv", "10", "-129", "0"},
+        {"reverse", "ycbcr", "10", "-1", "0"},
+        {"reverse", "cmyk", "1", "2", "3"},
+    };
+    for (const auto& args : cases) {
+        const auto r = Run(args);
+        EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(r.out, "");
+        EXPECT_FALSE(r.err.empty());
+    }
+}
+
+TEST_F(Cli, FailedConversionIsReportedAndExitsWithOne)
+{
+    const auto huge = Run({"reverse", "lab", "3e38", "0", "0"});
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_NE(huge.err.find("オーバーフロー"), std::string::npos);
+}
+
+TEST_F(Cli, HelpGoesToStandardOutput)
+{
+    const auto r = Run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("qolvar-cli convert MODEL"), std::string::npos);
+}
+
+}  // namespace
