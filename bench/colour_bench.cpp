@@ -1,0 +1,115 @@
+// Nanoseconds per call of every forward and reverse routine, over a spread
+// of colours so that no branch is favoured.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "colour/colour.h"
+
+using namespace qolvar;
+
+namespace {
+
+const std::vector<RGBCode>& Codes()
+{
+    static const std::vector<RGBCode> codes = [] {
+        std::vector<RGBCode> v;
+        std::uint32_t x = 12345;
+        for (int i = 0; i < 4096; ++i) {
+            x = x * 1664525u + 1013904223u;
+            v.push_back(x >> 8);
+        }
+        return v;
+    }();
+    return codes;
+}
+
+template <class F>
+void Loop(benchmark::State& state, F f)
+{
+    const auto& codes = Codes();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f(codes[i]));
+        i = (i + 1) & 4095;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+template <void (*Forward)(RGBCode, TColorVec&)>
+void BM_Forward(benchmark::State& state)
+{
+    Loop(state, [](RGBCode c) {
+        TColorVec v;
+        Forward(c, v);
+        return v[0] + v[1] + v[2];
+    });
+}
+
+template <void (*Forward)(RGBCode, TColorVec&), RGBCode (*Reverse)(TColorVec&)>
+void BM_Reverse(benchmark::State& state)
+{
+    // Precompute the inputs so only the reverse routine is timed.
+    std::vector<TColorVec> inputs;
+    for (RGBCode c : Codes()) {
+        TColorVec v;
+        Forward(c, v);
+        inputs.push_back(v);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        TColorVec v = inputs[i];
+        benchmark::DoNotOptimize(Reverse(v));
+        i = (i + 1) & 4095;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+RGBCode XYZToRGBInPlace(TColorVec& v) { return XYZToRGB(v); }
+
+template <std::uint32_t (*Forward)(RGBCode)>
+void BM_Packed(benchmark::State& state)
+{
+    Loop(state, Forward);
+}
+
+template <std::uint32_t (*Forward)(RGBCode), RGBCode (*Reverse)(std::uint32_t)>
+void BM_PackedReverse(benchmark::State& state)
+{
+    std::vector<std::uint32_t> inputs;
+    for (RGBCode c : Codes()) inputs.push_back(Forward(c));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Reverse(inputs[i]));
+        i = (i + 1) & 4095;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+CMYKCode CMYKForward(RGBCode c) { return RGBToCMYK(c); }
+RGBCode CMYKReverse(CMYKCode c) { return CMYKToRGB(c); }
+
+}  // namespace
+
+BENCHMARK(BM_Forward<RGBToXYZ>)->Name("RGBToXYZ");
+BENCHMARK(BM_Reverse<RGBToXYZ, XYZToRGBInPlace>)->Name("XYZToRGB");
+BENCHMARK(BM_Forward<RGBToYxy>)->Name("RGBToYxy");
+BENCHMARK(BM_Reverse<RGBToYxy, YxyToRGB>)->Name("YxyToRGB");
+BENCHMARK(BM_Forward<RGBToLab>)->Name("RGBToLab");
+BENCHMARK(BM_Reverse<RGBToLab, LabToRGB>)->Name("LabToRGB");
+BENCHMARK(BM_Forward<RGBToLuv>)->Name("RGBToLuv");
+BENCHMARK(BM_Reverse<RGBToLuv, LuvToRGB>)->Name("LuvToRGB");
+BENCHMARK(BM_Packed<RGBToHSV>)->Name("RGBToHSV");
+BENCHMARK(BM_PackedReverse<RGBToHSV, HSVToRGB>)->Name("HSVToRGB");
+BENCHMARK(BM_Packed<RGBToHLS>)->Name("RGBToHLS");
+BENCHMARK(BM_PackedReverse<RGBToHLS, HLSToRGB>)->Name("HLSToRGB");
+BENCHMARK(BM_Packed<CMYKForward>)->Name("RGBToCMYK");
+BENCHMARK(BM_PackedReverse<CMYKForward, CMYKReverse>)->Name("CMYKToRGB");
+BENCHMARK(BM_Packed<RGBToYUV>)->Name("RGBToYUV");
+BENCHMARK(BM_PackedReverse<RGBToYUV, YUVToRGB>)->Name("YUVToRGB");
+BENCHMARK(BM_Packed<RGBToYCbCr>)->Name("RGBToYCbCr");
+BENCHMARK(BM_PackedReverse<RGBToYCbCr, YCbCrToRGB>)->Name("YCbCrToRGB");
+BENCHMARK(BM_Packed<RGBToYPbPr>)->Name("RGBToYPbPr");
+BENCHMARK(BM_PackedReverse<RGBToYPbPr, YPbPrToRGB>)->Name("YPbPrToRGB");
+BENCHMARK(BM_Packed<RGBToYIQ>)->Name("RGBToYIQ");
+BENCHMARK(BM_PackedReverse<RGBToYIQ, YIQToRGB>)->Name("YIQToRGB");
