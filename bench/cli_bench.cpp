@@ -51,3 +51,4 @@ BENCHMARK_CAPTURE(BM_Batch, xyz, "xyz")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Batch, yxy, "yxy")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Batch, lab, "lab")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Batch, luv, "luv")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Batch, munsell, "munsell")->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "cli/cli.h"
 #include "colour/colour.h"
 
 using namespace qolvar;
@@ -87,6 +88,45 @@ void BM_PackedReverse(benchmark::State& state)
 }
 
 CMYKCode CMYKForward(RGBCode c) { return RGBToCMYK(c); }
+
+// The Munsell searches with the full shipped D65 table.
+void LoadTable()
+{
+    static const bool loaded = [] {
+        MunsellFileName = MunsellFileD65;
+        LoadMunsellTable(cli::ProgramFolder());
+        return true;
+    }();
+    (void)loaded;
+}
+
+void BM_RGBToHVC(benchmark::State& state)
+{
+    LoadTable();
+    Loop(state, [](RGBCode c) {
+        TColorVec hvc, yxy;
+        RGBToHVC(c, hvc, yxy);
+        return hvc[0] + hvc[1] + hvc[2];
+    });
+}
+
+void BM_HVCToRGB(benchmark::State& state)
+{
+    LoadTable();
+    std::vector<TColorVec> inputs;
+    for (RGBCode c : Codes()) {
+        TColorVec hvc, yxy;
+        RGBToHVC(c, hvc, yxy);
+        inputs.push_back(hvc);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        TColorVec yxy;
+        benchmark::DoNotOptimize(HVCToRGB(inputs[i], yxy));
+        i = (i + 1) & 4095;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
 RGBCode CMYKReverse(CMYKCode c) { return CMYKToRGB(c); }
 
 }  // namespace
@@ -99,6 +139,8 @@ BENCHMARK(BM_Forward<RGBToLab>)->Name("RGBToLab");
 BENCHMARK(BM_Reverse<RGBToLab, LabToRGB>)->Name("LabToRGB");
 BENCHMARK(BM_Forward<RGBToLuv>)->Name("RGBToLuv");
 BENCHMARK(BM_Reverse<RGBToLuv, LuvToRGB>)->Name("LuvToRGB");
+BENCHMARK(BM_RGBToHVC)->Name("RGBToHVC")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HVCToRGB)->Name("HVCToRGB")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Packed<RGBToHSV>)->Name("RGBToHSV");
 BENCHMARK(BM_PackedReverse<RGBToHSV, HSVToRGB>)->Name("HSVToRGB");
 BENCHMARK(BM_Packed<RGBToHLS>)->Name("RGBToHLS");

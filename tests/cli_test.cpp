@@ -198,6 +198,20 @@ TEST_F(Cli, FailedConversionIsReportedAndExitsWithOne)
     EXPECT_NE(huge.err.find("オーバーフロー"), std::string::npos);
 }
 
+TEST_F(Cli, MunsellUsesTheShippedTables)
+{
+    EXPECT_EQ(Run({"convert", "munsell", "FF0000", "808080", "000000"}).out,
+              "FF0000 7.5 5.23076916 20.9230766 0.640000165 0.329999447 21.2649002 -> FF0000\n"
+              "808080 -1 5.4000001 0 0.312713146 0.329015881 21.951973 -> 808080\n"
+              "000000 -1 0 0 0 0 0 -> 000000\n");
+    EXPECT_EQ(Run({"convert", "munsell", "--munsell-table", "c", "FF0000"}).out,
+              "FF0000 5.57692337 5 21.5384617 0.640000165 0.329999447 21.2649002 -> FF0000\n");
+    EXPECT_EQ(Run({"reverse", "munsell", "-1", "5", "0"}).out, "797979\n");
+    EXPECT_EQ(Run({"reverse", "munsell", "--munsell-table=c", "--", "-1", "5", "0"}).out, "797979\n");
+    EXPECT_EQ(Run({"reverse", "munsell", "5", "5", "10"}).out, "C35857\n");
+    EXPECT_EQ(Run({"convert", "munsell", "--munsell-table", "x", "FF0000"}).status, 2);
+}
+
 TEST_F(Cli, HelpGoesToStandardOutput)
 {
     const auto r = Run({"--help"});

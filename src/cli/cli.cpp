@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "colour/numeric.h"
@@ -17,13 +18,21 @@ constexpr const char* kUsage =
     "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [CODE ...]\n"
     "  qolvar-cli reverse MODEL [--gamma G] [--white d65|c|a] V1 V2 V3 [V4]\n"
     "\n"
-    "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq\n"
+    "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell\n"
     "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
     "       is read from standard input.\n"
     "convert prints: RRGGBB values -> RRGGBB (the back-converted colour)\n"
     "reverse prints: RRGGBB\n"
     "  --gamma G      display gamma for the CIE models (default 2.2)\n"
-    "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n";
+    "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
+    "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
+    "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n";
+
+// A typed value that cannot be used: a usage error, not a failed conversion.
+class InputError : public ColourError {
+public:
+    using ColourError::ColourError;
+};
 
 struct ModelName {
     std::string_view name;
@@ -32,7 +41,7 @@ struct ModelName {
 constexpr ModelName kModels[] = {
     {"xyz", Model::XYZ},   {"yxy", Model::Yxy},     {"lab", Model::Lab},     {"luv", Model::Luv},
     {"hsv", Model::HSV},   {"hls", Model::HLS},     {"cmyk", Model::CMYK},   {"yuv", Model::YUV},
-    {"ycbcr", Model::YCbCr}, {"ypbpr", Model::YPbPr}, {"yiq", Model::YIQ},
+    {"ycbcr", Model::YCbCr}, {"ypbpr", Model::YPbPr}, {"yiq", Model::YIQ}, {"munsell", Model::Munsell},
 };
 
 void AppendHex(std::string& out, std::uint32_t code)
@@ -141,6 +150,13 @@ RGBCode ConvertInto(Model model, std::uint32_t code, std::string& out)
         AppendVideo(out, c, model != Model::YCbCr);
         return VideoToRGB(index, c);
     }
+    case Model::Munsell: {
+        TColorVec hvc{}, yxy{};
+        RGBToHVC(code, hvc, yxy);
+        AppendVec(out, hvc);
+        AppendVec(out, yxy);
+        return YxyToRGB(yxy);
+    }
     }
     return 0;
 }
@@ -154,11 +170,11 @@ float ReadSingle(const std::string& text)
     errno = 0;
     const long double v = std::strtold(begin, &end);
     if (end == begin || *end != '\0' || !std::isfinite(v))
-        throw ConvertError("'" + text + "' は数値ではありません");
+        throw InputError("'" + text + "' は数値ではありません");
     try {
         return num::single(v);
     } catch (const FloatError&) {
-        throw RangeError("'" + text + "' は範囲外です");
+        throw InputError("'" + text + "' は範囲外です");
     }
 }
 
@@ -170,9 +186,9 @@ long ReadInt(const std::string& text, long lo, long hi, const char* field)
     if (first != last && *first == '+') ++first;
     const auto res = std::from_chars(first, last, v);
     if (res.ec == std::errc::invalid_argument || res.ptr != last || first == last)
-        throw ConvertError("'" + text + "' は整数ではありません");
+        throw InputError("'" + text + "' は整数ではありません");
     if (res.ec == std::errc::result_out_of_range || v < lo || v > hi)
-        throw RangeError(std::string(field) + " は " + std::to_string(lo) + "..." + std::to_string(hi) +
+        throw InputError(std::string(field) + " は " + std::to_string(lo) + "..." + std::to_string(hi) +
                          " の範囲で指定してください: " + text);
     return v;
 }
@@ -182,6 +198,7 @@ std::size_t ArgumentCount(Model model) { return model == Model::CMYK ? 4 : 3; }
 struct Options {
     Model model{};
     std::vector<std::string> values;
+    std::string munsellFile = MunsellFileD65;
 };
 
 bool ParseGamma(std::string_view text)
@@ -244,6 +261,10 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
                 ok = ParseGamma(value);
             else if (name == "--white")
                 ok = ParseWhite(value);
+            else if (name == "--munsell-table") {
+                ok = value == "d65" || value == "D65" || value == "c" || value == "C";
+                opts.munsellFile = (value == "c" || value == "C") ? MunsellFileC : MunsellFileD65;
+            }
             else {
                 std::fprintf(err, "qolvar-cli: unknown option '%.*s'\n", int(name.size()), name.data());
                 return false;
@@ -330,12 +351,12 @@ int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
         const RGBCode code = Reverse(opts.model, opts.values);
         std::fprintf(out, "%s\n", CodeToHex(code & 0xFFFFFF).c_str());
         return 0;
-    } catch (const FloatError& e) {
-        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
-        return 1;
+    } catch (const InputError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 2;
     } catch (const ColourError& e) {
         std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
-        return 2;
+        return 1;
     }
 }
 
@@ -407,8 +428,20 @@ RGBCode Reverse(Model model, std::span<const std::string> values)
     case Model::YPbPr:
     case Model::YIQ:
         return VideoToRGB(VideoIndex(model), u8(0, "Y") << 16 | s8(1, "D1") << 8 | s8(2, "D2"));
+    case Model::Munsell: {
+        TColorVec yxy;
+        return HVCToRGB(vec(), yxy);
+    }
     }
     return 0;
+}
+
+std::string ProgramFolder()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return ".";
+    return exe.parent_path().string();
 }
 
 int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
@@ -431,6 +464,15 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
     SetCIEWhite(0);
     Options opts;
     if (!ParseArguments(argc, argv, 2, opts, err)) return 2;
+    if (opts.model == Model::Munsell) {
+        MunsellFileName = opts.munsellFile;
+        try {
+            LoadMunsellTable(ProgramFolder());
+        } catch (const ColourError& e) {
+            std::fprintf(err, "qolvar-cli: %s\n", e.what());
+            return 2;
+        }
+    }
     if (command == "convert") return Convert(opts, in, out);
     return ReverseCommand(opts, out, err);
 }

@@ -1,6 +1,7 @@
 // qolvar-cli: the library's conversions for scripts.
 //
 //   qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [CODE ...]
+//   qolvar-cli convert munsell [--gamma G] [--munsell-table d65|c] [CODE ...]
 //   qolvar-cli reverse MODEL [options] V1 V2 V3 [V4]
 //
 // The output format is a stable interface; see the README.
@@ -16,7 +17,7 @@
 
 namespace qolvar::cli {
 
-enum class Model { XYZ, Yxy, Lab, Luv, HSV, HLS, CMYK, YUV, YCbCr, YPbPr, YIQ };
+enum class Model { XYZ, Yxy, Lab, Luv, HSV, HLS, CMYK, YUV, YCbCr, YPbPr, YIQ, Munsell };
 
 std::optional<Model> ParseModel(std::string_view name);
 
@@ -26,9 +27,12 @@ std::optional<Model> ParseModel(std::string_view name);
 bool AppendConvertLine(Model model, std::uint32_t code, std::string& out);
 
 // Converts typed model values back to an RGBCode. Throws ColourError (with
-// a message fit for the user) for values that cannot be read, lie outside
-// their field, or on which the conversion fails.
+// a message fit for the user) for values that cannot be read or lie outside
+// their field, and the library's errors when the conversion fails.
 RGBCode Reverse(Model model, std::span<const std::string> values);
+
+// The folder of the running program, where its data files lie.
+std::string ProgramFolder();
 
 // Runs the command line; returns the process exit status
 // (0 success, 1 a conversion failed, 2 usage or input error).

@@ -6,4 +6,5 @@
 #include "codes.h"
 #include "errors.h"
 #include "hue.h"
+#include "munsell.h"
 #include "video.h"

@@ -1,0 +1,371 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "colour/colour.h"
+#include "colour/commatext.h"
+#include "colour_settings.h"
+
+using namespace qolvar;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes a renotation table into a fresh folder and loads it.
+class Munsell : public test::ColourSettingsTest {
+protected:
+    void SetUp() override
+    {
+        ColourSettingsTest::SetUp();
+        dir_ = fs::temp_directory_path() / ("qolvar-munsell-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+        MunsellFileName = "\\test.csv";
+    }
+    void TearDown() override
+    {
+        fs::remove_all(dir_);
+        MunsellFileName = MunsellFileD65;
+        ColourSettingsTest::TearDown();
+    }
+    void Write(const std::string& text)
+    {
+        std::ofstream(dir_ / "test.csv", std::ios::binary) << text;
+    }
+    void Load(const std::string& text)
+    {
+        Write(text);
+        LoadMunsellTable(dir_.string());
+    }
+    static void LoadShipped(const char* file)
+    {
+        MunsellFileName = file;
+        LoadMunsellTable(cli::ProgramFolder());
+    }
+    fs::path dir_;
+};
+
+std::vector<MunsellRow> Rows(std::initializer_list<float> keys)
+{
+    // H carries the row's original position, so orders can be compared.
+    std::vector<MunsellRow> rows;
+    float tag = 0;
+    for (float k : keys) rows.push_back({tag++, 0, 0, k, 0, 0});
+    return rows;
+}
+
+std::vector<float> Tags(const std::vector<MunsellRow>& rows)
+{
+    std::vector<float> t;
+    for (const auto& r : rows) t.push_back(r.H);
+    return t;
+}
+
+TEST(SortRows, TiesComeOutInTheQuicksortsOrder)
+{
+    // keys 2a 1b 2c 1d: the pivot exchange reverses a/c, and b/d are swapped
+    // twice; a stable sort would give b d a c.
+    auto rows = Rows({2, 1, 2, 1});
+    SortRows(rows.data(), kFieldY, 0, 3);
+    EXPECT_EQ(Tags(rows), (std::vector<float>{1, 3, 2, 0}));
+
+    auto equal = Rows({5, 5, 5, 5, 5});
+    SortRows(equal.data(), kFieldY, 0, 4);
+    EXPECT_EQ(Tags(equal), (std::vector<float>{3, 4, 2, 0, 1}));
+
+    auto sorted = Rows({1, 2, 3, 4, 5, 6});
+    SortRows(sorted.data(), kFieldY, 0, 5);
+    EXPECT_EQ(Tags(sorted), (std::vector<float>{0, 1, 2, 3, 4, 5}));
+}
+
+TEST(SortRows, SortsOnlyTheRangeAndAnyField)
+{
+    auto rows = Rows({9, 3, 7, 1, 8, 0});
+    SortRows(rows.data(), kFieldY, 1, 3);
+    EXPECT_EQ(Tags(rows), (std::vector<float>{0, 3, 1, 2, 4, 5}));
+    SortRows(rows.data(), kFieldY, 3, 2);  // empty range: untouched
+    EXPECT_EQ(Tags(rows), (std::vector<float>{0, 3, 1, 2, 4, 5}));
+
+    std::vector<MunsellRow> many;
+    std::uint32_t x = 7;
+    for (int i = 0; i < 5001; ++i) {
+        x = x * 1664525u + 1013904223u;
+        many.push_back({0, 0, 0, 0, 0, static_cast<float>(x % 97)});
+    }
+    SortRows(many.data(), kFieldLowerY, 0, 5000);
+    EXPECT_TRUE(std::is_sorted(many.begin(), many.end(), [](auto& a, auto& b) { return a.y < b.y; }));
+}
+
+TEST(LocateRow, HalvingSearchResults)
+{
+    const auto rows = Rows({1, 2, 3});
+    struct Case {
+        float value;
+        int lo, hi, index;
+    };
+    for (auto [value, lo, hi, index] : {Case{3.5f, 0, 2, 1},  // the meeting row is never examined
+                                        Case{3.0f, 0, 2, 1}, Case{2.0f, 0, 2, 1}, Case{1.5f, 0, 2, 0},
+                                        Case{0.5f, 0, 2, 0}, Case{9.0f, 0, 0, 0}, Case{9.0f, 0, -1, 0},
+                                        // lo - 1 may lie before the range
+                                        Case{2.5f, 1, 2, 0}})
+        EXPECT_EQ(LocateRow(rows.data(), kFieldY, lo, hi, value), index) << value << ' ' << lo << ' ' << hi;
+}
+
+TEST(CommaText, Tokens)
+{
+    struct Case {
+        const char* line;
+        std::vector<std::string> tokens;
+    };
+    const Case cases[] = {
+        {"2.5,4,6,12.0,0.41,0.35", {"2.5", "4", "6", "12.0", "0.41", "0.35"}},
+        {"  a , b\t,c\r", {"a", "b", "c"}},
+        {"a b", {"a", "b"}},
+        {"a,,b", {"a", "", "b"}},
+        {"a,", {"a", ""}},
+        {"a, ", {"a"}},
+        {",a", {"", "a"}},
+        {"\"x, y\",z", {"x, y", "z"}},
+        {"\"say \"\"hi\"\"\" z", {"say \"hi\"", "z"}},
+        {"\"abc", {"ab"}},  // unclosed: the rest less its last character
+        {"\"a", {""}},
+        {"\"", {""}},
+        {"", {}},
+        {" \t ", {}},
+        {"#FF0000 赤 あか", {"#FF0000", "赤", "あか"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitCommaText(std::string_view(c.line)), c.tokens) << c.line;
+    EXPECT_EQ(SplitCommaText(std::u16string_view(u"\"x\",y")), (std::vector<std::u16string>{u"x", u"y"}));
+}
+
+TEST_F(Munsell, LoadReadsRowsAndSortsACopyByY)
+{
+    Load("5,5,2,19.3,0.34,0.33\r\n"
+         "\"10\", 4 ,2 ,12, 0.3, 0.3, ignored, fields\r\n"
+         "+2.5 8 4 57.6 3.1e-1 0.32\n"
+         "0.5,1,2,1.2,.31,-.30");
+    ASSERT_EQ(MunsellLast, 3);
+    EXPECT_EQ(MunsellTable[1].H, 10.0f);
+    EXPECT_EQ(MunsellTable[2].H, 2.5f);
+    EXPECT_EQ(MunsellTable[2].x, 0.31f);
+    EXPECT_EQ(MunsellTable[3].y, -0.3f);
+    EXPECT_EQ(MunsellByY[0].Y, 1.2f);
+    EXPECT_EQ(MunsellByY[1].Y, 12.0f);
+    EXPECT_EQ(MunsellByY[2].Y, 19.3f);
+    EXPECT_EQ(MunsellByY[3].Y, 57.6f);
+    EXPECT_EQ(MunsellTable[0].Y, 19.3f);  // the file order stays in MunsellTable
+}
+
+TEST_F(Munsell, AFailedLoadKeepsThePreviousTableWhole)
+{
+    Load("5,5,2,19.3,0.34,0.33\n10,4,2,12,0.3,0.3\n");
+    const auto table = MunsellTable;
+    const auto byY = MunsellByY;
+    struct Case {
+        const char* text;
+        const char* mentions;
+    };
+    std::string tooLong;
+    for (int i = 0; i < MunsellCapacity + 1; ++i) tooLong += "1,2,3,4,5,6\n";
+    const Case cases[] = {
+        {"1,2,3,4,5,6\n1,2,3,4,5\n", "2 行目"},
+        {"1,2,3,4,5,6\n\n1,2,3,4,5,6\n", "2 行目"},
+        {"1,2,3,4,x,6\n", "1 行目"},
+        {"1,2,3,4,5,6,\n1,2,3,4,5;6\n", "2 行目"},
+        {"1,2,3,4,5,0x10\n", "1 行目"},
+        {"1,2,3,4,5,nan\n", "1 行目"},
+        {"1,2,3,4,5,1e39\n", "1 行目"},
+        {"1,2,3,4,5,6,1\n1,2,3,4,5,6e\n", "2 行目"},
+        {"1,2,3,4,5,1,5\n1,2,3,4,5,1.5.1\n", "2 行目"},
+        {tooLong.c_str(), "多すぎ"},
+    };
+    for (const auto& c : cases) {
+        Write(c.text);
+        try {
+            LoadMunsellTable(dir_.string());
+            ADD_FAILURE() << "loaded: " << std::string(c.text).substr(0, 40);
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.mentions), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("test.csv"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(MunsellLast, 1);
+        EXPECT_EQ(std::memcmp(&table, &MunsellTable, sizeof table), 0);
+        EXPECT_EQ(std::memcmp(&byY, &MunsellByY, sizeof byY), 0);
+    }
+    MunsellFileName = "\\missing.csv";
+    EXPECT_THROW(LoadMunsellTable(dir_.string()), FileError);
+    EXPECT_EQ(MunsellLast, 1);
+}
+
+TEST_F(Munsell, ExactlyFullTableLoads)
+{
+    std::string full;
+    for (int i = 0; i < MunsellCapacity; ++i) full += std::to_string(i % 100) + ",5,2,19,0.3,0.3\r\n";
+    Load(full);
+    EXPECT_EQ(MunsellLast, MunsellCapacity - 1);
+}
+
+TEST_F(Munsell, GreysNeedNoTable)
+{
+    Load("");  // an empty table
+    ASSERT_EQ(MunsellLast, -1);
+    struct Case {
+        RGBCode grey;
+        float value;
+    };
+    for (auto [grey, value] : {Case{0xFFFFFF, 10.0f}, Case{0x000000, 0.0f}, Case{0x808080, 5.4f}}) {
+        TColorVec hvc, yxy;
+        RGBToHVC(grey, hvc, yxy);
+        EXPECT_EQ(hvc, (TColorVec{-1, value, 0})) << std::hex << grey;
+    }
+    TColorVec yxy;
+    HVCToYxy({-1, 5, 0}, yxy);
+    EXPECT_EQ(yxy[0], 0.3127f);
+    EXPECT_EQ(yxy[1], 0.329f);
+    EXPECT_NEAR(yxy[2], 19.271f, 0.001f);
+    HVCToYxy({-7, 10, 3}, yxy);  // any negative H is neutral
+    EXPECT_NEAR(yxy[2], 99.997f, 0.001f);
+    // Coloured conversions need a table: a clear error, no endless search.
+    TColorVec hvc;
+    EXPECT_THROW(RGBToHVC(0xFF0000, hvc, yxy), RangeError);
+    EXPECT_THROW(HVCToYxy({5, 5, 2}, yxy), RangeError);
+}
+
+TEST_F(Munsell, LuminanceBandIsStrictAndGrowsByTen)
+{
+    // Rows 10 away from Y = 20 lie on the edge of the first band and are not
+    // in it; the second band takes both, and the result interpolates.
+    Load("10,6,2,30,0.3,0.3\n20,2,2,5,0.3,0.35\n");
+    TColorVec hvc;
+    YxyToHVC({0.3f, 0.3f, 20.0f}, hvc);
+    // Y = 20: L* 51.84 → value 5.2; f = 0.2 / 1.2 (not 0.2).
+    const float f = static_cast<float>((5.2f - 5.0L) / (static_cast<float>(5.2f + 1.0L) - 5.0L));
+    EXPECT_EQ(hvc[0], static_cast<float>(10 * static_cast<long double>(f) + 10));
+    EXPECT_NEAR(hvc[0], 10 + 10 / 6.0f, 1e-4f);
+    EXPECT_NEAR(hvc[1], 6 - 4 / 6.0f, 1e-4f);
+    // A little closer, only the first row is in the first band.
+    YxyToHVC({0.3f, 0.3f, 20.01f}, hvc);
+    EXPECT_EQ(hvc, (TColorVec{10, 6, 2}));
+    // Far outside the table: a bounded search that fails clearly.
+    EXPECT_THROW(YxyToHVC({0.3f, 0.3f, 1e6f}, hvc), RangeError);
+    EXPECT_THROW(YxyToHVC({0.3f, 0.3f, -5000.0f}, hvc), RangeError);
+}
+
+TEST_F(Munsell, ExactRowsAndTheLastLine)
+{
+    Load("5,5,2,19,0.34,0.33\n5,5,4,19,0.37,0.33\n5,5,6,19,0.40,0.33\n7.5,5,8,19,0.43,0.34\n");
+    TColorVec hvc, yxy;
+    YxyToHVC({0.43f, 0.34f, 19.0f}, hvc);  // the last line is found like the others
+    EXPECT_EQ(hvc, (TColorVec{7.5f, 5, 8}));
+    YxyToHVC({0.34f, 0.33f, 19.0f}, hvc);
+    EXPECT_EQ(hvc, (TColorVec{5, 5, 2}));
+    HVCToYxy({5, 5, 4}, yxy);
+    EXPECT_EQ(yxy, (TColorVec{0.37f, 0.33f, 19.0f}));
+    HVCToYxy({7.5f, 5, 8}, yxy);
+    EXPECT_EQ(yxy, (TColorVec{0.43f, 0.34f, 19.0f}));
+}
+
+TEST_F(Munsell, HVCToYxyInterpolatesAndStopsAtTheLastCandidate)
+{
+    Load("5,5,2,19,0.34,0.33\n5,5,4,19,0.38,0.33\n10,5,4,19,0.40,0.36\n");
+    TColorVec yxy;
+    // Chroma 3 between 5R 5/2 and 5R 5/4: x follows chroma, y the hue weight
+    // (dH = 0 counts as 0.1, and H - A.H = 0).
+    HVCToYxy({5, 5, 3}, yxy);
+    EXPECT_NEAR(yxy[0], 0.36f, 1e-6f);
+    EXPECT_EQ(yxy[1], 0.33f);
+    EXPECT_NEAR(yxy[2], 19.271f, 1e-3f);  // the polynomial, not the table's 19
+    // Chroma beyond both candidates: the halving search stops short of the
+    // last one, so the chroma weight extrapolates (tC = 14).
+    HVCToYxy({5, 5, 30}, yxy);
+    EXPECT_NEAR(yxy[0], 0.90f, 1e-6f);
+    EXPECT_EQ(yxy[1], 0.33f);
+    // A single candidate (A is the last, there is no B): its chromaticity.
+    HVCToYxy({10, 5, 30}, yxy);
+    EXPECT_EQ(yxy[0], 0.40f);
+    EXPECT_EQ(yxy[1], 0.36f);
+    EXPECT_NEAR(yxy[2], 19.271f, 1e-3f);
+    // No row within the hue band: it widens (no wrap-around at 0/100).
+    HVCToYxy({0.5f, 5, 2}, yxy);
+    EXPECT_EQ(yxy[0], 0.34f);
+    // Nothing within the widest bands: a clear error.
+    EXPECT_THROW(HVCToYxy({70, 5, 2}, yxy), RangeError);
+    EXPECT_THROW(HVCToYxy({5, 30, 2}, yxy), RangeError);
+}
+
+TEST_F(Munsell, EmptyChromaticityBandWidens)
+{
+    Load("5,5,2,19,0.34,0.33\n");
+    TColorVec hvc;
+    YxyToHVC({0.36f, 0.33f, 19.0f}, hvc);  // x 0.02 away: outside the 0.01 band
+    EXPECT_EQ(hvc, (TColorVec{5, 5, 2}));
+    EXPECT_THROW(YxyToHVC({1.5f, 0.33f, 19.0f}, hvc), RangeError);
+}
+
+// The shipped tables: every row fits, and the searches give these results.
+TEST_F(Munsell, ShippedTables)
+{
+    for (const char* file : {MunsellFileD65, MunsellFileC}) {
+        LoadShipped(file);
+        EXPECT_EQ(MunsellLast, 4994) << file;
+    }
+    LoadShipped(MunsellFileD65);
+    // Row 0 (2.5Y 0.2/2 adapted to D65) comes back exactly both ways.
+    const MunsellRow r0 = MunsellTable[0];
+    TColorVec hvc, yxy;
+    YxyToHVC({r0.x, r0.y, r0.Y}, hvc);
+    EXPECT_EQ(hvc, (TColorVec{r0.H, r0.V, r0.C}));
+    HVCToYxy({r0.H, r0.V, r0.C}, yxy);
+    EXPECT_EQ(yxy, (TColorVec{r0.x, r0.y, r0.Y}));
+    // Row 3 (7.5Y 0.2/4): the value band around 0.2 holds rows of values 0.2
+    // to 0.6, and another row of the same chroma is chosen.
+    const MunsellRow r3 = MunsellTable[3];
+    HVCToYxy({r3.H, r3.V, r3.C}, yxy);
+    EXPECT_EQ(yxy, (TColorVec{0.117027f, 1.11352396f, 0.231082767f}));
+    // Row 39 (5PB 0.2/12): rows of equal y elsewhere in the band interpolate.
+    const MunsellRow r39 = MunsellTable[39];
+    YxyToHVC({r39.x, r39.y, r39.Y}, hvc);
+    EXPECT_EQ(hvc, (TColorVec{75, 0.433333337f, 20.333334f}));
+}
+
+// The table search is coarse: neighbours are chosen by y within a strip of x
+// spanning three values. For muted colours the round trip keeps Y within the
+// luminance band and most colours within about 20 per channel.
+TEST_F(Munsell, RoundTripOfMutedColoursStaysNear)
+{
+    LoadShipped(MunsellFileD65);
+    std::vector<int> errors;
+    std::uint32_t x = 1;
+    while (errors.size() < 2000) {
+        x = x * 1664525u + 1013904223u;
+        const RGBCode c = x >> 8;
+        const int r = (c >> 16) & 255, g = (c >> 8) & 255, b = c & 255;
+        if (std::max({r, g, b}) - std::min({r, g, b}) > 64 || std::min({r, g, b}) < 40 || std::max({r, g, b}) > 215)
+            continue;
+        TColorVec hvc, yxy, back;
+        RGBToHVC(c, hvc, yxy);
+        const RGBCode out = HVCToRGB(hvc, back);
+        EXPECT_LT(std::fabs(back[2] - yxy[2]), 10.5f) << std::hex << c;
+        int e = 0;
+        for (int s = 0; s < 24; s += 8) e = std::max(e, std::abs(int((out >> s) & 255) - int((c >> s) & 255)));
+        errors.push_back(e);
+    }
+    std::sort(errors.begin(), errors.end());
+    EXPECT_LE(errors[errors.size() / 2], 25);
+    EXPECT_LE(errors[errors.size() * 9 / 10], 70);
+}
+
+TEST(MunsellNames, FamiliesInOrder)
+{
+    const char* expected[] = {"R", "YR", "Y", "GY", "G", "BG", "B", "PB", "P", "RP", "N"};
+    for (int i = 0; i < 11; ++i) EXPECT_STREQ(MunsellHueNames[i], expected[i]);
+}
+
+}  // namespace
