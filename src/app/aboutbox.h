@@ -1,0 +1,37 @@
+// The about box: product name, description, version and legal notice from
+// the program's version values, and a link to the project's home page.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace qolvar::app {
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+
+    // One of "ProductName", "FileDescription", "FileVersion",
+    // "LegalCopyright"; empty text for any other name.
+    static QString GetVersionValue(const QString& name);
+
+    void FormShow();
+    void Label1Click();
+    void Label1MouseEnter();
+    void Label1MouseLeave();
+
+    QLabel *ProgramIcon, *ProductName, *Description, *Version, *Copyright, *Label1, *Label2;
+    QPushButton* OKButton;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// The project's home page, opened by the link.
+inline const QString kHomePage = QStringLiteral("https://qolvar.example.org/");
+
+}  // namespace qolvar::app

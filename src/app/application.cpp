@@ -1,0 +1,53 @@
+#include "application.h"
+
+#include "aboutbox.h"
+#include "logviewer.h"
+#include "mainwindow.h"
+#include "programicon.h"
+#include "tbledit.h"
+
+namespace qolvar::app {
+
+namespace {
+QPointer<TformMain> mainWindow;
+}
+
+TformMain* MainWindow() { return mainWindow; }
+
+QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Qolvar"));
+    setApplicationDisplayName(QStringLiteral("Qolvar"));
+    setWindowIcon(QIcon(ProgramPixmap(64)));
+}
+
+bool QolvarApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        if (mainWindow) mainWindow->AppExceptionHandler(receiver, e);
+    } catch (...) {
+        if (mainWindow) mainWindow->AppExceptionHandler(receiver, std::runtime_error("予期しないエラーが発生しました"));
+    }
+    return false;
+}
+
+Windows::Windows() = default;
+Windows::~Windows() = default;
+Windows::Windows(Windows&&) noexcept = default;
+
+Windows CreateWindows()
+{
+    Windows w;
+    w.formMain = std::make_unique<TformMain>();
+    mainWindow = w.formMain.get();
+    w.AboutBox = std::make_unique<TAboutBox>();
+    w.formLogViewer = std::make_unique<TformLogViewer>();
+    w.formTblEdit = std::make_unique<TformTblEdit>();
+    w.formMain->formLogViewer = w.formLogViewer.get();
+    w.formMain->formTblEdit = w.formTblEdit.get();
+    return w;
+}
+
+}  // namespace qolvar::app

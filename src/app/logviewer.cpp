@@ -1,0 +1,67 @@
+#include "logviewer.h"
+
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace qolvar::app {
+
+TformLogViewer::TformLogViewer(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("formLogViewer"));
+    setWindowTitle(QStringLiteral("Log Viewer"));
+    memoLog = new QPlainTextEdit(this);
+    memoLog->setObjectName(QStringLiteral("memoLog"));
+    memoLog->setReadOnly(true);
+    memoLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memoLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(12);
+    memoLog->setFont(font);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(memoLog);
+    FormCreate();
+}
+
+void TformLogViewer::FormCreate()
+{
+    resize(600, 480);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->geometry();
+        move(avail.center() - QPoint(300, 240));
+    }
+}
+
+void TformLogViewer::SetLogText(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    memoLog->setPlainText(t);
+    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text_ = t;
+}
+
+void TformLogViewer::AppendLine(const QString& line)
+{
+    QTextCursor cursor(memoLog->document());
+    cursor.movePosition(QTextCursor::End);
+    if (text_.isEmpty() || text_.endsWith(QLatin1Char('\n'))) {
+        text_ += line + QStringLiteral("\r\n");
+        cursor.insertText(line + QLatin1Char('\n'));
+    } else {
+        text_ += QStringLiteral("\r\n") + line;
+        cursor.insertText(QLatin1Char('\n') + line);
+    }
+}
+
+void TformLogViewer::Clear()
+{
+    text_.clear();
+    memoLog->clear();
+}
+
+}  // namespace qolvar::app

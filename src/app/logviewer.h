@@ -1,0 +1,33 @@
+// The log viewer: the colour log's text in a read-only text box. The log
+// lives here whether or not the window is shown; closing only hides it.
+// The canonical text keeps CR LF line ends, as it is saved.
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace qolvar::app {
+
+class TformLogViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit TformLogViewer(QWidget* parent = nullptr);
+
+    const QString& LogText() const { return text_; }
+    // Replaces the log; line breaks of any kind become CR LF.
+    void SetLogText(const QString& text);
+    // Appends one line: after a text that ends with a line break (or an
+    // empty log) the line and CR LF; after a last line without a break,
+    // CR LF and then the line.
+    void AppendLine(const QString& line);
+    void Clear();
+
+    QPlainTextEdit* memoLog;
+
+private:
+    void FormCreate();
+    QString text_;
+};
+
+}  // namespace qolvar::app

@@ -1,0 +1,34 @@
+// A swatch: a panel showing one colour with a lowered bevel; clicking it
+// raises clicked().
+#pragma once
+
+#include <QFrame>
+
+#include "colour/codes.h"
+
+namespace qolvar::platform {
+
+class ColorPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit ColorPanel(QWidget* parent = nullptr);
+    // The colour as the platform's TColor value (0x00BBGGRR).
+    TColor color() const { return color_; }
+    void setColor(TColor color);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    TColor color_ = 0;
+};
+
+// The QColor of a TColor.
+QColor ToQColor(TColor color);
+TColor FromQColor(const QColor& color);
+
+}  // namespace qolvar::platform

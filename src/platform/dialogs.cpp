@@ -1,0 +1,133 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace qolvar::platform {
+
+namespace {
+
+class QtDialogs : public Dialogs {
+public:
+    int message(QWidget* parent, MsgKind kind, const QString& caption, const QString& text, int buttons) override
+    {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        switch (kind) {
+        case MsgKind::Warning: icon = QMessageBox::Warning; break;
+        case MsgKind::Confirmation: icon = QMessageBox::Question; break;
+        case MsgKind::Information: icon = QMessageBox::Information; break;
+        case MsgKind::Error: icon = QMessageBox::Critical; break;
+        }
+        QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+        struct Map {
+            int ours;
+            QMessageBox::StandardButton qt;
+        };
+        const Map map[] = {{kYes, QMessageBox::Yes}, {kNo, QMessageBox::No}, {kOk, QMessageBox::Ok},
+                           {kCancel, QMessageBox::Cancel}};
+        for (const auto& m : map)
+            if (buttons & m.ours) box.addButton(m.qt);
+        box.exec();
+        const auto pressed = box.standardButton(box.clickedButton());
+        for (const auto& m : map)
+            if (m.qt == pressed) return m.ours;
+        if (buttons & kCancel) return kCancel;
+        for (const auto& m : map)
+            if (buttons & m.ours) return m.ours;
+        return kOk;
+    }
+
+    void beep() override { QApplication::beep(); }
+
+    QString openFile(QWidget* parent, const FileDialogOptions& o) override
+    {
+        QFileDialog dialog(parent, o.title, o.initialDir, QtFilter(o.filter));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(o.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        if (!o.fileName.isEmpty()) dialog.selectFile(o.fileName);
+        if (!o.defaultExt.isEmpty()) dialog.setDefaultSuffix(o.defaultExt);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().first();
+    }
+
+    QString saveFile(QWidget* parent, const FileDialogOptions& o) override
+    {
+        QFileDialog dialog(parent, o.title, o.initialDir, QtFilter(o.filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (!o.fileName.isEmpty()) dialog.selectFile(o.fileName);
+        if (!o.defaultExt.isEmpty()) dialog.setDefaultSuffix(o.defaultExt);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().first();
+    }
+
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override
+    {
+        QColorDialog dialog(initial, parent);
+        dialog.setOption(QColorDialog::DontUseNativeDialog, false);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.selectedColor();
+    }
+
+    int shellOpen(const QString& pathOrUrl) override
+    {
+        QUrl url(pathOrUrl);
+        if (url.scheme().size() <= 1) {  // a path (a drive letter is no scheme)
+            if (!QFileInfo::exists(pathOrUrl)) return 2;
+            url = QUrl::fromLocalFile(pathOrUrl);
+        }
+        return QDesktopServices::openUrl(url) ? 42 : 31;
+    }
+};
+
+QtDialogs& QtInstance()
+{
+    static QtDialogs instance;
+    return instance;
+}
+
+Dialogs* current = nullptr;
+
+}  // namespace
+
+Dialogs& dialogs() { return current ? *current : QtInstance(); }
+void SetDialogs(Dialogs* d) { current = d; }
+
+int Warning(QWidget* parent, const QString& text, int buttons)
+{
+    return dialogs().message(parent, MsgKind::Warning, QStringLiteral("警告"), text, buttons);
+}
+
+int Confirmation(QWidget* parent, const QString& text, int buttons)
+{
+    return dialogs().message(parent, MsgKind::Confirmation, QStringLiteral("確認"), text, buttons);
+}
+
+int Information(QWidget* parent, const QString& text, int buttons)
+{
+    return dialogs().message(parent, MsgKind::Information, QStringLiteral("情報"), text, buttons);
+}
+
+QString QtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString desc = parts[i];
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the last parentheses of each entry.
+        if (desc.endsWith(QLatin1Char(')')) && desc.contains(QStringLiteral("(") + patterns + QStringLiteral(")")))
+            out << desc;
+        else
+            out << desc + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+}  // namespace qolvar::platform

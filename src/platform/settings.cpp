@@ -1,0 +1,163 @@
+#include "settings.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace qolvar::platform {
+
+namespace {
+
+QString& FileNameRef()
+{
+    static QString name;
+    return name;
+}
+
+// A key's presence is recorded by this value, so that an empty key exists
+// in the INI file too.
+const QString kKeyMarker = QStringLiteral(".key");
+
+QString GroupOf(const QString& path)
+{
+    QString g = path;
+    g.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (g.startsWith(QLatin1Char('/'))) g.remove(0, 1);
+    while (g.endsWith(QLatin1Char('/'))) g.chop(1);
+    return g;
+}
+
+std::unique_ptr<QSettings> Open()
+{
+    return std::make_unique<QSettings>(SettingsFile(), QSettings::IniFormat);
+}
+
+bool GroupExists(QSettings& s, const QString& group)
+{
+    if (group.isEmpty()) return true;
+    s.beginGroup(group);
+    const bool exists = !s.allKeys().isEmpty();
+    s.endGroup();
+    return exists;
+}
+
+// Creates the group and every missing parent; false when the file cannot
+// be written.
+bool CreateGroup(QSettings& s, const QString& group)
+{
+    QString path;
+    for (const QString& part : group.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path = path.isEmpty() ? part : path + QLatin1Char('/') + part;
+        if (!s.contains(path + QLatin1Char('/') + kKeyMarker)) s.setValue(path + QLatin1Char('/') + kKeyMarker, 1);
+    }
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+}  // namespace
+
+void SetSettingsFile(const QString& fileName) { FileNameRef() = fileName; }
+
+QString SettingsFile()
+{
+    if (FileNameRef().isEmpty()) {
+        const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        FileNameRef() = dir + QStringLiteral("/qolvar/qolvar.ini");
+    }
+    return FileNameRef();
+}
+
+bool RegKeyExists(const QString& path)
+{
+    auto s = Open();
+    return GroupExists(*s, GroupOf(path));
+}
+
+void RegKeyCreate(const QString& path)
+{
+    auto s = Open();
+    const QString group = GroupOf(path);
+    if (!CreateGroup(*s, group))
+        throw SettingsError(QStringLiteral("キー %1 の作成に失敗しました").arg(path).toStdString());
+}
+
+RegIniFile::RegIniFile(const QString& path) : group_(GroupOf(path)), settings_(Open())
+{
+    if (!GroupExists(*settings_, group_) && !CreateGroup(*settings_, group_))
+        throw SettingsError(QStringLiteral("キー %1 の作成に失敗しました").arg(path).toStdString());
+}
+
+RegIniFile::~RegIniFile() = default;
+
+QString RegIniFile::ReadString(const QString& section, const QString& name, const QString& def) const
+{
+    const QString key = group_ + QLatin1Char('/') + section + QLatin1Char('/') + name;
+    const QVariant v = settings_->value(key);
+    if (!v.isValid()) return def;
+    if (v.typeId() != QMetaType::QString)
+        throw SettingsError(QStringLiteral("'%1' のデータ型が不正です").arg(name).toStdString());
+    return v.toString();
+}
+
+qint64 RegIniFile::ReadInteger(const QString& section, const QString& name, qint64 def) const
+{
+    const QString text = ReadString(section, name, QString());
+    bool ok = false;
+    const qint64 v = text.trimmed().toLongLong(&ok);
+    return ok ? v : def;
+}
+
+void RegIniFile::WriteString(const QString& section, const QString& name, const QString& value)
+{
+    const QString sectionGroup = group_ + QLatin1Char('/') + section;
+    if (!GroupExists(*settings_, sectionGroup) && !CreateGroup(*settings_, sectionGroup))
+        throw SettingsError(QStringLiteral("キー %1 の作成に失敗しました").arg(section).toStdString());
+    settings_->setValue(sectionGroup + QLatin1Char('/') + name, value);
+    settings_->sync();
+    if (settings_->status() != QSettings::NoError)
+        throw SettingsError(QStringLiteral("'%1' の設定に失敗しました").arg(name).toStdString());
+}
+
+void RegIniFile::WriteInteger(const QString& section, const QString& name, qint64 value)
+{
+    WriteString(section, name, QString::number(value));
+}
+
+void RestoreFormBounds(QWidget* form, const QString& rootPath)
+{
+    RegIniFile reg(rootPath);
+    const QString section = form->objectName();
+    const int left = static_cast<int>(reg.ReadInteger(section, QStringLiteral("Left"), form->x()));
+    const int top = static_cast<int>(reg.ReadInteger(section, QStringLiteral("Top"), form->y()));
+    const int width = static_cast<int>(reg.ReadInteger(section, QStringLiteral("Width"), form->width()));
+    const int height = static_cast<int>(reg.ReadInteger(section, QStringLiteral("Height"), form->height()));
+    QRect rect(left, top, width, height);
+    const QSize minimum = form->minimumSize(), maximum = form->maximumSize();
+    rect.setSize(rect.size().expandedTo(minimum).boundedTo(maximum));
+    // A window whose title bar would lie on no screen (a monitor that is gone)
+    // comes back onto the primary screen.
+    bool onScreen = false;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect title(rect.left(), rect.top(), rect.width(), 24);
+        if (screen->availableGeometry().intersects(title)) onScreen = true;
+    }
+    if (!onScreen && QGuiApplication::primaryScreen()) {
+        const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+        rect.moveTopLeft(avail.topLeft() + QPoint(32, 32));
+    }
+    form->move(rect.topLeft());
+    form->resize(rect.size());
+}
+
+void StoreFormBounds(QWidget* form, const QString& rootPath)
+{
+    RegIniFile reg(rootPath);
+    const QString section = form->objectName();
+    reg.WriteInteger(section, QStringLiteral("Left"), form->x());
+    reg.WriteInteger(section, QStringLiteral("Top"), form->y());
+    reg.WriteInteger(section, QStringLiteral("Width"), form->width());
+    reg.WriteInteger(section, QStringLiteral("Height"), form->height());
+}
+
+}  // namespace qolvar::platform

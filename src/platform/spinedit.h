@@ -1,0 +1,46 @@
+// A spin edit as the windows' handlers expect it: any text may be typed
+// (the handlers read it and decide), changed() is raised synchronously on
+// every change of the text and only on a change (also when code sets the
+// text), and the text is brought into the range only when the control loses
+// the focus (text that is not a number becomes the minimum).
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <optional>
+
+namespace qolvar::platform {
+
+class SpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    explicit SpinEdit(QWidget* parent = nullptr);
+
+    void setRange(int minValue, int maxValue);
+    int minValue() const { return min_; }
+    int maxValue() const { return max_; }
+
+    QString Text() const;
+    // Raises changed() when the text differs from the current one.
+    void setText(const QString& text);
+    // The text as an integer, or nullopt when it is not one.
+    std::optional<int> readInt() const;
+    // The text as an integer; the minimum when it is not one.
+    int value() const;
+    void setValue(int v) { setText(QString::number(v)); }
+
+signals:
+    void changed();
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+    void stepBy(int steps) override;
+    StepEnabled stepEnabled() const override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int min_ = 0;
+    int max_ = 100;
+};
+
+}  // namespace qolvar::platform

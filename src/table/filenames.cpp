@@ -1,0 +1,42 @@
+#include "filenames.h"
+
+#include "textio.h"
+
+namespace qolvar::table {
+
+QString TblFileExtOf(const QString& fileName)
+{
+    const QString part = FileNamePart(fileName);
+    const qsizetype dot = part.lastIndexOf(u'.');
+    if (dot < 0) return {};
+    return part.mid(dot, 4).toLower();
+}
+
+TblFileNames MakeTblFileNames(const QString& fileName)
+{
+    TblFileNames n;
+    n.TblFileName = fileName;
+    const QString part = FileNamePart(fileName);
+    const qsizetype folderLength = fileName.size() - part.size();
+    n.TblFileDir = folderLength > 0 ? fileName.left(folderLength - 1) : QString();
+    n.TblBaseName = part.size() > 4 ? part.left(part.size() - 4) : QString();
+    n.TblFileExt = TblFileExtOf(fileName);
+    return n;
+}
+
+TblFileKind KindOf(const QString& fileName)
+{
+    const QString ext = TblFileExtOf(fileName);
+    if (ext == QLatin1String(".aco")) return TblFileKind::Aco;
+    if (ext == QLatin1String(".cgd")) return TblFileKind::Cgd;
+    return TblFileKind::Text;
+}
+
+QString ProposedSaveName(const TblFileNames& names)
+{
+    const QString file = names.TblBaseName.isEmpty() ? QString() : names.TblBaseName + QStringLiteral(".tab");
+    const bool hasFolder = FileNamePart(names.TblFileName).size() < names.TblFileName.size();
+    return hasFolder ? names.TblFileDir + u'/' + file : file;
+}
+
+}  // namespace qolvar::table

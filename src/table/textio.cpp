@@ -1,0 +1,116 @@
+#include "textio.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include "colour/errors.h"
+
+namespace qolvar::table {
+
+namespace {
+
+[[noreturn]] void CannotOpen(const QString& path)
+{
+    throw FileError(QStringLiteral("ファイル %1 は開けません").arg(path).toStdString());
+}
+
+bool IsSeparator(QChar c)
+{
+#ifdef Q_OS_WIN
+    return c == u'/' || c == u'\\' || c == u':';
+#else
+    return c == u'/';
+#endif
+}
+
+}  // namespace
+
+QString DecodeCp932(QByteArrayView bytes)
+{
+    // ICU's CP932 table (Windows' Shift-JIS, with the NEC and IBM extensions).
+    QStringDecoder sjis("windows-31j", QStringDecoder::Flag::Stateless);
+    if (!sjis.isValid()) sjis = QStringDecoder("Shift_JIS", QStringDecoder::Flag::Stateless);
+    if (!sjis.isValid()) return QString::fromLatin1(bytes);
+    QString text = sjis.decode(bytes);
+    // The codec marks bytes that are no character with U+001A, which the
+    // tokenizer would take for a blank.
+    text.replace(QChar(0x1A), QChar(QChar::ReplacementCharacter));
+    return text;
+}
+
+QString DecodeLocalText(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) return text;
+    return DecodeCp932(bytes);
+}
+
+QStringList SplitTextLines(const QString& text)
+{
+    QStringList lines;
+    const QChar* p = text.constData();
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c != u'\r' && c != u'\n') continue;
+        lines.append(QString(p + start, i - start));
+        if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    if (start < n) lines.append(QString(p + start, n - start));
+    return lines;
+}
+
+QByteArray EncodeTextTable(const QStringList& lines)
+{
+    QByteArray bytes;
+    qsizetype size = 0;
+    for (const QString& line : lines) size += line.size() + 2;
+    bytes.reserve(size + size / 2);
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray ReadFileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) CannotOpen(path);
+    if (file.size() > MaxFileBytes)
+        throw FileError(QStringLiteral("ファイル %1 は大きすぎて開けません").arg(path).toStdString());
+    // Read in pieces so that files whose size is not known in advance (pipes,
+    // special files) are bounded too.
+    QByteArray bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const qint64 got = file.read(buffer, sizeof buffer);
+        if (got < 0) CannotOpen(path);
+        if (got == 0) break;
+        if (bytes.size() + got > MaxFileBytes)
+            throw FileError(QStringLiteral("ファイル %1 は大きすぎて開けません").arg(path).toStdString());
+        bytes.append(buffer, got);
+    }
+    return bytes;
+}
+
+void WriteFileAtomic(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(path).toStdString());
+}
+
+QString FileNamePart(const QString& path)
+{
+    for (qsizetype i = path.size(); i > 0; --i)
+        if (IsSeparator(path.at(i - 1))) return path.mid(i);
+    return path;
+}
+
+}  // namespace qolvar::table

@@ -1,0 +1,37 @@
+// Texts of the table editor that follow from the table's state.
+#pragma once
+
+#include <QString>
+
+namespace qolvar::table {
+
+// The title label: "  ■ " + base name + " " + count + "色".
+QString TblTitleText(const QString& baseName, long long count);
+// The title label before any table is shown.
+inline const QString TblInitialTitle = QStringLiteral("■ Ｃｏｌｏｒ Ｔａｂｌｅ");
+
+// The window caption for a file: "NAME - Color Table Editor".
+QString TblCaptionText(const QString& fileNamePart);
+// The caption after reading a colour guide (.cgd): "TITLE - Qolvar".
+QString CgdCaptionText(const QString& title);
+
+// The status bar's panel: "変更" while the table differs from its file.
+QString ModifiedText(bool modified);
+
+// "NAME への変更を保存しますか？" (Yes / No / Cancel, captioned "確認").
+QString SaveChangesQuestion(const QString& fileNamePart);
+// "NAME は既に存在します。上書きしますか？" (Yes / No / Cancel, "確認").
+QString OverwriteQuestion(const QString& fileNamePart);
+
+inline const QString ApplicationTitle = QStringLiteral("Qolvar");
+
+// File dialog filters ("description|patterns" pairs joined by "|").
+inline const QString TblOpenFilter = QStringLiteral(
+    "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|"
+    "DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*");
+inline const QString TblSaveFilter =
+    QStringLiteral("Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|すべてのファイル(*.*)|*.*");
+inline const QString TblSaveDefaultExt = QStringLiteral("tab");
+inline const QString LogOpenFilter = QStringLiteral("Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
+
+}  // namespace qolvar::table
