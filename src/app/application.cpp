@@ -10,7 +10,11 @@ namespace qolvar::app {
 
 namespace {
 QPointer<TformMain> mainWindow;
-}
+QString programFolder;
+}  // namespace
+
+QString ProgramFolder() { return programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder; }
+void SetProgramFolder(const QString& folder) { programFolder = folder; }
 
 TformMain* MainWindow() { return mainWindow; }
 

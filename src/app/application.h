@@ -33,6 +33,11 @@ struct Windows {
 };
 Windows CreateWindows();
 
+// The program's folder, where its data files lie: the executable's folder
+// unless set otherwise (tests give each test a folder of its own).
+QString ProgramFolder();
+void SetProgramFolder(const QString& folder);
+
 // The main window in use, for the application's error handler.
 TformMain* MainWindow();
 

@@ -53,8 +53,11 @@ void TformLogViewer::AppendLine(const QString& line)
         text_ += line + QStringLiteral("\r\n");
         cursor.insertText(line + QLatin1Char('\n'));
     } else {
-        text_ += QStringLiteral("\r\n") + line;
-        cursor.insertText(QLatin1Char('\n') + line);
+        // After a last line without a break (an opened file), the break
+        // comes first; the new line still ends with its own, as every line
+        // the program writes does.
+        text_ += QStringLiteral("\r\n") + line + QStringLiteral("\r\n");
+        cursor.insertText(QLatin1Char('\n') + line + QLatin1Char('\n'));
     }
 }
 

@@ -17,9 +17,8 @@ public:
     const QString& LogText() const { return text_; }
     // Replaces the log; line breaks of any kind become CR LF.
     void SetLogText(const QString& text);
-    // Appends one line: after a text that ends with a line break (or an
-    // empty log) the line and CR LF; after a last line without a break,
-    // CR LF and then the line.
+    // Appends one line and CR LF; after a last line without a break (an
+    // opened file) a CR LF comes first.
     void AppendLine(const QString& line);
     void Clear();
 

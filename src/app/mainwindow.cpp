@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include "aboutbox.h"
+#include "application.h"
 #include "colour/colour.h"
 #include "logviewer.h"
 #include "page_cie.h"
@@ -558,7 +559,7 @@ void TformMain::FormCreate()
     // page or window place.
     auto step = [this](auto&& f) { Guarded(this, f); };
     step([] { platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor()); });
-    ExeDir = QCoreApplication::applicationDirPath();
+    ExeDir = ProgramFolder();
     step([&] {
         MunsellFileName = MunsellFileD65;
         LoadMunsellTable(ExeDir.toStdString());

@@ -1,15 +1,48 @@
+// The CIE page: the current colour in XYZ, Yxy, L*a*b* or L*u*v*, with the
+// display gamma and the reference white that these conversions use.
 #pragma once
 
 #include "pages.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 
 namespace qolvar::app {
 
 class CIEPage : public ModelPage {
     Q_OBJECT
 public:
+    // Model indices of RadioGroupCIE.
+    enum Mode { kXYZ = 0, kYxy = 1, kLab = 2, kLuv = 3 };
+
     CIEPage(TformMain& main, QWidget* parent);
     void Refresh() override { btCIEClick(); }
+
+    // Refresh from CurRGB (also run by ckCIE, and by the combo boxes
+    // without the update guard).
     void btCIEClick();
+    // Writes the three fields (and the code label in L*a*b* / L*u*v*).
+    void DspCIE(float first, float second, float third);
+    // The edits' change handler: typed values become the current colour.
+    void editCIE1Change();
+    void RadioGroupCIEClick();
+    void ComboBoxCIE2Change();
+    void ComboBoxCIE1Change();
+
+    int ModeIndex() const;
+
+    QGroupBox* RadioGroupCIE;
+    QLabel *LabelCIE, *LabelCIE0, *LabelCIE1, *LabelCIE2, *LabelCIE3;
+    QLineEdit *editCIE1, *editCIE2, *editCIE3;
+    QCheckBox* ckCIE;
+    QComboBox *ComboBoxCIE2, *ComboBoxCIE1;
+
+private:
+    QButtonGroup* modes_;
 };
 
 }  // namespace qolvar::app

@@ -1,15 +1,103 @@
+// The HUE page: the current colour as HSV or HLS, with a colour field and a
+// strip beside it to pick from with the mouse.
+//
+// HueCode layout (colour/hue.h): the hue in bits 16 and up, then the middle
+// byte (HSV saturation, HLS lightness) and the low byte (HSV value, HLS
+// saturation). SpinEditHUE2 shows the middle byte and SpinEditHUE1 the low
+// byte, in percent or on the 0..255 scale.
+//
+// The field and the strip:
+//   HSV  field x = S, field y = 255 - V, strip row = the hue row
+//        (hue = Round(row × 1.40625)); the field changes with the hue only.
+//   HLS  field x = hue in degrees, field y = 255 - S, a fixed picture at
+//        lightness 128; strip row = 255 - L at the current hue and S.
 #pragma once
 
+#include "colour/codes.h"
+#include "huefield.h"
 #include "pages.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+
+namespace qolvar::platform {
+class SpinEdit;
+}
 
 namespace qolvar::app {
 
 class HuePage : public ModelPage {
     Q_OBJECT
 public:
+    // Item indices of RadioGroupHue.
+    enum Mode { kHSV = 0, kHLS = 1 };
+
     HuePage(TformMain& main, QWidget* parent);
     void Refresh() override { btHueClick(); }
+
+    // Refresh from CurRGB (also ckHUE's click handler, run without the
+    // update guard).
     void btHueClick();
+    // Shows a code: moves the markers, writes the spin edits in the
+    // current scale and the code label.
+    void DspHUE(HueCode code);
+    void SpinEditHUE3Change();
+    // Handler of SpinEditHUE2 and SpinEditHUE1 (and the tail of
+    // SpinEditHUE3Change): the typed values become the current colour.
+    void SpinEditHUE1Change();
+    void RadioGroupHueClick();
+
+    // The colour field (HSV) and the strip, painted anew.
+    void Gradation1();
+    void Gradation2();
+    void PaintBox1Paint();
+    void PaintBox2Paint();
+    void PaintBox1MouseDown(int x, int y);
+    void PaintBox1MouseMove(int x, int y);
+    void PaintBox1MouseUp();
+    void PaintBox2MouseDown(int y);
+    void PaintBox2MouseMove(int y);
+    void PaintBox2MouseUp();
+    // Applies StripRow after the strip's bar was moved.
+    void TrackBarHUEChange();
+
+    int ModeIndex() const;
+
+    QGroupBox* RadioGroupHue;
+    QLabel *LabelHUE, *LabelHUE0, *LabelHUE1, *LabelHUE2, *LabelHUE3, *Label4, *LabelHPer1, *LabelHPer2;
+    platform::SpinEdit *SpinEditHUE1, *SpinEditHUE2, *SpinEditHUE3;
+    QCheckBox* ckHUE;
+    QFrame *HUEPanel1, *HUEPanel2;
+    PaintBox *PaintBox1, *PaintBox2;
+    PictureBox* Image1;
+
+    // The strip row of the current strip quantity: the hue row in HSV,
+    // 255 - L in HLS.
+    int StripRow = 255;
+    bool FieldDragging = false;
+    bool StripDragging = false;
+    // The field's circle is drawn at FieldMarkerRect.
+    bool MarkerShown = false;
+    TRect FieldMarkerRect;
+    TRect StripMarkerRect;
+
+private:
+    void SetModeLayout(int mode);
+    void MoveMarkers(HueCode code);
+    // Paints the HLS strip for hue, lightness and saturation, with its bar.
+    void PaintStripHLS(std::uint32_t hue, std::uint32_t lightness, std::uint32_t saturation);
+    // A spin edit's integer (ConvertError when it holds none) or its value
+    // (the minimum when it holds none), and the 0..255 byte of the two
+    // lower quantities in the current display scale.
+    static int ReadInt(const platform::SpinEdit* spin);
+    std::uint32_t ByteOf(std::int64_t shown) const;
+    // Shows a result: result swatch, CurRGB, RGB section.
+    void TakeResult(RGBCode result);
+
+    QButtonGroup* modes_;
 };
 
 }  // namespace qolvar::app

@@ -1,11 +1,186 @@
 #include "page_munsell.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "colour/cie.h"
+#include "colour/munsell.h"
+#include "colour/numeric.h"
 #include "mainwindow.h"
+#include "pagetext.h"
 
 namespace qolvar::app {
 
-MunsellPage::MunsellPage(TformMain& main, QWidget* parent) : ModelPage(main, parent) {}
+MunsellPage::MunsellPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
+{
+    setObjectName(QStringLiteral("TabSheetMunsell"));
+    auto label = [this](const char* name, const QString& text, int x, int y, int w, int h = 18) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setGeometry(x, y, w, h);
+        return l;
+    };
+    auto edit = [this](const char* name, const QString& text, int x, int y, int w) {
+        auto* e = new QLineEdit(text, this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setGeometry(x, y, w, 22);
+        return e;
+    };
+    // The top-left corner lies under the main window's result swatch.
+    LabelHVC = label("LabelHVC", QStringLiteral("HV/C"), 250, 10, 60, 22);
+    QFont big = LabelHVC->font();
+    big.setPixelSize(16);
+    big.setBold(true);
+    LabelHVC->setFont(big);
+    ComboBoxHVC = new QComboBox(this);
+    ComboBoxHVC->setObjectName(QStringLiteral("ComboBoxHVC"));
+    ComboBoxHVC->setGeometry(316, 10, 150, 22);
+    ComboBoxHVC->addItems({QStringLiteral("標準の光D65"), QStringLiteral("標準の光C")});
+    ComboBoxHVC->setPlaceholderText(QStringLiteral("標準の光D65"));
+    ComboBoxHVC->setCurrentIndex(-1);
 
-void MunsellPage::btHVCClick() {}
+    LabelHVC3 = label("LabelHVC3", QStringLiteral("色相(H)"), 16, 72, 90);
+    LabelHVC2 = label("LabelHVC2", QStringLiteral("明度（V）"), 120, 72, 80);
+    LabelHVC1 = label("LabelHVC1", QStringLiteral("彩度（C）"), 216, 72, 80);
+    EditHVC3 = edit("EditHVC3", QStringLiteral("N"), 16, 92, 90);
+    EditHVC2 = edit("EditHVC2", QStringLiteral("0"), 120, 92, 76);
+    Label6 = label("Label6", QStringLiteral("/"), 200, 92, 12, 22);
+    QFont slash = Label6->font();
+    slash.setPixelSize(16);
+    Label6->setFont(slash);
+    EditHVC1 = edit("EditHVC1", QStringLiteral("0"), 216, 92, 76);
+
+    Label7 = label("Label7", QStringLiteral("Y"), 16, 132, 90);
+    Label8 = label("Label8", QStringLiteral("x"), 120, 132, 80);
+    Label9 = label("Label9", QStringLiteral("y"), 216, 132, 80);
+    EditHVCxyY3 = edit("EditHVCxyY3", QStringLiteral("0"), 16, 152, 90);
+    EditHVCxyY2 = edit("EditHVCxyY2", QStringLiteral("0"), 120, 152, 76);
+    EditHVCxyY1 = edit("EditHVCxyY1", QStringLiteral("0"), 216, 152, 76);
+
+    for (QLineEdit* e : {EditHVC3, EditHVC2, EditHVC1})
+        connect(e, &QLineEdit::textChanged, this, [this, e] { main_.Guarded(e, [&] { EditHVC1Change(); }); });
+    for (QLineEdit* e : {EditHVCxyY3, EditHVCxyY2, EditHVCxyY1})
+        connect(e, &QLineEdit::textChanged, this, [this, e] { main_.Guarded(e, [&] { EditHVCxyY1Change(); }); });
+    connect(ComboBoxHVC, &QComboBox::activated, this,
+            [this] { main_.Guarded(ComboBoxHVC, [&] { ComboBoxHVCChange(); }); });
+}
+
+void MunsellPage::btHVCClick()
+{
+    TColorVec hvc{}, yxy{};
+    RGBToHVC(main_.CurRGB, hvc, yxy);
+    DspHVC(hvc);
+    DspHVCxyY(yxy);
+    TColorVec xyz = yxy;  // YxyToRGB overwrites its argument
+    main_.DspDsetRGB(YxyToRGB(xyz));
+    main_.LogWrite(LabelHVC->text() + QLatin1Char('=') + EditHVC3->text() + QLatin1Char(',') + EditHVC2->text() +
+                   QLatin1Char(',') + EditHVC1->text());
+}
+
+QString MunsellPage::HueText(float H)
+{
+    if (H < 0) return QString::fromLatin1(MunsellHueNames[10]);
+    auto j = num::Trunc(static_cast<num::Ext>(H) / 10);
+    num::Ext s = static_cast<num::Ext>(H) - 10 * static_cast<num::Ext>(j);
+    // A hue at the start of a family is written as 10 of the family before:
+    // 0 and 100 are both 10.0RP, 20 is 10.0YR.
+    if (s < 0.1L) {
+        s = 10;
+        j = j - 1;
+        if (j < 0) j = 9;
+    }
+    // Beyond the hue circle (above 100) the families start again from R
+    // rather than naming a chromatic hue neutral.
+    if (j > 9) j %= 10;
+    return FixedText(s, 1) + QString::fromLatin1(MunsellHueNames[static_cast<std::size_t>(j)]);
+}
+
+void MunsellPage::DspHVC(const TColorVec& hvc)
+{
+    SetEditText(EditHVC3, HueText(hvc[0]));
+    SetEditText(EditHVC2, FixedText(hvc[1], 1));
+    SetEditText(EditHVC1, FixedText(hvc[2], 1));
+}
+
+void MunsellPage::DspHVCxyY(const TColorVec& yxy)
+{
+    SetEditText(EditHVCxyY3, FixedText(yxy[2], 2));
+    SetEditText(EditHVCxyY2, FixedText(yxy[0], 4));
+    SetEditText(EditHVCxyY1, FixedText(yxy[1], 4));
+}
+
+void MunsellPage::EditHVC1Change()
+{
+    if (EditHVC3->text().isEmpty() || EditHVC2->text().isEmpty() || EditHVC1->text().isEmpty()) return;
+    if (main_.InUpdate) return;
+    try {
+        // Split the hue text into its number ("5.0") and its family ("R").
+        QString number, name;
+        for (const QChar c : EditHVC3->text()) {
+            const QChar u = c.toUpper();
+            if ((u >= QLatin1Char('0') && u <= QLatin1Char('9')) || u == QLatin1Char('.') || u == QLatin1Char('-') ||
+                u == QChar(8))
+                number += u;
+            else if (u != QLatin1Char(' '))
+                name += u;
+        }
+        // Only digits so far: the user is still typing the number.
+        if (name.isEmpty()) return;
+        GuardScope guard(main_.InUpdate);
+        std::size_t j = 0;
+        while (j < MunsellHueNames.size() && name != QLatin1String(MunsellHueNames[j])) ++j;
+        TColorVec hvc{};
+        // A family that matches no name, and "N", give a neutral grey.
+        hvc[0] = j <= 9 ? num::single(ReadReal(number) + 10 * static_cast<num::Ext>(j)) : -1.0f;
+        hvc[1] = num::single(ReadReal(EditHVC2->text()));
+        hvc[2] = num::single(ReadReal(EditHVC1->text()));
+        TColorVec yxy{};
+        const RGBCode result = HVCToRGB(hvc, yxy);
+        main_.DspDsetRGB(result);
+        main_.CurRGB = result;
+        main_.DspRGB();
+        DspHVCxyY(yxy);
+    } catch (const std::exception&) {
+        main_.OverErr();
+    }
+}
+
+void MunsellPage::EditHVCxyY1Change()
+{
+    const QString tY = EditHVCxyY3->text(), tx = EditHVCxyY2->text(), ty = EditHVCxyY1->text();
+    if (tY.isEmpty() || tx.isEmpty() || ty.isEmpty()) return;
+    const QString sign = QStringLiteral("-");
+    if (tY == sign || tx == sign || ty == sign) return;
+    if (main_.InUpdate) return;
+    GuardScope guard(main_.InUpdate);
+    try {
+        TColorVec yxy{};
+        yxy[2] = num::single(ReadReal(tY));
+        yxy[0] = num::single(ReadReal(tx));
+        yxy[1] = num::single(ReadReal(ty));
+        TColorVec xyz = yxy;  // YxyToRGB overwrites its argument
+        const RGBCode result = YxyToRGB(xyz);
+        main_.DspDsetRGB(result);
+        main_.CurRGB = result;
+        main_.DspRGB();
+        TColorVec hvc{};
+        YxyToHVC(yxy, hvc);
+        DspHVC(hvc);
+    } catch (const std::exception&) {
+        main_.OverErr();
+    }
+}
+
+void MunsellPage::ComboBoxHVCChange()
+{
+    switch (ComboBoxHVC->currentIndex()) {
+    case 0: MunsellFileName = MunsellFileD65; break;
+    case 1: MunsellFileName = MunsellFileC; break;
+    default: break;
+    }
+    LoadMunsellTable(main_.ExeDir.toStdString());
+    btHVCClick();
+}
 
 }  // namespace qolvar::app

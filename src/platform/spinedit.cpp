@@ -60,7 +60,10 @@ QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const
 void SpinEdit::focusOutEvent(QFocusEvent* event)
 {
     QAbstractSpinBox::focusOutEvent(event);
-    if (min_ < max_) setValue(std::clamp(value(), min_, max_));
+    // Only a number outside the range is rewritten; an empty field or a
+    // lone sign stays as typed (it reads as the minimum).
+    const int v = value();
+    if (min_ <= max_ && (v < min_ || v > max_)) setValue(std::clamp(v, min_, max_));
 }
 
 }  // namespace qolvar::platform

@@ -1,8 +1,8 @@
 // A spin edit as the windows' handlers expect it: any text may be typed
 // (the handlers read it and decide), changed() is raised synchronously on
 // every change of the text and only on a change (also when code sets the
-// text), and the text is brought into the range only when the control loses
-// the focus (text that is not a number becomes the minimum).
+// text), and a number outside the range is brought into it only when the
+// control loses the focus (text that is not a number stays as typed).
 #pragma once
 
 #include <QAbstractSpinBox>

@@ -1,0 +1,105 @@
+#include "fixture.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+
+#include "colour/cie.h"
+#include "mainwindow.h"
+#include "platform/settings.h"
+
+namespace qolvar::test {
+
+int FakeDialogs::message(QWidget*, platform::MsgKind kind, const QString& caption, const QString& text, int buttons)
+{
+    messages.push_back({kind, caption, text, buttons});
+    if (!answers.empty()) {
+        const int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    for (int b : {platform::kOk, platform::kYes, platform::kNo, platform::kCancel})
+        if (buttons & b) return b;
+    return platform::kOk;
+}
+
+QString FakeDialogs::openFile(QWidget*, const platform::FileDialogOptions& o)
+{
+    openOptions.push_back(o);
+    if (openPaths.empty()) return {};
+    const QString p = openPaths.front();
+    openPaths.pop_front();
+    return p;
+}
+
+QString FakeDialogs::saveFile(QWidget*, const platform::FileDialogOptions& o)
+{
+    saveOptions.push_back(o);
+    if (savePaths.empty()) return {};
+    const QString p = savePaths.front();
+    savePaths.pop_front();
+    return p;
+}
+
+std::optional<QColor> FakeDialogs::chooseColor(QWidget*, const QColor&)
+{
+    if (colors.empty()) return std::nullopt;
+    const auto c = colors.front();
+    colors.pop_front();
+    return c;
+}
+
+int FakeDialogs::shellOpen(const QString& path)
+{
+    opened.push_back(path);
+    if (shellResult) return *shellResult;
+    return QFile::exists(path) || path.startsWith(QLatin1String("http")) ? 42 : 2;
+}
+
+QStringList FakeDialogs::TakeTexts()
+{
+    QStringList texts;
+    for (const auto& m : messages) texts << m.text;
+    messages.clear();
+    return texts;
+}
+
+void WidgetTest::SetUp()
+{
+    ASSERT_TRUE(dir.isValid());
+    platform::SetDialogs(&dialogs);
+    platform::SetSettingsFile(dir.filePath(QStringLiteral("settings.ini")));
+    CIEGamma = 2.2f;
+    SetCIEWhite(0);
+}
+
+void WidgetTest::TearDown()
+{
+    Stop();
+    platform::SetDialogs(nullptr);
+}
+
+app::Windows& WidgetTest::Start()
+{
+    windows.emplace(app::CreateWindows());
+    return *windows;
+}
+
+void WidgetTest::Stop() { windows.reset(); }
+
+QString WidgetTest::SettingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
+
+void WidgetTest::StoreSetting(const QString& name, const QString& value)
+{
+    QSettings s(SettingsPath(), QSettings::IniFormat);
+    s.setValue(QStringLiteral("software/Mardenvi_Qolvar/.key"), 1);
+    s.setValue(QStringLiteral("software/Mardenvi_Qolvar/formMain/") + name, value);
+}
+
+QString WidgetTest::StoredSetting(const QString& name) const
+{
+    QSettings s(SettingsPath(), QSettings::IniFormat);
+    return s.value(QStringLiteral("software/Mardenvi_Qolvar/formMain/") + name).toString();
+}
+
+}  // namespace qolvar::test

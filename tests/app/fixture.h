@@ -1,0 +1,76 @@
+// Shared pieces of the widget tests: scripted dialogs, a settings file and
+// program folder per test, and the program's four windows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include <QtWidgets>
+
+#include "aboutbox.h"
+#include "application.h"
+#include "logviewer.h"
+#include "mainwindow.h"
+#include "platform/dialogs.h"
+#include "tbledit.h"
+
+namespace qolvar::test {
+
+// Dialogs that never block: every box is recorded, and answers come from
+// queues the test fills (defaults: the first offered button, cancel for
+// file and colour dialogs).
+class FakeDialogs : public platform::Dialogs {
+public:
+    struct Message {
+        platform::MsgKind kind;
+        QString caption, text;
+        int buttons;
+    };
+    std::vector<Message> messages;
+    std::deque<int> answers;
+    std::deque<QString> openPaths, savePaths;
+    std::vector<platform::FileDialogOptions> openOptions, saveOptions;
+    std::deque<std::optional<QColor>> colors;
+    std::vector<QString> opened;  // shellOpen requests
+    std::optional<int> shellResult;
+    int beeps = 0;
+
+    int message(QWidget*, platform::MsgKind kind, const QString& caption, const QString& text, int buttons) override;
+    void beep() override { ++beeps; }
+    QString openFile(QWidget*, const platform::FileDialogOptions& o) override;
+    QString saveFile(QWidget*, const platform::FileDialogOptions& o) override;
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
+    int shellOpen(const QString& path) override;
+
+    // The texts of the boxes shown so far, and forget them.
+    QStringList TakeTexts();
+};
+
+// Each test gets fake dialogs, its own settings file and its own program
+// folder (with the shipped data files copied into it).
+class WidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Creates the four windows as the program does.
+    app::Windows& Start();
+    // Destroys them (the main window stores its settings).
+    void Stop();
+    QString SettingsPath() const;
+    // Writes a value into the stored settings before Start().
+    void StoreSetting(const QString& name, const QString& value);
+    QString StoredSetting(const QString& name) const;
+
+    FakeDialogs dialogs;
+    QTemporaryDir dir;
+    std::optional<app::Windows> windows;
+};
+
+}  // namespace qolvar::test

@@ -1,0 +1,170 @@
+// The colour log: appending, clearing, opening and saving.
+#include <QFile>
+#include <QTest>
+
+#include "colour/errors.h"
+#include "fixture.h"
+#include "logviewer.h"
+#include "mainwindow.h"
+
+using namespace qolvar;
+
+namespace {
+
+class Log : public test::WidgetTest {
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        Start();
+        w = windows->formMain.get();
+        log = windows->formLogViewer.get();
+        dialogs.messages.clear();
+    }
+    QByteArray ReadFile(const QString& path)
+    {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+    void WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    app::TformMain* w = nullptr;
+    app::TformLogViewer* log = nullptr;
+};
+
+TEST_F(Log, LinesCarryTheHexFieldAndEndWithCrLf)
+{
+    w->CurRGB = 0xFF8000;
+    w->DspRGB();
+    w->LogWrite("CMYK=0,127,255,0");
+    w->LogWrite("CMYK=0,127,255,0");
+    EXPECT_EQ(log->LogText(), "RGB=#FF8000 CMYK=0,127,255,0\r\nRGB=#FF8000 CMYK=0,127,255,0\r\n");
+    EXPECT_EQ(log->memoLog->toPlainText(), "RGB=#FF8000 CMYK=0,127,255,0\nRGB=#FF8000 CMYK=0,127,255,0\n");
+    EXPECT_FALSE(log->isVisible()) << "lines are kept while the viewer is hidden";
+}
+
+TEST_F(Log, NewClearsAndSays)
+{
+    w->LogWrite("x");
+    w->LogFileName = "/somewhere.log";
+    w->FileNewCmd->trigger();
+    EXPECT_TRUE(log->LogText().isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, "情報");
+    EXPECT_EQ(dialogs.messages[0].text, "ログをクリアしました");
+    EXPECT_EQ(w->LogFileName, "/somewhere.log");
+}
+
+TEST_F(Log, OpenNormalisesLineBreaksAndAppendsAfterAnUnbrokenLastLine)
+{
+    const QString path = dir.filePath("old.log");
+    WriteFile(path, "a\rb\nc\r\nlast");
+    dialogs.openPaths.push_back(path);
+    w->FileOpenCmd->trigger();
+    EXPECT_EQ(w->LogFileName, path);
+    EXPECT_TRUE(log->isVisible());
+    EXPECT_EQ(log->LogText(), "a\r\nb\r\nc\r\nlast");
+    EXPECT_EQ(dialogs.openOptions.back().filter, "Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
+    w->CurRGB = 0x0000FF;
+    w->DspRGB();
+    w->LogWrite("HSV=240,255,255");
+    w->FileSaveCmd->trigger();  // overwrites the opened file
+    EXPECT_EQ(ReadFile(path), "a\r\nb\r\nc\r\nlast\r\nRGB=#0000FF HSV=240,255,255\r\n");
+    w->LogWrite("X");
+    EXPECT_TRUE(log->LogText().endsWith("255,255\r\nRGB=#0000FF X\r\n"));
+}
+
+TEST_F(Log, OpenReadsShiftJisAndUtf8)
+{
+    const QString path = dir.filePath("sjis.log");
+    WriteFile(path, "RGB=#FF0000 \x83\x65\x83\x58\x83\x67\r\n");  // テスト in Shift-JIS
+    dialogs.openPaths.push_back(path);
+    w->Open1Click();
+    EXPECT_EQ(log->LogText(), "RGB=#FF0000 テスト\r\n");
+    WriteFile(path, "RGB=#FF0000 テスト\r\n");
+    dialogs.openPaths.push_back(path);
+    w->Open1Click();
+    EXPECT_EQ(log->LogText(), "RGB=#FF0000 テスト\r\n");
+}
+
+TEST_F(Log, SaveWithoutAFileAsksForOneAndCancelKeepsItEmpty)
+{
+    w->LogWrite("x");
+    w->FileSaveCmd->trigger();
+    ASSERT_EQ(dialogs.saveOptions.size(), 1u);
+    EXPECT_EQ(dialogs.saveOptions[0].fileName, "Qolvar_Data00.log");
+    EXPECT_TRUE(dialogs.saveOptions[0].defaultExt.isEmpty());
+    EXPECT_TRUE(w->LogFileName.isEmpty());
+    const QString path = dir.filePath("new.log");
+    dialogs.savePaths.push_back(path);
+    w->FileSaveCmd->trigger();
+    EXPECT_EQ(w->LogFileName, path);
+    EXPECT_EQ(ReadFile(path), "RGB=#000000 x\r\n");
+    // The dialog offers the last chosen name next time.
+    w->SaveAs1Click();
+    EXPECT_EQ(dialogs.saveOptions.back().fileName, path);
+}
+
+TEST_F(Log, NewThenSaveOverwritesWithTheShorterLog)
+{
+    const QString path = dir.filePath("keep.log");
+    w->LogWrite("one");
+    w->LogWrite("two");
+    dialogs.savePaths.push_back(path);
+    w->SaveAs1Click();
+    w->New1Click();
+    w->Save1Click();
+    EXPECT_EQ(ReadFile(path), "");
+}
+
+TEST_F(Log, FailuresAreShownAndChangeNothingElse)
+{
+    w->LogWrite("kept");
+    const QString missing = dir.filePath("missing.log");
+    dialogs.openPaths.push_back(missing);
+    w->FileOpenCmd->trigger();
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + missing + " は開けません."});
+    EXPECT_EQ(w->LogFileName, missing);
+    EXPECT_EQ(log->LogText(), "RGB=#000000 kept\r\n");
+
+    const QString unwritable = dir.filePath("no/such/folder/x.log");
+    dialogs.savePaths.push_back(unwritable);
+    w->LogFileName.clear();
+    w->FileSaveAsCmd->trigger();
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + unwritable + " を作成できません."});
+    EXPECT_TRUE(w->LogFileName.isEmpty());
+}
+
+TEST_F(Log, AFailedSaveLeavesThePreviousFile)
+{
+    const QString path = dir.filePath("safe.log");
+    WriteFile(path, "previous\r\n");
+    // A read-only folder refuses the new file; the old one stays whole.
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    w->LogFileName = path;
+    w->LogWrite("new");
+    w->FileSaveCmd->trigger();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (dialogs.messages.empty()) GTEST_SKIP() << "running as a user who may write anywhere";
+    EXPECT_EQ(ReadFile(path), "previous\r\n");
+}
+
+TEST_F(Log, ViewerIsCentredAndReadOnly)
+{
+    EXPECT_EQ(log->size(), QSize(600, 480));
+    EXPECT_EQ(log->windowTitle(), "Log Viewer");
+    EXPECT_TRUE(log->memoLog->isReadOnly());
+    w->LogViewCmd->trigger();
+    EXPECT_TRUE(log->isVisible());
+    log->close();
+    EXPECT_FALSE(log->isVisible());
+    w->LogWrite("still here");
+    EXPECT_EQ(log->LogText(), "RGB=#000000 still here\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// Start-up and shutdown: the settings kept between runs, and what happens
+// when a data file or a stored value is missing or wrong.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QTabWidget>
+
+#include "colour/munsell.h"
+#include "fixture.h"
+#include "mainwindow.h"
+#include "platform/settings.h"
+
+using namespace qolvar;
+
+namespace {
+
+class Startup : public test::WidgetTest {
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        // A program folder of our own: the Munsell tables and a colour table.
+        folder = dir.filePath("program");
+        QDir().mkpath(folder + "/Table");
+        const QString shipped = QCoreApplication::applicationDirPath();
+        for (const char* f : {"Z8721_YxyD65.csv", "HVC_Yxy.csv"})
+            QFile::copy(shipped + "/" + f, folder + "/" + f);
+        QFile table(folder + "/Table/Web標準色.tab");
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+        table.write("#FF0000 Red 赤\r\n");
+        table.close();
+        app::SetProgramFolder(folder);
+    }
+    void TearDown() override
+    {
+        WidgetTest::TearDown();
+        app::SetProgramFolder(QString());
+    }
+    app::TformMain* Main() { return windows->formMain.get(); }
+    QString folder;
+};
+
+TEST_F(Startup, FirstRunCreatesTheKeyAndStartsBlackOnHue)
+{
+    Start();
+    EXPECT_TRUE(platform::RegKeyExists(app::kRegistryRoot));
+    EXPECT_FALSE(platform::RegKeyExists(app::kRegistryRoot + "\\formMain")) << "bounds are not read on a first run";
+    EXPECT_EQ(Main()->CurRGB, 0u);
+    EXPECT_EQ(Main()->ActivePageIndex(), 1);
+    EXPECT_EQ(Main()->TableFileName, folder + "/Table/Web標準色.tab");
+    EXPECT_EQ(Main()->ExeDir, folder);
+    EXPECT_EQ(Main()->pos(), QPoint(192, 106));
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.TakeTexts().join("|").toStdString();
+    EXPECT_FALSE(windows->formLogViewer->isVisible());
+    Stop();
+    EXPECT_EQ(StoredSetting("RGB"), "0");
+    EXPECT_EQ(StoredSetting("PageIndex"), "1");
+    EXPECT_EQ(StoredSetting("TableName"), folder + "/Table/Web標準色.tab");
+    for (const char* v : {"Left", "Top", "Width", "Height"}) EXPECT_FALSE(StoredSetting(v).isEmpty()) << v;
+}
+
+TEST_F(Startup, StoredSettingsComeBack)
+{
+    StoreSetting("RGB", "16711680");
+    StoreSetting("PageIndex", "3");
+    StoreSetting("Left", "300");
+    StoreSetting("Top", "200");
+    Start();
+    EXPECT_EQ(Main()->CurRGB, 0xFF0000u);
+    EXPECT_EQ(Main()->editRGBHEX->text(), "FF0000");
+    EXPECT_EQ(Main()->ActivePageIndex(), 3);
+    EXPECT_EQ(Main()->pos(), QPoint(300, 200));
+    EXPECT_FALSE(Main()->InUpdate);
+    EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty()) << "no page is refreshed at start-up";
+}
+
+TEST_F(Startup, UnreadableStoredValuesFallBackToDefaults)
+{
+    struct Case {
+        const char* rgb;
+        const char* page;
+        RGBCode colour;
+        int index;
+        const char* pageAtExit;
+    };
+    for (const auto& c : {Case{"abc", "7", 0, -1, "-1"}, Case{"", "-3", 0, -1, "-1"}, Case{"255", "x", 0xFF, 1, "1"},
+                          Case{"4294967295", "0", 0xFFFFFFFF, 0, "0"}}) {
+        StoreSetting("RGB", c.rgb);
+        StoreSetting("PageIndex", c.page);
+        Start();
+        EXPECT_EQ(Main()->CurRGB, c.colour) << c.rgb;
+        EXPECT_EQ(Main()->ActivePageIndex(), c.index) << c.page;
+        Stop();
+        EXPECT_EQ(StoredSetting("PageIndex"), c.pageAtExit) << c.page;
+    }
+}
+
+TEST_F(Startup, AValueOfTheWrongTypeIsReportedAndTheRestStillLoads)
+{
+    {
+        QSettings s(SettingsPath(), QSettings::IniFormat);
+        s.setValue("software/Mardenvi_Qolvar/.key", 1);
+        s.setValue("software/Mardenvi_Qolvar/formMain/RGB", QStringList{"1", "2"});
+        s.setValue("software/Mardenvi_Qolvar/formMain/PageIndex", "4");
+    }
+    Start();
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"'RGB' のデータ型が不正です."});
+    EXPECT_EQ(Main()->ActivePageIndex(), 4);
+}
+
+TEST_F(Startup, MissingDataFilesAreReportedWithoutLosingTheSettings)
+{
+    QFile::remove(folder + "/Z8721_YxyD65.csv");
+    StoreSetting("RGB", "255");
+    StoreSetting("PageIndex", "2");
+    StoreSetting("TableName", folder + "/gone.tab");
+    Start();
+    const QStringList texts = dialogs.TakeTexts();
+    ASSERT_EQ(texts.size(), 2) << texts.join("|").toStdString();
+    EXPECT_TRUE(texts[0].contains("Z8721_YxyD65.csv"));
+    EXPECT_EQ(texts[1], "ファイル " + folder + "/gone.tab は開けません.");
+    EXPECT_EQ(Main()->CurRGB, 0xFFu);
+    EXPECT_EQ(Main()->ActivePageIndex(), 2);
+    Stop();
+    EXPECT_EQ(StoredSetting("RGB"), "255");
+    EXPECT_EQ(StoredSetting("PageIndex"), "2");
+    EXPECT_EQ(StoredSetting("TableName"), folder + "/gone.tab");
+}
+
+TEST_F(Startup, ARemovedKeySkipsTheBoundsButKeepsTheOptions)
+{
+    Start();
+    Main()->CurRGB = 0x123456;
+    QFile::remove(SettingsPath());
+    Stop();
+    EXPECT_EQ(StoredSetting("RGB"), QString::number(0x123456));
+    EXPECT_TRUE(StoredSetting("Left").isEmpty());
+}
+
+TEST_F(Startup, AWindowStoredOffEveryScreenComesBack)
+{
+    StoreSetting("Left", "-5000");
+    StoreSetting("Top", "-4000");
+    Start();
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(avail.contains(Main()->pos())) << Main()->pos().x() << "," << Main()->pos().y();
+}
+
+TEST_F(Startup, SettingsThatCannotBeWrittenAreReportedAtExit)
+{
+    Start();
+    // A folder where the settings file should be makes every write fail.
+    QFile::remove(SettingsPath());
+    QDir().mkpath(SettingsPath());
+    dialogs.messages.clear();
+    Stop();
+    const QStringList texts = dialogs.TakeTexts();
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_TRUE(texts.back().contains("失敗しました")) << texts.join("|").toStdString();
+}
+
+}  // namespace

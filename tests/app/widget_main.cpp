@@ -1,0 +1,13 @@
+// Runs the widget tests inside one application object on the offscreen
+// platform, so that no test needs a display.
+#include <gtest/gtest.h>
+
+#include "application.h"
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qolvar::app::QolvarApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
