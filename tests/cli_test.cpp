@@ -5,49 +5,20 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli_run.h"
 #include "colour_settings.h"
 
 using namespace qolvar;
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-std::string ReadAll(std::FILE* f)
-{
-    std::string s;
-    std::rewind(f);
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    return s;
-}
+using Result = test::CliResult;
 
 class Cli : public test::ColourSettingsTest {
 protected:
     Result Run(std::vector<std::string> args, const std::string& input = "")
     {
-        args.insert(args.begin(), "qolvar-cli");
-        std::vector<const char*> argv;
-        for (auto& a : args) argv.push_back(a.c_str());
-        std::FILE* in = std::tmpfile();
-        std::FILE* out = std::tmpfile();
-        std::FILE* err = std::tmpfile();
-        std::fwrite(input.data(), 1, input.size(), in);
-        std::rewind(in);
-        Result r;
-        r.status = cli::Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
-        std::fflush(out);
-        std::fflush(err);
-        r.out = ReadAll(out);
-        r.err = ReadAll(err);
-        std::fclose(in);
-        std::fclose(out);
-        std::fclose(err);
-        return r;
+        return test::RunCli(std::move(args), input);
     }
 };
 

@@ -1,1 +1,20 @@
-# Tests of src/table
+# Tests of src/table and of qolvar-cli's table commands.
+add_executable(table_tests
+  table/entry_test.cpp
+  table/textio_test.cpp
+  table/swatch_test.cpp
+  table/sort_test.cpp
+  table/document_test.cpp
+  table/robustness_test.cpp
+  table/cli_table_test.cpp
+)
+target_include_directories(table_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(table_tests PRIVATE qolvar_table qolvar_cli GTest::gtest_main Qt6::Core)
+# Swatch files made by other software; the tests that read them skip when
+# the folder is absent.
+target_compile_definitions(table_tests PRIVATE
+  QOLVAR_SWATCH_DIR="${CMAKE_SOURCE_DIR}/../shared/data/swatches")
+gtest_discover_tests(table_tests DISCOVERY_TIMEOUT 60)
+if(QOLVAR_SANITIZE)
+  target_compile_definitions(table_tests PRIVATE QOLVAR_SANITIZED)
+endif()

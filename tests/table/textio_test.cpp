@@ -1,0 +1,102 @@
+// Text decoding, line splitting, reading and writing table files.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "colour/errors.h"
+#include "table/tablefile.h"
+#include "table/textio.h"
+
+using namespace qolvar;
+using namespace qolvar::table;
+
+namespace {
+
+TEST(SplitTextLines, AllLineEnds)
+{
+    struct Case {
+        const char* text;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"\r\n", {""}},
+        {"a\n\nb\n", {"a", "", "b"}},
+        {"a\r\rb", {"a", "", "b"}},
+        {"a\n\r", {"a", ""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.text), c.lines) << c.text;
+}
+
+TEST(DecodeLocalText, Utf8ThenCp932)
+{
+    // UTF-8, with and without a byte-order mark.
+    EXPECT_EQ(DecodeLocalText("#FF0000 赤"), QString::fromUtf16(u"#FF0000 赤"));
+    EXPECT_EQ(DecodeLocalText("\xEF\xBB\xBF#FF0000 x"), "#FF0000 x");
+    // CP932: katakana, a full-width tilde, a circled digit (NEC extension),
+    // half-width katakana, and 0x5C as the backslash.
+    EXPECT_EQ(DecodeLocalText("#FF0000 \x83\x4A\x83\x89\x81\x5B \x81\x60\x87\x40 \xB1\x5C"),
+              QString::fromUtf16(u"#FF0000 カラー ～① ｱ\\"));
+    // A byte that is no character in either becomes U+FFFD, the rest stays.
+    EXPECT_EQ(DecodeLocalText("\x83\x4A \xA0"), QString::fromUtf16(u"カ \uFFFD"));
+}
+
+TEST(TextTable, ReadDerivesEveryLineAndWritesCrLf)
+{
+    const TableData t = ReadTextTable("#FF0000 Red bright\r\n\r\n#00ff00 Green\n#0000FF");
+    ASSERT_EQ(t.lines.size(), 4);
+    ASSERT_EQ(t.entries.size(), 4u);
+    EXPECT_EQ(t.entries[0].Comment, "bright");
+    EXPECT_EQ(t.entries[1], MakeEntry(0));
+    EXPECT_EQ(t.lines[2], "#00ff00 Green");
+    EXPECT_EQ(t.entries[3].Code, 0x0000FF);
+    EXPECT_EQ(EncodeTextTable(t.lines), "#FF0000 Red bright\r\n\r\n#00ff00 Green\r\n#0000FF\r\n");
+    EXPECT_EQ(EncodeTextTable({}), "");
+}
+
+TEST(TextTable, FileRoundTripAndShiftJisInput)
+{
+    QTemporaryDir dir;
+    const QString sjis = dir.filePath("sjis.tab");
+    {
+        QFile f(sjis);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#FF0000 \x90\xD4 \x82\xA0\x82\xA9\r\n#0000FF \x90\xC2\r\n");
+    }
+    const TableData t = ReadTableFile(sjis);
+    EXPECT_EQ(t.entries[0].Name, QString::fromUtf16(u"赤"));
+    EXPECT_EQ(t.entries[0].Comment, QString::fromUtf16(u"あか"));
+    EXPECT_EQ(t.entries[1].Name, QString::fromUtf16(u"青"));
+
+    // Written back as UTF-8, read back the same.
+    const QString out = dir.filePath("out.tab");
+    WriteTableFile(out, t.lines, t.entries);
+    EXPECT_EQ(ReadTableFile(out).lines, t.lines);
+    QFile f(out);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QString::fromUtf16(u"#FF0000 赤 あか\r\n#0000FF 青\r\n").toUtf8());
+}
+
+TEST(TextTable, FailuresThrowFileErrorAndLeaveTheOldFile)
+{
+    QTemporaryDir dir;
+    EXPECT_THROW(ReadTableFile(dir.filePath("missing.tab")), FileError);
+    EXPECT_THROW(ReadTableFile(dir.path()), FileError);
+    try {
+        ReadTableFile(dir.filePath("missing.tab"));
+    } catch (const FileError& e) {
+        EXPECT_EQ(QString::fromStdString(e.what()), "ファイル " + dir.filePath("missing.tab") + " は開けません");
+    }
+    EXPECT_THROW(WriteFileAtomic(dir.filePath("no/such/folder/x.tab"), "x"), FileError);
+    // A path that is a folder cannot be replaced; nothing is lost.
+    QDir(dir.path()).mkdir("sub.tab");
+    EXPECT_THROW(WriteFileAtomic(dir.filePath("sub.tab"), "x"), FileError);
+    EXPECT_TRUE(QFileInfo(dir.filePath("sub.tab")).isDir());
+}
+
+}  // namespace
