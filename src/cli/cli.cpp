@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "colour/numeric.h"
+#include "table_command.h"
 
 namespace qolvar::cli {
 
@@ -17,6 +18,9 @@ constexpr const char* kUsage =
     "Usage:\n"
     "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [CODE ...]\n"
     "  qolvar-cli reverse MODEL [--gamma G] [--white d65|c|a] V1 V2 V3 [V4]\n"
+    "  qolvar-cli table convert IN OUT\n"
+    "  qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT\n"
+    "  qolvar-cli table dump IN\n"
     "\n"
     "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell\n"
     "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
@@ -26,7 +30,10 @@ constexpr const char* kUsage =
     "  --gamma G      display gamma for the CIE models (default 2.2)\n"
     "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
     "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
-    "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n";
+    "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n"
+    "table reads IN by its extension (.aco, .cgd, .log, else a text table) and writes\n"
+    "OUT as a Photoshop swatch when it ends in .aco, else as a text table; dump prints\n"
+    "the table's lines.\n";
 
 // A typed value that cannot be used: a usage error, not a failed conversion.
 class InputError : public ColourError {
@@ -454,6 +461,12 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, out);
         return 0;
+    }
+    if (command == "table") {
+        // Reading L*a*b* swatches uses the start-up gamma and white.
+        CIEGamma = 2.2f;
+        SetCIEWhite(0);
+        return RunTable(argc, argv, out, err);
     }
     if (command != "convert" && command != "reverse") {
         std::fprintf(err, "qolvar-cli: unknown command '%s'\n%s", argv[1], kUsage);

@@ -1,0 +1,19 @@
+// qolvar-cli table: colour tables from the command line, with the table
+// editor's own reading, sorting and writing.
+//
+//   qolvar-cli table convert IN OUT
+//   qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT
+//   qolvar-cli table dump IN
+#pragma once
+
+#include <cstdio>
+
+namespace qolvar::cli {
+
+// argv[0] is the program, argv[1] "table". Returns the exit status: 0 done
+// (a warning about a file read only in part may have been printed), 1 a
+// file could not be read or written, 2 a usage error. OUT is written only
+// when everything before succeeded, and atomically.
+int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
+
+}  // namespace qolvar::cli
