@@ -15,9 +15,9 @@ using namespace qolvar::table;
 namespace {
 
 #ifdef QOLVAR_SANITIZED
-constexpr int Rounds = 300;
+constexpr int Rounds = 3000;
 #else
-constexpr int Rounds = 2000;
+constexpr int Rounds = 20000;
 #endif
 
 QByteArray RandomBytes(std::mt19937& rng, int maxSize)
