@@ -65,6 +65,12 @@ TColorTabel DeriveEntry(const QString& line)
     return e;
 }
 
+TColor RawLineColor(const QString& line)
+{
+    const std::u16string_view all = View(line);
+    return CodeToColor(HexToCode(all.size() > 1 ? all.substr(1, 6) : std::u16string_view{}));
+}
+
 std::vector<TColorTabel> ParseTblLines(const QStringList& lines)
 {
     std::vector<TColorTabel> entries;

@@ -51,6 +51,11 @@ TColorTabel DeriveEntry(const QString& line);
 // The entries of all lines, in order (one per line).
 std::vector<TColorTabel> ParseTblLines(const QStringList& lines);
 
+// The colour of a line as a reader that does not split it into tokens takes
+// it (the main window's colour drop-down): HexToColor of characters 2..7 of
+// the line itself, whatever the first character is.
+TColor RawLineColor(const QString& line);
+
 // The longest comment an entry derives from a line.
 inline constexpr int MaxCommentLength = 255;
 

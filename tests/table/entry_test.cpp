@@ -88,6 +88,16 @@ TEST(DeriveEntry, CommentIsAtMost255UnitsAndKeepsSurrogatePairsWhole)
     EXPECT_EQ(DeriveEntry("#000000 n " + pairs + " x").Comment, QString(254, u'c'));
 }
 
+TEST(RawLineColor, TakesCharacters2To7WithoutSplitting)
+{
+    const std::pair<const char16_t*, RGBCode> cases[] = {
+        {u"#FF8000 Orange", 0xFF8000}, {u"", 0},          {u"#", 0},          {u"#ABC", 0x000ABC},
+        {u"  #FF8000 x", 0},           {u"xFF8000", 0xFF8000}, {u"#ff80zz", 0},
+    };
+    for (const auto& [line, code] : cases)
+        EXPECT_EQ(RawLineColor(QString::fromUtf16(line)), CodeToColor(code)) << QString::fromUtf16(line).toStdString();
+}
+
 TEST(ParseTblLines, OneEntryPerLineBeyondTheOldLimit)
 {
     QStringList lines;
