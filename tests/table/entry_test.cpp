@@ -4,7 +4,6 @@
 #include "table/entry.h"
 #include "table/filenames.h"
 #include "table/lines.h"
-#include "table/texts.h"
 
 using namespace qolvar;
 using namespace qolvar::table;
@@ -60,23 +59,10 @@ TEST(DeriveEntry, FollowsTheLineRules)
     }
 }
 
-TEST(DeriveEntry, KeysAreTheHSVOfTheColour)
+TEST(DeriveEntry, KeysAreHueSaturationValue)
 {
-    struct Case {
-        const char* line;
-        int hue, sat, val;
-    };
-    const Case cases[] = {
-        {"#FF8000 o", 30, 255, 255}, {"#336699 b", 210, 170, 153},
-        {"#FFFFFF w", 0, 0, 255},    {"#000000 k", 0, 0, 0},
-        {"#FF00FF m", 300, 255, 255},
-    };
-    for (const auto& c : cases) {
-        const auto e = DeriveEntry(QString::fromLatin1(c.line));
-        EXPECT_EQ(e.Hue, c.hue) << c.line;
-        EXPECT_EQ(e.Sat, c.sat) << c.line;
-        EXPECT_EQ(e.Val, c.val) << c.line;
-    }
+    const auto e = DeriveEntry("#336699 b");
+    EXPECT_EQ(std::make_tuple(e.Hue, e.Sat, e.Val), std::make_tuple(210, 170, 153));
 }
 
 TEST(DeriveEntry, CommentIsAtMost255UnitsAndKeepsSurrogatePairsWhole)
@@ -96,16 +82,6 @@ TEST(RawLineColor, TakesCharacters2To7WithoutSplitting)
     };
     for (const auto& [line, code] : cases)
         EXPECT_EQ(RawLineColor(QString::fromUtf16(line)), CodeToColor(code)) << QString::fromUtf16(line).toStdString();
-}
-
-TEST(ParseTblLines, OneEntryPerLineBeyondTheOldLimit)
-{
-    QStringList lines;
-    for (int i = 0; i < 5000; ++i) lines.append(QStringLiteral("#%1 n%2").arg(i, 6, 16, QChar(u'0')).arg(i));
-    const auto entries = ParseTblLines(lines);
-    ASSERT_EQ(entries.size(), 5000u);
-    EXPECT_EQ(entries[4999].Code, 4999);
-    EXPECT_EQ(entries[4999].Name, "n4999");
 }
 
 TEST(Lines, NumberNames)
@@ -227,18 +203,6 @@ TEST(FileNames, ProposedSaveName)
     EXPECT_EQ(ProposedSaveName(MakeTblFileNames("/x.cgd")), "/x.tab");
     EXPECT_EQ(ProposedSaveName(MakeTblFileNames("rel.txt")), "rel.tab");
     EXPECT_EQ(ProposedSaveName(MakeTblFileNames(Untitled)), "");
-}
-
-TEST(Texts, TitleCaptionAndQuestions)
-{
-    EXPECT_EQ(TblTitleText("Web標準色", 140), "  ■ Web標準色 140色");
-    EXPECT_EQ(TblTitleText("", 0), "  ■  0色");
-    EXPECT_EQ(TblCaptionText("無題"), "無題 - Color Table Editor");
-    EXPECT_EQ(CgdCaptionText("DIC カラーガイド"), "DIC カラーガイド - Qolvar");
-    EXPECT_EQ(ModifiedText(true), "変更");
-    EXPECT_EQ(ModifiedText(false), "");
-    EXPECT_EQ(SaveChangesQuestion("a.tab"), "a.tab への変更を保存しますか？");
-    EXPECT_EQ(OverwriteQuestion("a.tab"), "a.tab は既に存在します。上書きしますか？");
 }
 
 }  // namespace

@@ -92,10 +92,4 @@ TEST(SortTbl, WhiteAndBlackSortWithTheReds)
     EXPECT_EQ(v.back().Name, "green");
 }
 
-TEST(SortMode, Captions)
-{
-    EXPECT_EQ(SortModeCaption(SortMode::RGBU), QString::fromUtf16(u"RGB\u3000昇順"));
-    EXPECT_EQ(SortModeCaption(SortMode::VD), QString::fromUtf16(u"明度\u3000降順"));
-}
-
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "colour/cie.h"
 #include "colour/errors.h"
-#include "table/codechange.h"
 #include "table/swatch.h"
 #include "table/tablefile.h"
 
@@ -43,21 +42,6 @@ struct Bytes {
 };
 
 QString Hex(const TColorTabel& e) { return QString::fromLatin1(CodeToHex(static_cast<RGBCode>(e.Code))); }
-
-TEST(CodeChange, WordsAreBigEndianAndBoundsChecked)
-{
-    const QByteArray buf("\x12\x34\x56", 3);
-    qsizetype pos = 0;
-    EXPECT_EQ(GetWordBE(buf, pos), 0x1234);
-    EXPECT_EQ(pos, 2);
-    EXPECT_THROW(GetWordBE(buf, pos), ShortRead);
-    EXPECT_EQ(pos, 2);
-    QByteArray out;
-    qsizetype w = 0;
-    PutWordBE(out, w, 0x8080);
-    PutLongBE(out, w, 0x01020304);
-    EXPECT_EQ(out, QByteArray("\x80\x80\x01\x02\x03\x04", 6));
-}
 
 TEST(AcoWrite, ByteExact)
 {
