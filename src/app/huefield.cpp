@@ -35,12 +35,14 @@ void PaintBox::paintEvent(QPaintEvent*)
     p.drawImage(0, 0, Canvas());
 }
 
-void PaintBox::showEvent(QShowEvent*) { emit Paint(); }
-
-void PaintBox::resizeEvent(QResizeEvent*)
+void PaintBox::Invalidate()
 {
     if (isVisible()) emit Paint();
 }
+
+void PaintBox::showEvent(QShowEvent*) { emit Paint(); }
+
+void PaintBox::resizeEvent(QResizeEvent*) { Invalidate(); }
 
 void PaintBox::mousePressEvent(QMouseEvent* event)
 {

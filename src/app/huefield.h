@@ -33,6 +33,9 @@ public:
     QImage& Canvas();
     // Shows the canvas as it now is.
     void Changed() { update(); }
+    // Asks for a complete repaint now, when the widget is visible (its
+    // place on the screen changed).
+    void Invalidate();
 
 signals:
     void Paint();
