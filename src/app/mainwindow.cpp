@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include "aboutbox.h"
+#include "colortablecombo.h"
 #include "application.h"
 #include "colour/colour.h"
 #include "logviewer.h"
@@ -33,6 +34,8 @@
 #include "platform/settings.h"
 #include "platform/spinedit.h"
 #include "platform/textfile.h"
+#include "table/entry.h"
+#include "table/textio.h"
 
 namespace qolvar::app {
 
@@ -76,6 +79,7 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     CreateMenus();
     CreateToolBar(central);
     CreateRGBSection(central);
+    CreateColorTable(central);
     CreatePages(central);
     Panel2->raise();
     Panel3->raise();
@@ -223,49 +227,69 @@ void TformMain::CreateRGBSection(QWidget* central)
     };
     const Row rows[] = {
         {LabelR, "LabelR", "赤(R)", TrackBarRGB3, "TrackBarRGB3", SpinEditRGB3, "SpinEditRGB3",
-         "background: #FF0000; color: #FFFFFF;", 36},
+         "background: #FF0000; color: #FFFFFF;", 32},
         {LabelG, "LabelG", "緑(G)", TrackBarRGB2, "TrackBarRGB2", SpinEditRGB2, "SpinEditRGB2",
-         "background: #00FF00; color: #000000;", 66},
+         "background: #00FF00; color: #000000;", 56},
         {LabelB, "LabelB", "青(B)", TrackBarRGB1, "TrackBarRGB1", SpinEditRGB1, "SpinEditRGB1",
-         "background: #0000FF; color: #FFFFFF;", 96},
+         "background: #0000FF; color: #FFFFFF;", 80},
     };
     for (const Row& r : rows) {
         r.label = Named(new QLabel(QString::fromUtf8(r.caption), central), r.labelName);
-        r.label->setGeometry(8, r.y + 4, 44, 16);
+        r.label->setGeometry(8, r.y + 3, 44, 16);
         r.track = Named(new QSlider(Qt::Horizontal, central), r.trackName);
         r.track->setRange(0, 255);
         r.track->setTickPosition(QSlider::NoTicks);
-        r.track->setGeometry(52, r.y, 255, 24);
+        r.track->setGeometry(52, r.y, 255, 22);
         r.spin = Named(new SpinEdit(central), r.spinName);
         r.spin->setRange(0, 255);
-        r.spin->setGeometry(314, r.y, 64, 24);
+        r.spin->setGeometry(314, r.y, 64, 22);
         r.spin->setStyleSheet(QStringLiteral("QAbstractSpinBox { %1 }").arg(QString::fromLatin1(r.style)));
         connect(r.track, &QSlider::valueChanged, this, [this, t = r.track] { Guarded(t, [&] { TrackBarRGB1Change(); }); });
         connect(r.spin, &SpinEdit::changed, this, [this, sp = r.spin] { Guarded(sp, [&] { SpinEditRGB1Change(); }); });
     }
     LabelRGB = Named(new QLabel(QStringLiteral("RGB"), central), "LabelRGB");
-    LabelRGB->setGeometry(8, 130, 32, 20);
+    LabelRGB->setGeometry(8, 107, 32, 20);
     Label5 = Named(new QLabel(QStringLiteral("#"), central), "Label5");
     QFont big = font();
     big.setPixelSize(16);
     Label5->setFont(big);
-    Label5->setGeometry(40, 128, 14, 22);
+    Label5->setGeometry(40, 105, 14, 22);
     editRGBHEX = Named(new QLineEdit(QStringLiteral("0"), central), "editRGBHEX");
-    editRGBHEX->setGeometry(56, 128, 97, 22);
+    editRGBHEX->setGeometry(56, 105, 97, 22);
     editRGBHEX->installEventFilter(this);
     connect(editRGBHEX, &QLineEdit::returnPressed, this, [this] { Guarded(editRGBHEX, [&] { editRGBHEXChange(); }); });
 
     BitBtn1 = Named(new QPushButton(style()->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("更新(&R)"), central),
                     "BitBtn1");
-    BitBtn1->setGeometry(200, 126, 97, 26);
+    BitBtn1->setGeometry(210, 103, 97, 26);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { Guarded(BitBtn1, [&] { BitBtn1Click(); }); });
 
     Panel1 = Named(new ColorPanel(central), "Panel1");
-    Panel1->setGeometry(396, 34, 81, 57);
+    Panel1->setGeometry(396, 32, 81, 57);
     connect(Panel1, &ColorPanel::clicked, this, [this] { Guarded(Panel1, [&] { Panel1Click(); }); });
     Panel4 = Named(new ColorPanel(central), "Panel4");
-    Panel4->setGeometry(396, 96, 81, 57);
+    Panel4->setGeometry(396, 94, 81, 57);
     connect(Panel4, &ColorPanel::clicked, this, [this] { Guarded(Panel4, [&] { Panel4Click(); }); });
+}
+
+void TformMain::CreateColorTable(QWidget* central)
+{
+    labelColFn = Named(new QLabel(QStringLiteral("■ Web標準色 140色"), central), "labelColFn");
+    labelColFn->setGeometry(4, 134, 136, 20);
+    cboxColor = Named(new ColorTableCombo(
+                          [this](int row) {
+                              return row >= 0 && static_cast<std::size_t>(row) < TableColors.size() ? TableColors[row]
+                                                                                                      : TColor{0};
+                          },
+                          central),
+                      "cboxColor");
+    cboxColor->setGeometry(140, 132, 251, 24);
+    connect(cboxColor, &QComboBox::activated, this, [this](int index) {
+        Guarded(cboxColor, [&] {
+            cboxColorClick(index);
+            cboxColorSelect(index);
+        });
+    });
 }
 
 void TformMain::CreatePages(QWidget* central)
@@ -526,7 +550,58 @@ void TformMain::About1Click()
     box.exec();
 }
 
-void TformMain::TabLoad1Click() {}
+void TformMain::TabLoad1Click()
+{
+    platform::FileDialogOptions o;
+    o.filter = QStringLiteral("Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|すべてのファイル(*.*)|*.*");
+    o.initialDir = ExeDir;
+    o.mustExist = true;
+    const QString path = platform::dialogs().openFile(this, o);
+    if (path.isEmpty()) return;
+    TableFileName = path;
+    LoadColorTable(path);
+}
+
+void TformMain::LoadColorTable(const QString& path)
+{
+    const QStringList rows = table::SplitTextLines(table::DecodeLocalText(table::ReadFileBytes(path)));
+    SetColorRows(rows);
+    // The base name: the file name without its folder and its last four
+    // characters (a three-letter extension and its dot).
+    const QString name = table::FileNamePart(path);
+    const QString base = name.size() > 4 ? name.left(name.size() - 4) : QString();
+    labelColFn->setText(QStringLiteral("  ■ ") + base + QLatin1Char(' ') + QString::number(rows.size()) +
+                        QStringLiteral("色"));
+}
+
+void TformMain::SetColorRows(const QStringList& rows)
+{
+    QStringList shown = rows;
+    // Sorted mode keeps the rows in ascending order of their texts, letter
+    // case ignored; rows of equal text keep their file order.
+    if (TblSort1->isChecked())
+        std::stable_sort(shown.begin(), shown.end(), [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
+    // The row colours follow the rows (the array grows with the table).
+    if (!shown.isEmpty()) {
+        if (TableColors.size() < static_cast<std::size_t>(shown.size())) TableColors.resize(shown.size());
+        for (int i = 0; i < shown.size(); ++i) TableColors[i] = table::RawLineColor(shown[i]);
+    }
+    cboxColor->clear();
+    cboxColor->addItems(shown);
+    cboxColor->setCurrentIndex(-1);
+}
+
+void TformMain::cboxColorClick(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= TableColors.size()) return;
+    GuardScope guard(InUpdate);
+    CurRGB = ColorToCode(TableColors[index]);
+    DspRGB();
+}
+
+void TformMain::cboxColorSelect(int index) { cboxColor->setToolTip(cboxColor->itemText(index)); }
 
 void TformMain::TblEdit1Click()
 {
@@ -536,7 +611,19 @@ void TformMain::TblEdit1Click()
     }
 }
 
-void TformMain::TblSort1Click() { TblSort1->setChecked(!TblSort1->isChecked()); }
+void TformMain::TblSort1Click()
+{
+    TblSort1->setChecked(!TblSort1->isChecked());
+    QStringList rows;
+    for (int i = 0; i < cboxColor->count(); ++i) rows << cboxColor->itemText(i);
+    if (TblSort1->isChecked()) {
+        SetColorRows(rows);
+        return;
+    }
+    // Back to file order: reload the table; if it can no longer be read the
+    // rows stay in their sorted order (the failure is shown).
+    LoadColorTable(TableFileName);
+}
 
 void TformMain::PickScreenColour() {}
 
@@ -598,12 +685,6 @@ void TformMain::RestoreOptionStatus()
     }
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
     repaint();
-}
-
-void TformMain::LoadColorTable(const QString& path)
-{
-    // The drop-down's table; reading it fails clearly when it is missing.
-    platform::ReadTextFile(path);
 }
 
 void TformMain::FormDestroy()

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <exception>
+#include <vector>
 
 #include "colour/codes.h"
 
@@ -32,6 +33,7 @@ class SpinEdit;
 namespace qolvar::app {
 
 class TformLogViewer;
+class ColorTableCombo;
 class CIEPage;
 class HuePage;
 class CMYKPage;
@@ -91,6 +93,8 @@ public:
     void TabLoad1Click();
     void TblEdit1Click();
     void TblSort1Click();
+    void cboxColorClick(int index);
+    void cboxColorSelect(int index);
     void BrowseHelp(const QString& fileName);
     void DisplayResult(int code, const QString& fileName);
 
@@ -118,6 +122,10 @@ public:
     QAction *FileNewCmd, *FileOpenCmd, *FileSaveCmd, *FileSaveAsCmd, *FileExitCmd, *TableLoadCmd, *LogViewCmd,
         *TableEditCmd;
     QAction *Front1, *TblSort1, *Contents1, *About1;
+    QLabel* labelColFn;
+    ColorTableCombo* cboxColor;
+    // The colour of each row of cboxColor, in the rows' displayed order.
+    std::vector<TColor> TableColors;
 
     CIEPage* pageCIE = nullptr;
     HuePage* pageHue = nullptr;
@@ -137,8 +145,11 @@ private:
     void CreatePages(QWidget* central);
     void RefreshPage(int index);
     void PickScreenColour();
-    // Loads the drop-down's colour table (throws when it cannot be read).
+    // Replaces the drop-down's rows by the lines of a table file, sets the
+    // caption and the row colours (throws when it cannot be read).
     void LoadColorTable(const QString& path);
+    void SetColorRows(const QStringList& rows);
+    void CreateColorTable(QWidget* central);
 
     // The log dialogs' remembered state.
     QString saveDialogName_ = QStringLiteral("Qolvar_Data00.log");

@@ -13,10 +13,6 @@
 
 namespace qolvar::platform {
 
-// Decodes file bytes: UTF-8 (a leading byte-order mark is dropped), else
-// Shift-JIS, else Latin-1.
-QString DecodeText(const QByteArray& bytes);
-
 // Reads a whole file; throws FileError "ファイル PATH は開けません", or
 // "文字列の大きさが メモ の制限を越えました" when the file is larger than
 // maxBytes.

@@ -1,0 +1,71 @@
+#include "colortablecombo.h"
+
+#include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+#include "colour/video.h"
+#include "platform/colorpanel.h"
+
+namespace qolvar::app {
+
+bool DarkTextOn(TColor colour)
+{
+    const std::uint32_t luma = (RGBToYUV(ColorToCode(colour)) >> 16) & 0xFF;
+    return luma > 160;
+}
+
+void DrawColourRow(QPainter& painter, const QRect& rect, TColor colour, const QString& text)
+{
+    // The swatch leaves a one-pixel column on the left and a one-pixel line
+    // at the bottom.
+    painter.fillRect(QRect(QPoint(rect.left() + 1, rect.top()), QPoint(rect.right(), rect.bottom() - 1)),
+                     platform::ToQColor(colour));
+    painter.setPen(DarkTextOn(colour) ? Qt::black : Qt::white);
+    const QFontMetrics fm(painter.font());
+    painter.drawText(QPoint(rect.left() + 2, rect.top() + 3 + fm.ascent()), text);
+}
+
+void ColourRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    painter->save();
+    DrawColourRow(*painter, option.rect, colour_(index.row()), index.data(Qt::DisplayRole).toString());
+    if (option.state & QStyle::State_HasFocus || option.state & QStyle::State_Selected) {
+        QPen pen(Qt::DotLine);
+        pen.setColor(DarkTextOn(colour_(index.row())) ? Qt::black : Qt::white);
+        painter->setPen(pen);
+        painter->drawRect(option.rect.adjusted(1, 0, -1, -1));
+    }
+    painter->restore();
+}
+
+QSize ColourRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return QSize(QStyledItemDelegate::sizeHint(option, index).width(), 20);
+}
+
+ColorTableCombo::ColorTableCombo(RowColour colour, QWidget* parent) : QComboBox(parent), colour_(std::move(colour))
+{
+    setEditable(false);
+    setMaxVisibleItems(16);
+    setItemDelegate(new ColourRowDelegate(colour_, this));
+    QFont f(QStringLiteral("ＭＳ ゴシック"));
+    f.setStyleHint(QFont::Monospace);
+    f.setPixelSize(12);
+    setFont(f);
+}
+
+void ColorTableCombo::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    opt.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+    if (currentIndex() >= 0) {
+        const QRect face = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+        DrawColourRow(painter, face, colour_(currentIndex()), currentText());
+    }
+}
+
+}  // namespace qolvar::app

@@ -1,0 +1,177 @@
+// The main window's colour table drop-down.
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QTest>
+
+#include "colortablecombo.h"
+#include "fixture.h"
+#include "mainwindow.h"
+
+using namespace qolvar;
+
+namespace {
+
+class ColorTable : public test::WidgetTest {
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        Start();
+        w = windows->formMain.get();
+        combo = w->findChild<QComboBox*>("cboxColor");
+        ASSERT_NE(combo, nullptr);
+        dialogs.messages.clear();
+    }
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    void Open(const QString& path)
+    {
+        dialogs.openPaths.push_back(path);
+        w->TableLoadCmd->trigger();
+    }
+    QStringList Rows()
+    {
+        QStringList rows;
+        for (int i = 0; i < combo->count(); ++i) rows << combo->itemText(i);
+        return rows;
+    }
+    app::TformMain* w = nullptr;
+    QComboBox* combo = nullptr;
+};
+
+TEST_F(ColorTable, TheDefaultTableIsLoadedAtStartUp)
+{
+    EXPECT_EQ(combo->count(), 140);
+    EXPECT_EQ(w->labelColFn->text(), "  ■ Web標準色 140色");
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_TRUE(combo->itemText(0).startsWith("#F0F8FF AliceBlue"));
+}
+
+TEST_F(ColorTable, LoadingReplacesRowsCaptionAndColours)
+{
+    const QString path = Write("mine.tab", "#FF0000 赤\r\n\r\n  #00FF00 indented\n#0000ff blue\r#12");
+    w->CurRGB = 0x123456;
+    Open(path);
+    EXPECT_EQ(dialogs.openOptions.back().filter,
+              "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|すべてのファイル(*.*)|*.*");
+    EXPECT_EQ(Rows(), (QStringList{"#FF0000 赤", "", "  #00FF00 indented", "#0000ff blue", "#12"}));
+    EXPECT_EQ(w->labelColFn->text(), "  ■ mine 5色");
+    EXPECT_EQ(w->TableFileName, path);
+    EXPECT_EQ(w->CurRGB, 0x123456u) << "loading does not change the colour";
+    // Colours from characters 2..7 of the raw line; an indented code is not
+    // a code here.
+    const std::vector<TColor> expected = {0x0000FF, 0, 0, 0xFF0000, 0x120000};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(w->TableColors[i], expected[i]) << i;
+}
+
+TEST_F(ColorTable, ChoosingARowSetsTheColourAndTheHint)
+{
+    Open(Write("t.tab", "#FF8000 orange\r\n#336699 blue\r\n"));
+    w->cboxColorClick(1);
+    w->cboxColorSelect(1);
+    EXPECT_EQ(w->CurRGB, 0x336699u);
+    EXPECT_EQ(w->editRGBHEX->text(), "336699");
+    EXPECT_EQ(combo->toolTip(), "#336699 blue");
+    EXPECT_FALSE(w->InUpdate);
+    EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty());
+}
+
+TEST_F(ColorTable, CaptionBaseNames)
+{
+    struct Case {
+        const char* file;
+        const char* caption;
+    };
+    for (const auto& c : {Case{"abc", "  ■  1色"}, Case{"colours.table", "  ■ colours.t 1色"},
+                          Case{"x.tab", "  ■ x 1色"}}) {
+        Open(Write(c.file, "#000000\r\n"));
+        EXPECT_EQ(w->labelColFn->text(), QString::fromUtf8(c.caption)) << c.file;
+    }
+    Open(Write("empty.tab", ""));
+    EXPECT_EQ(w->labelColFn->text(), "  ■ empty 0色");
+    EXPECT_EQ(combo->count(), 0);
+}
+
+TEST_F(ColorTable, AnUnreadableTableChangesOnlyTheFileName)
+{
+    const QStringList before = Rows();
+    const QString missing = dir.filePath("gone.tab");
+    Open(missing);
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + missing + " は開けません."});
+    EXPECT_EQ(Rows(), before);
+    EXPECT_EQ(w->labelColFn->text(), "  ■ Web標準色 140色");
+    EXPECT_EQ(w->TableFileName, missing);
+}
+
+TEST_F(ColorTable, SortingTwiceRestoresTheFileOrder)
+{
+    const QString path = Write("s.tab", "#FF0000 r\r\n#00ff00 g\r\n#0000FF b\r\n#00FF00 G\r\n");
+    Open(path);
+    const QStringList fileOrder = Rows();
+    w->TblSort1->trigger();
+    EXPECT_TRUE(w->TblSort1->isChecked());
+    EXPECT_EQ(Rows(), (QStringList{"#0000FF b", "#00ff00 g", "#00FF00 G", "#FF0000 r"}));
+    EXPECT_EQ(w->TableColors[0], 0xFF0000u);
+    EXPECT_EQ(w->TableColors[3], 0x0000FFu);
+    // A table opened while sorting is on is shown sorted.
+    Open(path);
+    EXPECT_EQ(Rows().first(), "#0000FF b");
+    w->TblSort1->trigger();
+    EXPECT_EQ(Rows(), fileOrder);
+    EXPECT_EQ(w->TableColors[0], 0x0000FFu);
+    // Leaving sorted mode when the file is gone keeps the sorted rows.
+    w->TblSort1->trigger();
+    QFile::remove(path);
+    w->TblSort1->trigger();
+    EXPECT_FALSE(w->TblSort1->isChecked());
+    EXPECT_EQ(Rows().first(), "#0000FF b");
+    EXPECT_EQ(w->TableColors[0], 0xFF0000u);
+    EXPECT_EQ(dialogs.TakeTexts().size(), 1);
+}
+
+TEST_F(ColorTable, LongTablesKeepAColourForEveryRow)
+{
+    QByteArray text;
+    for (int i = 0; i < 5000; ++i) text += "#" + QByteArray::number(i, 16).rightJustified(6, '0') + "\r\n";
+    Open(Write("long.tab", text));
+    ASSERT_EQ(combo->count(), 5000);
+    ASSERT_GE(w->TableColors.size(), 5000u);
+    w->cboxColorClick(4999);
+    EXPECT_EQ(w->CurRGB, 4999u);
+}
+
+TEST(ColourRows, TextColourFollowsTheLuma)
+{
+    struct Case {
+        RGBCode code;
+        bool dark;
+    };
+    for (auto [code, dark] : {Case{0xFFFF00, true}, Case{0x0000FF, false}, Case{0xFFA500, true},
+                              Case{0xA0A0A0, false}, Case{0xA1A1A1, true}})
+        EXPECT_EQ(app::DarkTextOn(CodeToColor(code)), dark) << std::hex << code;
+}
+
+TEST(ColourRows, SwatchLeavesTheLeftColumnAndBottomLine)
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        app::DrawColourRow(p, QRect(0, 0, 40, 20), CodeToColor(0x336699), QString());
+    }
+    EXPECT_EQ(image.pixel(0, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(0x33, 0x66, 0x99));
+    EXPECT_EQ(image.pixel(39, 18), qRgb(0x33, 0x66, 0x99));
+    EXPECT_EQ(image.pixel(20, 19), qRgb(255, 255, 255));
+}
+
+}  // namespace
