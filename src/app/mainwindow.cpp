@@ -31,6 +31,7 @@
 #include "platform/colorpanel.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
+#include "platform/screenpick.h"
 #include "platform/settings.h"
 #include "platform/spinedit.h"
 #include "platform/textfile.h"
@@ -530,10 +531,21 @@ void TformMain::Front1Click()
 
 void TformMain::Contents1Click() { BrowseHelp(QStringLiteral("Qolvar.chm")); }
 
+QString HelpPath(const QString& folder, const QString& fileName)
+{
+    // A compiled help file beside the program is opened as it is; otherwise
+    // the HTML help installed beside the program stands in for it
+    // (help/qolvar/index.html for "Qolvar.chm").
+    const QString direct = folder + QLatin1Char('/') + fileName;
+    if (QFileInfo::exists(direct)) return direct;
+    const QString html =
+        folder + QStringLiteral("/help/") + QFileInfo(fileName).completeBaseName().toLower() + QStringLiteral("/index.html");
+    return QFileInfo::exists(html) ? html : direct;
+}
+
 void TformMain::BrowseHelp(const QString& fileName)
 {
-    const QString path = ExeDir + QLatin1Char('/') + fileName;
-    DisplayResult(platform::dialogs().shellOpen(path), fileName);
+    DisplayResult(platform::dialogs().shellOpen(HelpPath(ExeDir, fileName)), fileName);
 }
 
 void TformMain::DisplayResult(int code, const QString& fileName)
@@ -625,7 +637,32 @@ void TformMain::TblSort1Click()
     LoadColorTable(TableFileName);
 }
 
-void TformMain::PickScreenColour() {}
+void TformMain::PickScreenColour()
+{
+    platform::ScreenReader& reader = platform::screenReader();
+    if (reader.canReadPixels()) {
+        if (const auto pixel = reader.readPixel(QCursor::pos())) {
+            CurRGB = ColorToCode(*pixel);
+            DspRGB();
+            return;
+        }
+    }
+    // Where the screen cannot be read (Wayland), the desktop's own picker
+    // lets the user pick; its answer comes later.
+    QPointer<TformMain> self(this);
+    const bool asked = reader.pickWithPortal(this, [self](platform::PickResult result) {
+        if (!self) return;
+        self->Guarded(self, [&] {
+            if (result.status == platform::PickStatus::Picked) {
+                self->CurRGB = ColorToCode(result.colour);
+                self->DspRGB();
+            } else if (result.status == platform::PickStatus::Failed) {
+                platform::Warning(self, QString::fromUtf8(platform::kPickFailedMessage));
+            }
+        });
+    });
+    if (!asked) platform::Warning(this, QString::fromUtf8(platform::kPickFailedMessage));
+}
 
 // ---------------------------------------------------------------- errors
 

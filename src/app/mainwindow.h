@@ -40,6 +40,10 @@ class CMYKPage;
 class VideoPage;
 class MunsellPage;
 
+// The help file to open for a help name such as "Qolvar.chm": the file in
+// the folder if it is there, else the HTML help beside the program.
+QString HelpPath(const QString& folder, const QString& fileName);
+
 // The settings key below the user's root.
 inline const QString kRegistryRoot = QStringLiteral("\\software\\Mardenvi_Qolvar");
 

@@ -1,0 +1,138 @@
+#include "screenpick.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusArgument>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace qolvar::platform {
+
+namespace {
+
+const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+
+// Receives the portal's Response signal for one request and then deletes
+// itself.
+class PortalRequest : public QObject {
+    Q_OBJECT
+public:
+    explicit PortalRequest(PickDone done) : done_(std::move(done)) {}
+
+    void finish(PickResult result)
+    {
+        if (finished_) return;
+        finished_ = true;
+        QDBusConnection::sessionBus().disconnect(kPortalService, path_, QStringLiteral("org.freedesktop.portal.Request"),
+                                                 QStringLiteral("Response"), this,
+                                                 SLOT(response(uint, QVariantMap)));
+        if (done_) done_(result);
+        deleteLater();
+    }
+    QString path_;
+
+public slots:
+    void response(uint code, const QVariantMap& results)
+    {
+        // 0: success; 1: cancelled by the user; 2: other error.
+        if (code == 1) {
+            finish({PickStatus::Cancelled});
+            return;
+        }
+        if (code != 0 || !results.contains(QStringLiteral("color"))) {
+            finish({PickStatus::Failed});
+            return;
+        }
+        const QDBusArgument arg = results.value(QStringLiteral("color")).value<QDBusArgument>();
+        double r = 0, g = 0, b = 0;
+        arg.beginStructure();
+        arg >> r >> g >> b;
+        arg.endStructure();
+        auto byte = [](double v) { return static_cast<TColor>(std::clamp(std::lround(v * 255.0), 0L, 255L)); };
+        finish({PickStatus::Picked, byte(r) | byte(g) << 8 | byte(b) << 16});
+    }
+
+private:
+    PickDone done_;
+    bool finished_ = false;
+};
+
+class DesktopReader : public ScreenReader {
+public:
+    bool canReadPixels() const override
+    {
+        // Wayland forbids reading the screen; the offscreen and minimal
+        // platforms have no real screen to read.
+        const QString p = QGuiApplication::platformName();
+        return p == QLatin1String("xcb") || p == QLatin1String("windows") || p == QLatin1String("cocoa");
+    }
+
+    std::optional<TColor> readPixel(QPoint globalPos) override
+    {
+        if (!canReadPixels()) return std::nullopt;
+        QScreen* screen = QGuiApplication::screenAt(globalPos);
+        if (!screen) return std::nullopt;
+        const QPoint local = globalPos - screen->geometry().topLeft();
+        const QPixmap pixel = screen->grabWindow(0, local.x(), local.y(), 1, 1);
+        if (pixel.isNull()) return std::nullopt;
+        const QImage image = pixel.toImage();
+        if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
+        const QColor c = image.pixelColor(0, 0);
+        return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 |
+               static_cast<TColor>(c.blue()) << 16;
+    }
+
+    bool pickWithPortal(QWidget* parent, PickDone done) override
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) return false;
+        // The request's object path is known in advance from our token, so
+        // the Response signal is subscribed to before the call is made.
+        const QString token = QStringLiteral("qolvar%1").arg(QRandomGenerator::global()->generate());
+        QString sender = bus.baseService().mid(1);
+        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+        auto* request = new PortalRequest(std::move(done));
+        request->path_ = kPortalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+        bus.connect(kPortalService, request->path_, QStringLiteral("org.freedesktop.portal.Request"),
+                    QStringLiteral("Response"), request, SLOT(response(uint, QVariantMap)));
+        QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath,
+                                                           QStringLiteral("org.freedesktop.portal.Screenshot"),
+                                                           QStringLiteral("PickColor"));
+        QString parentWindow;
+        if (parent && QGuiApplication::platformName() == QLatin1String("xcb"))
+            parentWindow = QStringLiteral("x11:%1").arg(parent->window()->winId(), 0, 16);
+        call << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
+        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), request);
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, request, [request](QDBusPendingCallWatcher* w) {
+            QDBusPendingReply<QDBusObjectPath> reply = *w;
+            if (reply.isError()) request->finish({PickStatus::Failed});  // no portal on this desktop
+            w->deleteLater();
+        });
+        return true;
+    }
+};
+
+DesktopReader& Desktop()
+{
+    static DesktopReader reader;
+    return reader;
+}
+
+ScreenReader* current = nullptr;
+
+}  // namespace
+
+ScreenReader& screenReader() { return current ? *current : Desktop(); }
+void SetScreenReader(ScreenReader* reader) { current = reader; }
+
+}  // namespace qolvar::platform
+
+#include "screenpick.moc"

@@ -1,0 +1,51 @@
+// Reading a colour from the screen.
+//
+// On X11 the pixel under the pointer is read from the screen directly. On
+// Wayland no program may read the screen or the global pointer; there the
+// desktop portal's colour picker (org.freedesktop.portal.Screenshot,
+// PickColor, over D-Bus) lets the user pick, and hands back the colour.
+// Where neither works the caller is told, so a failure never turns into a
+// wrong colour.
+#pragma once
+
+#include <QPoint>
+#include <functional>
+#include <optional>
+
+#include "colour/codes.h"
+
+class QWidget;
+
+namespace qolvar::platform {
+
+enum class PickStatus { Picked, Cancelled, Failed };
+struct PickResult {
+    PickStatus status;
+    TColor colour = 0;
+};
+using PickDone = std::function<void(PickResult)>;
+
+class ScreenReader {
+public:
+    virtual ~ScreenReader() = default;
+    // Whether the screen can be read directly (X11 and the like).
+    virtual bool canReadPixels() const = 0;
+    // The colour of the pixel at a global position, or nullopt when it
+    // cannot be read.
+    virtual std::optional<TColor> readPixel(QPoint globalPos) = 0;
+    // Asks the desktop to let the user pick a colour; done runs later with
+    // the colour, or with Cancelled (the user's choice) or Failed (no
+    // portal on this desktop). Returns false when there is no session bus
+    // to ask at all.
+    virtual bool pickWithPortal(QWidget* parent, PickDone done) = 0;
+};
+
+// The reader in use; SetScreenReader(nullptr) restores the desktop's.
+ScreenReader& screenReader();
+void SetScreenReader(ScreenReader* reader);
+
+// The warning shown when no colour could be read.
+inline constexpr const char* kPickFailedMessage =
+    "画面の色を読み取れませんでした。このデスクトップでは画面の色を取得できません。";
+
+}  // namespace qolvar::platform
