@@ -262,7 +262,7 @@ TEST_F(MainWindow, HelpFailureShowsTheShellCode)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, "警告");
     EXPECT_EQ(dialogs.messages[0].text, "プログラムを起動できません \"Qolvar.chm\".\rReturn Code 2 .");
-    EXPECT_TRUE(dialogs.opened.back().endsWith("/Qolvar.chm"));
+    EXPECT_EQ(dialogs.opened.back(), app::HelpPath(w->ExeDir, "Qolvar.chm"));
     dialogs.shellResult = 42;
     QTest::mouseClick(w->ToolButton7, Qt::LeftButton);
     EXPECT_EQ(dialogs.messages.size(), 1u) << "success shows nothing";
