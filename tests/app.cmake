@@ -15,3 +15,14 @@ foreach(source IN LISTS QOLVAR_WIDGET_TESTS)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endforeach()
+
+# The direct screen read against a real X server: run under Xvfb when it is
+# installed (scripts/test installs it), skipped otherwise.
+add_executable(xvfb_pick_test xvfb/pick_test.cpp)
+target_link_libraries(xvfb_pick_test PRIVATE qolvar_platform GTest::gtest Qt6::Test)
+find_program(XVFB_RUN xvfb-run)
+if(XVFB_RUN)
+  add_test(NAME xvfb_pick_test COMMAND ${XVFB_RUN} -a -s "-screen 0 640x480x24"
+    $<TARGET_FILE:xvfb_pick_test>)
+  set_tests_properties(xvfb_pick_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+endif()

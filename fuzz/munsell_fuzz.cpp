@@ -1,0 +1,32 @@
+// Fuzz target: the renotation table loader and a search over whatever it
+// loaded.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+#include "colour/colour.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const std::string folder = [] {
+        char dir[] = "/tmp/qolvar-fuzz-XXXXXX";
+        return std::string(mkdtemp(dir));
+    }();
+    {
+        std::FILE* f = std::fopen((folder + "/fuzz.csv").c_str(), "wb");
+        if (!f) return 0;
+        std::fwrite(data, 1, size, f);
+        std::fclose(f);
+    }
+    qolvar::MunsellFileName = "\\fuzz.csv";
+    try {
+        qolvar::LoadMunsellTable(folder);
+        qolvar::TColorVec hvc, yxy;
+        qolvar::YxyToHVC({0.31f, 0.33f, 20.0f}, hvc);
+        qolvar::HVCToYxy({5.0f, 5.0f, 4.0f}, yxy);
+    } catch (const qolvar::ColourError&) {
+    }
+    return 0;
+}

@@ -1,0 +1,21 @@
+// Fuzz target: the .aco and .cgd readers, and writing back what was read.
+// Any input must give a table or a clean error: no crash, hang, leak or
+// read outside the bytes.
+#include <cstddef>
+#include <cstdint>
+
+#include "colour/errors.h"
+#include "table/swatch.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    for (auto reader : {&qolvar::table::ReadAco, &qolvar::table::ReadCgd}) {
+        try {
+            const qolvar::table::TableData table = reader(bytes, QStringLiteral("fuzz"));
+            if (table.entries.size() <= 65535) (void)qolvar::table::WriteAco(table.entries);
+        } catch (const qolvar::ColourError&) {
+        }
+    }
+    return 0;
+}
