@@ -548,12 +548,14 @@ void TformMain::BrowseHelp(const QString& fileName)
     DisplayResult(platform::dialogs().shellOpen(HelpPath(ExeDir, fileName)), fileName);
 }
 
-void TformMain::DisplayResult(int code, const QString& fileName)
+void TformMain::DisplayResult(int code, const QString& fileName) { app::DisplayResult(this, code, fileName); }
+
+void DisplayResult(QWidget* parent, int code, const QString& fileName)
 {
     const unsigned c = static_cast<unsigned>(code) & 0xFFFF;
     if (c >= 32) return;
-    platform::Warning(this, QStringLiteral("プログラムを起動できません \"") + fileName + QStringLiteral("\".\r") +
-                                QStringLiteral("Return Code ") + QString::number(c) + QStringLiteral(" ."));
+    platform::Warning(parent, QStringLiteral("プログラムを起動できません \"") + fileName + QStringLiteral("\".\r") +
+                                  QStringLiteral("Return Code ") + QString::number(c) + QStringLiteral(" ."));
 }
 
 void TformMain::About1Click()

@@ -43,6 +43,9 @@ class MunsellPage;
 // The help file to open for a help name such as "Qolvar.chm": the file in
 // the folder if it is there, else the HTML help beside the program.
 QString HelpPath(const QString& folder, const QString& fileName);
+// Tells the user when the shell could not open a help file: a result code
+// (taken as 16 bits) below 32 gives the warning "プログラムを起動できません …".
+void DisplayResult(QWidget* parent, int code, const QString& fileName);
 
 // The settings key below the user's root.
 inline const QString kRegistryRoot = QStringLiteral("\\software\\Mardenvi_Qolvar");
