@@ -42,33 +42,34 @@ CIEPage::CIEPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
     // The result swatch and its code panel of the main window lie over the
     // top-left corner of every page (about 235 × 60 pixels): the controls
     // keep clear of it.
-    RadioGroupCIE = new QGroupBox(this);
-    RadioGroupCIE->setObjectName(QStringLiteral("RadioGroupCIE"));
-    RadioGroupCIE->setGeometry(244, 6, 232, 52);
-    modes_ = MakeRadioGroup(RadioGroupCIE, {QStringLiteral("XYZ"), QStringLiteral("Yxy"), QStringLiteral("L*a*b*"),
-                                            QStringLiteral("L*u*v*")},
-                            4);
-    modes_->button(kYxy)->setChecked(true);
-
     auto label = [this](const char* name, const QString& text, int x, int y, int w, int h = 18) {
         auto* l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));
         l->setGeometry(x, y, w, h);
         return l;
     };
-    LabelCIE = label("LabelCIE", QStringLiteral("CIE Yxy"), 16, 72, 120, 22);
+    // Beside the swatch: the model's name and, for L*a*b* / L*u*v*, its code.
+    LabelCIE = label("LabelCIE", QStringLiteral("CIE Yxy"), 244, 8, 200, 22);
     QFont big = LabelCIE->font();
     big.setPixelSize(16);
     big.setBold(true);
     LabelCIE->setFont(big);
-    LabelCIE0 = label("LabelCIE0", QString(), 140, 74, 200);
+    LabelCIE0 = label("LabelCIE0", QString(), 244, 36, 200);
+
+    RadioGroupCIE = new QGroupBox(this);
+    RadioGroupCIE->setObjectName(QStringLiteral("RadioGroupCIE"));
+    RadioGroupCIE->setGeometry(12, 66, 464, 36);
+    modes_ = MakeRadioGroup(RadioGroupCIE, {QStringLiteral("XYZ"), QStringLiteral("Yxy"), QStringLiteral("L*a*b*"),
+                                            QStringLiteral("L*u*v*")},
+                            4);
+    modes_->button(kYxy)->setChecked(true);
 
     const char* names[3] = {"editCIE3", "editCIE2", "editCIE1"};
     const char* labels[3] = {"LabelCIE3", "LabelCIE2", "LabelCIE1"};
     QLineEdit** edits[3] = {&editCIE3, &editCIE2, &editCIE1};
     QLabel** captions[3] = {&LabelCIE3, &LabelCIE2, &LabelCIE1};
     for (int i = 0; i < 3; ++i) {
-        const int y = 104 + 32 * i;
+        const int y = 116 + 32 * i;
         *captions[i] = label(labels[i], QString::fromLatin1(kModes[kYxy].captions[i]), 16, y + 3, 28);
         auto* e = new QLineEdit(QStringLiteral("0"), this);
         e->setObjectName(QString::fromLatin1(names[i]));
@@ -79,12 +80,12 @@ CIEPage::CIEPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
 
     ckCIE = new QCheckBox(QStringLiteral("小数点以下2桁で表示"), this);
     ckCIE->setObjectName(QStringLiteral("ckCIE"));
-    ckCIE->setGeometry(200, 104, 200, 22);
+    ckCIE->setGeometry(200, 116, 200, 22);
     ckCIE->setChecked(true);
 
     ComboBoxCIE2 = new QComboBox(this);
     ComboBoxCIE2->setObjectName(QStringLiteral("ComboBoxCIE2"));
-    ComboBoxCIE2->setGeometry(200, 136, 150, 22);
+    ComboBoxCIE2->setGeometry(200, 148, 150, 22);
     ComboBoxCIE2->addItems({QStringLiteral("1.0 no gamma"), QStringLiteral("1.8 Mac gamma"),
                             QStringLiteral("2.2 Win gamma"), QStringLiteral("2.4 sRGB gamma"), QStringLiteral("3.0")});
     // No item is chosen at first; the box shows its initial text.
@@ -93,7 +94,7 @@ CIEPage::CIEPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
 
     ComboBoxCIE1 = new QComboBox(this);
     ComboBoxCIE1->setObjectName(QStringLiteral("ComboBoxCIE1"));
-    ComboBoxCIE1->setGeometry(200, 168, 150, 22);
+    ComboBoxCIE1->setGeometry(200, 180, 150, 22);
     ComboBoxCIE1->addItems(
         {QStringLiteral("標準の光D65"), QStringLiteral("標準の光C"), QStringLiteral("標準の光A")});
     ComboBoxCIE1->setPlaceholderText(QStringLiteral("標準の光D65"));

@@ -1,0 +1,360 @@
+// The CIE page: refresh in the four models, the fixed and full-precision
+// displays, the code label, typed values, gamma and reference white.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <charconv>
+
+#include "colour/cie.h"
+#include "colour/numeric.h"
+#include "page_cie.h"
+#include "page_testing.h"
+
+using namespace qolvar;
+using app::CIEPage;
+
+namespace {
+
+long double Num(const QString& text)
+{
+    const std::string s = text.trimmed().toStdString();
+    long double v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    EXPECT_TRUE(r.ec == std::errc() && r.ptr == s.data() + s.size()) << s;
+    return v;
+}
+
+QString Fixed(float v, int decimals) { return QString::asprintf("%4.*f", decimals, static_cast<double>(v)); }
+
+class CIEPageTest : public test::PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        StartOn(0);
+        p = w->pageCIE;
+    }
+    void SelectMode(int mode) { p->RadioGroupCIE->findChildren<QRadioButton*>()[mode]->click(); }
+    QStringList Fields() const { return {p->editCIE3->text(), p->editCIE2->text(), p->editCIE1->text()}; }
+    // The colour the three fields convert back to in the current mode.
+    RGBCode BackConversion() const
+    {
+        const long double a = Num(p->editCIE3->text()), b = Num(p->editCIE2->text()), c = Num(p->editCIE1->text());
+        switch (p->ModeIndex()) {
+        case CIEPage::kXYZ: return XYZToRGB({num::single(a / 100), num::single(b / 100), num::single(c / 100)});
+        case CIEPage::kYxy: {
+            TColorVec v{num::single(b), num::single(c), num::single(a)};
+            return YxyToRGB(v);
+        }
+        case CIEPage::kLab: {
+            TColorVec v{num::single(a), num::single(b), num::single(c)};
+            return LabToRGB(v);
+        }
+        default: {
+            TColorVec v{num::single(a), num::single(b), num::single(c)};
+            return LuvToRGB(v);
+        }
+        }
+    }
+    CIEPage* p = nullptr;
+};
+
+TEST_F(CIEPageTest, StartsInYxyWithTheInitialTexts)
+{
+    EXPECT_EQ(p->ModeIndex(), CIEPage::kYxy);
+    EXPECT_EQ(p->LabelCIE->text(), "CIE Yxy");
+    EXPECT_EQ(QStringList({p->LabelCIE3->text(), p->LabelCIE2->text(), p->LabelCIE1->text()}),
+              QStringList({"Y", "x", "y"}));
+    EXPECT_EQ(Fields(), QStringList({"0", "0", "0"}));
+    EXPECT_TRUE(p->ckCIE->isChecked());
+    EXPECT_EQ(p->ckCIE->text(), "小数点以下2桁で表示");
+    EXPECT_EQ(p->ComboBoxCIE2->currentIndex(), -1);
+    EXPECT_EQ(p->ComboBoxCIE2->placeholderText(), "gamma 2.2");
+    EXPECT_EQ(p->ComboBoxCIE2->count(), 5);
+    EXPECT_EQ(p->ComboBoxCIE2->itemText(3), "2.4 sRGB gamma");
+    EXPECT_EQ(p->ComboBoxCIE1->placeholderText(), "標準の光D65");
+    EXPECT_EQ(p->ComboBoxCIE1->itemText(2), "標準の光A");
+    EXPECT_EQ(p->editCIE1->width(), 121);
+}
+
+struct RefreshCase {
+    int mode;
+    RGBCode rgb;
+};
+
+class CIERefresh : public CIEPageTest, public ::testing::WithParamInterface<RefreshCase> {};
+
+TEST_P(CIERefresh, ShowsTheLibraryValuesAndLogsThem)
+{
+    const auto [mode, rgb] = GetParam();
+    if (mode != p->ModeIndex()) SelectMode(mode);
+    SetColour(rgb);
+    const int before = LogLines().size();
+    Refresh();
+
+    TColorVec v{};
+    QStringList expected;
+    RGBCode back = 0;
+    switch (mode) {
+    case CIEPage::kXYZ:
+        RGBToXYZ(rgb, v);
+        back = XYZToRGB(v);
+        for (float c : v) expected << Fixed(num::single(static_cast<num::Ext>(c) * 100), 2);
+        break;
+    case CIEPage::kYxy:
+        RGBToYxy(rgb, v);
+        expected << Fixed(v[2], 2) << Fixed(v[0], 4) << Fixed(v[1], 4);
+        back = YxyToRGB(v);
+        break;
+    case CIEPage::kLab:
+        RGBToLab(rgb, v);
+        for (float c : v) expected << Fixed(c, 2);
+        back = LabToRGB(v);
+        break;
+    case CIEPage::kLuv:
+        RGBToLuv(rgb, v);
+        for (float c : v) expected << Fixed(c, 2);
+        back = LuvToRGB(v);
+        break;
+    }
+    EXPECT_EQ(Fields(), expected);
+    EXPECT_EQ(Result(), back);
+    EXPECT_EQ(w->Label3->text(), "#" + Hex(back));
+    EXPECT_EQ(w->CurRGB, rgb);  // the guarded refresh leaves the colour alone
+    EXPECT_EQ(LogLines().size(), before + 1);
+    EXPECT_EQ(LastLog(), "RGB=#" + Hex(rgb) + " " + p->LabelCIE->text() + "=" + expected.join(','));
+}
+
+std::vector<RefreshCase> RefreshCases()
+{
+    std::vector<RefreshCase> cases;
+    for (int mode : {0, 1, 2, 3})
+        for (RGBCode rgb : {0x000000u, 0xFFFFFFu, 0xFF0000u, 0x00FF00u, 0x123456u, 0x808080u, 0x5C02A7u})
+            cases.push_back({mode, rgb});
+    return cases;
+}
+INSTANTIATE_TEST_SUITE_P(ModesAndColours, CIERefresh, ::testing::ValuesIn(RefreshCases()));
+
+TEST_F(CIEPageTest, YxyLogLineHoldsTheShownTexts)
+{
+    SetColour(0x336699);
+    Refresh();
+    TColorVec v{};
+    RGBToYxy(0x336699, v);
+    EXPECT_EQ(LastLog(), QString("RGB=#336699 CIE Yxy=%1,%2,%3")
+                             .arg(Fixed(v[2], 2), Fixed(v[0], 4), Fixed(v[1], 4)));
+    EXPECT_EQ(p->editCIE2->text().size(), 6);  // x with four decimals
+}
+
+TEST_F(CIEPageTest, ModeSwitchRelabelsRefreshesAndLogs)
+{
+    SetColour(0x00FF00);
+    struct Step {
+        int mode;
+        const char* name;
+        QStringList captions;
+        bool code;
+    };
+    const Step steps[] = {
+        {CIEPage::kLab, "CIE L*a*b*", {"L*", "a*", "b*"}, true},
+        {CIEPage::kXYZ, "CIE XYZ", {"X", "Y", "Z"}, false},
+        {CIEPage::kLuv, "CIE L*u*v*", {"L*", "u*", "v*"}, true},
+        {CIEPage::kYxy, "CIE Yxy", {"Y", "x", "y"}, false},
+    };
+    int lines = LogLines().size();
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        SelectMode(s.mode);
+        EXPECT_EQ(p->LabelCIE->text(), s.name);
+        EXPECT_EQ(QStringList({p->LabelCIE3->text(), p->LabelCIE2->text(), p->LabelCIE1->text()}), s.captions);
+        EXPECT_EQ(LogLines().size(), ++lines);
+        EXPECT_TRUE(LastLog().startsWith(QStringLiteral("RGB=#00FF00 ") + s.name + "="));
+        EXPECT_EQ(p->LabelCIE0->text().isEmpty(), !s.code);
+    }
+}
+
+TEST_F(CIEPageTest, CodeLabelHoldsHundredthsAsSixteenBitHex)
+{
+    SelectMode(CIEPage::kLab);
+    SetColour(0x00FF00);
+    Refresh();
+    TColorVec v{};
+    RGBToLab(0x00FF00, v);
+    auto h = [](float f) {
+        return QString::asprintf("%04X", static_cast<unsigned>(std::llrint(static_cast<long double>(f) * 100)) & 0xFFFF);
+    };
+    ASSERT_LT(v[1], 0);  // green has a negative a*: two's complement digits
+    EXPECT_EQ(p->LabelCIE0->text(), "#" + h(v[0]) + " " + h(v[1]) + " " + h(v[2]));
+    EXPECT_EQ(p->LabelCIE0->text().size(), 15);
+}
+
+TEST_F(CIEPageTest, FullPrecisionShowsTheSingleValuesWidened)
+{
+    SetColour(0x5C02A7);
+    Refresh();
+    p->ckCIE->click();
+    ASSERT_FALSE(p->ckCIE->isChecked());
+    TColorVec v{};
+    RGBToYxy(0x5C02A7, v);
+    auto g = [](float f) { return QString::asprintf("%.15g", static_cast<double>(f)); };
+    EXPECT_EQ(Fields(), QStringList({g(v[2]), g(v[0]), g(v[1])}));
+    EXPECT_NE(p->editCIE2->text(), QString::asprintf("%.15g", static_cast<double>(v[0]) + 1e-9));
+    // The fields show every digit of the value, so they convert back exactly.
+    EXPECT_EQ(w->CurRGB, 0x5C02A7u);
+    EXPECT_EQ(LastLog(), "RGB=#5C02A7 CIE Yxy=" + Fields().join(','));
+    // Back on: two and four decimals again.
+    p->ckCIE->click();
+    EXPECT_EQ(Fields(), QStringList({Fixed(v[2], 2), Fixed(v[0], 4), Fixed(v[1], 4)}));
+}
+
+// The check box and the combo boxes refresh without the update guard: each
+// rewritten field runs the edit handler, so the current colour ends as the
+// back-conversion of what the page now shows.
+TEST_F(CIEPageTest, CheckBoxRefreshLeavesTheColourOfTheShownValues)
+{
+    SelectMode(CIEPage::kXYZ);
+    p->ckCIE->click();  // full precision
+    SetColour(0x5C02A7);
+    p->ckCIE->click();  // two decimals: the rounding changes the colour
+    EXPECT_EQ(w->CurRGB, BackConversion());
+    EXPECT_EQ(w->CurRGB, 0x5C00A7u);
+    EXPECT_EQ(w->editRGBHEX->text(), "5C00A7");
+    EXPECT_EQ(w->SpinEditRGB2->Text(), "0");
+    // The refresh's own swatch and log line come from the colour it began with.
+    TColorVec v{};
+    RGBToXYZ(0x5C02A7, v);
+    EXPECT_EQ(Result(), XYZToRGB(v));
+    EXPECT_EQ(LastLog(), "RGB=#5C00A7 CIE XYZ=" + Fields().join(','));
+}
+
+TEST_F(CIEPageTest, CombosSetGammaAndWhiteAndLeaveTheColourOfTheShownValues)
+{
+    struct Case {
+        int mode;
+        QComboBox* CIEPage::*box;
+        int item;
+    };
+    const Case cases[] = {
+        {CIEPage::kXYZ, &CIEPage::ComboBoxCIE2, 0}, {CIEPage::kYxy, &CIEPage::ComboBoxCIE2, 4},
+        {CIEPage::kLab, &CIEPage::ComboBoxCIE1, 2}, {CIEPage::kLuv, &CIEPage::ComboBoxCIE1, 1},
+        {CIEPage::kLab, &CIEPage::ComboBoxCIE2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode * 10 + c.item);
+        CIEGamma = 2.2f;
+        SetCIEWhite(0);
+        SelectMode(c.mode);
+        SetColour(0x3A9F02);
+        Refresh();
+        const QStringList before = Fields();
+        const int lines = LogLines().size();
+        Choose(p->*c.box, c.item);
+        EXPECT_NE(Fields(), before);
+        EXPECT_EQ(w->CurRGB, BackConversion());
+        EXPECT_EQ(LogLines().size(), lines + 1);
+    }
+    const float gammas[] = {1.0f, 1.8f, 2.2f, 2.4f, 3.0f};
+    for (int i = 0; i < 5; ++i) {
+        Choose(p->ComboBoxCIE2, i);
+        EXPECT_EQ(CIEGamma, gammas[i]);
+    }
+    const WhitePoint whites[] = {WhiteD65, WhiteC, WhiteA};
+    for (int i = 0; i < 3; ++i) {
+        Choose(p->ComboBoxCIE1, i);
+        EXPECT_EQ(WhiteX, whites[i].X);
+        EXPECT_EQ(WhiteZ, whites[i].Z);
+    }
+}
+
+struct TypeCase {
+    int mode;
+    int field;  // 3, 2 or 1: editCIE3, editCIE2, editCIE1
+    const char* text;
+    enum { kConverts, kWaits, kRangeError } outcome;
+};
+
+class CIETyping : public CIEPageTest, public ::testing::WithParamInterface<TypeCase> {};
+
+TEST_P(CIETyping, ConvertsWaitsOrReportsTheRange)
+{
+    const TypeCase c = GetParam();
+    if (c.mode != p->ModeIndex()) SelectMode(c.mode);
+    SetColour(0x336699);
+    Refresh();
+    QLineEdit* edit = c.field == 3 ? p->editCIE3 : c.field == 2 ? p->editCIE2 : p->editCIE1;
+    const int lines = LogLines().size();
+    Paste(edit, QString::fromUtf8(c.text));
+    EXPECT_EQ(edit->text(), QString::fromUtf8(c.text));  // the page does not rewrite its own fields
+    EXPECT_FALSE(w->InUpdate);
+    EXPECT_EQ(LogLines().size(), lines);
+    switch (c.outcome) {
+    case TypeCase::kConverts:
+        EXPECT_TRUE(dialogs.messages.empty());
+        EXPECT_EQ(w->CurRGB, BackConversion());
+        EXPECT_EQ(Result(), w->CurRGB);
+        EXPECT_EQ(w->editRGBHEX->text(), Hex(w->CurRGB));
+        break;
+    case TypeCase::kWaits:
+        EXPECT_TRUE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.beeps, 0);
+        break;
+    case TypeCase::kRangeError: {
+        const RGBCode before = w->CurRGB;
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages.back().text, "値が範囲外です！");
+        EXPECT_EQ(dialogs.messages.back().caption, "警告");
+        EXPECT_GE(dialogs.beeps, 1);
+        EXPECT_EQ(w->CurRGB, before);
+        break;
+    }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, CIETyping,
+    ::testing::Values(TypeCase{CIEPage::kYxy, 3, "42.5", TypeCase::kConverts},
+                      TypeCase{CIEPage::kYxy, 2, " 0.3 ", TypeCase::kConverts},  // blanks around the number
+                      TypeCase{CIEPage::kYxy, 1, "", TypeCase::kWaits},
+                      TypeCase{CIEPage::kYxy, 1, "-", TypeCase::kWaits},
+                      TypeCase{CIEPage::kYxy, 2, "abc", TypeCase::kRangeError},
+                      TypeCase{CIEPage::kYxy, 2, "0,3", TypeCase::kRangeError},
+                      TypeCase{CIEPage::kYxy, 1, "1e-40", TypeCase::kRangeError},  // X beyond a single
+                      TypeCase{CIEPage::kYxy, 3, "1e40", TypeCase::kRangeError},  // beyond a single
+                      TypeCase{CIEPage::kYxy, 3, "1000", TypeCase::kConverts},  // clipped to white
+                      TypeCase{CIEPage::kXYZ, 2, "50", TypeCase::kConverts},
+                      TypeCase{CIEPage::kXYZ, 1, "1.5E1", TypeCase::kConverts},
+                      TypeCase{CIEPage::kLab, 2, "-5", TypeCase::kConverts},
+                      TypeCase{CIEPage::kLab, 1, "inf", TypeCase::kRangeError},
+                      TypeCase{CIEPage::kLuv, 3, "0", TypeCase::kConverts}));  // L* = 0 is black
+
+TEST_F(CIEPageTest, MinusThenDigitsConverts)
+{
+    SelectMode(CIEPage::kLab);
+    SetColour(0x336699);
+    Refresh();
+    Type(p->editCIE2, QStringLiteral("-"));
+    EXPECT_EQ(w->CurRGB, 0x336699u);
+    QTest::keyClicks(p->editCIE2, QStringLiteral("5"));
+    EXPECT_EQ(p->editCIE2->text(), "-5");
+    EXPECT_EQ(w->CurRGB, BackConversion());
+    EXPECT_NE(w->CurRGB, 0x336699u);
+    EXPECT_TRUE(dialogs.messages.empty());
+    // After a range error later edits still take effect.
+    Type(p->editCIE1, QStringLiteral("x"));
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList({"値が範囲外です！"}));
+    Type(p->editCIE1, QStringLiteral("10"));
+    EXPECT_EQ(w->CurRGB, BackConversion());
+}
+
+TEST_F(CIEPageTest, ControlsKeepClearOfTheResultSwatch)
+{
+    const QRect covered[] = {w->Panel2->geometry(), w->Panel3->geometry()};
+    for (QWidget* c : p->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect r(c->mapTo(w->centralWidget(), QPoint(0, 0)), c->size());
+        for (const QRect& k : covered) EXPECT_FALSE(r.intersects(k)) << c->objectName().toStdString() << " at " << r.x() << "," << r.y();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+// Shared pieces of the model page tests: a started program on a chosen page,
+// setting the current colour, refreshing, typing and reading the log.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include "colour/codes.h"
+#include "fixture.h"
+#include "logviewer.h"
+#include "mainwindow.h"
+#include "platform/colorpanel.h"
+#include "platform/spinedit.h"
+
+namespace qolvar::test {
+
+class PageTest : public WidgetTest {
+protected:
+    // Starts the program with the page of the given tab index active; the
+    // boxes of start-up (a missing colour table) are forgotten.
+    void StartOn(int pageIndex)
+    {
+        Start();
+        w = windows->formMain.get();
+        w->show();
+        w->SetActivePageIndex(pageIndex);
+        dialogs.messages.clear();
+        dialogs.beeps = 0;
+    }
+    // Makes a colour current as the colour dialog does (no page refresh).
+    void SetColour(RGBCode rgb)
+    {
+        app::GuardScope guard(w->InUpdate);
+        w->CurRGB = rgb;
+        w->DspRGB();
+    }
+    // Presses the refresh button.
+    void Refresh() { QTest::mouseClick(w->BitBtn1, Qt::LeftButton); }
+    // The colour shown by the result swatch.
+    RGBCode Result() const { return ColorToCode(w->Panel2->color()); }
+    QStringList LogLines() const
+    {
+        QStringList lines = windows->formLogViewer->LogText().split(QStringLiteral("\r\n"));
+        while (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+        return lines;
+    }
+    QString LastLog() const
+    {
+        const QStringList lines = LogLines();
+        return lines.isEmpty() ? QString() : lines.back();
+    }
+    // Replaces an edit's whole text at once, as pasting over it does.
+    static void Paste(QLineEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        edit->insert(text);
+    }
+    // Replaces an edit's text by typing it key by key.
+    static void Type(QLineEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+    }
+    static void Type(platform::SpinEdit* spin, const QString& text)
+    {
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(spin, Qt::Key_Delete);
+        else
+            QTest::keyClicks(spin, text);
+    }
+    // Picks an item of a combo box as the user does from its list.
+    static void Choose(QComboBox* box, int index)
+    {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    static QString Hex(RGBCode rgb) { return QString::fromStdString(CodeToHex(rgb)); }
+
+    app::TformMain* w = nullptr;
+};
+
+}  // namespace qolvar::test
