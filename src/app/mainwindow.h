@@ -111,6 +111,10 @@ public:
     void RestoreOptionStatus();
     void StoreOptionStatus();
 
+    // Replaces the drop-down's rows by the lines of a table file, sets the
+    // caption and the row colours (throws when it cannot be read).
+    void LoadColorTable(const QString& path);
+
     // The index of the active model page, -1 when none is active.
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
@@ -152,9 +156,6 @@ private:
     void CreatePages(QWidget* central);
     void RefreshPage(int index);
     void PickScreenColour();
-    // Replaces the drop-down's rows by the lines of a table file, sets the
-    // caption and the row colours (throws when it cannot be read).
-    void LoadColorTable(const QString& path);
     void SetColorRows(const QStringList& rows);
     void CreateColorTable(QWidget* central);
 
