@@ -104,7 +104,10 @@ void CMYKPage::DspCMYK(CMYKCode code)
 {
     int c = static_cast<int>((code >> 24) & 0xFF), m = static_cast<int>((code >> 16) & 0xFF),
         y = static_cast<int>((code >> 8) & 0xFF), k = static_cast<int>(code & 0xFF);
-    // Each write may run a change handler at once (when the guard is clear).
+    // The code label goes first: the writes below may run a change handler
+    // at once (when the guard is clear), which shows the code it settles on,
+    // so that the label always agrees with the track bars.
+    LabelCMYK0->setText(QLatin1Char('#') + HexText(code, 8));
     TrackBarCMYK4->setValue(c);
     TrackBarCMYK3->setValue(m);
     TrackBarCMYK2->setValue(y);
@@ -123,7 +126,6 @@ void CMYKPage::DspCMYK(CMYKCode code)
     SpinEditCMYK3->setValue(m);
     SpinEditCMYK2->setValue(y);
     SpinEditCMYK1->setValue(k);
-    LabelCMYK0->setText(QLatin1Char('#') + HexText(code, 8));
 }
 
 void CMYKPage::TrackBarCMYK1Change()

@@ -11,6 +11,7 @@
 #include "colour/numeric.h"
 #include "page_cie.h"
 #include "page_testing.h"
+#include "pagetext.h"
 
 using namespace qolvar;
 using app::CIEPage;
@@ -348,13 +349,48 @@ TEST_F(CIEPageTest, MinusThenDigitsConverts)
     EXPECT_EQ(w->CurRGB, BackConversion());
 }
 
-TEST_F(CIEPageTest, ControlsKeepClearOfTheResultSwatch)
+TEST_F(CIEPageTest, ControlsKeepClearOfTheResultSwatch) { ExpectClearOfTheResultSwatch(p); }
+
+}  // namespace
+
+// The number texts of the pages: fixed and general forms, and reading.
+namespace {
+
+TEST(NumberTexts, FixedRoundsHalfAwayFromZeroAndPadsToFour)
 {
-    const QRect covered[] = {w->Panel2->geometry(), w->Panel3->geometry()};
-    for (QWidget* c : p->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const QRect r(c->mapTo(w->centralWidget(), QPoint(0, 0)), c->size());
-        for (const QRect& k : covered) EXPECT_FALSE(r.intersects(k)) << c->objectName().toStdString() << " at " << r.x() << "," << r.y();
-    }
+    struct Case {
+        long double v;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {0.125L, 2, "0.13"},  {-0.125L, 2, "-0.13"}, {2.25L, 1, " 2.3"},     {5, 1, " 5.0"},
+        {9.995f, 2, "9.99"},  {99.996L, 2, "100.00"}, {-12.5L, 2, "-12.50"}, {0, 4, "0.0000"},
+        {-0.001L, 2, "0.00"}, {1234.5L, 2, "1234.50"}, {0.00005L, 4, "0.0001"}, {1e20L, 1, "100000000000000000000.0"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(app::FixedText(c.v, c.decimals), c.text) << static_cast<double>(c.v);
+}
+
+TEST(NumberTexts, GeneralHasFifteenDigitsAndNoTrailingZeros)
+{
+    struct Case {
+        long double v;
+        const char* text;
+    } cases[] = {
+        {0.5L, "0.5"},          {0.3127f, "0.312700003385544"}, {100, "100"},   {-86.25L, "-86.25"},
+        {0, "0"},               {1e-5L, "0.00001"},             {1.5e-7L, "1.5E-7"}, {1e14L, "100000000000000"},
+        {1e15L, "1E15"},        {-0.0L, "0"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(app::GeneralText(c.v), c.text) << static_cast<double>(c.v);
+}
+
+TEST(NumberTexts, ReadRealAcceptsBlanksAndRefusesOtherText)
+{
+    EXPECT_EQ(app::ReadReal(QStringLiteral(" 12.5 ")), 12.5L);
+    EXPECT_EQ(app::ReadReal(QStringLiteral("+.5")), 0.5L);
+    EXPECT_EQ(app::ReadReal(QStringLiteral("5.")), 5.0L);
+    EXPECT_EQ(app::ReadReal(QStringLiteral("-1.5E-7")), -1.5e-7L);
+    for (const char* bad : {"", " ", "-", ".", "1,5", "0x10", "inf", "nan", "1e", "5R", "１"})
+        EXPECT_THROW(app::ReadReal(QString::fromUtf8(bad)), ConvertError) << bad;
 }
 
 }  // namespace

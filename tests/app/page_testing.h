@@ -14,6 +14,10 @@
 #include "platform/colorpanel.h"
 #include "platform/spinedit.h"
 
+// Readable QStrings in the failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join(QStringLiteral("|")).toStdString() << ']'; }
+
 namespace qolvar::test {
 
 class PageTest : public WidgetTest {
@@ -79,6 +83,17 @@ protected:
     {
         box->setCurrentIndex(index);
         emit box->activated(index);
+    }
+    // No control of the page lies under the result swatch or its code panel,
+    // which the main window shows over the top-left corner of every page.
+    void ExpectClearOfTheResultSwatch(QWidget* page) const
+    {
+        const QRect covered[] = {w->Panel2->geometry(), w->Panel3->geometry()};
+        for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QRect r(c->mapTo(w->centralWidget(), QPoint(0, 0)), c->size());
+            for (const QRect& k : covered)
+                EXPECT_FALSE(r.intersects(k)) << c->objectName().toStdString() << " at " << r.x() << "," << r.y();
+        }
     }
     static QString Hex(RGBCode rgb) { return QString::fromStdString(CodeToHex(rgb)); }
 
