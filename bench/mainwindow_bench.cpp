@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "application.h"
+#include "colortablecombo.h"
 #include "mainwindow.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
@@ -16,7 +18,7 @@ namespace {
 struct Fixture {
     QTemporaryDir dir;
     QString table;
-    qolvar::app::Windows windows;
+    std::optional<qolvar::app::Windows> windows;
     Fixture()
     {
         qolvar::platform::SetSettingsFile(dir.filePath("settings.ini"));
@@ -29,7 +31,7 @@ struct Fixture {
             f.write(QStringLiteral("#%1 Colour%2 コメント\r\n").arg(x >> 8, 6, 16, QLatin1Char('0')).arg(i).toUtf8());
         }
         f.close();
-        windows = qolvar::app::CreateWindows();
+        windows.emplace(qolvar::app::CreateWindows());
     }
 };
 
@@ -42,15 +44,18 @@ Fixture& Get()
 void BM_LoadDropDown(benchmark::State& state)
 {
     auto& f = Get();
-    for (auto _ : state) f.windows.formMain->LoadColorTable(f.table);
+    for (auto _ : state) f.windows->formMain->LoadColorTable(f.table);
+    state.counters["rows"] = f.windows->formMain->TableColors.size();
 }
 
 void BM_SortDropDownOnAndOff(benchmark::State& state)
 {
     auto& f = Get();
-    f.windows.formMain->LoadColorTable(f.table);
-    for (auto _ : state) f.windows.formMain->TblSort1Click();
-    if (f.windows.formMain->TblSort1->isChecked()) f.windows.formMain->TblSort1Click();
+    f.windows->formMain->TableFileName = f.table;
+    f.windows->formMain->LoadColorTable(f.table);
+    for (auto _ : state) f.windows->formMain->TblSort1Click();
+    state.counters["rows"] = f.windows->formMain->cboxColor->count();
+    if (f.windows->formMain->TblSort1->isChecked()) f.windows->formMain->TblSort1Click();
 }
 
 }  // namespace
