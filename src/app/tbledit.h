@@ -1,14 +1,200 @@
-// The colour table editor window.
+// The colour table editor window: one table (a table::TblDocument) shown as
+// a list of owner-drawn rows, the current entry's colour, name and comment
+// beside it, the file commands, the editing operations, log-to-table,
+// sorting and the colour pick.
+//
+// The document holds the lines, the entries, the undo snapshot, the
+// modified flag and the current file; the window holds the list's current
+// row, its selection and top row, the edit fields, and asks the questions.
+// Every operation passes the window's part to the document and shows what
+// it reports (ShowResult).
+//
+// InTblUpdate is set while a handler writes into the colour fields, so that
+// their change handlers do nothing meanwhile.
 #pragma once
 
+#include <QListView>
 #include <QMainWindow>
 
+#include "colour/codes.h"
+#include "table/document.h"
+#include "table/sort.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+
+namespace qolvar::platform {
+class ColorPanel;
+class SpinEdit;
+}  // namespace qolvar::platform
+
 namespace qolvar::app {
+
+class TformTblEdit;
+class TblLinesModel;
+
+// The table's list: fixed rows of 20 pixels, several rows selectable, the
+// selected rows dragged within it. Drag and drop and the wheel are handed
+// to the window's handlers.
+class TblListBox : public QListView {
+public:
+    TblListBox(TformTblEdit& form, QWidget* parent);
+
+    static constexpr int RowHeight = 20;
+
+    // -1 when there is no current row.
+    int CurrentRow() const;
+    // The selected rows, ascending.
+    QList<int> SelectedRows() const;
+    // The index of the row shown at the top.
+    int TopRow() const;
+    void SetTopRow(int row);
+    // Makes row current; selects first..last, or the current row alone
+    // when first is negative.
+    void SetCurrentRow(int row, int first = -1, int last = -1);
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    TformTblEdit& form_;
+};
 
 class TformTblEdit : public QMainWindow {
     Q_OBJECT
 public:
     explicit TformTblEdit(QWidget* parent = nullptr);
+    ~TformTblEdit() override;
+
+    table::TblDocument& Document() { return doc_; }
+    bool InTblUpdate = false;
+
+    // The drag cursors of lboxColorStartDrag.
+    enum class DragCursor { Single, Multiple };
+
+    // File commands.
+    void TblFileRead(const QString& fileName);
+    // Asks whether to save a modified table. False: the calling operation
+    // is abandoned (Cancel).
+    bool CheckTblSave();
+    void TblFileNew();
+    void TblFileOpen();
+    void TblFileSave();
+    void TblFileSaveAs();
+    void TblFileExit();
+    void LogToTab();
+    // Whether the window may close (runs CheckTblSave).
+    bool FormCloseQuery();
+
+    // The current entry and the colour fields.
+    void ShowCurEntry();
+    void SetRGBSpins(RGBCode code);
+    void lboxColorClick();
+    void editRGBHEXChange();
+    void SpinEditRGB1Change();
+    void Panel1Click();
+    void Panel2Click();
+    void ToolButton2MouseDown();
+    void ToolButton2MouseUp(QPoint globalPos);
+
+    // Operations on the lines.
+    void EditUndo();
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void EditDelete();
+    void EditInsert();
+    void EditReplace();
+    void EditAdd();
+    void spbtUpClick();
+    void spbtDownClick();
+    void TblEditSort1Click();
+    // The checked sort order.
+    table::SortMode CheckedSortMode() const;
+
+    // Drag and drop (y in the list's coordinates) and the wheel.
+    DragCursor lboxColorStartDrag() const;
+    // Whether a drop of source is accepted; scrolls near the edges.
+    bool lboxColorDragOver(const QObject* source, int y);
+    void lboxColorDragDrop(int y);
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+    // One wheel event: a step down or up for every 120 units of rotation.
+    void FormMouseWheel(QWheelEvent* event);
+
+    void Tutorial1Click();
+
+    // Runs f, handing any exception to the application's error handler.
+    template <class F>
+    void Guard(QObject* sender, F&& f);
+
+    // Controls (objectName = member name).
+    TblListBox* lboxColor;
+    QLabel* Label1;
+    platform::SpinEdit *SpinEditNo, *SpinEditRGB1, *SpinEditRGB2, *SpinEditRGB3;
+    QLineEdit* editRGBHEX;
+    platform::ColorPanel *Panel1, *Panel2;
+    QLineEdit* editName;
+    QPlainTextEdit* memoComment;
+    QToolButton *spbtReplase, *spbtAdd, *spbtUp, *spbtDown;
+    QToolBar* StandardToolBar;
+    QToolButton *ToolButton1, *ToolButton2;
+    QStatusBar* StatusBar1;
+    QLabel* StatusPanel;  // the status bar's one panel
+    QAction *FileNewCmd, *FileOpenCmd, *FileSaveCmd, *FileSaveAsCmd, *FileExitCmd;
+    QAction *EditUndoCmd, *EditCutCmd, *EditCopyCmd, *EditPasteCmd, *EditDeleteCmd, *EditReplaceCmd, *EditAddCmd,
+        *EditInsertCmd;
+    QAction *LogToTab1, *Replace1, *Tutorial1;
+    QMenu* TblEditSort1;
+    QAction *RGBU, *RGBD, *HU, *HD, *SU, *SD, *VU, *VD;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateControls(QWidget* central);
+    void HandleError(QObject* sender, const std::exception& e);
+    // Shows the document after an operation: the lines, the current row and
+    // selection, the top row, the title, caption and status, the current
+    // entry; then the operation's clipboard text and warning.
+    void ShowResult(const table::EditResult& result);
+    // Title, caption, status bar and the No. field's maximum.
+    void ShowTblState();
+    // Panel1, the hex field and the spin edits take a colour.
+    void ShowEditedColor(TColor color);
+
+    table::TblDocument doc_;
+    TblLinesModel* model_ = nullptr;
+    QActionGroup* sortGroup_ = nullptr;
+    bool showingResult_ = false;  // the list is being rewritten: no click
+    bool picking_ = false;
+    int wheelRest_ = 0;  // rotation not yet turned into steps
 };
+
+template <class F>
+void TformTblEdit::Guard(QObject* sender, F&& f)
+{
+    try {
+        f();
+    } catch (const std::exception& e) {
+        HandleError(sender, e);
+    }
+}
 
 }  // namespace qolvar::app
