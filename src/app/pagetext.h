@@ -23,47 +23,18 @@
 #include <string>
 
 #include "colour/errors.h"
+#include "colour/numtext.h"
 
 namespace qolvar::app {
 
-// The real number in text, at extended precision.
+// The real number in text, at extended precision; blanks around it are
+// allowed. Text that is not a number raises ConvertError.
 inline long double ReadReal(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    const std::string s = trimmed.toStdString();
-    const char* p = s.data();
-    const char* end = p + s.size();
-    // Syntax: sign, digits with an optional point (at least one digit),
-    // optional exponent. Anything else (including "inf", "nan" or a
-    // hexadecimal form that the parser below would take) is refused here.
-    const char* q = p;
-    if (q != end && (*q == '+' || *q == '-')) ++q;
-    const char* digits = q;
-    while (q != end && *q >= '0' && *q <= '9') ++q;
-    bool any = q != digits;
-    if (q != end && *q == '.') {
-        ++q;
-        const char* frac = q;
-        while (q != end && *q >= '0' && *q <= '9') ++q;
-        any = any || q != frac;
-    }
-    bool ok = any;
-    if (ok && q != end && (*q == 'e' || *q == 'E')) {
-        ++q;
-        if (q != end && (*q == '+' || *q == '-')) ++q;
-        const char* exp = q;
-        while (q != end && *q >= '0' && *q <= '9') ++q;
-        ok = q != exp;
-    }
-    ok = ok && q == end;
-    long double v = 0;
-    if (ok) {
-        const char* start = (*p == '+') ? p + 1 : p;
-        const auto res = std::from_chars(start, end, v);
-        ok = res.ec == std::errc() && res.ptr == end;
-    }
-    if (!ok) throw ConvertError("'" + s + "' is not a valid floating point value");
-    return v;
+    const std::string s = text.toStdString();
+    const auto v = ParseDecimalTrimmed(s);
+    if (!v) throw ConvertError("'" + s + "' is not a valid floating point value");
+    return *v;
 }
 
 namespace detail {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "colour/numeric.h"
+#include "colour/numtext.h"
 #include "table_command.h"
 
 namespace qolvar::cli {
@@ -172,14 +173,10 @@ float ReadSingle(const std::string& text)
 {
     // Read at extended precision and stored as a single, as the pages read
     // typed values.
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const long double v = std::strtold(begin, &end);
-    if (end == begin || *end != '\0' || !std::isfinite(v))
-        throw InputError("'" + text + "' は数値ではありません");
+    const auto v = ParseDecimalTrimmed(text);
+    if (!v) throw InputError("'" + text + "' は数値ではありません");
     try {
-        return num::single(v);
+        return num::single(*v);
     } catch (const FloatError&) {
         throw InputError("'" + text + "' は範囲外です");
     }

@@ -25,7 +25,6 @@
 //    polynomial Y, as YxyToHVC returns A in the same situation.
 #include "munsell.h"
 
-#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -34,6 +33,7 @@
 #include "cie.h"
 #include "commatext.h"
 #include "numeric.h"
+#include "numtext.h"
 
 namespace qolvar {
 
@@ -72,38 +72,12 @@ int MidIndex(int lo, int hi)
     return half % 2 == 0 ? half : half + 1;
 }
 
-// A decimal number as the table file holds it: optional sign, digits,
-// optional "." with fraction digits, optional exponent. Read at extended
-// precision and stored as a single.
+// A decimal number as the table file holds it, stored as a single.
 bool ReadField(const std::string& text, float& out)
 {
-    const char* p = text.data();
-    const char* end = p + text.size();
-    const char* q = p;
-    if (q != end && (*q == '+' || *q == '-')) ++q;
-    const char* digits = q;
-    while (q != end && *q >= '0' && *q <= '9') ++q;
-    bool any = q != digits;
-    if (q != end && *q == '.') {
-        ++q;
-        const char* frac = q;
-        while (q != end && *q >= '0' && *q <= '9') ++q;
-        any = any || q != frac;
-    }
-    if (!any) return false;
-    if (q != end && (*q == 'e' || *q == 'E')) {
-        ++q;
-        if (q != end && (*q == '+' || *q == '-')) ++q;
-        const char* exp = q;
-        while (q != end && *q >= '0' && *q <= '9') ++q;
-        if (q == exp) return false;
-    }
-    if (q != end) return false;
-    long double v = 0;
-    const char* start = (*p == '+') ? p + 1 : p;
-    const auto res = std::from_chars(start, end, v);
-    if (res.ec != std::errc() || res.ptr != end) return false;
-    const float f = static_cast<float>(v);
+    const auto v = ParseDecimal(text);
+    if (!v) return false;
+    const float f = static_cast<float>(*v);
     if (std::isinf(f)) return false;
     out = f;
     return true;
