@@ -338,7 +338,13 @@ TformTblEdit::TformTblEdit(QWidget* parent) : QMainWindow(parent)
     ShowTblState();
 }
 
-TformTblEdit::~TformTblEdit() = default;
+TformTblEdit::~TformTblEdit()
+{
+    // The list and its rows read the document, which goes before the
+    // window's children do: let the list go first, without a last click.
+    disconnect(lboxColor->selectionModel(), nullptr, this, nullptr);
+    delete lboxColor;
+}
 
 void TformTblEdit::HandleError(QObject* sender, const std::exception& e)
 {

@@ -224,10 +224,13 @@ TEST_F(TblEdit, OperationsThroughTheWindow)
              e->editRGBHEX->setText("00FF00");
              e->editName->setText("Red");
              e->memoComment->clear();
-             e->Replace1->trigger();
+             QTest::keyClick(e, Qt::Key_H, Qt::ControlModifier);
          },
          {"#000001 a", "#00FF00 Red ", "#000003 c", "#000004 d", "#000005 e", "#000006 f"}, 1, true, true},
     };
+    ShowWindow();
+    e->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(e));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         // A snapshot of another table, to tell a new one by.
