@@ -1,0 +1,48 @@
+// Writes a screenshot of the main window for each model page after a
+// refresh of one colour, for looking at the window by eye:
+//   qolvar-screenshots OUT_DIR [RRGGBB]
+// Run it on a display (xvfb-run on a machine without one).
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+#include "application.h"
+#include "colour/codes.h"
+#include "logviewer.h"
+#include "mainwindow.h"
+#include "platform/settings.h"
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fputs("usage: qolvar-screenshots OUT_DIR [RRGGBB]\n", stderr);
+        return 2;
+    }
+    qolvar::app::QolvarApplication app(argc, argv);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    // Settings of its own, so the user's are never touched.
+    qolvar::platform::SetSettingsFile(out + QStringLiteral("/settings.ini"));
+    auto windows = qolvar::app::CreateWindows();
+    auto* w = windows.formMain.get();
+    w->show();
+    QTest::qWaitForWindowExposed(w);
+    w->CurRGB = argc > 2 ? qolvar::HexToCode(argv[2]) : 0x336699;
+    w->DspRGB();
+    for (int page = 0; page < w->PageControl1->count(); ++page) {
+        w->SetActivePageIndex(page);
+        w->BitBtn1Click();
+        QTest::qWait(100);
+        const QString file = out + QStringLiteral("/page%1.png").arg(page);
+        if (!w->grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    windows.formLogViewer->show();
+    QTest::qWait(100);
+    windows.formLogViewer->grab().save(out + QStringLiteral("/log.png"));
+    return 0;
+}
