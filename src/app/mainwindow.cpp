@@ -97,10 +97,15 @@ TformMain::~TformMain()
 
 void TformMain::closeEvent(QCloseEvent* event)
 {
+    // Closing the main window ends the program, whatever else is open; the
+    // table editor first asks about unsaved changes, and Cancel keeps the
+    // program running.
+    if (formTblEdit && !formTblEdit->close()) {
+        event->ignore();
+        return;
+    }
     event->accept();
-    // Closing the main window ends the program, whatever else is open.
     if (formLogViewer) formLogViewer->hide();
-    if (formTblEdit) formTblEdit->hide();
     QCoreApplication::quit();
 }
 
@@ -641,29 +646,14 @@ void TformMain::TblSort1Click()
 
 void TformMain::PickScreenColour()
 {
-    platform::ScreenReader& reader = platform::screenReader();
-    if (reader.canReadPixels()) {
-        if (const auto pixel = reader.readPixel(QCursor::pos())) {
-            CurRGB = ColorToCode(*pixel);
-            DspRGB();
-            return;
-        }
-    }
-    // Where the screen cannot be read (Wayland), the desktop's own picker
-    // lets the user pick; its answer comes later.
     QPointer<TformMain> self(this);
-    const bool asked = reader.pickWithPortal(this, [self](platform::PickResult result) {
+    platform::PickScreenColour(this, QCursor::pos(), [self](TColor colour) {
         if (!self) return;
         self->Guarded(self, [&] {
-            if (result.status == platform::PickStatus::Picked) {
-                self->CurRGB = ColorToCode(result.colour);
-                self->DspRGB();
-            } else if (result.status == platform::PickStatus::Failed) {
-                platform::Warning(self, QString::fromUtf8(platform::kPickFailedMessage));
-            }
+            self->CurRGB = ColorToCode(colour);
+            self->DspRGB();
         });
     });
-    if (!asked) platform::Warning(this, QString::fromUtf8(platform::kPickFailedMessage));
 }
 
 // ---------------------------------------------------------------- errors

@@ -708,25 +708,10 @@ void TformTblEdit::ToolButton2MouseUp(QPoint globalPos)
     picking_ = false;
     ToolButton2->setDown(false);
     QApplication::restoreOverrideCursor();
-    platform::ScreenReader& reader = platform::screenReader();
-    if (reader.canReadPixels()) {
-        if (const auto pixel = reader.readPixel(globalPos)) {
-            ShowEditedColor(*pixel);
-            return;
-        }
-    }
-    // Where the screen cannot be read, the desktop's picker answers later.
     QPointer<TformTblEdit> self(this);
-    const bool asked = reader.pickWithPortal(this, [self](platform::PickResult result) {
-        if (!self) return;
-        self->Guard(self, [&] {
-            if (result.status == platform::PickStatus::Picked)
-                self->ShowEditedColor(result.colour);
-            else if (result.status == platform::PickStatus::Failed)
-                platform::Warning(self, QString::fromUtf8(platform::kPickFailedMessage));
-        });
+    platform::PickScreenColour(this, globalPos, [self](TColor colour) {
+        if (self) self->Guard(self, [&] { self->ShowEditedColor(colour); });
     });
-    if (!asked) platform::Warning(this, QString::fromUtf8(platform::kPickFailedMessage));
 }
 
 bool TformTblEdit::eventFilter(QObject* watched, QEvent* event)

@@ -60,6 +60,9 @@ public:
         QFileDialog dialog(parent, o.title, o.initialDir, QtFilter(o.filter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        // The callers decide about replacing a file (the log replaces it,
+        // the table editor asks its own question).
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         if (!o.fileName.isEmpty()) dialog.selectFile(o.fileName);
         if (!o.defaultExt.isEmpty()) dialog.setDefaultSuffix(o.defaultExt);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

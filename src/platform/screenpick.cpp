@@ -1,5 +1,7 @@
 #include "screenpick.h"
 
+#include "dialogs.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusArgument>
@@ -7,6 +9,7 @@
 #include <QDBusPendingReply>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QWidget>
@@ -132,6 +135,28 @@ ScreenReader* current = nullptr;
 
 ScreenReader& screenReader() { return current ? *current : Desktop(); }
 void SetScreenReader(ScreenReader* reader) { current = reader; }
+
+void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor)> take)
+{
+    ScreenReader& reader = screenReader();
+    if (reader.canReadPixels()) {
+        if (const auto pixel = reader.readPixel(globalPos)) {
+            take(*pixel);
+            return;
+        }
+    }
+    // Where the screen cannot be read (Wayland), the desktop's own picker
+    // lets the user pick; its answer comes later.
+    QPointer<QWidget> owner(parent);
+    const bool asked = reader.pickWithPortal(parent, [owner, take](PickResult result) {
+        if (!owner) return;
+        if (result.status == PickStatus::Picked)
+            take(result.colour);
+        else if (result.status == PickStatus::Failed)
+            Warning(owner, QString::fromUtf8(kPickFailedMessage));
+    });
+    if (!asked) Warning(parent, QString::fromUtf8(kPickFailedMessage));
+}
 
 }  // namespace qolvar::platform
 

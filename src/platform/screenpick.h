@@ -44,6 +44,12 @@ public:
 ScreenReader& screenReader();
 void SetScreenReader(ScreenReader* reader);
 
+// Picks a screen colour for a window: the pixel at globalPos where the
+// screen can be read, else the desktop portal's picker. take receives the
+// colour, at once or later; when no colour can be had the warning below is
+// shown over parent; a pick the user cancels does nothing.
+void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor)> take);
+
 // The warning shown when no colour could be read.
 inline constexpr const char* kPickFailedMessage =
     "画面の色を読み取れませんでした。このデスクトップでは画面の色を取得できません。";

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "aboutbox.h"
+#include "tbledit.h"
 #include "colour/errors.h"
 #include "fixture.h"
 #include "mainwindow.h"
@@ -280,6 +281,24 @@ TEST_F(MainWindow, AlwaysOnTopTogglesTheMainWindowOnly)
     EXPECT_FALSE(w->Front1->isChecked());
     EXPECT_FALSE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(MainWindow, ClosingAsksAboutTheEditorsUnsavedTable)
+{
+    auto* editor = windows->formTblEdit.get();
+    w->TableEditCmd->trigger();
+    ASSERT_TRUE(editor->isVisible());
+    editor->EditInsertCmd->trigger();
+    ASSERT_TRUE(editor->Document().TblModified());
+    dialogs.messages.clear();
+    dialogs.answers.push_back(platform::kCancel);
+    EXPECT_FALSE(w->close()) << "Cancel keeps the program running";
+    EXPECT_TRUE(w->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, "確認");
+    dialogs.answers.push_back(platform::kNo);
+    EXPECT_TRUE(w->close());
+    EXPECT_FALSE(editor->isVisible());
 }
 
 TEST_F(MainWindow, AboutBoxFillsItsTextsEachTime)

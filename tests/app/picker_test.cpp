@@ -112,7 +112,9 @@ TEST_F(Picker, WithoutAReadableScreenThePortalPicks)
         EXPECT_EQ(w->CurRGB, c.expected);
         const QStringList texts = dialogs.TakeTexts();
         EXPECT_EQ(!texts.isEmpty(), c.warned);
-        if (c.warned) EXPECT_EQ(texts.first(), QString::fromUtf8(platform::kPickFailedMessage));
+        if (c.warned) {
+            EXPECT_EQ(texts.first(), QString::fromUtf8(platform::kPickFailedMessage));
+        }
     }
 }
 
