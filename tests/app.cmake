@@ -12,8 +12,14 @@ foreach(source IN LISTS QOLVAR_WIDGET_TESTS)
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
   target_link_libraries(${name} PRIVATE qolvar_widget_test_support)
+  # The portal tests own a well-known name on the shared session bus: one
+  # at a time.
+  set(lock "")
+  if(name STREQUAL "portal_test")
+    set(lock RESOURCE_LOCK desktop_portal_name)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${lock})
 endforeach()
 
 # The direct screen read against a real X server: run under Xvfb when it is

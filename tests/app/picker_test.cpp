@@ -118,7 +118,7 @@ TEST_F(Picker, WithoutAReadableScreenThePortalPicks)
     }
 }
 
-TEST(EyedropperCursor, IsA32By32CursorWithItsTipAtTheHotSpot)
+TEST_F(Picker, EyedropperCursorIsA32By32CursorWithItsTipAtTheHotSpot)
 {
     const QCursor cursor = platform::EyedropperCursor();
     EXPECT_EQ(cursor.hotSpot(), QPoint(10, 23));
