@@ -44,6 +44,8 @@ struct ForwardCase {
     float a, b, c, tol;
 };
 
+void PrintTo(const ForwardCase& c, std::ostream* os) { *os << c.name; }
+
 class CIEForward : public ColourSettingsTest, public ::testing::WithParamInterface<ForwardCase> {};
 
 TEST_P(CIEForward, MatchesPublishedValues)

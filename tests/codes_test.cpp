@@ -14,6 +14,8 @@ struct HexCase {
     std::uint32_t code;
 };
 
+void PrintTo(const HexCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class HexToCodeTest : public ::testing::TestWithParam<HexCase> {};
 
 TEST_P(HexToCodeTest, ReadsAsTheHexFieldDoes)

@@ -16,6 +16,8 @@ struct HueCase {
     RGBCode hlsBack;
 };
 
+void PrintTo(const HueCase& c, std::ostream* os) { *os << std::hex << c.rgb; }
+
 class HueExamples : public ::testing::TestWithParam<HueCase> {};
 
 TEST_P(HueExamples, ForwardAndBack)

@@ -25,6 +25,8 @@ struct VideoCase {
     RGBCode back;
 };
 
+void PrintTo(const VideoCase& c, std::ostream* os) { *os << c.name; }
+
 class VideoExamples : public ::testing::TestWithParam<VideoCase> {};
 
 TEST_P(VideoExamples, ForwardAndBack)
