@@ -739,8 +739,13 @@ bool TformTblEdit::CheckTblSave()
         platform::Confirmation(this, table::SaveChangesQuestion(table::FileNamePart(doc_.File().TblFileName)),
                                platform::kYes | platform::kNo | platform::kCancel);
     if (answer == platform::kCancel) return false;
-    // A save that fails throws, and the calling operation ends with it.
-    if (answer == platform::kYes) TblFileSave();
+    // A save that fails throws, and the calling operation ends with it. A
+    // save whose file dialog is cancelled saves nothing: the operation ends
+    // too, so the changes are not lost.
+    if (answer == platform::kYes) {
+        TblFileSave();
+        return !doc_.TblModified();
+    }
     return true;
 }
 

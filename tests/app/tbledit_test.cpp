@@ -415,14 +415,27 @@ TEST_F(TblEdit, SaveQuestionsAndTheirAnswers)
     EXPECT_EQ(Read(path), "#000001 a\r\n");
 }
 
+TEST_F(TblEdit, YesThenCancellingTheSaveDialogKeepsTheChanges)
+{
+    e->EditInsertCmd->trigger();  // an untitled table with a change
+    ASSERT_TRUE(e->Document().TblModified());
+    dialogs.answers = {kYes};  // save … and then cancel the file dialog
+    e->FileNewCmd->trigger();
+    EXPECT_EQ(Shown(), QStringList({"#FFFFFF 0"}));
+    EXPECT_TRUE(e->Document().TblModified());
+    dialogs.answers = {kYes};
+    EXPECT_FALSE(e->close());
+    EXPECT_TRUE(e->Document().TblModified());
+}
+
 TEST_F(TblEdit, SavingUnderANameAsksWhereItMust)
 {
     // Untitled: the plain save asks for a name; cancelling it within the
-    // close question still lets the window close.
+    // close question keeps the window and its changes.
     e->editRGBHEX->setText("FFFFFF");
     e->EditAddCmd->trigger();
     dialogs.answers = {kYes};
-    EXPECT_TRUE(e->close());
+    EXPECT_FALSE(e->close());
     ASSERT_EQ(dialogs.saveOptions.size(), 1u);
     EXPECT_EQ(dialogs.saveOptions[0].filter, table::TblSaveFilter);
     EXPECT_EQ(dialogs.saveOptions[0].defaultExt, "tab");
