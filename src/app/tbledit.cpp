@@ -824,6 +824,8 @@ void TformTblEdit::TblFileExit() { close(); }
 
 void TformTblEdit::LogToTab()
 {
+    // The conversion replaces the list: unsaved changes are asked about first.
+    if (!CheckTblSave()) return;
     platform::FileDialogOptions o;
     o.filter = table::LogOpenFilter;
     o.initialDir = ProgramFolder();

@@ -139,6 +139,9 @@ EditResult TblDocument::LogToTab(const QString& logPath)
     if (log.isEmpty()) return Unchanged(-1);
     lines_ = LogToTabLines(log);
     Derive();
+    // The converted table differs from the file: it is marked modified so
+    // that closing or opening another table asks before it is lost.
+    modified_ = true;
     EditResult r = Changed(0);
     r.topRow = 0;
     return r;

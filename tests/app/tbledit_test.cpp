@@ -501,11 +501,24 @@ TEST_F(TblEdit, FailuresAreShownAndChangeNothing)
     EXPECT_EQ(dialogs.messages[0].caption, "警告");
 }
 
-TEST_F(TblEdit, LogConversionKeepsFileFlagAndSnapshot)
+TEST_F(TblEdit, LogConversionKeepsFileAndSnapshotAndAsksFirst)
 {
+    // An unchanged table: no question, and the result counts as modified.
+    Open({"#000001 a"});
+    dialogs.openPaths = {Write("a.log", "RGB=#123456 HSV=1,2,3\r\n")};
+    e->LogToTab1->trigger();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(e->StatusPanel->text(), "変更");
+
     Open({"#000001 a"});
     e->EditAddCmd->trigger();
     const QStringList snapshot = e->Document().UndoList();
+    // Unsaved changes are asked about before the list is replaced.
+    dialogs.answers = {kCancel};
+    e->LogToTab1->trigger();
+    EXPECT_EQ(Shown().size(), 2) << "Cancel keeps the table";
+    EXPECT_EQ(dialogs.messages.back().caption, "確認");
+    dialogs.answers = {kNo};
     dialogs.openPaths = {Write("c.log", "RGB=#FF8000 CMYK=0,127,255,0\r\nRGB=#00FF00\r\n")};
     e->LogToTab1->trigger();
     EXPECT_EQ(dialogs.openOptions.back().filter, table::LogOpenFilter);
