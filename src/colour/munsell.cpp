@@ -216,6 +216,21 @@ int WideningBand(const MunsellRow* in, int count, int key, float centre, Ext ste
     throw RangeError(std::string("表に近い色票がありません (") + what + ")");
 }
 
+// The two neighbouring candidates around value: the m rows of CandList2 are
+// sorted by the field, A is the row LocateRow finds (at most the last), B
+// the row after it if there is one.
+struct Neighbours {
+    const MunsellRow& A;
+    const MunsellRow* B;
+};
+Neighbours FindNeighbours(int m, int key, float value)
+{
+    SortRows(CandList2.data(), key, 0, m - 1);
+    int k = LocateRow(CandList2.data(), key, 0, m - 1, value);
+    if (k > m - 1) k = m - 1;
+    return {CandList2[k], k + 1 <= m - 1 ? &CandList2[k + 1] : nullptr};
+}
+
 bool SameYxy(const MunsellRow& r, float x, float y, float Y) { return r.Y == Y && r.x == x && r.y == y; }
 
 }  // namespace
@@ -245,12 +260,8 @@ void YxyToHVC(const TColorVec& yxy, TColorVec& hvc)
     // 2. Chromaticity band.
     SortRows(CandList1.data(), kFieldX, 0, n - 1);
     const int m = WideningBand(CandList1.data(), n, kFieldX, x, 0.01L, 100, CandList2.data(), "x");
-    SortRows(CandList2.data(), kFieldLowerY, 0, m - 1);
-    // 3. Neighbours.
-    int k = LocateRow(CandList2.data(), kFieldLowerY, 0, m - 1, y);
-    if (k > m - 1) k = m - 1;
-    const MunsellRow& A = CandList2[k];
-    const MunsellRow* B = k + 1 <= m - 1 ? &CandList2[k + 1] : nullptr;
+    // 3. Neighbours by y.
+    const auto [A, B] = FindNeighbours(m, kFieldLowerY, y);
     // 4. Result.
     if (SameYxy(A, x, y, Y)) {
         hvc = {A.H, A.V, A.C};
@@ -283,17 +294,13 @@ void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
         return;
     }
     if (MunsellLast < 0) throw RangeError("マンセル表が読み込まれていません");
-    // 3.-6. Hue band in file order, sorted by V; value band, sorted by C.
+    // 3.-5. Hue band in file order, sorted by V; then the value band.
     const int n =
         WideningBand(MunsellTable.data(), MunsellLast + 1, kFieldH, H, 2.5L, 20, CandList1.data(), "H");
     SortRows(CandList1.data(), kFieldV, 0, n - 1);
     const int m = WideningBand(CandList1.data(), n, kFieldV, V, 0.5L, 20, CandList2.data(), "V");
-    SortRows(CandList2.data(), kFieldC, 0, m - 1);
-    // 7. Neighbours.
-    int k = LocateRow(CandList2.data(), kFieldC, 0, m - 1, C);
-    if (k > m - 1) k = m - 1;
-    const MunsellRow& A = CandList2[k];
-    const MunsellRow* B = k + 1 <= m - 1 ? &CandList2[k + 1] : nullptr;
+    // 7. Neighbours by C.
+    const auto [A, B] = FindNeighbours(m, kFieldC, C);
     // 8. Result.
     if (A.H == H && A.V == V && A.C == C) {
         yxy = {A.x, A.y, A.Y};
