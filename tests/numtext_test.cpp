@@ -22,4 +22,32 @@ TEST(ParseDecimal, AcceptsDecimalsWhateverTheLocaleAndNothingElse)
     EXPECT_EQ(qolvar::ParseDecimalTrimmed("   "), std::nullopt);
 }
 
+// The number texts of the pages: fixed and general forms.
+TEST(NumberTexts, FixedRoundsHalfAwayFromZeroAndPadsToFour)
+{
+    struct Case {
+        long double v;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {0.125L, 2, "0.13"},  {-0.125L, 2, "-0.13"}, {2.25L, 1, " 2.3"},     {5, 1, " 5.0"},
+        {9.995f, 2, "9.99"},  {99.996L, 2, "100.00"}, {-12.5L, 2, "-12.50"}, {0, 4, "0.0000"},
+        {-0.001L, 2, "0.00"}, {1234.5L, 2, "1234.50"}, {0.00005L, 4, "0.0001"}, {1e20L, 1, "100000000000000000000.0"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(qolvar::FixedText(c.v, c.decimals), c.text) << static_cast<double>(c.v);
+}
+
+TEST(NumberTexts, GeneralHasFifteenDigitsAndNoTrailingZeros)
+{
+    struct Case {
+        long double v;
+        const char* text;
+    } cases[] = {
+        {0.5L, "0.5"},          {0.3127f, "0.312700003385544"}, {100, "100"},   {-86.25L, "-86.25"},
+        {0, "0"},               {1e-5L, "0.00001"},             {1.5e-7L, "1.5E-7"}, {1e14L, "100000000000000"},
+        {1e15L, "1E15"},        {-0.0L, "0"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(qolvar::GeneralText(c.v), c.text) << static_cast<double>(c.v);
+}
+
 }  // namespace

@@ -42,16 +42,6 @@ public:
     using ColourError::ColourError;
 };
 
-struct ModelName {
-    std::string_view name;
-    Model model;
-};
-constexpr ModelName kModels[] = {
-    {"xyz", Model::XYZ},   {"yxy", Model::Yxy},     {"lab", Model::Lab},     {"luv", Model::Luv},
-    {"hsv", Model::HSV},   {"hls", Model::HLS},     {"cmyk", Model::CMYK},   {"yuv", Model::YUV},
-    {"ycbcr", Model::YCbCr}, {"ypbpr", Model::YPbPr}, {"yiq", Model::YIQ}, {"munsell", Model::Munsell},
-};
-
 void AppendHex(std::string& out, std::uint32_t code)
 {
     char buf[6];
@@ -83,90 +73,19 @@ void AppendVec(std::string& out, const TColorVec& v)
     AppendFloat(out, v[2]);
 }
 
-void AppendVideo(std::string& out, VideoCode code, bool signedDifferences)
-{
-    AppendInt(out, (code >> 16) & 0xFF);
-    if (signedDifferences) {
-        AppendInt(out, SignedByte(code >> 8));
-        AppendInt(out, SignedByte(code));
-    } else {
-        AppendInt(out, (code >> 8) & 0xFF);
-        AppendInt(out, code & 0xFF);
-    }
-}
-
-int VideoIndex(Model model)
-{
-    switch (model) {
-    case Model::YUV: return 0;
-    case Model::YCbCr: return 1;
-    case Model::YPbPr: return 2;
-    default: return 3;
-    }
-}
-
-// The forward conversion, its values and the back-converted colour, as the
+// The forward conversion's values and the back-converted colour, as the
 // page's refresh computes them.
 RGBCode ConvertInto(Model model, std::uint32_t code, std::string& out)
 {
-    TColorVec v{};
-    switch (model) {
-    case Model::XYZ:
-        RGBToXYZ(code, v);
-        AppendVec(out, v);
-        return XYZToRGB(v);
-    case Model::Yxy:
-        RGBToYxy(code, v);
-        AppendVec(out, v);
-        return YxyToRGB(v);
-    case Model::Lab:
-        RGBToLab(code, v);
-        AppendVec(out, v);
-        return LabToRGB(v);
-    case Model::Luv:
-        RGBToLuv(code, v);
-        AppendVec(out, v);
-        return LuvToRGB(v);
-    case Model::HSV: {
-        const HueCode h = RGBToHSV(code);
-        AppendInt(out, h >> 16);
-        AppendInt(out, (h >> 8) & 0xFF);
-        AppendInt(out, h & 0xFF);
-        return HSVToRGB(h);
+    const ModelValues v = ConvertToModel(model, code);
+    if (IsFloatModel(model)) {
+        AppendVec(out, v.vec);
+        if (model == Model::Munsell) AppendVec(out, v.yxy);
+    } else {
+        const ModelFields f = FieldsOf(model, v.code);
+        for (int i = 0; i < f.count; ++i) AppendInt(out, f.value[static_cast<std::size_t>(i)]);
     }
-    case Model::HLS: {
-        const HueCode h = RGBToHLS(code);
-        AppendInt(out, h >> 16);
-        AppendInt(out, (h >> 8) & 0xFF);
-        AppendInt(out, h & 0xFF);
-        return HLSToRGB(h);
-    }
-    case Model::CMYK: {
-        const CMYKCode c = RGBToCMYK(code);
-        AppendInt(out, c >> 24);
-        AppendInt(out, (c >> 16) & 0xFF);
-        AppendInt(out, (c >> 8) & 0xFF);
-        AppendInt(out, c & 0xFF);
-        return CMYKToRGB(c);
-    }
-    case Model::YUV:
-    case Model::YCbCr:
-    case Model::YPbPr:
-    case Model::YIQ: {
-        const int index = VideoIndex(model);
-        const VideoCode c = RGBToVideo(index, code);
-        AppendVideo(out, c, model != Model::YCbCr);
-        return VideoToRGB(index, c);
-    }
-    case Model::Munsell: {
-        TColorVec hvc{}, yxy{};
-        RGBToHVC(code, hvc, yxy);
-        AppendVec(out, hvc);
-        AppendVec(out, yxy);
-        return YxyToRGB(yxy);
-    }
-    }
-    return 0;
+    return BackConverted(model, v);
 }
 
 float ReadSingle(const std::string& text)
@@ -366,13 +285,6 @@ int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
 
 }  // namespace
 
-std::optional<Model> ParseModel(std::string_view name)
-{
-    for (const auto& m : kModels)
-        if (m.name == name) return m.model;
-    return std::nullopt;
-}
-
 bool AppendConvertLine(Model model, std::uint32_t code, std::string& out)
 {
     const std::size_t mark = out.size();
@@ -395,49 +307,30 @@ bool AppendConvertLine(Model model, std::uint32_t code, std::string& out)
 
 RGBCode Reverse(Model model, std::span<const std::string> values)
 {
-    auto vec = [&] {
-        return TColorVec{ReadSingle(values[0]), ReadSingle(values[1]), ReadSingle(values[2])};
+    ModelValues v;
+    if (IsFloatModel(model)) {
+        v.vec = TColorVec{ReadSingle(values[0]), ReadSingle(values[1]), ReadSingle(values[2])};
+        return ModelToRGB(model, v);
+    }
+    // Field names and ranges of the packed models' typed values.
+    struct Field {
+        const char* name;
+        long lo, hi;
     };
-    auto u8 = [&](std::size_t i, const char* field) {
-        return static_cast<std::uint32_t>(ReadInt(values[i], 0, 255, field));
-    };
-    auto s8 = [&](std::size_t i, const char* field) {
-        return static_cast<std::uint32_t>(ReadInt(values[i], -128, 127, field)) & 0xFF;
-    };
+    std::array<Field, 4> fields{};
     switch (model) {
-    case Model::XYZ: return XYZToRGB(vec());
-    case Model::Yxy: {
-        TColorVec v = vec();
-        return YxyToRGB(v);
+    case Model::HSV: fields = {Field{"H", 0, 511}, {"S", 0, 255}, {"V", 0, 255}}; break;
+    case Model::HLS: fields = {Field{"H", 0, 511}, {"L", 0, 255}, {"S", 0, 255}}; break;
+    case Model::CMYK: fields = {Field{"C", 0, 255}, {"M", 0, 255}, {"Y", 0, 255}, {"K", 0, 255}}; break;
+    case Model::YCbCr: fields = {Field{"Y", 0, 255}, {"Cb", 0, 255}, {"Cr", 0, 255}}; break;
+    default: fields = {Field{"Y", 0, 255}, {"D1", -128, 127}, {"D2", -128, 127}}; break;
     }
-    case Model::Lab: {
-        TColorVec v = vec();
-        return LabToRGB(v);
-    }
-    case Model::Luv: {
-        TColorVec v = vec();
-        return LuvToRGB(v);
-    }
-    case Model::HSV: {
-        const auto h = static_cast<std::uint32_t>(ReadInt(values[0], 0, 511, "H"));
-        return HSVToRGB(h << 16 | u8(1, "S") << 8 | u8(2, "V"));
-    }
-    case Model::HLS: {
-        const auto h = static_cast<std::uint32_t>(ReadInt(values[0], 0, 511, "H"));
-        return HLSToRGB(h << 16 | u8(1, "L") << 8 | u8(2, "S"));
-    }
-    case Model::CMYK: return CMYKToRGB(u8(0, "C") << 24 | u8(1, "M") << 16 | u8(2, "Y") << 8 | u8(3, "K"));
-    case Model::YCbCr: return YCbCrToRGB(u8(0, "Y") << 16 | u8(1, "Cb") << 8 | u8(2, "Cr"));
-    case Model::YUV:
-    case Model::YPbPr:
-    case Model::YIQ:
-        return VideoToRGB(VideoIndex(model), u8(0, "Y") << 16 | s8(1, "D1") << 8 | s8(2, "D2"));
-    case Model::Munsell: {
-        TColorVec yxy;
-        return HVCToRGB(vec(), yxy);
-    }
-    }
-    return 0;
+    ModelFields f;
+    f.count = static_cast<int>(ArgumentCount(model));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(f.count); ++i)
+        f.value[i] = ReadInt(values[i], fields[i].lo, fields[i].hi, fields[i].name);
+    v.code = PackFields(model, f);
+    return ModelToRGB(model, v);
 }
 
 std::string ProgramFolder()

@@ -17,10 +17,6 @@
 
 namespace qolvar::cli {
 
-enum class Model { XYZ, Yxy, Lab, Luv, HSV, HLS, CMYK, YUV, YCbCr, YPbPr, YIQ, Munsell };
-
-std::optional<Model> ParseModel(std::string_view name);
-
 // Appends the convert line of one code (with its newline) to out:
 // "RRGGBB v1 v2 v3 -> RRGGBB", or "RRGGBB error: MESSAGE" when the
 // conversion fails; returns false in that case.

@@ -51,11 +51,20 @@ void CodeToHex(RGBCode code, char* out) noexcept
     }
 }
 
-std::string CodeToHex(RGBCode code)
+std::string CodeToHex(RGBCode code) { return HexDigits(code & 0xFFFFFF, 6); }
+
+std::string HexDigits(std::uint32_t v, int width)
 {
-    std::string text(6, '0');
-    CodeToHex(code, text.data());
-    return text;
+    static constexpr char digits[] = "0123456789ABCDEF";
+    char buf[8];
+    int n = 0;
+    do {
+        buf[n++] = digits[v & 0xF];
+        v >>= 4;
+    } while (v != 0);
+    std::string s(static_cast<std::size_t>(width > n ? width - n : 0), '0');
+    while (n > 0) s.push_back(buf[--n]);
+    return s;
 }
 
 std::string ColorToHex(TColor color) { return CodeToHex(ColorToCode(color)); }

@@ -40,6 +40,8 @@ std::string ColorToHex(TColor color);
 std::string CodeToHex(RGBCode code);
 // Writes those six digits to out (no terminator).
 void CodeToHex(RGBCode code, char* out) noexcept;
+// Upper-case hexadecimal digits of v, zero-padded to at least `width`.
+std::string HexDigits(std::uint32_t v, int width);
 
 // Largest / smallest of three, comparing in the order a, b, c: a comparison
 // with a NaN is false, so the value held so far stays.

@@ -6,5 +6,6 @@
 #include "codes.h"
 #include "errors.h"
 #include "hue.h"
+#include "models.h"
 #include "munsell.h"
 #include "video.h"

@@ -1,6 +1,9 @@
 #include "numtext.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace qolvar {
 
@@ -42,6 +45,123 @@ std::optional<long double> ParseDecimalTrimmed(std::string_view text)
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return ParseDecimal(text);
+}
+
+Decimal Expand(long double v)
+{
+    Decimal d;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17Le", v);  // d.ddddddddddddddddde±x
+    const char* p = buf;
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') d.digits.push_back(*p);
+    const int e = (*p == 'e') ? std::atoi(p + 1) : 0;
+    d.exp10 = e + 1;
+    // Only a zero value has leading zeros.
+    if (d.digits.find_first_not_of('0') == std::string::npos) {
+        d.digits.clear();
+        d.exp10 = 0;
+    }
+    return d;
+}
+
+void RoundTo(Decimal& d, int n)
+{
+    if (n < 0) {
+        d.digits.clear();
+        return;
+    }
+    const auto size = static_cast<std::size_t>(n);
+    if (size >= d.digits.size()) return;
+    const bool up = d.digits[size] >= '5';
+    d.digits.resize(size);
+    if (up) {
+        std::size_t i = size;
+        while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
+        if (i > 0) {
+            ++d.digits[i - 1];
+        } else {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.exp10;
+        }
+    }
+    const std::size_t last = d.digits.find_last_not_of('0');
+    d.digits.resize(last == std::string::npos ? 0 : last + 1);
+    if (d.digits.empty()) d.exp10 = 0;
+}
+
+namespace {
+
+// Digit at position i of the integer + fraction (weight 10^(exp10-1-i)).
+char DigitAt(const Decimal& d, int i)
+{
+    return (i >= 0 && static_cast<std::size_t>(i) < d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0';
+}
+
+std::string NonFiniteText(long double v) { return std::isnan(v) ? "NAN" : v < 0 ? "-INF" : "INF"; }
+
+std::string PadLeft(std::string s, int width)
+{
+    if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<std::size_t>(width) - s.size(), ' ');
+    return s;
+}
+
+}  // namespace
+
+std::string FixedText(long double v, int decimals, int width)
+{
+    if (!std::isfinite(v)) return PadLeft(NonFiniteText(v), width);
+    Decimal d = Expand(v);
+    RoundTo(d, d.exp10 + decimals);
+    std::string s;
+    if (d.negative && !d.digits.empty()) s.push_back('-');
+    if (d.exp10 <= 0) {
+        s.push_back('0');
+    } else {
+        for (int i = 0; i < d.exp10; ++i) s.push_back(DigitAt(d, i));
+    }
+    if (decimals > 0) {
+        s.push_back('.');
+        for (int k = 0; k < decimals; ++k) s.push_back(DigitAt(d, d.exp10 + k));
+    }
+    return PadLeft(std::move(s), width);
+}
+
+std::string GeneralText(long double v)
+{
+    if (!std::isfinite(v)) return NonFiniteText(v);
+    Decimal d = Expand(v);
+    RoundTo(d, 15);
+    if (d.digits.empty()) return "0";
+    std::string s;
+    if (d.negative) s.push_back('-');
+    const int n = static_cast<int>(d.digits.size());
+    if (d.exp10 > 15 || d.exp10 < -4) {
+        s.push_back(d.digits[0]);
+        if (n > 1) {
+            s.push_back('.');
+            s.append(d.digits, 1, std::string::npos);
+        }
+        s.push_back('E');
+        const int e = d.exp10 - 1;
+        if (e < 0) s.push_back('-');
+        s += std::to_string(e < 0 ? -e : e);
+    } else if (d.exp10 <= 0) {
+        s += "0.";
+        s.append(static_cast<std::size_t>(-d.exp10), '0');
+        s += d.digits;
+    } else {
+        for (int i = 0; i < d.exp10; ++i) s.push_back(DigitAt(d, i));
+        if (n > d.exp10) {
+            s.push_back('.');
+            s.append(d.digits, static_cast<std::size_t>(d.exp10), std::string::npos);
+        }
+    }
+    return s;
 }
 
 }  // namespace qolvar
