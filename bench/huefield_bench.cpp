@@ -48,7 +48,7 @@ BENCHMARK(BM_HSVFieldRepaint)->Unit(benchmark::kMillisecond);
 // Gradation1 on the page: the field of the hue shown, with its circle.
 void BM_Gradation1(benchmark::State& state)
 {
-    app::HuePage* page = formMain->pageHue;
+    app::HuePage* page = formMain->findChild<app::HuePage*>();
     for (auto _ : state) page->Gradation1();
 }
 BENCHMARK(BM_Gradation1)->Unit(benchmark::kMillisecond);
@@ -68,7 +68,7 @@ BENCHMARK(BM_HLSStripRepaint)->Unit(benchmark::kMicrosecond);
 // strip), spin edits, code label, result swatch, CurRGB and the RGB section.
 void BM_FieldDragStep(benchmark::State& state)
 {
-    app::HuePage* page = formMain->pageHue;
+    app::HuePage* page = formMain->findChild<app::HuePage*>();
     const int mode = static_cast<int>(state.range(0));
     page->findChild<QWidget*>(QStringLiteral("RadioGroupHue%1").arg(mode))->setProperty("checked", true);
     QCoreApplication::processEvents();
@@ -92,7 +92,7 @@ BENCHMARK(BM_FieldDragStep)
 // new hue.
 void BM_StripDragStep(benchmark::State& state)
 {
-    app::HuePage* page = formMain->pageHue;
+    app::HuePage* page = formMain->findChild<app::HuePage*>();
     const int mode = static_cast<int>(state.range(0));
     page->findChild<QWidget*>(QStringLiteral("RadioGroupHue%1").arg(mode))->setProperty("checked", true);
     QCoreApplication::processEvents();

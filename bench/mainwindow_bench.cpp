@@ -45,17 +45,16 @@ void BM_LoadDropDown(benchmark::State& state)
 {
     auto& f = Get();
     for (auto _ : state) f.windows->formMain->LoadColorTable(f.table);
-    state.counters["rows"] = f.windows->formMain->TableColors.size();
+    state.counters["rows"] = f.windows->formMain->TableColors().size();
 }
 
 void BM_SortDropDownOnAndOff(benchmark::State& state)
 {
     auto& f = Get();
-    f.windows->formMain->TableFileName = f.table;
-    f.windows->formMain->LoadColorTable(f.table);
+    f.windows->formMain->OpenColorTable(f.table);
     for (auto _ : state) f.windows->formMain->TblSort1Click();
-    state.counters["rows"] = f.windows->formMain->cboxColor->count();
-    if (f.windows->formMain->TblSort1->isChecked()) f.windows->formMain->TblSort1Click();
+    state.counters["rows"] = f.windows->formMain->findChild<QComboBox*>("cboxColor")->count();
+    if (f.windows->formMain->findChild<QAction*>("TblSort1")->isChecked()) f.windows->formMain->TblSort1Click();
 }
 
 }  // namespace

@@ -28,10 +28,9 @@ int main(int argc, char** argv)
     auto windows = qolvar::app::CreateWindows();
     auto* w = windows.formMain.get();
     w->show();
-    QTest::qWaitForWindowExposed(w);
-    w->CurRGB = argc > 2 ? qolvar::HexToCode(argv[2]) : 0x336699;
-    w->DspRGB();
-    for (int page = 0; page < w->PageControl1->count(); ++page) {
+    if (!QTest::qWaitForWindowExposed(w)) std::fprintf(stderr, "the window was not shown\n");
+    w->SetCurRGB(argc > 2 ? qolvar::HexToCode(argv[2]) : 0x336699);
+    for (int page = 0; page < w->findChild<QTabWidget*>("PageControl1")->count(); ++page) {
         w->SetActivePageIndex(page);
         w->BitBtn1Click();
         QTest::qWait(100);

@@ -16,7 +16,7 @@ QString programFolder;
 QString ProgramFolder() { return programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder; }
 void SetProgramFolder(const QString& folder) { programFolder = folder; }
 
-TformMain* MainWindow() { return mainWindow; }
+AppHost* MainWindow() { return mainWindow.data(); }
 
 QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -49,8 +49,7 @@ Windows CreateWindows()
     w.AboutBox = std::make_unique<TAboutBox>();
     w.formLogViewer = std::make_unique<TformLogViewer>();
     w.formTblEdit = std::make_unique<TformTblEdit>();
-    w.formMain->formLogViewer = w.formLogViewer.get();
-    w.formMain->formTblEdit = w.formTblEdit.get();
+    w.formMain->SetWindows(w.formLogViewer.get(), w.formTblEdit.get());
     return w;
 }
 

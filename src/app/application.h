@@ -38,7 +38,9 @@ Windows CreateWindows();
 QString ProgramFolder();
 void SetProgramFolder(const QString& folder);
 
-// The main window in use, for the application's error handler.
-TformMain* MainWindow();
+class AppHost;
+// The main window in use, for the application's error handler and the
+// table editor; nullptr when there is none.
+AppHost* MainWindow();
 
 }  // namespace qolvar::app

@@ -6,14 +6,18 @@
 // controls, and clears it when done (also when it fails). Writing a control
 // raises its change signal synchronously and only when the value changes;
 // all re-entrancy comes from that.
+//
+// The pages and the table editor see the window only as an AppHost. Its
+// controls are private; tests and tools find them by their object names.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
-#include <exception>
 #include <vector>
 
+#include "apphost.h"
 #include "colour/codes.h"
+#include "winhelpers.h"
 
 class QAction;
 class QLabel;
@@ -34,55 +38,46 @@ namespace qolvar::app {
 
 class TformLogViewer;
 class ColorTableCombo;
-class CIEPage;
-class HuePage;
-class CMYKPage;
-class VideoPage;
-class MunsellPage;
-
-// The help file to open for a help name such as "Qolvar.chm": the file in
-// the folder if it is there, else the HTML help beside the program.
-QString HelpPath(const QString& folder, const QString& fileName);
-// Tells the user when the shell could not open a help file: a result code
-// (taken as 16 bits) below 32 gives the warning "プログラムを起動できません …".
-void DisplayResult(QWidget* parent, int code, const QString& fileName);
+class ModelPage;
+class EyedropperButton;
 
 // The settings key below the user's root.
 inline const QString kRegistryRoot = QStringLiteral("\\software\\Mardenvi_Qolvar");
 
-class TformMain : public QMainWindow {
+class TformMain : public QMainWindow, public AppHost {
     Q_OBJECT
 public:
     // Creates the window and runs FormCreate.
     explicit TformMain(QWidget* parent = nullptr);
     ~TformMain() override;
 
-    // The current colour and the update guard.
-    RGBCode CurRGB = 0;
-    bool InUpdate = false;
+    // AppHost.
+    RGBCode CurRGB() const override { return curRGB_; }
+    bool& InUpdate() override { return inUpdate_; }
+    void DspDsetRGB(RGBCode rgb) override;
+    void TakeTypedColour(RGBCode rgb) override;
+    void LogWrite(const QString& text) override;
+    void OverErr() override;
+    void BitBtn1Click() override;
+    QString ExeDir() const override { return exeDir_; }
+    void AppExceptionHandler(QObject* sender, const std::exception& e) override;
 
-    // Window state shared with the other windows.
-    QString ExeDir;
-    QString TableFileName;
-    QString LogFileName;
-    QPointer<TformLogViewer> formLogViewer;
-    QPointer<QWidget> formTblEdit;
+    // The other windows the commands show.
+    void SetWindows(TformLogViewer* logViewer, QWidget* tableEditor);
 
+    // Makes a colour current and shows it in the RGB section under the
+    // update guard, as the colour dialog does (no page is refreshed).
+    void SetCurRGB(RGBCode rgb);
+    // Shows CurRGB in the RGB section and the current-colour swatch.
     void DspRGB();
-    void DspDsetRGB(RGBCode rgb);
-    void OverErr();
-    // Appends a line "RGB=#" + hex field + " " + text to the log.
-    void LogWrite(const QString& text);
 
-    // Shows an error as the application's error box; conversion errors
-    // (text that is not a number) are ignored.
-    void AppExceptionHandler(QObject* sender, const std::exception& e);
-    // Runs f, handing any exception to AppExceptionHandler.
-    template <class F>
-    void Guarded(QObject* sender, F&& f);
+    const QString& TableFileName() const { return tableFileName_; }
+    const QString& LogFileName() const { return logFileName_; }
+    // The colour of each row of the colour table drop-down, in the rows'
+    // displayed order.
+    const std::vector<TColor>& TableColors() const { return tableColors_; }
 
     // Handlers.
-    void BitBtn1Click();
     void TrackBarRGB1Change();
     void SpinEditRGB1Change();
     void editRGBHEXChange();
@@ -102,7 +97,6 @@ public:
     void TblSort1Click();
     void cboxColorClick(int index);
     void cboxColorSelect(int index);
-    void BrowseHelp(const QString& fileName);
     void DisplayResult(int code, const QString& fileName);
 
     // Start-up and shutdown.
@@ -114,79 +108,71 @@ public:
     // Replaces the drop-down's rows by the lines of a table file, sets the
     // caption and the row colours (throws when it cannot be read).
     void LoadColorTable(const QString& path);
+    // Makes a table file the drop-down's table (TableFileName) and loads it.
+    void OpenColorTable(const QString& path);
 
     // The index of the active model page, -1 when none is active.
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
-
-    // Controls (objectName = member name).
-    QSlider *TrackBarRGB1, *TrackBarRGB2, *TrackBarRGB3;
-    platform::SpinEdit *SpinEditRGB1, *SpinEditRGB2, *SpinEditRGB3;
-    QLabel *LabelR, *LabelG, *LabelB, *LabelRGB, *Label5, *Label2, *Label3;
-    QLineEdit* editRGBHEX;
-    platform::ColorPanel *Panel1, *Panel2, *Panel4;
-    QWidget* Panel3;
-    QPushButton* BitBtn1;
-    QTabWidget* PageControl1;
-    QToolBar* ToolBar1;
-    QToolButton *ToolButton6, *ToolButton7;
-    QAction *FileNewCmd, *FileOpenCmd, *FileSaveCmd, *FileSaveAsCmd, *FileExitCmd, *TableLoadCmd, *LogViewCmd,
-        *TableEditCmd;
-    QAction *Front1, *TblSort1, *Contents1, *About1;
-    QLabel* labelColFn;
-    ColorTableCombo* cboxColor;
-    // The colour of each row of cboxColor, in the rows' displayed order.
-    std::vector<TColor> TableColors;
-
-    CIEPage* pageCIE = nullptr;
-    HuePage* pageHue = nullptr;
-    CMYKPage* pageCMYK = nullptr;
-    VideoPage* pageVideo = nullptr;
-    MunsellPage* pageMunsell = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Runs a handler, handing the library's errors to AppExceptionHandler.
+    template <class F>
+    void Guarded(QObject* sender, F&& f);
+
     void CreateActions();
     void CreateMenus();
     void CreateToolBar(QWidget* central);
     void CreateRGBSection(QWidget* central);
+    void ConnectRGBSection();
     void CreatePages(QWidget* central);
-    void RefreshPage(int index);
-    void PickScreenColour();
-    void SetColorRows(const QStringList& rows);
     void CreateColorTable(QWidget* central);
+    void SetColorRows(const QStringList& rows);
+
+    RGBCode curRGB_ = 0;
+    bool inUpdate_ = false;
+    QString exeDir_;
+    QString tableFileName_;
+    QString logFileName_;
+    std::vector<TColor> tableColors_;
+    QPointer<TformLogViewer> formLogViewer_;
+    QPointer<QWidget> formTblEdit_;
+
+    // Controls (objectName = member name).
+    QSlider *TrackBarRGB1 = nullptr, *TrackBarRGB2 = nullptr, *TrackBarRGB3 = nullptr;
+    platform::SpinEdit *SpinEditRGB1 = nullptr, *SpinEditRGB2 = nullptr, *SpinEditRGB3 = nullptr;
+    QLabel *LabelR = nullptr, *LabelG = nullptr, *LabelB = nullptr, *LabelRGB = nullptr, *Label5 = nullptr,
+           *Label2 = nullptr, *Label3 = nullptr;
+    QLineEdit* editRGBHEX = nullptr;
+    platform::ColorPanel *Panel1 = nullptr, *Panel2 = nullptr, *Panel4 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton *ToolButton6 = nullptr, *ToolButton7 = nullptr;
+    QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr,
+            *FileExitCmd = nullptr, *TableLoadCmd = nullptr, *LogViewCmd = nullptr, *TableEditCmd = nullptr;
+    QAction *Front1 = nullptr, *TblSort1 = nullptr, *Contents1 = nullptr, *About1 = nullptr;
+    QLabel* labelColFn = nullptr;
+    ColorTableCombo* cboxColor = nullptr;
+    EyedropperButton* eyedropper_ = nullptr;
+    // The pages in tab order: CIE, HUE, CMYK, VIDEO, Munsell.
+    std::vector<ModelPage*> pages_;
 
     // The log dialogs' remembered state.
     QString saveDialogName_ = QStringLiteral("Qolvar_Data00.log");
     bool noActivePage_ = false;
-    bool pickActive_ = false;
     bool destroyed_ = false;
 };
 
 template <class F>
 void TformMain::Guarded(QObject* sender, F&& f)
 {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        AppExceptionHandler(sender, e);
-    }
+    CatchColourErrors(f, [&](const ColourError& e) { AppExceptionHandler(sender, e); });
 }
-
-// Sets a flag for the lifetime of the object and clears it at the end, also
-// when the scope is left by an exception.
-class GuardScope {
-public:
-    explicit GuardScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~GuardScope() { flag_ = false; }
-    GuardScope(const GuardScope&) = delete;
-    GuardScope& operator=(const GuardScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace qolvar::app

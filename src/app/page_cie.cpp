@@ -8,8 +8,8 @@
 #include <QLineEdit>
 
 #include "colour/cie.h"
+#include "colour/models.h"
 #include "colour/numeric.h"
-#include "mainwindow.h"
 #include "pagetext.h"
 
 namespace qolvar::app {
@@ -17,14 +17,15 @@ namespace qolvar::app {
 namespace {
 
 struct ModeTexts {
-    const char* name;       // LabelCIE
+    Model model;
+    const char* name;         // LabelCIE
     const char* captions[3];  // LabelCIE3, LabelCIE2, LabelCIE1
 };
 const ModeTexts kModes[4] = {
-    {"CIE XYZ", {"X", "Y", "Z"}},
-    {"CIE Yxy", {"Y", "x", "y"}},
-    {"CIE L*a*b*", {"L*", "a*", "b*"}},
-    {"CIE L*u*v*", {"L*", "u*", "v*"}},
+    {Model::XYZ, "CIE XYZ", {"X", "Y", "Z"}},
+    {Model::Yxy, "CIE Yxy", {"Y", "x", "y"}},
+    {Model::Lab, "CIE L*a*b*", {"L*", "a*", "b*"}},
+    {Model::Luv, "CIE L*u*v*", {"L*", "u*", "v*"}},
 };
 
 // v × 100 rounded, as a 16-bit two's-complement value in four digits.
@@ -36,24 +37,23 @@ QString Code16(float v)
 
 }  // namespace
 
-CIEPage::CIEPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
+CIEPage::CIEPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
 {
     setObjectName(QStringLiteral("TabSheetCIE"));
+    CreateControls();
+    ConnectControls();
+}
+
+void CIEPage::CreateControls()
+{
     // The result swatch and its code panel of the main window lie over the
     // top-left corner of every page (about 235 × 60 pixels): the controls
     // keep clear of it.
     auto label = [this](const char* name, const QString& text, int x, int y, int w, int h = 18) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(x, y, w, h);
-        return l;
+        return AddLabel(name, text, QRect(x, y, w, h));
     };
     // Beside the swatch: the model's name and, for L*a*b* / L*u*v*, its code.
-    LabelCIE = label("LabelCIE", QStringLiteral("CIE Yxy"), 244, 8, 200, 22);
-    QFont big = LabelCIE->font();
-    big.setPixelSize(16);
-    big.setBold(true);
-    LabelCIE->setFont(big);
+    LabelCIE = AddTitle("LabelCIE", QStringLiteral("CIE Yxy"), QRect(244, 8, 200, 22));
     LabelCIE0 = label("LabelCIE0", QString(), 244, 36, 200);
 
     RadioGroupCIE = new QGroupBox(this);
@@ -75,7 +75,6 @@ CIEPage::CIEPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
         e->setObjectName(QString::fromLatin1(names[i]));
         e->setGeometry(48, y, 121, 22);
         *edits[i] = e;
-        connect(e, &QLineEdit::textChanged, this, [this, e] { main_.Guarded(e, [&] { editCIE1Change(); }); });
     }
 
     ckCIE = new QCheckBox(QStringLiteral("小数点以下2桁で表示"), this);
@@ -99,51 +98,44 @@ CIEPage::CIEPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
         {QStringLiteral("標準の光D65"), QStringLiteral("標準の光C"), QStringLiteral("標準の光A")});
     ComboBoxCIE1->setPlaceholderText(QStringLiteral("標準の光D65"));
     ComboBoxCIE1->setCurrentIndex(-1);
+}
 
+void CIEPage::ConnectControls()
+{
+    for (QLineEdit* e : {editCIE3, editCIE2, editCIE1})
+        connect(e, &QLineEdit::textChanged, this, [this, e] { Guarded(e, [&] { editCIE1Change(); }); });
     connect(modes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on) main_.Guarded(RadioGroupCIE, [&] { RadioGroupCIEClick(); });
+        if (on) Guarded(RadioGroupCIE, [&] { RadioGroupCIEClick(); });
     });
-    connect(ckCIE, &QCheckBox::toggled, this, [this] { main_.Guarded(ckCIE, [&] { btCIEClick(); }); });
+    connect(ckCIE, &QCheckBox::toggled, this, [this] { Guarded(ckCIE, [&] { btCIEClick(); }); });
     connect(ComboBoxCIE2, &QComboBox::activated, this,
-            [this] { main_.Guarded(ComboBoxCIE2, [&] { ComboBoxCIE2Change(); }); });
+            [this] { Guarded(ComboBoxCIE2, [&] { ComboBoxCIE2Change(); }); });
     connect(ComboBoxCIE1, &QComboBox::activated, this,
-            [this] { main_.Guarded(ComboBoxCIE1, [&] { ComboBoxCIE1Change(); }); });
+            [this] { Guarded(ComboBoxCIE1, [&] { ComboBoxCIE1Change(); }); });
 }
 
 int CIEPage::ModeIndex() const { return modes_->checkedId(); }
 
 void CIEPage::btCIEClick()
 {
-    const RGBCode rgb = main_.CurRGB;
-    TColorVec v{};
+    const int mode = ModeIndex();
     RGBCode result = 0;
-    switch (ModeIndex()) {
-    case kXYZ:
-        RGBToXYZ(rgb, v);
-        result = XYZToRGB(v);
-        DspCIE(num::single(static_cast<num::Ext>(v[0]) * 100), num::single(static_cast<num::Ext>(v[1]) * 100),
-               num::single(static_cast<num::Ext>(v[2]) * 100));
-        break;
-    case kYxy:
-        RGBToYxy(rgb, v);
-        DspCIE(v[2], v[0], v[1]);
-        result = YxyToRGB(v);
-        break;
-    case kLab:
-        RGBToLab(rgb, v);
-        DspCIE(v[0], v[1], v[2]);
-        result = LabToRGB(v);
-        break;
-    case kLuv:
-        RGBToLuv(rgb, v);
-        DspCIE(v[0], v[1], v[2]);
-        result = LuvToRGB(v);
-        break;
-    default:
-        break;
+    if (mode >= 0 && mode < 4) {
+        const Model model = kModes[mode].model;
+        const ModelValues values = ConvertToModel(model, host_.CurRGB());
+        const TColorVec& v = values.vec;
+        // XYZ is shown on the scale where white has Y = 100, Yxy as Y, x, y.
+        if (mode == kXYZ)
+            DspCIE(num::single(static_cast<num::Ext>(v[0]) * 100), num::single(static_cast<num::Ext>(v[1]) * 100),
+                   num::single(static_cast<num::Ext>(v[2]) * 100));
+        else if (mode == kYxy)
+            DspCIE(v[2], v[0], v[1]);
+        else
+            DspCIE(v[0], v[1], v[2]);
+        result = BackConverted(model, values);
     }
-    main_.DspDsetRGB(result);
-    main_.LogWrite(LabelCIE->text() + QLatin1Char('=') + editCIE3->text() + QLatin1Char(',') + editCIE2->text() +
+    host_.DspDsetRGB(result);
+    host_.LogWrite(LabelCIE->text() + QLatin1Char('=') + editCIE3->text() + QLatin1Char(',') + editCIE2->text() +
                    QLatin1Char(',') + editCIE1->text());
 }
 
@@ -169,44 +161,23 @@ void CIEPage::DspCIE(float first, float second, float third)
 void CIEPage::editCIE1Change()
 {
     const QString t3 = editCIE3->text(), t2 = editCIE2->text(), t1 = editCIE1->text();
-    if (t3.isEmpty() || t2.isEmpty() || t1.isEmpty()) return;
-    // A lone sign: the user is about to type the digits.
-    const QString sign = QStringLiteral("-");
-    if (t3 == sign || t2 == sign || t1 == sign) return;
-    if (main_.InUpdate) return;
-    GuardScope guard(main_.InUpdate);
-    try {
-        RGBCode result = 0;
-        switch (ModeIndex()) {
-        case kXYZ: {
-            const TColorVec v{num::single(ReadReal(t3) / 100), num::single(ReadReal(t2) / 100),
-                              num::single(ReadReal(t1) / 100)};
-            result = XYZToRGB(v);
-            break;
-        }
-        case kYxy: {
-            TColorVec v{};
+    if (!AllTyped({t3, t2, t1}) || AnyLoneSign({t3, t2, t1})) return;
+    const int mode = ModeIndex();
+    if (mode < 0 || mode >= 4) return;
+    ConvertTyped([&] {
+        ModelValues values;
+        TColorVec& v = values.vec;
+        if (mode == kXYZ) {
+            v = {num::single(ReadReal(t3) / 100), num::single(ReadReal(t2) / 100), num::single(ReadReal(t1) / 100)};
+        } else if (mode == kYxy) {
             v[2] = num::single(ReadReal(t3));
             v[0] = num::single(ReadReal(t2));
             v[1] = num::single(ReadReal(t1));
-            result = YxyToRGB(v);
-            break;
+        } else {
+            v = {num::single(ReadReal(t3)), num::single(ReadReal(t2)), num::single(ReadReal(t1))};
         }
-        case kLab:
-        case kLuv: {
-            TColorVec v{num::single(ReadReal(t3)), num::single(ReadReal(t2)), num::single(ReadReal(t1))};
-            result = ModeIndex() == kLab ? LabToRGB(v) : LuvToRGB(v);
-            break;
-        }
-        default:
-            break;
-        }
-        main_.DspDsetRGB(result);
-        main_.CurRGB = result;
-        main_.DspRGB();
-    } catch (const std::exception&) {
-        main_.OverErr();
-    }
+        TakeTypedColour(ModelToRGB(kModes[mode].model, values));
+    });
 }
 
 void CIEPage::RadioGroupCIEClick()
@@ -219,7 +190,7 @@ void CIEPage::RadioGroupCIEClick()
         LabelCIE->setText(QString::fromLatin1(kModes[mode].name));
     }
     LabelCIE0->clear();
-    main_.BitBtn1Click();
+    host_.BitBtn1Click();
 }
 
 void CIEPage::ComboBoxCIE2Change()

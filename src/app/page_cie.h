@@ -19,7 +19,7 @@ public:
     // Model indices of RadioGroupCIE.
     enum Mode { kXYZ = 0, kYxy = 1, kLab = 2, kLuv = 3 };
 
-    CIEPage(TformMain& main, QWidget* parent);
+    CIEPage(AppHost& host, QWidget* parent);
     void Refresh() override { btCIEClick(); }
 
     // Refresh from CurRGB (also run by ckCIE, and by the combo boxes
@@ -42,7 +42,10 @@ public:
     QComboBox *ComboBoxCIE2, *ComboBoxCIE1;
 
 private:
-    QButtonGroup* modes_;
+    void CreateControls();
+    void ConnectControls();
+
+    QButtonGroup* modes_ = nullptr;
 };
 
 }  // namespace qolvar::app

@@ -19,7 +19,7 @@ namespace qolvar::app {
 class CMYKPage : public ModelPage {
     Q_OBJECT
 public:
-    CMYKPage(TformMain& main, QWidget* parent);
+    CMYKPage(AppHost& host, QWidget* parent);
     void Refresh() override { btCMYKClick(); }
 
     // Refresh from CurRGB (also run by ckCMYK, without the update guard).
@@ -35,6 +35,9 @@ public:
     QLabel *LabelCPer4, *LabelCPer3, *LabelCPer2, *LabelCPer1;
     QLabel *LabelCMYK, *LabelCMYK0;
     QCheckBox* ckCMYK;
+
+private:
+    void CreateRows();
 };
 
 }  // namespace qolvar::app

@@ -11,7 +11,6 @@
 
 #include "colour/errors.h"
 #include "colour/hue.h"
-#include "mainwindow.h"
 #include "platform/spinedit.h"
 
 namespace qolvar::app {
@@ -35,17 +34,23 @@ const ModeLayout kModes[2] = {
 constexpr int kPanelTop = 64;
 constexpr int kPanelHeight = 257;
 
-QString HexCode(std::uint32_t v, int digits)
-{
-    return QStringLiteral("#") + QStringLiteral("%1").arg(v, digits, 16, QLatin1Char('0')).toUpper();
-}
+QString HexCode(std::uint32_t v, int digits) { return QStringLiteral("#") + HexText(v, digits); }
 
 }  // namespace
 
-HuePage::HuePage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
+HuePage::HuePage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
 {
     setObjectName(QStringLiteral("TabSheetHUE"));
     setCursor(Qt::CrossCursor);
+    CreateModes();
+    CreateValueControls();
+    CreateFieldAndStrip();
+    SetModeLayout(kHLS);
+    ConnectControls();
+}
+
+void HuePage::CreateModes()
+{
     // The result swatch and its code panel of the main window lie over the
     // top-left corner of every page (about 235 × 60 pixels): the controls
     // keep clear of it, the field starts below it.
@@ -62,12 +67,12 @@ HuePage::HuePage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
         row->addWidget(b);
     }
     modes_->button(kHLS)->setChecked(true);
+}
 
+void HuePage::CreateValueControls()
+{
     auto label = [this](const char* name, const QString& text, int x, int y, int w) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(x, y, w, 18);
-        return l;
+        return AddLabel(name, text, QRect(x, y, w, 18));
     };
     auto spin = [this](const char* name, int y, int maxValue) {
         auto* s = new SpinEdit(this);
@@ -77,11 +82,7 @@ HuePage::HuePage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
         return s;
     };
     constexpr int x = 392;
-    LabelHUE = label("LabelHUE", QStringLiteral("HLS"), x, 68, 90);
-    QFont big = LabelHUE->font();
-    big.setPixelSize(16);
-    big.setBold(true);
-    LabelHUE->setFont(big);
+    LabelHUE = AddTitle("LabelHUE", QStringLiteral("HLS"), QRect(x, 68, 90, 18));
     LabelHUE->setFixedHeight(22);
     LabelHUE0 = label("LabelHUE0", QString(), x, 92, 90);
     LabelHUE3 = label("LabelHUE3", QStringLiteral("色相(H)"), x, 120, 90);
@@ -97,7 +98,10 @@ HuePage::HuePage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
     ckHUE->setObjectName(QStringLiteral("ckHUE"));
     ckHUE->setGeometry(x, 272, 90, 22);
     ckHUE->setChecked(true);
+}
 
+void HuePage::CreateFieldAndStrip()
+{
     HUEPanel1 = new QFrame(this);
     HUEPanel1->setObjectName(QStringLiteral("HUEPanel1"));
     HUEPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -113,35 +117,37 @@ HuePage::HuePage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
     HUEPanel2->setLineWidth(1);
     PaintBox2 = new PaintBox(HUEPanel2);
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    SetModeLayout(kHLS);
+}
 
+void HuePage::ConnectControls()
+{
     for (SpinEdit* s : {SpinEditHUE2, SpinEditHUE1})
-        connect(s, &SpinEdit::changed, this, [this, s] { main_.Guarded(s, [&] { SpinEditHUE1Change(); }); });
+        connect(s, &SpinEdit::changed, this, [this, s] { Guarded(s, [&] { SpinEditHUE1Change(); }); });
     connect(SpinEditHUE3, &SpinEdit::changed, this,
-            [this] { main_.Guarded(SpinEditHUE3, [&] { SpinEditHUE3Change(); }); });
+            [this] { Guarded(SpinEditHUE3, [&] { SpinEditHUE3Change(); }); });
     connect(modes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on) main_.Guarded(RadioGroupHue, [&] { RadioGroupHueClick(); });
+        if (on) Guarded(RadioGroupHue, [&] { RadioGroupHueClick(); });
     });
-    connect(ckHUE, &QCheckBox::toggled, this, [this] { main_.Guarded(ckHUE, [&] { btHueClick(); }); });
+    connect(ckHUE, &QCheckBox::toggled, this, [this] { Guarded(ckHUE, [&] { btHueClick(); }); });
 
-    connect(PaintBox1, &PaintBox::Paint, this, [this] { main_.Guarded(PaintBox1, [&] { PaintBox1Paint(); }); });
-    connect(PaintBox2, &PaintBox::Paint, this, [this] { main_.Guarded(PaintBox2, [&] { PaintBox2Paint(); }); });
+    connect(PaintBox1, &PaintBox::Paint, this, [this] { Guarded(PaintBox1, [&] { PaintBox1Paint(); }); });
+    connect(PaintBox2, &PaintBox::Paint, this, [this] { Guarded(PaintBox2, [&] { PaintBox2Paint(); }); });
     connect(PaintBox1, &PaintBox::MouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int px, int py) {
-        main_.Guarded(PaintBox1, [&] { PaintBox1MouseDown(px, py); });
+        Guarded(PaintBox1, [&] { PaintBox1MouseDown(px, py); });
     });
     connect(PaintBox1, &PaintBox::MouseMove, this, [this](Qt::KeyboardModifiers, int px, int py) {
-        main_.Guarded(PaintBox1, [&] { PaintBox1MouseMove(px, py); });
+        Guarded(PaintBox1, [&] { PaintBox1MouseMove(px, py); });
     });
     connect(PaintBox1, &PaintBox::MouseUp, this,
-            [this] { main_.Guarded(PaintBox1, [&] { PaintBox1MouseUp(); }); });
+            [this] { Guarded(PaintBox1, [&] { PaintBox1MouseUp(); }); });
     connect(PaintBox2, &PaintBox::MouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int py) {
-        main_.Guarded(PaintBox2, [&] { PaintBox2MouseDown(py); });
+        Guarded(PaintBox2, [&] { PaintBox2MouseDown(py); });
     });
     connect(PaintBox2, &PaintBox::MouseMove, this, [this](Qt::KeyboardModifiers, int, int py) {
-        main_.Guarded(PaintBox2, [&] { PaintBox2MouseMove(py); });
+        Guarded(PaintBox2, [&] { PaintBox2MouseMove(py); });
     });
     connect(PaintBox2, &PaintBox::MouseUp, this,
-            [this] { main_.Guarded(PaintBox2, [&] { PaintBox2MouseUp(); }); });
+            [this] { Guarded(PaintBox2, [&] { PaintBox2MouseUp(); }); });
 }
 
 int HuePage::ModeIndex() const { return modes_->checkedId(); }
@@ -162,31 +168,17 @@ void HuePage::SetModeLayout(int mode)
     PaintBox2->Invalidate();
 }
 
-int HuePage::ReadInt(const SpinEdit* spin)
-{
-    const auto v = spin->readInt();
-    if (!v) throw ConvertError("'" + spin->Text().toStdString() + "' is not a valid integer value");
-    return *v;
-}
-
 std::uint32_t HuePage::ByteOf(std::int64_t shown) const
 {
     const std::int64_t v = ckHUE->isChecked() ? PercentToByte(shown) : shown;
     return static_cast<std::uint32_t>(v) & 0xFF;
 }
 
-void HuePage::TakeResult(RGBCode result)
-{
-    main_.DspDsetRGB(result);
-    main_.CurRGB = result;
-    main_.DspRGB();
-}
-
 // ---------------------------------------------------------------- values
 
 void HuePage::btHueClick()
 {
-    const RGBCode rgb = main_.CurRGB;
+    const RGBCode rgb = host_.CurRGB();
     RGBCode result = 0;
     switch (ModeIndex()) {
     case kHSV: {
@@ -205,8 +197,8 @@ void HuePage::btHueClick()
     }
     default: break;
     }
-    main_.DspDsetRGB(result);
-    main_.LogWrite(LabelHUE->text() + QLatin1Char('=') + SpinEditHUE3->Text() + QLatin1Char(',') +
+    host_.DspDsetRGB(result);
+    host_.LogWrite(LabelHUE->text() + QLatin1Char('=') + SpinEditHUE3->Text() + QLatin1Char(',') +
                    SpinEditHUE2->Text() + QLatin1Char(',') + SpinEditHUE1->Text());
 }
 
@@ -237,41 +229,36 @@ void HuePage::DspHUE(HueCode code)
 
 void HuePage::SpinEditHUE3Change()
 {
-    if (SpinEditHUE3->Text().isEmpty() || main_.InUpdate) return;
-    try {
+    if (SpinEditHUE3->Text().isEmpty() || host_.InUpdate()) return;
+    WarnOverRange([&] {
         if (ModeIndex() == kHSV) {
             // The field and the strip row follow the typed hue.
             StripRow = static_cast<int>(RowOfHue(ReadInt(SpinEditHUE3)));
             Gradation1();
         }
         SpinEditHUE1Change();
-    } catch (const std::exception&) {
-        main_.OverErr();
-    }
+    });
 }
 
 void HuePage::SpinEditHUE1Change()
 {
-    if (SpinEditHUE2->Text().isEmpty() || SpinEditHUE1->Text().isEmpty() || main_.InUpdate) return;
-    GuardScope guard(main_.InUpdate);
-    try {
+    if (!AllTyped({SpinEditHUE2->Text(), SpinEditHUE1->Text()})) return;
+    ConvertTyped([&] {
         const int h = ReadInt(SpinEditHUE3);
         const int m = ReadInt(SpinEditHUE2);
         const int n = ReadInt(SpinEditHUE1);
         // The hue is taken as typed; the other two wrap to a byte.
         const HueCode code = static_cast<std::uint32_t>(h) * 65536u + ByteOf(m) * 256u + ByteOf(n);
         DspHUE(code);
-        TakeResult(ModeIndex() == kHSV ? HSVToRGB(code) : HLSToRGB(code));
-    } catch (const std::exception&) {
-        main_.OverErr();
-    }
+        TakeTypedColour(ModeIndex() == kHSV ? HSVToRGB(code) : HLSToRGB(code));
+    });
 }
 
 void HuePage::RadioGroupHueClick()
 {
     SetModeLayout(ModeIndex());
     LabelHUE0->clear();
-    main_.BitBtn1Click();
+    host_.BitBtn1Click();
 }
 
 // ---------------------------------------------------------------- field and strip
@@ -306,11 +293,13 @@ void HuePage::MoveMarkers(HueCode code)
 
 void HuePage::Gradation1()
 {
-    const int hue = ReadInt(SpinEditHUE3);
+    // A hue that is not a number leaves the field as it is.
+    const auto hue = SpinEditHUE3->readInt();
+    if (!hue) return;
     QImage& field = PaintBox1->Canvas();
     // Every pixel under the circle is rewritten, so the circle is simply
     // drawn again afterwards.
-    FillHSVField(field, static_cast<std::uint32_t>(hue) & 0xFFFF);
+    FillHSVField(field, static_cast<std::uint32_t>(*hue) & 0xFFFF);
     InvertEllipse(field, FieldMarkerRect);
     PaintBox1->Changed();
 }
@@ -367,8 +356,8 @@ void HuePage::PaintBox1MouseUp() { FieldDragging = false; }
 
 void HuePage::PaintBox1MouseMove(int x, int y)
 {
-    if (main_.InUpdate) return;
-    GuardScope guard(main_.InUpdate);
+    if (host_.InUpdate()) return;
+    GuardScope guard(host_.InUpdate());
     if (!FieldDragging) return;
     x = std::max(x, 0);
     y = std::clamp(y, 0, 255);
@@ -388,7 +377,7 @@ void HuePage::PaintBox1MouseMove(int x, int y)
         result = HLSToRGB(code);
     }
     LabelHUE0->setText(HexCode(code, 6));
-    TakeResult(result);
+    TakeTypedColour(result);
 }
 
 void HuePage::PaintBox2MouseDown(int y)
@@ -414,25 +403,29 @@ void HuePage::PaintBox2MouseMove(int y)
 
 void HuePage::TrackBarHUEChange()
 {
-    if (main_.InUpdate) return;
-    GuardScope guard(main_.InUpdate);
-    // A spin edit that holds no number ends the step here (ConvertError,
-    // which the error handler passes over): only the bar has moved.
+    if (host_.InUpdate()) return;
+    GuardScope guard(host_.InUpdate());
+    // A spin edit that holds no number ends the step here: only the bar has
+    // moved.
     RGBCode result;
     if (ModeIndex() == kHSV) {
+        const auto middle = SpinEditHUE2->readInt(), low = SpinEditHUE1->readInt();
+        if (!middle || !low) return;
         const auto hue = static_cast<std::uint32_t>(HueOfRow(StripRow));
-        const HueCode code = hue << 16 | ByteOf(ReadInt(SpinEditHUE2)) << 8 | ByteOf(ReadInt(SpinEditHUE1));
+        const HueCode code = hue << 16 | ByteOf(*middle) << 8 | ByteOf(*low);
         DspHUE(code);
         result = HSVToRGB(code);
         Gradation1();  // the field of the new hue
     } else {
-        const auto hue = static_cast<std::uint32_t>(ReadInt(SpinEditHUE3));
+        const auto typedHue = SpinEditHUE3->readInt(), low = SpinEditHUE1->readInt();
+        if (!typedHue || !low) return;
+        const auto hue = static_cast<std::uint32_t>(*typedHue);
         const auto lightness = static_cast<std::uint32_t>(255 - (StripRow & 0xFF));
-        const HueCode code = hue << 16 | lightness << 8 | ByteOf(ReadInt(SpinEditHUE1));
+        const HueCode code = hue << 16 | lightness << 8 | ByteOf(*low);
         DspHUE(code);
         result = HLSToRGB(code);
     }
-    TakeResult(result);
+    TakeTypedColour(result);
 }
 
 }  // namespace qolvar::app

@@ -35,7 +35,7 @@ public:
     // Item indices of RadioGroupHue.
     enum Mode { kHSV = 0, kHLS = 1 };
 
-    HuePage(TformMain& main, QWidget* parent);
+    HuePage(AppHost& host, QWidget* parent);
     void Refresh() override { btHueClick(); }
 
     // Refresh from CurRGB (also ckHUE's click handler, run without the
@@ -85,19 +85,19 @@ public:
     TRect StripMarkerRect;
 
 private:
+    void CreateModes();
+    void CreateValueControls();
+    void CreateFieldAndStrip();
+    void ConnectControls();
     void SetModeLayout(int mode);
     void MoveMarkers(HueCode code);
     // Paints the HLS strip for hue, lightness and saturation, with its bar.
     void PaintStripHLS(std::uint32_t hue, std::uint32_t lightness, std::uint32_t saturation);
-    // A spin edit's integer (ConvertError when it holds none) or its value
-    // (the minimum when it holds none), and the 0..255 byte of the two
-    // lower quantities in the current display scale.
-    static int ReadInt(const platform::SpinEdit* spin);
+    // The 0..255 byte of the two lower quantities in the current display
+    // scale.
     std::uint32_t ByteOf(std::int64_t shown) const;
-    // Shows a result: result swatch, CurRGB, RGB section.
-    void TakeResult(RGBCode result);
 
-    QButtonGroup* modes_;
+    QButtonGroup* modes_ = nullptr;
 };
 
 }  // namespace qolvar::app

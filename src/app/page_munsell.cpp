@@ -4,22 +4,18 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "colour/cie.h"
+#include "colour/models.h"
 #include "colour/munsell.h"
 #include "colour/numeric.h"
-#include "mainwindow.h"
 #include "pagetext.h"
 
 namespace qolvar::app {
 
-MunsellPage::MunsellPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
+MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
 {
     setObjectName(QStringLiteral("TabSheetMunsell"));
     auto label = [this](const char* name, const QString& text, int x, int y, int w, int h = 18) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(x, y, w, h);
-        return l;
+        return AddLabel(name, text, QRect(x, y, w, h));
     };
     auto edit = [this](const char* name, const QString& text, int x, int y, int w) {
         auto* e = new QLineEdit(text, this);
@@ -28,11 +24,7 @@ MunsellPage::MunsellPage(TformMain& main, QWidget* parent) : ModelPage(main, par
         return e;
     };
     // The top-left corner lies under the main window's result swatch.
-    LabelHVC = label("LabelHVC", QStringLiteral("HV/C"), 250, 10, 60, 22);
-    QFont big = LabelHVC->font();
-    big.setPixelSize(16);
-    big.setBold(true);
-    LabelHVC->setFont(big);
+    LabelHVC = AddTitle("LabelHVC", QStringLiteral("HV/C"), QRect(250, 10, 60, 22));
     ComboBoxHVC = new QComboBox(this);
     ComboBoxHVC->setObjectName(QStringLiteral("ComboBoxHVC"));
     ComboBoxHVC->setGeometry(316, 10, 150, 22);
@@ -59,22 +51,20 @@ MunsellPage::MunsellPage(TformMain& main, QWidget* parent) : ModelPage(main, par
     EditHVCxyY1 = edit("EditHVCxyY1", QStringLiteral("0"), 216, 152, 76);
 
     for (QLineEdit* e : {EditHVC3, EditHVC2, EditHVC1})
-        connect(e, &QLineEdit::textChanged, this, [this, e] { main_.Guarded(e, [&] { EditHVC1Change(); }); });
+        connect(e, &QLineEdit::textChanged, this, [this, e] { Guarded(e, [&] { EditHVC1Change(); }); });
     for (QLineEdit* e : {EditHVCxyY3, EditHVCxyY2, EditHVCxyY1})
-        connect(e, &QLineEdit::textChanged, this, [this, e] { main_.Guarded(e, [&] { EditHVCxyY1Change(); }); });
+        connect(e, &QLineEdit::textChanged, this, [this, e] { Guarded(e, [&] { EditHVCxyY1Change(); }); });
     connect(ComboBoxHVC, &QComboBox::activated, this,
-            [this] { main_.Guarded(ComboBoxHVC, [&] { ComboBoxHVCChange(); }); });
+            [this] { Guarded(ComboBoxHVC, [&] { ComboBoxHVCChange(); }); });
 }
 
 void MunsellPage::btHVCClick()
 {
-    TColorVec hvc{}, yxy{};
-    RGBToHVC(main_.CurRGB, hvc, yxy);
-    DspHVC(hvc);
-    DspHVCxyY(yxy);
-    TColorVec xyz = yxy;  // YxyToRGB overwrites its argument
-    main_.DspDsetRGB(YxyToRGB(xyz));
-    main_.LogWrite(LabelHVC->text() + QLatin1Char('=') + EditHVC3->text() + QLatin1Char(',') + EditHVC2->text() +
+    const ModelValues values = ConvertToModel(Model::Munsell, host_.CurRGB());
+    DspHVC(values.vec);
+    DspHVCxyY(values.yxy);
+    host_.DspDsetRGB(BackConverted(Model::Munsell, values));
+    host_.LogWrite(LabelHVC->text() + QLatin1Char('=') + EditHVC3->text() + QLatin1Char(',') + EditHVC2->text() +
                    QLatin1Char(',') + EditHVC1->text());
 }
 
@@ -112,22 +102,20 @@ void MunsellPage::DspHVCxyY(const TColorVec& yxy)
 
 void MunsellPage::EditHVC1Change()
 {
-    if (EditHVC3->text().isEmpty() || EditHVC2->text().isEmpty() || EditHVC1->text().isEmpty()) return;
-    if (main_.InUpdate) return;
-    try {
-        // Split the hue text into its number ("5.0") and its family ("R").
-        QString number, name;
-        for (const QChar c : EditHVC3->text()) {
-            const QChar u = c.toUpper();
-            if ((u >= QLatin1Char('0') && u <= QLatin1Char('9')) || u == QLatin1Char('.') || u == QLatin1Char('-') ||
-                u == QChar(8))
-                number += u;
-            else if (u != QLatin1Char(' '))
-                name += u;
-        }
-        // Only digits so far: the user is still typing the number.
-        if (name.isEmpty()) return;
-        GuardScope guard(main_.InUpdate);
+    if (!AllTyped({EditHVC3->text(), EditHVC2->text(), EditHVC1->text()})) return;
+    // Split the hue text into its number ("5.0") and its family ("R").
+    QString number, name;
+    for (const QChar c : EditHVC3->text()) {
+        const QChar u = c.toUpper();
+        if ((u >= QLatin1Char('0') && u <= QLatin1Char('9')) || u == QLatin1Char('.') || u == QLatin1Char('-') ||
+            u == QChar(8))
+            number += u;
+        else if (u != QLatin1Char(' '))
+            name += u;
+    }
+    // Only digits so far: the user is still typing the number.
+    if (name.isEmpty()) return;
+    ConvertTyped([&] {
         std::size_t j = 0;
         while (j < MunsellHueNames.size() && name != QLatin1String(MunsellHueNames[j])) ++j;
         TColorVec hvc{};
@@ -136,40 +124,26 @@ void MunsellPage::EditHVC1Change()
         hvc[1] = num::single(ReadReal(EditHVC2->text()));
         hvc[2] = num::single(ReadReal(EditHVC1->text()));
         TColorVec yxy{};
-        const RGBCode result = HVCToRGB(hvc, yxy);
-        main_.DspDsetRGB(result);
-        main_.CurRGB = result;
-        main_.DspRGB();
+        TakeTypedColour(HVCToRGB(hvc, yxy));
         DspHVCxyY(yxy);
-    } catch (const std::exception&) {
-        main_.OverErr();
-    }
+    });
 }
 
 void MunsellPage::EditHVCxyY1Change()
 {
     const QString tY = EditHVCxyY3->text(), tx = EditHVCxyY2->text(), ty = EditHVCxyY1->text();
-    if (tY.isEmpty() || tx.isEmpty() || ty.isEmpty()) return;
-    const QString sign = QStringLiteral("-");
-    if (tY == sign || tx == sign || ty == sign) return;
-    if (main_.InUpdate) return;
-    GuardScope guard(main_.InUpdate);
-    try {
-        TColorVec yxy{};
+    if (!AllTyped({tY, tx, ty}) || AnyLoneSign({tY, tx, ty})) return;
+    ConvertTyped([&] {
+        ModelValues values;
+        TColorVec& yxy = values.vec;
         yxy[2] = num::single(ReadReal(tY));
         yxy[0] = num::single(ReadReal(tx));
         yxy[1] = num::single(ReadReal(ty));
-        TColorVec xyz = yxy;  // YxyToRGB overwrites its argument
-        const RGBCode result = YxyToRGB(xyz);
-        main_.DspDsetRGB(result);
-        main_.CurRGB = result;
-        main_.DspRGB();
+        TakeTypedColour(ModelToRGB(Model::Yxy, values));
         TColorVec hvc{};
         YxyToHVC(yxy, hvc);
         DspHVC(hvc);
-    } catch (const std::exception&) {
-        main_.OverErr();
-    }
+    });
 }
 
 void MunsellPage::ComboBoxHVCChange()
@@ -179,7 +153,7 @@ void MunsellPage::ComboBoxHVCChange()
     case 1: MunsellFileName = MunsellFileC; break;
     default: break;
     }
-    LoadMunsellTable(main_.ExeDir.toStdString());
+    LoadMunsellTable(host_.ExeDir().toStdString());
     btHVCClick();
 }
 

@@ -14,7 +14,7 @@ namespace qolvar::app {
 class MunsellPage : public ModelPage {
     Q_OBJECT
 public:
-    MunsellPage(TformMain& main, QWidget* parent);
+    MunsellPage(AppHost& host, QWidget* parent);
     void Refresh() override { btHVCClick(); }
 
     void btHVCClick();

@@ -4,8 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "colour/video.h"
-#include "mainwindow.h"
+#include "colour/models.h"
 #include "pagetext.h"
 #include "platform/spinedit.h"
 
@@ -16,20 +15,25 @@ using platform::SpinEdit;
 namespace {
 
 struct ModeTexts {
+    Model model;
     const char* d1;    // LabelYx1x22
     const char* d2;    // LabelYx1x21
     const char* name;  // LabelYx1x2
 };
 const ModeTexts kModes[4] = {
-    {"色差[青み](U)", "色差[赤み](V)", "YUV"},
-    {"色差[青み](Cb)", "色差[赤み](Cr)", "YCbCr"},
-    {"色差[青み](Pb)", "色差[赤み](Pr)", "YPbPr"},
-    {"間隔[橙→水](I)", "対角[黄→紫](Q)", "YIQ"},
+    {Model::YUV, "色差[青み](U)", "色差[赤み](V)", "YUV"},
+    {Model::YCbCr, "色差[青み](Cb)", "色差[赤み](Cr)", "YCbCr"},
+    {Model::YPbPr, "色差[青み](Pb)", "色差[赤み](Pr)", "YPbPr"},
+    {Model::YIQ, "間隔[橙→水](I)", "対角[黄→紫](Q)", "YIQ"},
 };
+
+// The model of a mode index (YIQ for any other, as the video routines take
+// an unknown index).
+Model ModelOf(int mode) { return mode >= 0 && mode < 4 ? kModes[mode].model : Model::YIQ; }
 
 }  // namespace
 
-VideoPage::VideoPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
+VideoPage::VideoPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
 {
     setObjectName(QStringLiteral("TabSheetVIDEO"));
     // Clear of the main window's result swatch over the top-left corner.
@@ -43,16 +47,9 @@ VideoPage::VideoPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
     modes_->button(kYUV)->setChecked(true);
 
     auto label = [this](const char* name, const QString& text, int x, int y, int w, int h = 18) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(x, y, w, h);
-        return l;
+        return AddLabel(name, text, QRect(x, y, w, h));
     };
-    LabelYx1x2 = label("LabelYx1x2", QStringLiteral("YUV"), 16, 72, 80, 22);
-    QFont big = LabelYx1x2->font();
-    big.setPixelSize(16);
-    big.setBold(true);
-    LabelYx1x2->setFont(big);
+    LabelYx1x2 = AddTitle("LabelYx1x2", QStringLiteral("YUV"), QRect(16, 72, 80, 22));
     LabelYx1x20 = label("LabelYx1x20", QString(), 110, 75, 120);
 
     const char* labels[3] = {"LabelYx1x23", "LabelYx1x22", "LabelYx1x21"};
@@ -67,7 +64,7 @@ VideoPage::VideoPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
         s->setObjectName(QString::fromLatin1(names[i]));
         s->setGeometry(120, y, 72, 24);
         *spins[i] = s;
-        connect(s, &SpinEdit::changed, this, [this, s] { main_.Guarded(s, [&] { SpinEditYx1x21Change(); }); });
+        connect(s, &SpinEdit::changed, this, [this, s] { Guarded(s, [&] { SpinEditYx1x21Change(); }); });
     }
     // Luma is reduced to one byte whatever is typed; the arrows run 0..255.
     SpinEditYx1x23->setRange(0, 255);
@@ -75,7 +72,7 @@ VideoPage::VideoPage(TformMain& main, QWidget* parent) : ModelPage(main, parent)
     SpinEditYx1x21->setRange(-128, 127);
 
     connect(modes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on) main_.Guarded(RadioGroupYx1x2, [&] { RadioGroupYx1x2Click(); });
+        if (on) Guarded(RadioGroupYx1x2, [&] { RadioGroupYx1x2Click(); });
     });
 }
 
@@ -83,51 +80,40 @@ int VideoPage::ModeIndex() const { return modes_->checkedId(); }
 
 void VideoPage::btYx1x2Click()
 {
-    const int mode = ModeIndex();
-    const VideoCode code = RGBToVideo(mode, main_.CurRGB);
-    const RGBCode result = VideoToRGB(mode, code);
-    DspYx1x2(code);
-    main_.DspDsetRGB(result);
-    main_.LogWrite(LabelYx1x2->text() + QLatin1Char('=') + SpinEditYx1x23->Text() + QLatin1Char(',') +
+    const Model model = ModelOf(ModeIndex());
+    const ModelValues values = ConvertToModel(model, host_.CurRGB());
+    const RGBCode result = BackConverted(model, values);
+    DspYx1x2(values.code);
+    host_.DspDsetRGB(result);
+    host_.LogWrite(LabelYx1x2->text() + QLatin1Char('=') + SpinEditYx1x23->Text() + QLatin1Char(',') +
                    SpinEditYx1x22->Text() + QLatin1Char(',') + SpinEditYx1x21->Text());
 }
 
 void VideoPage::DspYx1x2(VideoCode code)
 {
-    SpinEditYx1x23->setValue(static_cast<int>((code >> 16) & 0xFF));
-    if (ModeIndex() == kYCbCr) {
-        SpinEditYx1x22->setValue(static_cast<int>((code >> 8) & 0xFF));
-        SpinEditYx1x21->setValue(static_cast<int>(code & 0xFF));
-    } else {
-        SpinEditYx1x22->setValue(SignedByte(code >> 8));
-        SpinEditYx1x21->setValue(SignedByte(code));
-    }
+    const ModelFields f = FieldsOf(ModelOf(ModeIndex()), code);
+    SpinEditYx1x23->setValue(static_cast<int>(f.value[0]));
+    SpinEditYx1x22->setValue(static_cast<int>(f.value[1]));
+    SpinEditYx1x21->setValue(static_cast<int>(f.value[2]));
     LabelYx1x20->setText(QLatin1Char('#') + HexText(code, 6));
 }
 
 void VideoPage::SpinEditYx1x21Change()
 {
     const QString ty = SpinEditYx1x23->Text(), t1 = SpinEditYx1x22->Text(), t2 = SpinEditYx1x21->Text();
-    if (ty.isEmpty() || t1.isEmpty() || t2.isEmpty()) return;
     // A lone sign in a colour difference: the user is about to type digits.
-    if (t1 == QLatin1String("-") || t2 == QLatin1String("-")) return;
-    if (main_.InUpdate) return;
-    GuardScope guard(main_.InUpdate);
-    try {
-        auto read = [](SpinEdit* s) {
-            const auto v = s->readInt();
-            if (!v) throw ConvertError("'" + s->Text().toStdString() + "' is not a valid integer value");
-            return static_cast<VideoCode>(*v) & 0xFF;
-        };
-        const VideoCode code = read(SpinEditYx1x23) << 16 | read(SpinEditYx1x22) << 8 | read(SpinEditYx1x21);
-        const RGBCode result = VideoToRGB(ModeIndex(), code);
-        DspYx1x2(code);
-        main_.DspDsetRGB(result);
-        main_.CurRGB = result;
-        main_.DspRGB();
-    } catch (const std::exception&) {
-        main_.OverErr();
-    }
+    if (!AllTyped({ty, t1, t2}) || AnyLoneSign({t1, t2})) return;
+    ConvertTyped([&] {
+        const Model model = ModelOf(ModeIndex());
+        ModelFields f;
+        f.count = 3;
+        f.value = {ReadInt(SpinEditYx1x23), ReadInt(SpinEditYx1x22), ReadInt(SpinEditYx1x21)};
+        ModelValues values;
+        values.code = PackFields(model, f);
+        const RGBCode result = ModelToRGB(model, values);
+        DspYx1x2(values.code);
+        TakeTypedColour(result);
+    });
 }
 
 void VideoPage::RadioGroupYx1x2Click()
@@ -145,7 +131,7 @@ void VideoPage::RadioGroupYx1x2Click()
         SpinEditYx1x21->setRange(16, 240);
     }
     LabelYx1x20->clear();
-    main_.BitBtn1Click();
+    host_.BitBtn1Click();
 }
 
 }  // namespace qolvar::app

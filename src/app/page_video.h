@@ -21,7 +21,7 @@ public:
     // Model indices of RadioGroupYx1x2.
     enum Mode { kYUV = 0, kYCbCr = 1, kYPbPr = 2, kYIQ = 3 };
 
-    VideoPage(TformMain& main, QWidget* parent);
+    VideoPage(AppHost& host, QWidget* parent);
     void Refresh() override { btYx1x2Click(); }
 
     void btYx1x2Click();
@@ -37,7 +37,7 @@ public:
     platform::SpinEdit *SpinEditYx1x23, *SpinEditYx1x22, *SpinEditYx1x21;
 
 private:
-    QButtonGroup* modes_;
+    QButtonGroup* modes_ = nullptr;
 };
 
 }  // namespace qolvar::app

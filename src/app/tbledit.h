@@ -13,12 +13,14 @@
 // their change handlers do nothing meanwhile.
 #pragma once
 
-#include <QListView>
 #include <QMainWindow>
 
 #include "colour/codes.h"
+#include "colour/errors.h"
 #include "table/document.h"
 #include "table/sort.h"
+#include "tbllist.h"
+#include "winhelpers.h"
 
 class QAction;
 class QActionGroup;
@@ -37,39 +39,7 @@ class SpinEdit;
 
 namespace qolvar::app {
 
-class TformTblEdit;
-class TblLinesModel;
-
-// The table's list: fixed rows of 20 pixels, several rows selectable, the
-// selected rows dragged within it. Drag and drop and the wheel are handed
-// to the window's handlers.
-class TblListBox : public QListView {
-public:
-    TblListBox(TformTblEdit& form, QWidget* parent);
-
-    static constexpr int RowHeight = 20;
-
-    // -1 when there is no current row.
-    int CurrentRow() const;
-    // The selected rows, ascending.
-    QList<int> SelectedRows() const;
-    // The index of the row shown at the top.
-    int TopRow() const;
-    void SetTopRow(int row);
-    // Makes row current; selects first..last, or the current row alone
-    // when first is negative.
-    void SetCurrentRow(int row, int first = -1, int last = -1);
-
-protected:
-    void startDrag(Qt::DropActions supportedActions) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-
-private:
-    TformTblEdit& form_;
-};
+class EyedropperButton;
 
 class TformTblEdit : public QMainWindow {
     Q_OBJECT
@@ -105,7 +75,7 @@ public:
     void SpinEditRGB1Change();
     void Panel1Click();
     void Panel2Click();
-    void ToolButton2MouseDown();
+    // The eyedropper released at a global position: its colour.
     void ToolButton2MouseUp(QPoint globalPos);
 
     // Operations on the lines.
@@ -140,35 +110,37 @@ public:
     void Guard(QObject* sender, F&& f);
 
     // Controls (objectName = member name).
-    TblListBox* lboxColor;
-    QLabel* Label1;
-    platform::SpinEdit *SpinEditNo, *SpinEditRGB1, *SpinEditRGB2, *SpinEditRGB3;
-    QLineEdit* editRGBHEX;
-    platform::ColorPanel *Panel1, *Panel2;
-    QLineEdit* editName;
-    QPlainTextEdit* memoComment;
-    QToolButton *spbtReplase, *spbtAdd, *spbtUp, *spbtDown;
-    QToolBar* StandardToolBar;
-    QToolButton *ToolButton1, *ToolButton2;
-    QStatusBar* StatusBar1;
-    QLabel* StatusPanel;  // the status bar's one panel
-    QAction *FileNewCmd, *FileOpenCmd, *FileSaveCmd, *FileSaveAsCmd, *FileExitCmd;
-    QAction *EditUndoCmd, *EditCutCmd, *EditCopyCmd, *EditPasteCmd, *EditDeleteCmd, *EditReplaceCmd, *EditAddCmd,
-        *EditInsertCmd;
-    QAction *LogToTab1, *Replace1, *Tutorial1;
-    QMenu* TblEditSort1;
-    QAction *RGBU, *RGBD, *HU, *HD, *SU, *SD, *VU, *VD;
+    TblListBox *lboxColor = nullptr;
+    QLabel *Label1 = nullptr;
+    platform::SpinEdit *SpinEditNo = nullptr, *SpinEditRGB1 = nullptr, *SpinEditRGB2 = nullptr, *SpinEditRGB3 = nullptr;
+    QLineEdit *editRGBHEX = nullptr;
+    platform::ColorPanel *Panel1 = nullptr, *Panel2 = nullptr;
+    QLineEdit *editName = nullptr;
+    QPlainTextEdit *memoComment = nullptr;
+    QToolButton *spbtReplase = nullptr, *spbtAdd = nullptr, *spbtUp = nullptr, *spbtDown = nullptr;
+    QToolBar *StandardToolBar = nullptr;
+    QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *StatusPanel = nullptr;  // the status bar's one panel
+    QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr, *FileExitCmd = nullptr;
+    QAction *EditUndoCmd = nullptr, *EditCutCmd = nullptr, *EditCopyCmd = nullptr, *EditPasteCmd = nullptr,
+            *EditDeleteCmd = nullptr, *EditReplaceCmd = nullptr, *EditAddCmd = nullptr, *EditInsertCmd = nullptr;
+    QAction *LogToTab1 = nullptr, *Replace1 = nullptr, *Tutorial1 = nullptr;
+    QMenu *TblEditSort1 = nullptr;
+    QAction *RGBU = nullptr, *RGBD = nullptr, *HU = nullptr, *HD = nullptr, *SU = nullptr, *SD = nullptr, *VU = nullptr, *VD = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
     void CreateControls(QWidget* central);
+    void CreateEntryFields(QWidget* central);
+    void CreateButtons(QWidget* central);
+    void ConnectControls();
     void HandleError(QObject* sender, const std::exception& e);
     // Shows the document after an operation: the lines, the current row and
     // selection, the top row, the title, caption and status, the current
@@ -183,18 +155,14 @@ private:
     TblLinesModel* model_ = nullptr;
     QActionGroup* sortGroup_ = nullptr;
     bool showingResult_ = false;  // the list is being rewritten: no click
-    bool picking_ = false;
+    EyedropperButton* eyedropper_ = nullptr;
     int wheelRest_ = 0;  // rotation not yet turned into steps
 };
 
 template <class F>
 void TformTblEdit::Guard(QObject* sender, F&& f)
 {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        HandleError(sender, e);
-    }
+    CatchColourErrors(f, [&](const ColourError& e) { HandleError(sender, e); });
 }
 
 }  // namespace qolvar::app

@@ -36,7 +36,7 @@ protected:
     void Open(const QString& path)
     {
         dialogs.openPaths.push_back(path);
-        w->TableLoadCmd->trigger();
+        test::Child<QAction>(w, "TableLoadCmd")->trigger();
     }
     QStringList Rows()
     {
@@ -51,7 +51,7 @@ protected:
 TEST_F(ColorTable, TheDefaultTableIsLoadedAtStartUp)
 {
     EXPECT_EQ(combo->count(), 140);
-    EXPECT_EQ(w->labelColFn->text(), "  ■ Web標準色 140色");
+    EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ Web標準色 140色");
     EXPECT_EQ(combo->currentIndex(), -1);
     EXPECT_TRUE(combo->itemText(0).startsWith("#F0F8FF AliceBlue"));
 }
@@ -59,18 +59,18 @@ TEST_F(ColorTable, TheDefaultTableIsLoadedAtStartUp)
 TEST_F(ColorTable, LoadingReplacesRowsCaptionAndColours)
 {
     const QString path = Write("mine.tab", "#FF0000 赤\r\n\r\n  #00FF00 indented\n#0000ff blue\r#12");
-    w->CurRGB = 0x123456;
+    w->SetCurRGB(0x123456);
     Open(path);
     EXPECT_EQ(dialogs.openOptions.back().filter,
               "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|すべてのファイル(*.*)|*.*");
     EXPECT_EQ(Rows(), (QStringList{"#FF0000 赤", "", "  #00FF00 indented", "#0000ff blue", "#12"}));
-    EXPECT_EQ(w->labelColFn->text(), "  ■ mine 5色");
-    EXPECT_EQ(w->TableFileName, path);
-    EXPECT_EQ(w->CurRGB, 0x123456u) << "loading does not change the colour";
+    EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ mine 5色");
+    EXPECT_EQ(w->TableFileName(), path);
+    EXPECT_EQ(w->CurRGB(), 0x123456u) << "loading does not change the colour";
     // Colours from characters 2..7 of the raw line; an indented code is not
     // a code here.
     const std::vector<TColor> expected = {0x0000FF, 0, 0, 0xFF0000, 0x120000};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(w->TableColors[i], expected[i]) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(w->TableColors()[i], expected[i]) << i;
 }
 
 TEST_F(ColorTable, ChoosingARowSetsTheColourAndTheHint)
@@ -78,10 +78,10 @@ TEST_F(ColorTable, ChoosingARowSetsTheColourAndTheHint)
     Open(Write("t.tab", "#FF8000 orange\r\n#336699 blue\r\n"));
     w->cboxColorClick(1);
     w->cboxColorSelect(1);
-    EXPECT_EQ(w->CurRGB, 0x336699u);
-    EXPECT_EQ(w->editRGBHEX->text(), "336699");
+    EXPECT_EQ(w->CurRGB(), 0x336699u);
+    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "336699");
     EXPECT_EQ(combo->toolTip(), "#336699 blue");
-    EXPECT_FALSE(w->InUpdate);
+    EXPECT_FALSE(w->InUpdate());
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty());
 }
 
@@ -94,10 +94,10 @@ TEST_F(ColorTable, CaptionBaseNames)
     for (const auto& c : {Case{"abc", "  ■  1色"}, Case{"colours.table", "  ■ colours.t 1色"},
                           Case{"x.tab", "  ■ x 1色"}}) {
         Open(Write(c.file, "#000000\r\n"));
-        EXPECT_EQ(w->labelColFn->text(), QString::fromUtf8(c.caption)) << c.file;
+        EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), QString::fromUtf8(c.caption)) << c.file;
     }
     Open(Write("empty.tab", ""));
-    EXPECT_EQ(w->labelColFn->text(), "  ■ empty 0色");
+    EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ empty 0色");
     EXPECT_EQ(combo->count(), 0);
 }
 
@@ -108,8 +108,8 @@ TEST_F(ColorTable, AnUnreadableTableChangesOnlyTheFileName)
     Open(missing);
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + missing + " は開けません."});
     EXPECT_EQ(Rows(), before);
-    EXPECT_EQ(w->labelColFn->text(), "  ■ Web標準色 140色");
-    EXPECT_EQ(w->TableFileName, missing);
+    EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ Web標準色 140色");
+    EXPECT_EQ(w->TableFileName(), missing);
 }
 
 TEST_F(ColorTable, SortingTwiceRestoresTheFileOrder)
@@ -117,24 +117,24 @@ TEST_F(ColorTable, SortingTwiceRestoresTheFileOrder)
     const QString path = Write("s.tab", "#FF0000 r\r\n#00ff00 g\r\n#0000FF b\r\n#00FF00 G\r\n");
     Open(path);
     const QStringList fileOrder = Rows();
-    w->TblSort1->trigger();
-    EXPECT_TRUE(w->TblSort1->isChecked());
+    test::Child<QAction>(w, "TblSort1")->trigger();
+    EXPECT_TRUE(test::Child<QAction>(w, "TblSort1")->isChecked());
     EXPECT_EQ(Rows(), (QStringList{"#0000FF b", "#00ff00 g", "#00FF00 G", "#FF0000 r"}));
-    EXPECT_EQ(w->TableColors[0], 0xFF0000u);
-    EXPECT_EQ(w->TableColors[3], 0x0000FFu);
+    EXPECT_EQ(w->TableColors()[0], 0xFF0000u);
+    EXPECT_EQ(w->TableColors()[3], 0x0000FFu);
     // A table opened while sorting is on is shown sorted.
     Open(path);
     EXPECT_EQ(Rows().first(), "#0000FF b");
-    w->TblSort1->trigger();
+    test::Child<QAction>(w, "TblSort1")->trigger();
     EXPECT_EQ(Rows(), fileOrder);
-    EXPECT_EQ(w->TableColors[0], 0x0000FFu);
+    EXPECT_EQ(w->TableColors()[0], 0x0000FFu);
     // Leaving sorted mode when the file is gone keeps the sorted rows.
-    w->TblSort1->trigger();
+    test::Child<QAction>(w, "TblSort1")->trigger();
     QFile::remove(path);
-    w->TblSort1->trigger();
-    EXPECT_FALSE(w->TblSort1->isChecked());
+    test::Child<QAction>(w, "TblSort1")->trigger();
+    EXPECT_FALSE(test::Child<QAction>(w, "TblSort1")->isChecked());
     EXPECT_EQ(Rows().first(), "#0000FF b");
-    EXPECT_EQ(w->TableColors[0], 0xFF0000u);
+    EXPECT_EQ(w->TableColors()[0], 0xFF0000u);
     EXPECT_EQ(dialogs.TakeTexts().size(), 1);
 }
 
@@ -144,9 +144,9 @@ TEST_F(ColorTable, LongTablesKeepAColourForEveryRow)
     for (int i = 0; i < 5000; ++i) text += "#" + QByteArray::number(i, 16).rightJustified(6, '0') + "\r\n";
     Open(Write("long.tab", text));
     ASSERT_EQ(combo->count(), 5000);
-    ASSERT_GE(w->TableColors.size(), 5000u);
+    ASSERT_GE(w->TableColors().size(), 5000u);
     w->cboxColorClick(4999);
-    EXPECT_EQ(w->CurRGB, 4999u);
+    EXPECT_EQ(w->CurRGB(), 4999u);
 }
 
 TEST(ColourRows, TextColourFollowsTheLuma)

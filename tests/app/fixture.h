@@ -15,6 +15,9 @@
 #include <QtWidgets>
 
 #include "aboutbox.h"
+#include "colortablecombo.h"
+#include "platform/colorpanel.h"
+#include "platform/spinedit.h"
 #include "application.h"
 #include "logviewer.h"
 #include "mainwindow.h"
@@ -22,6 +25,15 @@
 #include "tbledit.h"
 
 namespace qolvar::test {
+
+// A window's control by its object name; fails the test when there is none.
+template <class T>
+T* Child(const QObject* window, const char* name)
+{
+    T* c = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(c, nullptr) << "no control " << name;
+    return c;
+}
 
 // Dialogs that never block: every box is recorded, and answers come from
 // queues the test fills (defaults: the first offered button, cancel for

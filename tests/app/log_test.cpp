@@ -39,8 +39,7 @@ protected:
 
 TEST_F(Log, LinesCarryTheHexFieldAndEndWithCrLf)
 {
-    w->CurRGB = 0xFF8000;
-    w->DspRGB();
+    w->SetCurRGB(0xFF8000);
     w->LogWrite("CMYK=0,127,255,0");
     w->LogWrite("CMYK=0,127,255,0");
     EXPECT_EQ(log->LogText(), "RGB=#FF8000 CMYK=0,127,255,0\r\nRGB=#FF8000 CMYK=0,127,255,0\r\n");
@@ -51,13 +50,15 @@ TEST_F(Log, LinesCarryTheHexFieldAndEndWithCrLf)
 TEST_F(Log, NewClearsAndSays)
 {
     w->LogWrite("x");
-    w->LogFileName = "/somewhere.log";
-    w->FileNewCmd->trigger();
+    const QString saved = dir.filePath("somewhere.log");
+    dialogs.savePaths.push_back(saved);
+    test::Child<QAction>(w, "FileSaveAsCmd")->trigger();
+    test::Child<QAction>(w, "FileNewCmd")->trigger();
     EXPECT_TRUE(log->LogText().isEmpty());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, "情報");
     EXPECT_EQ(dialogs.messages[0].text, "ログをクリアしました");
-    EXPECT_EQ(w->LogFileName, "/somewhere.log");
+    EXPECT_EQ(w->LogFileName(), saved);
 }
 
 TEST_F(Log, OpenNormalisesLineBreaksAndAppendsAfterAnUnbrokenLastLine)
@@ -65,15 +66,14 @@ TEST_F(Log, OpenNormalisesLineBreaksAndAppendsAfterAnUnbrokenLastLine)
     const QString path = dir.filePath("old.log");
     WriteFile(path, "a\rb\nc\r\nlast");
     dialogs.openPaths.push_back(path);
-    w->FileOpenCmd->trigger();
-    EXPECT_EQ(w->LogFileName, path);
+    test::Child<QAction>(w, "FileOpenCmd")->trigger();
+    EXPECT_EQ(w->LogFileName(), path);
     EXPECT_TRUE(log->isVisible());
     EXPECT_EQ(log->LogText(), "a\r\nb\r\nc\r\nlast");
     EXPECT_EQ(dialogs.openOptions.back().filter, "Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
-    w->CurRGB = 0x0000FF;
-    w->DspRGB();
+    w->SetCurRGB(0x0000FF);
     w->LogWrite("HSV=240,255,255");
-    w->FileSaveCmd->trigger();  // overwrites the opened file
+    test::Child<QAction>(w, "FileSaveCmd")->trigger();  // overwrites the opened file
     EXPECT_EQ(ReadFile(path), "a\r\nb\r\nc\r\nlast\r\nRGB=#0000FF HSV=240,255,255\r\n");
     w->LogWrite("X");
     EXPECT_TRUE(log->LogText().endsWith("255,255\r\nRGB=#0000FF X\r\n"));
@@ -95,15 +95,15 @@ TEST_F(Log, OpenReadsShiftJisAndUtf8)
 TEST_F(Log, SaveWithoutAFileAsksForOneAndCancelKeepsItEmpty)
 {
     w->LogWrite("x");
-    w->FileSaveCmd->trigger();
+    test::Child<QAction>(w, "FileSaveCmd")->trigger();
     ASSERT_EQ(dialogs.saveOptions.size(), 1u);
     EXPECT_EQ(dialogs.saveOptions[0].fileName, "Qolvar_Data00.log");
     EXPECT_TRUE(dialogs.saveOptions[0].defaultExt.isEmpty());
-    EXPECT_TRUE(w->LogFileName.isEmpty());
+    EXPECT_TRUE(w->LogFileName().isEmpty());
     const QString path = dir.filePath("new.log");
     dialogs.savePaths.push_back(path);
-    w->FileSaveCmd->trigger();
-    EXPECT_EQ(w->LogFileName, path);
+    test::Child<QAction>(w, "FileSaveCmd")->trigger();
+    EXPECT_EQ(w->LogFileName(), path);
     EXPECT_EQ(ReadFile(path), "RGB=#000000 x\r\n");
     // The dialog offers the last chosen name next time.
     w->SaveAs1Click();
@@ -125,30 +125,30 @@ TEST_F(Log, NewThenSaveOverwritesWithTheShorterLog)
 TEST_F(Log, FailuresAreShownAndChangeNothingElse)
 {
     w->LogWrite("kept");
-    const QString missing = dir.filePath("missing.log");
-    dialogs.openPaths.push_back(missing);
-    w->FileOpenCmd->trigger();
-    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + missing + " は開けません."});
-    EXPECT_EQ(w->LogFileName, missing);
-    EXPECT_EQ(log->LogText(), "RGB=#000000 kept\r\n");
-
     const QString unwritable = dir.filePath("no/such/folder/x.log");
     dialogs.savePaths.push_back(unwritable);
-    w->LogFileName.clear();
-    w->FileSaveAsCmd->trigger();
+    test::Child<QAction>(w, "FileSaveAsCmd")->trigger();
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + unwritable + " を作成できません."});
-    EXPECT_TRUE(w->LogFileName.isEmpty());
+    EXPECT_TRUE(w->LogFileName().isEmpty());
+
+    const QString missing = dir.filePath("missing.log");
+    dialogs.openPaths.push_back(missing);
+    test::Child<QAction>(w, "FileOpenCmd")->trigger();
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + missing + " は開けません."});
+    EXPECT_EQ(w->LogFileName(), missing);
+    EXPECT_EQ(log->LogText(), "RGB=#000000 kept\r\n");
 }
 
 TEST_F(Log, AFailedSaveLeavesThePreviousFile)
 {
     const QString path = dir.filePath("safe.log");
     WriteFile(path, "previous\r\n");
+    dialogs.openPaths.push_back(path);
+    test::Child<QAction>(w, "FileOpenCmd")->trigger();
     // A read-only folder refuses the new file; the old one stays whole.
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    w->LogFileName = path;
     w->LogWrite("new");
-    w->FileSaveCmd->trigger();
+    test::Child<QAction>(w, "FileSaveCmd")->trigger();
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (dialogs.messages.empty()) GTEST_SKIP() << "running as a user who may write anywhere";
     EXPECT_EQ(ReadFile(path), "previous\r\n");
@@ -159,7 +159,7 @@ TEST_F(Log, ViewerIsCentredAndReadOnly)
     EXPECT_EQ(log->size(), QSize(600, 480));
     EXPECT_EQ(log->windowTitle(), "Log Viewer");
     EXPECT_TRUE(log->memoLog->isReadOnly());
-    w->LogViewCmd->trigger();
+    test::Child<QAction>(w, "LogViewCmd")->trigger();
     EXPECT_TRUE(log->isVisible());
     log->close();
     EXPECT_FALSE(log->isVisible());

@@ -11,6 +11,7 @@
 #include "tbledit.h"
 #include "colour/errors.h"
 #include "fixture.h"
+#include "help.h"
 #include "mainwindow.h"
 #include "platform/colorpanel.h"
 #include "platform/spinedit.h"
@@ -52,11 +53,11 @@ protected:
     }
     void TypeHex(const QString& text)
     {
-        w->editRGBHEX->setFocus();
-        w->editRGBHEX->selectAll();
-        QTest::keyClicks(w->editRGBHEX, text);
+        test::Child<QLineEdit>(w, "editRGBHEX")->setFocus();
+        test::Child<QLineEdit>(w, "editRGBHEX")->selectAll();
+        QTest::keyClicks(test::Child<QLineEdit>(w, "editRGBHEX"), text);
     }
-    void LeaveHex() { w->BitBtn1->setFocus(); }
+    void LeaveHex() { test::Child<QPushButton>(w, "BitBtn1")->setFocus(); }
     TformMain* w = nullptr;
 };
 
@@ -71,10 +72,10 @@ TEST_F(MainWindow, ControlsCarryTheirNames)
     EXPECT_EQ(w->objectName(), "formMain");
     EXPECT_EQ(w->windowTitle(), "Qolvar");
     EXPECT_EQ(Find<QLabel>("LabelR")->text(), "赤(R)");
-    EXPECT_EQ(w->BitBtn1->text(), "更新(&R)");
+    EXPECT_EQ(test::Child<QPushButton>(w, "BitBtn1")->text(), "更新(&R)");
     const QStringList tabs = {"CIE", "HUE", "CMYK", "VIDEO", "Munsell"};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(w->PageControl1->tabText(i), tabs[i]);
-    EXPECT_EQ(w->PageControl1->currentIndex(), 1);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(test::Child<QTabWidget>(w, "PageControl1")->tabText(i), tabs[i]);
+    EXPECT_EQ(test::Child<QTabWidget>(w, "PageControl1")->currentIndex(), 1);
 }
 
 TEST_F(MainWindow, ActionsHaveTheirCaptionsHintsAndShortcuts)
@@ -101,44 +102,44 @@ TEST_F(MainWindow, ActionsHaveTheirCaptionsHintsAndShortcuts)
         EXPECT_EQ(a->toolTip(), QString::fromUtf8(c.hint)) << c.name;
         EXPECT_EQ(a->shortcut(), c.key) << c.name;
     }
-    EXPECT_EQ(w->ToolButton6->toolTip(), "カラーピック(P)");
-    EXPECT_EQ(w->ToolButton7->toolTip(), "ヘルプ(H)");
-    EXPECT_EQ(w->Contents1->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(test::Child<QToolButton>(w, "ToolButton6")->toolTip(), "カラーピック(P)");
+    EXPECT_EQ(test::Child<QToolButton>(w, "ToolButton7")->toolTip(), "ヘルプ(H)");
+    EXPECT_EQ(test::Child<QAction>(w, "Contents1")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST_F(MainWindow, ChannelBeyond255IsTakenModulo256)
 {
-    Type(w->SpinEditRGB3, "300");
-    EXPECT_EQ(w->CurRGB, 0x2C0000u);
-    EXPECT_EQ(w->SpinEditRGB3->Text(), "44");
-    EXPECT_EQ(w->TrackBarRGB3->value(), 44);
-    EXPECT_EQ(w->editRGBHEX->text(), "2C0000");
-    EXPECT_FALSE(w->InUpdate);
+    Type(test::Child<platform::SpinEdit>(w, "SpinEditRGB3"), "300");
+    EXPECT_EQ(w->CurRGB(), 0x2C0000u);
+    EXPECT_EQ(test::Child<platform::SpinEdit>(w, "SpinEditRGB3")->Text(), "44");
+    EXPECT_EQ(test::Child<QSlider>(w, "TrackBarRGB3")->value(), 44);
+    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "2C0000");
+    EXPECT_FALSE(w->InUpdate());
 }
 
 TEST_F(MainWindow, EmptiedSpinEditChangesNothingAndLaterEditsWork)
 {
-    Type(w->SpinEditRGB2, "200");
-    ASSERT_EQ(w->CurRGB, 0x00C800u);
-    Type(w->SpinEditRGB2, "");
-    EXPECT_EQ(w->CurRGB, 0x00C800u);
+    Type(test::Child<platform::SpinEdit>(w, "SpinEditRGB2"), "200");
+    ASSERT_EQ(w->CurRGB(), 0x00C800u);
+    Type(test::Child<platform::SpinEdit>(w, "SpinEditRGB2"), "");
+    EXPECT_EQ(w->CurRGB(), 0x00C800u);
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(w->InUpdate);
-    Type(w->SpinEditRGB1, "7");
-    EXPECT_EQ(w->CurRGB, 0x00C800u) << "nothing is read while a field is empty";
-    Type(w->SpinEditRGB2, "5");
-    EXPECT_EQ(w->CurRGB, 0x000507u);
+    EXPECT_FALSE(w->InUpdate());
+    Type(test::Child<platform::SpinEdit>(w, "SpinEditRGB1"), "7");
+    EXPECT_EQ(w->CurRGB(), 0x00C800u) << "nothing is read while a field is empty";
+    Type(test::Child<platform::SpinEdit>(w, "SpinEditRGB2"), "5");
+    EXPECT_EQ(w->CurRGB(), 0x000507u);
 }
 
 TEST_F(MainWindow, SpinEditKeepsUnreadableTextWhenLeft)
 {
-    Type(w->SpinEditRGB1, "-");
-    EXPECT_EQ(w->SpinEditRGB1->Text(), "-");
-    w->BitBtn1->setFocus();
-    EXPECT_EQ(w->SpinEditRGB1->Text(), "-");
-    EXPECT_FALSE(w->InUpdate);
-    Type(w->SpinEditRGB1, "9");
-    EXPECT_EQ(w->CurRGB, 9u);
+    Type(test::Child<platform::SpinEdit>(w, "SpinEditRGB1"), "-");
+    EXPECT_EQ(test::Child<platform::SpinEdit>(w, "SpinEditRGB1")->Text(), "-");
+    test::Child<QPushButton>(w, "BitBtn1")->setFocus();
+    EXPECT_EQ(test::Child<platform::SpinEdit>(w, "SpinEditRGB1")->Text(), "-");
+    EXPECT_FALSE(w->InUpdate());
+    Type(test::Child<platform::SpinEdit>(w, "SpinEditRGB1"), "9");
+    EXPECT_EQ(w->CurRGB(), 9u);
 }
 
 TEST_F(MainWindow, HexIsReadWhenTheFieldIsLeft)
@@ -151,68 +152,63 @@ TEST_F(MainWindow, HexIsReadWhenTheFieldIsLeft)
     for (const auto& c : {Case{"ff8000", 0xFF8000, "FF8000"}, Case{"#FF8000", 0, "000000"},
                           Case{"12G4", 0, "000000"}, Case{"12345678", 0x12345678, "12345678"},
                           Case{"123456789", 0x12345678, "12345678"}}) {
-        w->CurRGB = 0x010203;
-        w->DspRGB();
+        w->SetCurRGB(0x010203);
         TypeHex(QString::fromLatin1(c.text));
-        EXPECT_EQ(w->CurRGB, 0x010203u) << "typing alone changes nothing: " << c.text;
+        EXPECT_EQ(w->CurRGB(), 0x010203u) << "typing alone changes nothing: " << c.text;
         LeaveHex();
-        EXPECT_EQ(w->CurRGB, c.code) << c.text;
-        EXPECT_EQ(w->editRGBHEX->text(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(w->CurRGB(), c.code) << c.text;
+        EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), QString::fromLatin1(c.shown));
     }
     // Eight digits keep 32 bits; the channels show the low three bytes and
     // the next channel edit drops the high byte.
-    EXPECT_EQ(w->TrackBarRGB3->value(), 0x34);
-    EXPECT_EQ(w->SpinEditRGB1->Text(), "120");
-    EXPECT_EQ(w->Panel1->color(), CodeToColor(0x345678));
-    Type(w->SpinEditRGB1, "121");
-    EXPECT_EQ(w->CurRGB, 0x345679u);
+    EXPECT_EQ(test::Child<QSlider>(w, "TrackBarRGB3")->value(), 0x34);
+    EXPECT_EQ(test::Child<platform::SpinEdit>(w, "SpinEditRGB1")->Text(), "120");
+    EXPECT_EQ(test::Child<platform::ColorPanel>(w, "Panel1")->color(), CodeToColor(0x345678));
+    Type(test::Child<platform::SpinEdit>(w, "SpinEditRGB1"), "121");
+    EXPECT_EQ(w->CurRGB(), 0x345679u);
 }
 
 TEST_F(MainWindow, TrackBarsMoveOnlyTheRGBSection)
 {
     w->DspDsetRGB(0x112233);
-    w->TrackBarRGB2->setValue(0x80);
-    EXPECT_EQ(w->CurRGB, 0x008000u);
-    EXPECT_EQ(w->SpinEditRGB2->Text(), "128");
-    EXPECT_EQ(w->editRGBHEX->text(), "008000");
-    EXPECT_EQ(w->Panel1->color(), CodeToColor(0x008000));
-    EXPECT_EQ(w->Panel2->color(), CodeToColor(0x112233));
-    EXPECT_EQ(w->Label3->text(), "#112233");
+    test::Child<QSlider>(w, "TrackBarRGB2")->setValue(0x80);
+    EXPECT_EQ(w->CurRGB(), 0x008000u);
+    EXPECT_EQ(test::Child<platform::SpinEdit>(w, "SpinEditRGB2")->Text(), "128");
+    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "008000");
+    EXPECT_EQ(test::Child<platform::ColorPanel>(w, "Panel1")->color(), CodeToColor(0x008000));
+    EXPECT_EQ(test::Child<platform::ColorPanel>(w, "Panel2")->color(), CodeToColor(0x112233));
+    EXPECT_EQ(test::Child<QLabel>(w, "Label3")->text(), "#112233");
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty());
 }
 
 TEST_F(MainWindow, RefreshCopiesTheColourToTheLastRefreshSwatch)
 {
-    w->CurRGB = 0xFF8000;
-    w->DspRGB();
-    QTest::mouseClick(w->BitBtn1, Qt::LeftButton);
-    EXPECT_EQ(w->Panel4->color(), w->Panel1->color());
-    EXPECT_FALSE(w->InUpdate);
-    w->CurRGB = 0x123456;
-    w->DspRGB();
-    QTest::mouseClick(w->Panel4, Qt::LeftButton);
-    EXPECT_EQ(w->CurRGB, 0xFF8000u);
-    EXPECT_EQ(w->editRGBHEX->text(), "FF8000");
+    w->SetCurRGB(0xFF8000);
+    QTest::mouseClick(test::Child<QPushButton>(w, "BitBtn1"), Qt::LeftButton);
+    EXPECT_EQ(test::Child<platform::ColorPanel>(w, "Panel4")->color(), test::Child<platform::ColorPanel>(w, "Panel1")->color());
+    EXPECT_FALSE(w->InUpdate());
+    w->SetCurRGB(0x123456);
+    QTest::mouseClick(test::Child<platform::ColorPanel>(w, "Panel4"), Qt::LeftButton);
+    EXPECT_EQ(w->CurRGB(), 0xFF8000u);
+    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "FF8000");
 }
 
 TEST_F(MainWindow, LastRefreshSwatchIsBlackBeforeAnyRefresh)
 {
-    w->CurRGB = 0x123456;
-    w->DspRGB();
-    QTest::mouseClick(w->Panel4, Qt::LeftButton);
-    EXPECT_EQ(w->CurRGB, 0u);
+    w->SetCurRGB(0x123456);
+    QTest::mouseClick(test::Child<platform::ColorPanel>(w, "Panel4"), Qt::LeftButton);
+    EXPECT_EQ(w->CurRGB(), 0u);
 }
 
 TEST_F(MainWindow, ColourDialogSetsTheColourOrLeavesIt)
 {
-    w->CurRGB = 0x123456;
-    w->DspRGB();
-    QTest::mouseClick(w->Panel1, Qt::LeftButton);  // cancelled
-    EXPECT_EQ(w->CurRGB, 0x123456u);
+    w->SetCurRGB(0x123456);
+    QTest::mouseClick(test::Child<platform::ColorPanel>(w, "Panel1"), Qt::LeftButton);  // cancelled
+    EXPECT_EQ(w->CurRGB(), 0x123456u);
     dialogs.colors.push_back(QColor(0xFF, 0x80, 0x00));
-    QTest::mouseClick(w->Panel1, Qt::LeftButton);
-    EXPECT_EQ(w->CurRGB, 0xFF8000u);
-    EXPECT_EQ(w->SpinEditRGB3->Text(), "255");
+    QTest::mouseClick(test::Child<platform::ColorPanel>(w, "Panel1"), Qt::LeftButton);
+    EXPECT_EQ(w->CurRGB(), 0xFF8000u);
+    EXPECT_EQ(test::Child<platform::SpinEdit>(w, "SpinEditRGB3")->Text(), "255");
 }
 
 TEST_F(MainWindow, OverErrBeepsAndWarnsWithAYesButton)
@@ -263,9 +259,9 @@ TEST_F(MainWindow, HelpFailureShowsTheShellCode)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, "警告");
     EXPECT_EQ(dialogs.messages[0].text, "プログラムを起動できません \"Qolvar.chm\".\rReturn Code 2 .");
-    EXPECT_EQ(dialogs.opened.back(), app::HelpPath(w->ExeDir, "Qolvar.chm"));
+    EXPECT_EQ(dialogs.opened.back(), app::HelpPath(w->ExeDir(), "Qolvar.chm"));
     dialogs.shellResult = 42;
-    QTest::mouseClick(w->ToolButton7, Qt::LeftButton);
+    QTest::mouseClick(test::Child<QToolButton>(w, "ToolButton7"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages.size(), 1u) << "success shows nothing";
     w->DisplayResult(33, "x");
     w->DisplayResult(0x10020, "x");  // only the low 16 bits count
@@ -274,12 +270,12 @@ TEST_F(MainWindow, HelpFailureShowsTheShellCode)
 
 TEST_F(MainWindow, AlwaysOnTopTogglesTheMainWindowOnly)
 {
-    w->Front1->trigger();
-    EXPECT_TRUE(w->Front1->isChecked());
+    test::Child<QAction>(w, "Front1")->trigger();
+    EXPECT_TRUE(test::Child<QAction>(w, "Front1")->isChecked());
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(windows->formLogViewer->windowFlags() & Qt::WindowStaysOnTopHint);
-    w->Front1->trigger();
-    EXPECT_FALSE(w->Front1->isChecked());
+    test::Child<QAction>(w, "Front1")->trigger();
+    EXPECT_FALSE(test::Child<QAction>(w, "Front1")->isChecked());
     EXPECT_FALSE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(w->isVisible());
 }
@@ -287,7 +283,7 @@ TEST_F(MainWindow, AlwaysOnTopTogglesTheMainWindowOnly)
 TEST_F(MainWindow, ClosingAsksAboutTheEditorsUnsavedTable)
 {
     auto* editor = windows->formTblEdit.get();
-    w->TableEditCmd->trigger();
+    test::Child<QAction>(w, "TableEditCmd")->trigger();
     ASSERT_TRUE(editor->isVisible());
     editor->EditInsertCmd->trigger();
     ASSERT_TRUE(editor->Document().TblModified());

@@ -22,7 +22,7 @@ protected:
     {
         PageTest::SetUp();
         StartOn(2);
-        p = w->pageCMYK;
+        p = w->findChild<app::CMYKPage*>();
     }
     QStringList Spins() const
     {
@@ -67,7 +67,7 @@ TEST_F(CMYKPageTest, RefreshShowsTheLibraryCodeAndLogsIt)
         EXPECT_EQ(Spins(), Bytes(code, true));
         EXPECT_EQ(p->LabelCMYK0->text(), QString::asprintf("#%08X", code));
         EXPECT_EQ(Result(), CMYKToRGB(code));
-        EXPECT_EQ(w->CurRGB, rgb);
+        EXPECT_EQ(w->CurRGB(), rgb);
         EXPECT_EQ(LastLog(), "RGB=#" + Hex(rgb) + " CMYK=" + Bytes(code, true).join(','));
     }
 }
@@ -79,9 +79,9 @@ TEST_F(CMYKPageTest, TypedPercentIsScaledTo255)
         SCOPED_TRACE(c[0]);
         Type(p->SpinEditCMYK1, QString::number(c[0]));
         EXPECT_EQ(p->TrackBarCMYK1->value(), c[1]);
-        EXPECT_EQ(w->CurRGB, CMYKToRGB(static_cast<CMYKCode>(c[1])));
-        EXPECT_EQ(Result(), w->CurRGB);
-        EXPECT_EQ(w->editRGBHEX->text(), Hex(w->CurRGB));
+        EXPECT_EQ(w->CurRGB(), CMYKToRGB(static_cast<CMYKCode>(c[1])));
+        EXPECT_EQ(Result(), w->CurRGB());
+        EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), Hex(w->CurRGB()));
         EXPECT_EQ(p->SpinEditCMYK1->Text(), QString::number(c[0]));
     }
     EXPECT_TRUE(dialogs.messages.empty());
@@ -114,8 +114,8 @@ TEST_F(CMYKPageTest, TypedValuesBeyondAByteWrapAndUnreadableTextIsReported)
         EXPECT_EQ(p->SpinEditCMYK1->Text(), c.shown);
         EXPECT_EQ(p->TrackBarCMYK1->value(), c.k < 0 ? k : c.k);
         EXPECT_EQ(dialogs.TakeTexts(), c.error ? QStringList({"値が範囲外です！"}) : QStringList());
-        EXPECT_EQ(w->CurRGB, c.k < 0 ? 0x808080u : CMYKToRGB(static_cast<CMYKCode>(c.k)));
-        EXPECT_FALSE(w->InUpdate);
+        EXPECT_EQ(w->CurRGB(), c.k < 0 ? 0x808080u : CMYKToRGB(static_cast<CMYKCode>(c.k)));
+        EXPECT_FALSE(w->InUpdate());
     }
 }
 
@@ -124,8 +124,8 @@ TEST_F(CMYKPageTest, DraggingATrackBarUpdatesItsSpinEditAndTheColour)
     const int lines = LogLines().size();
     p->TrackBarCMYK2->setValue(128);
     EXPECT_EQ(Spins(), QStringList({"0", "0", "50", "0"}));
-    EXPECT_EQ(w->CurRGB, CMYKToRGB(0x00008000));
-    EXPECT_EQ(w->CurRGB, 0xFFFF7Fu);
+    EXPECT_EQ(w->CurRGB(), CMYKToRGB(0x00008000));
+    EXPECT_EQ(w->CurRGB(), 0xFFFF7Fu);
     p->ckCMYK->click();
     const int afterSwitch = LogLines().size();
     EXPECT_EQ(afterSwitch, lines + 1);  // the check box refreshes and logs
@@ -133,7 +133,7 @@ TEST_F(CMYKPageTest, DraggingATrackBarUpdatesItsSpinEditAndTheColour)
     p->TrackBarCMYK2->setValue(0);
     EXPECT_EQ(p->SpinEditCMYK1->Text(), "255");
     EXPECT_EQ(p->LabelCMYK0->text(), "#000000FF");
-    EXPECT_EQ(w->CurRGB, 0x000000u);
+    EXPECT_EQ(w->CurRGB(), 0x000000u);
     EXPECT_EQ(LogLines().size(), afterSwitch);  // edits write no log line
 }
 
@@ -147,16 +147,16 @@ TEST_F(CMYKPageTest, PercentSwitchLeavesTheColourOfTheShownValues)
     EXPECT_EQ(Spins(), QStringList({"32", "16", "0", "207"}));
     for (QLabel* l : {p->LabelCPer4, p->LabelCPer3, p->LabelCPer2, p->LabelCPer1}) EXPECT_EQ(l->text(), "");
     EXPECT_EQ(p->SpinEditCMYK4->maxValue(), 255);
-    EXPECT_EQ(w->CurRGB, 0x102030u);
+    EXPECT_EQ(w->CurRGB(), 0x102030u);
     EXPECT_EQ(LastLog(), "RGB=#102030 CMYK=32,16,0,207");
 
     p->ckCMYK->click();  // percent: 13, 6, 0, 81 stand for 33, 15, 0, 207
     EXPECT_EQ(Spins(), QStringList({"13", "6", "0", "81"}));
     EXPECT_EQ(Tracks(), 0x210F00CFu);
     EXPECT_EQ(p->LabelCMYK0->text(), "#210F00CF");
-    EXPECT_EQ(w->CurRGB, CMYKToRGB(0x210F00CF));
-    EXPECT_EQ(w->CurRGB, 0x0F2130u);
-    EXPECT_EQ(w->editRGBHEX->text(), "0F2130");
+    EXPECT_EQ(w->CurRGB(), CMYKToRGB(0x210F00CF));
+    EXPECT_EQ(w->CurRGB(), 0x0F2130u);
+    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "0F2130");
     // The refresh's own swatch comes from the colour it began with.
     EXPECT_EQ(Result(), 0x102030u);
     EXPECT_EQ(LastLog(), "RGB=#0F2130 CMYK=13,6,0,81");

@@ -39,7 +39,7 @@ protected:
         WidgetTest::SetUp();
         Start();
         w = windows->formMain.get();
-        p = w->pageHue;
+        p = w->findChild<app::HuePage*>();
         w->show();
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -48,11 +48,9 @@ protected:
     }
     void SetColour(RGBCode rgb)
     {
-        app::GuardScope guard(w->InUpdate);
-        w->CurRGB = rgb;
-        w->DspRGB();
+        w->SetCurRGB(rgb);
     }
-    void Refresh() { QTest::mouseClick(w->BitBtn1, Qt::LeftButton); }
+    void Refresh() { QTest::mouseClick(test::Child<QPushButton>(w, "BitBtn1"), Qt::LeftButton); }
     // Mode and display as the user sets them, then a refresh of rgb.
     void Show(int mode, bool percent, RGBCode rgb)
     {
@@ -86,7 +84,7 @@ protected:
         return Back(code);
     }
     RGBCode Back(HueCode code) const { return p->ModeIndex() == kHSV ? HSVToRGB(code) : HLSToRGB(code); }
-    RGBCode Result() const { return ColorToCode(w->Panel2->color()); }
+    RGBCode Result() const { return ColorToCode(test::Child<platform::ColorPanel>(w, "Panel2")->color()); }
     int LogLines() const { return static_cast<int>(windows->formLogViewer->LogText().count(QStringLiteral("\r\n"))); }
     QString LastLog() const { return windows->formLogViewer->LogText().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).value(LogLines() - 1); }
     static QString Hex(std::uint32_t v, int digits) { return QStringLiteral("%1").arg(v, digits, 16, QLatin1Char('0')).toUpper(); }
@@ -162,7 +160,7 @@ TEST_F(HuePageTest, RefreshShowsTheLibrarysCodesAndLogsThem)
                 EXPECT_EQ(p->LabelHUE0->text(), "#" + Hex(code, 7));
                 EXPECT_EQ(Result(), Back(code));
                 EXPECT_EQ(LastLog(), "RGB=#" + Hex(rgb, 6) + (mode == kHSV ? " HSV=" : " HLS=") + values.join(','));
-                EXPECT_EQ(w->CurRGB, rgb);
+                EXPECT_EQ(w->CurRGB(), rgb);
                 EXPECT_EQ(p->LabelHPer1->text(), percent ? "%" : "");
                 EXPECT_EQ(p->SpinEditHUE1->maxValue(), percent ? 100 : 255);
             }
@@ -196,25 +194,25 @@ TEST_F(HuePageTest, TypedValuesBecomeTheCurrentColour)
         SpinEdit* spin = c.field == 3 ? p->SpinEditHUE3 : c.field == 2 ? p->SpinEditHUE2 : p->SpinEditHUE1;
         Type(spin, QString::fromLatin1(c.text));
         EXPECT_EQ(spin->Text(), c.rewritten);
-        EXPECT_FALSE(w->InUpdate);
+        EXPECT_FALSE(w->InUpdate());
         EXPECT_EQ(LogLines(), logLines);
         if (c.error || !*c.text) {
-            EXPECT_EQ(w->CurRGB, 0x4080C0u);
+            EXPECT_EQ(w->CurRGB(), 0x4080C0u);
             EXPECT_EQ(dialogs.TakeTexts(), c.error ? QStringList{kRangeError} : QStringList());
             continue;
         }
-        EXPECT_EQ(w->CurRGB, ShownColour());
-        EXPECT_EQ(Result(), w->CurRGB);
-        EXPECT_EQ(w->editRGBHEX->text(), Hex(w->CurRGB, 6));
+        EXPECT_EQ(w->CurRGB(), ShownColour());
+        EXPECT_EQ(Result(), w->CurRGB());
+        EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), Hex(w->CurRGB(), 6));
         EXPECT_EQ(p->PaintBox1->Canvas(), ExpectedField());
         EXPECT_TRUE(dialogs.messages.empty());
     }
     // Percent lightness 50 and 10 are 128 and 26.
     Type(p->SpinEditHUE1, "0");
     Type(p->SpinEditHUE2, "50");
-    EXPECT_EQ(w->CurRGB, 0x808080u);
+    EXPECT_EQ(w->CurRGB(), 0x808080u);
     Type(p->SpinEditHUE2, "10");
-    EXPECT_EQ(w->CurRGB, 0x1A1A1Au);
+    EXPECT_EQ(w->CurRGB(), 0x1A1A1Au);
     // With the hue emptied a change of S is reported; later edits work.
     dialogs.beeps = 0;
     Type(p->SpinEditHUE3, "");
@@ -222,7 +220,7 @@ TEST_F(HuePageTest, TypedValuesBecomeTheCurrentColour)
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{kRangeError});
     EXPECT_EQ(dialogs.beeps, 1);
     Type(p->SpinEditHUE3, "0");
-    EXPECT_EQ(w->CurRGB, HLSToRGB(26 << 8 | 13));
+    EXPECT_EQ(w->CurRGB(), HLSToRGB(26 << 8 | 13));
 }
 
 TEST_F(HuePageTest, PercentToggleEndsWithTheBackConversionOfWhatIsShown)
@@ -235,18 +233,18 @@ TEST_F(HuePageTest, PercentToggleEndsWithTheBackConversionOfWhatIsShown)
             QTest::mouseClick(p->ckHUE, Qt::LeftButton);  // percent on: refreshes without the guard
             const HueCode code = mode == kHSV ? RGBToHSV(rgb) : RGBToHLS(rgb);
             EXPECT_EQ(Shown()[1], QString::number(app::ByteToPercent((code >> 8) & 0xFF)));
-            EXPECT_EQ(w->CurRGB, ShownColour());
+            EXPECT_EQ(w->CurRGB(), ShownColour());
             if (mode == kHSV && rgb == 0x4080C0u) {
-                EXPECT_NE(w->CurRGB, rgb);  // the rounding shows
+                EXPECT_NE(w->CurRGB(), rgb);  // the rounding shows
             }
             EXPECT_EQ(Result(), Back(code));  // the refresh's own result
             EXPECT_EQ(LogLines(), logLines + 1);
-            EXPECT_EQ(w->editRGBHEX->text(), Hex(w->CurRGB, 6));
-            EXPECT_FALSE(w->InUpdate);
+            EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), Hex(w->CurRGB(), 6));
+            EXPECT_FALSE(w->InUpdate());
             QTest::mouseClick(p->ckHUE, Qt::LeftButton);  // and off again
             EXPECT_EQ(p->LabelHPer2->text(), "");
             EXPECT_EQ(p->SpinEditHUE2->maxValue(), 255);
-            EXPECT_EQ(w->CurRGB, ShownColour());
+            EXPECT_EQ(w->CurRGB(), ShownColour());
             EXPECT_EQ(p->PaintBox1->Canvas(), ExpectedField());
         }
     EXPECT_TRUE(dialogs.messages.empty());
@@ -257,16 +255,16 @@ TEST_F(HuePageTest, HSVFieldAndStripPicks)
     Show(kHSV, true, 0xFF0000);
     QWidget* field = p->PaintBox1;
     QTest::mousePress(field, Qt::LeftButton, {}, {128, 0});
-    EXPECT_EQ(w->CurRGB, HSVToRGB(128 << 8 | 255));
+    EXPECT_EQ(w->CurRGB(), HSVToRGB(128 << 8 | 255));
     EXPECT_EQ(p->FieldMarkerRect, (TRect{122, -6, 134, 6}));
     EXPECT_EQ(p->LabelHUE0->text(), "#0080FF");  // six digits while dragging
     QTest::mouseMove(field, {-40, 300});       // beyond left and bottom
     EXPECT_EQ(Shown(), QStringList({"0", "0", "0"}));
     QTest::mouseMove(field, {400, -9});  // beyond right and top
-    EXPECT_EQ(w->CurRGB, HSVToRGB(255 << 8 | 255));
+    EXPECT_EQ(w->CurRGB(), HSVToRGB(255 << 8 | 255));
     QTest::mouseRelease(field, Qt::LeftButton, {}, {400, -9});
     QTest::mouseMove(field, {10, 10});  // no button: nothing
-    EXPECT_EQ(w->CurRGB, HSVToRGB(255 << 8 | 255));
+    EXPECT_EQ(w->CurRGB(), HSVToRGB(255 << 8 | 255));
 
     struct Row {
         int y, row, hue;
@@ -275,14 +273,14 @@ TEST_F(HuePageTest, HSVFieldAndStripPicks)
         Click(p->PaintBox2, {10, r.y});
         EXPECT_EQ(p->StripRow, r.row);
         EXPECT_EQ(p->SpinEditHUE3->Text(), QString::number(r.hue));
-        EXPECT_EQ(w->CurRGB, HSVToRGB(static_cast<HueCode>(r.hue) << 16 | 0xFFFF));
+        EXPECT_EQ(w->CurRGB(), HSVToRGB(static_cast<HueCode>(r.hue) << 16 | 0xFFFF));
         EXPECT_EQ(p->StripMarkerRect, (TRect{0, r.row - 2, 24, r.row + 2}));
         EXPECT_EQ(p->PaintBox1->Canvas(), ExpectedField());
         EXPECT_EQ(p->PaintBox2->Canvas(), ExpectedStrip());
     }
     Click(p->PaintBox2, {10, 16});
     Click(field, {50, 55});  // at the strip's hue
-    EXPECT_EQ(w->CurRGB, HSVToRGB(22 << 16 | 50 << 8 | 200));
+    EXPECT_EQ(w->CurRGB(), HSVToRGB(22 << 16 | 50 << 8 | 200));
     EXPECT_EQ(p->PaintBox1->Canvas(), ExpectedField());
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -292,26 +290,26 @@ TEST_F(HuePageTest, HLSFieldAndStripPicks)
     Show(kHLS, true, 0x336699);  // 210, 102, 128
     QWidget* field = p->PaintBox1;
     QTest::mousePress(field, Qt::LeftButton, {}, {100, 55});
-    EXPECT_EQ(w->CurRGB, HLSToRGB(100 << 16 | 102 << 8 | 200));
+    EXPECT_EQ(w->CurRGB(), HLSToRGB(100 << 16 | 102 << 8 | 200));
     QTest::mouseMove(field, {500, 400});  // far right: hue 360; bottom: S = 0
     EXPECT_EQ(p->SpinEditHUE3->Text(), "360");
-    EXPECT_EQ(w->CurRGB, HLSToRGB(360 << 16 | 102 << 8));
+    EXPECT_EQ(w->CurRGB(), HLSToRGB(360 << 16 | 102 << 8));
     QTest::mouseMove(field, {359, 0});
     QTest::mouseRelease(field, Qt::LeftButton, {}, {359, 0});
-    EXPECT_EQ(w->CurRGB, HLSToRGB(359 << 16 | 102 << 8 | 255));
+    EXPECT_EQ(w->CurRGB(), HLSToRGB(359 << 16 | 102 << 8 | 255));
     // The strip follows the colour just picked.
     EXPECT_EQ(p->PaintBox2->Canvas(), ExpectedStrip(359, 255));
     EXPECT_EQ(p->StripMarkerRect, (TRect{0, 151, 24, 155}));
 
     Click(p->PaintBox2, {10, 55});  // L = 200 at the shown hue and S
-    EXPECT_EQ(w->CurRGB, HLSToRGB(359 << 16 | 200 << 8 | 255));
+    EXPECT_EQ(w->CurRGB(), HLSToRGB(359 << 16 | 200 << 8 | 255));
     EXPECT_EQ(Shown(), QStringList({"359", "78", "100"}));
     EXPECT_EQ(p->PaintBox1->Canvas(), ExpectedField());
     EXPECT_TRUE(dialogs.messages.empty());
 
     // A repaint shows the bare picture; the next pick draws the circle.
-    w->PageControl1->setCurrentIndex(2);
-    w->PageControl1->setCurrentIndex(1);
+    test::Child<QTabWidget>(w, "PageControl1")->setCurrentIndex(2);
+    test::Child<QTabWidget>(w, "PageControl1")->setCurrentIndex(1);
     EXPECT_FALSE(p->MarkerShown);
     EXPECT_EQ(p->PaintBox1->Canvas(), ExpectedField());
     Click(field, {30, 30});
@@ -327,11 +325,11 @@ TEST_F(HuePageTest, StripDragWithAnUnreadableValueOnlyMovesTheBar)
     dialogs.messages.clear();
     Click(p->PaintBox2, {10, 100});
     EXPECT_EQ(p->StripMarkerRect, (TRect{0, 98, 24, 102}));
-    EXPECT_EQ(w->CurRGB, 0x4080C0u);
+    EXPECT_EQ(w->CurRGB(), 0x4080C0u);
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(w->InUpdate);
+    EXPECT_FALSE(w->InUpdate());
     Type(p->SpinEditHUE2, "5");
-    EXPECT_EQ(w->CurRGB, ShownColour());
+    EXPECT_EQ(w->CurRGB(), ShownColour());
 }
 
 }  // namespace

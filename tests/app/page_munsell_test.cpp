@@ -1,6 +1,7 @@
 // The Munsell page: refresh, the hue text in both directions, typed Munsell
 // and Yxy values, and the choice of renotation table.
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <charconv>
 
@@ -12,7 +13,6 @@
 #include "pagetext.h"
 
 using namespace qolvar;
-using app::FixedText;
 using app::MunsellPage;
 
 namespace {
@@ -28,21 +28,31 @@ float Num(const QString& text)
 
 class MunsellPageTest : public test::PageTest {
 protected:
+    // The program runs from a folder of its own that holds copies of the
+    // renotation tables, so that a test may take one away.
     void SetUp() override
     {
         PageTest::SetUp();
+        for (const char* table : {"HVC_Yxy.csv", "Z8721_YxyD65.csv"})
+            ASSERT_TRUE(QFile::copy(app::ProgramFolder() + "/" + table, dir.filePath(table)));
+        app::SetProgramFolder(dir.path());
         StartOn(4);
-        p = w->pageMunsell;
+        p = w->findChild<app::MunsellPage*>();
+    }
+    void TearDown() override
+    {
+        PageTest::TearDown();
+        app::SetProgramFolder(QString());
     }
     QStringList HVC() const { return {p->EditHVC3->text(), p->EditHVC2->text(), p->EditHVC1->text()}; }
     QStringList Yxy() const { return {p->EditHVCxyY3->text(), p->EditHVCxyY2->text(), p->EditHVCxyY1->text()}; }
     static QStringList HVCTexts(const TColorVec& hvc)
     {
-        return {MunsellPage::HueText(hvc[0]), FixedText(hvc[1], 1), FixedText(hvc[2], 1)};
+        return {MunsellPage::HueText(hvc[0]), app::FixedText(hvc[1], 1), app::FixedText(hvc[2], 1)};
     }
     static QStringList YxyTexts(const TColorVec& yxy)
     {
-        return {FixedText(yxy[2], 2), FixedText(yxy[0], 4), FixedText(yxy[1], 4)};
+        return {app::FixedText(yxy[2], 2), app::FixedText(yxy[0], 4), app::FixedText(yxy[1], 4)};
     }
     // The Yxy vector (x, y, Y) of the shown Yxy fields.
     TColorVec ShownYxy() const
@@ -82,7 +92,7 @@ TEST_F(MunsellPageTest, RefreshShowsTheMunsellAndYxyValuesAndLogsThem)
         const bool grey = (rgb >> 16 & 0xFF) == (rgb & 0xFF) && (rgb >> 8 & 0xFF) == (rgb & 0xFF);
         EXPECT_EQ(p->EditHVC3->text() == "N", grey);
         EXPECT_EQ(Result(), YxyToRGB(yxy));
-        EXPECT_EQ(w->CurRGB, rgb);
+        EXPECT_EQ(w->CurRGB(), rgb);
         EXPECT_EQ(LastLog(), "RGB=#" + Hex(rgb) + " HV/C=" + HVC().join(','));
     }
     EXPECT_TRUE(dialogs.messages.empty());
@@ -105,20 +115,20 @@ TEST_F(MunsellPageTest, TypedHueIsSplitIntoNumberAndFamily)
         Refresh();
         Paste(p->EditHVC2, QStringLiteral("5.0"));
         Paste(p->EditHVC1, QStringLiteral("4.0"));
-        const RGBCode before = w->CurRGB;
+        const RGBCode before = w->CurRGB();
         const QStringList yxyBefore = Yxy();
         Paste(p->EditHVC3, QString::fromUtf8(c.text));
         EXPECT_EQ(p->EditHVC3->text(), QString::fromUtf8(c.text));
         EXPECT_EQ(dialogs.TakeTexts(), c.error ? QStringList({"値が範囲外です！"}) : QStringList());
-        EXPECT_FALSE(w->InUpdate);
+        EXPECT_FALSE(w->InUpdate());
         if (std::isnan(c.H)) {
-            EXPECT_EQ(w->CurRGB, before);
+            EXPECT_EQ(w->CurRGB(), before);
             EXPECT_EQ(Yxy(), yxyBefore);
             continue;
         }
         TColorVec yxy{};
         const RGBCode expected = HVCToRGB({c.H, 5, 4}, yxy);
-        EXPECT_EQ(w->CurRGB, expected);
+        EXPECT_EQ(w->CurRGB(), expected);
         EXPECT_EQ(Result(), expected);
         EXPECT_EQ(Yxy(), YxyTexts(yxy));
     }
@@ -131,14 +141,14 @@ TEST_F(MunsellPageTest, EditingTheValueKeepsAPaddedHue)
     Paste(p->EditHVC2, QStringLiteral("4.5"));
     EXPECT_EQ(p->EditHVC3->text(), " 5.0R");
     TColorVec yxy{};
-    EXPECT_EQ(w->CurRGB, HVCToRGB({5, 4.5f, 6}, yxy));
+    EXPECT_EQ(w->CurRGB(), HVCToRGB({5, 4.5f, 6}, yxy));
     Paste(p->EditHVC2, QStringLiteral("abc"));
     EXPECT_EQ(dialogs.TakeTexts(), QStringList({"値が範囲外です！"}));
-    EXPECT_EQ(w->CurRGB, HVCToRGB({5, 4.5f, 6}, yxy));
+    EXPECT_EQ(w->CurRGB(), HVCToRGB({5, 4.5f, 6}, yxy));
     // A neutral grey of the typed value.
     Paste(p->EditHVC3, QStringLiteral("N"));
     Paste(p->EditHVC2, QStringLiteral("5"));
-    const RGBCode grey = w->CurRGB;
+    const RGBCode grey = w->CurRGB();
     EXPECT_EQ(grey >> 16 & 0xFF, grey & 0xFF);
     EXPECT_EQ(grey >> 8 & 0xFF, grey & 0xFF);
 }
@@ -151,26 +161,26 @@ TEST_F(MunsellPageTest, TypedYxyConvertsAndRewritesTheMunsellFields)
     Paste(p->EditHVCxyY2, QStringLiteral("0.3500"));
     const TColorVec yxy = ShownYxy();
     TColorVec xyz = yxy;
-    EXPECT_EQ(w->CurRGB, YxyToRGB(xyz));
-    EXPECT_EQ(Result(), w->CurRGB);
+    EXPECT_EQ(w->CurRGB(), YxyToRGB(xyz));
+    EXPECT_EQ(Result(), w->CurRGB());
     TColorVec hvc{};
     YxyToHVC(yxy, hvc);
     EXPECT_EQ(HVC(), HVCTexts(hvc));
     EXPECT_NE(HVC(), hvcBefore);
     EXPECT_TRUE(dialogs.messages.empty());
 
-    const RGBCode now = w->CurRGB;
+    const RGBCode now = w->CurRGB();
     const QString y = p->EditHVCxyY1->text();
     Paste(p->EditHVCxyY1, QStringLiteral("-"));  // a sign typed before its digits
     EXPECT_TRUE(dialogs.messages.empty());
     Paste(p->EditHVCxyY1, y);
     Paste(p->EditHVCxyY3, QString());
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(w->CurRGB, now);
+    EXPECT_EQ(w->CurRGB(), now);
     Paste(p->EditHVCxyY3, QStringLiteral("Y"));
     EXPECT_EQ(dialogs.TakeTexts(), QStringList({"値が範囲外です！"}));
-    EXPECT_EQ(w->CurRGB, now);
-    EXPECT_FALSE(w->InUpdate);
+    EXPECT_EQ(w->CurRGB(), now);
+    EXPECT_FALSE(w->InUpdate());
 }
 
 // The table choice refreshes without the update guard: the rewritten fields
@@ -193,8 +203,8 @@ TEST_F(MunsellPageTest, TableChoiceReloadsAndLeavesTheColourOfTheShownValues)
     YxyToHVC(shown, hvc);
     EXPECT_EQ(HVC(), HVCTexts(hvc));
     TColorVec xyz = shown;
-    EXPECT_EQ(w->CurRGB, YxyToRGB(xyz));
-    EXPECT_EQ(w->editRGBHEX->text(), Hex(w->CurRGB));
+    EXPECT_EQ(w->CurRGB(), YxyToRGB(xyz));
+    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), Hex(w->CurRGB()));
 
     Choose(p->ComboBoxHVC, 0);
     EXPECT_EQ(MunsellFileName, MunsellFileD65);
@@ -207,7 +217,7 @@ TEST_F(MunsellPageTest, UnreadableTableIsReportedAndThePageKept)
     Refresh();
     const QStringList before = HVC();
     const int lines = LogLines().size();
-    w->ExeDir = dir.path();  // a folder without renotation tables
+    QFile::remove(w->ExeDir() + "/HVC_Yxy.csv");  // the program folder loses a table
     Choose(p->ComboBoxHVC, 1);
     const QStringList texts = dialogs.TakeTexts();
     ASSERT_EQ(texts.size(), 1);

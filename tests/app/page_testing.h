@@ -36,14 +36,12 @@ protected:
     // Makes a colour current as the colour dialog does (no page refresh).
     void SetColour(RGBCode rgb)
     {
-        app::GuardScope guard(w->InUpdate);
-        w->CurRGB = rgb;
-        w->DspRGB();
+        w->SetCurRGB(rgb);
     }
     // Presses the refresh button.
-    void Refresh() { QTest::mouseClick(w->BitBtn1, Qt::LeftButton); }
+    void Refresh() { QTest::mouseClick(test::Child<QPushButton>(w, "BitBtn1"), Qt::LeftButton); }
     // The colour shown by the result swatch.
-    RGBCode Result() const { return ColorToCode(w->Panel2->color()); }
+    RGBCode Result() const { return ColorToCode(test::Child<platform::ColorPanel>(w, "Panel2")->color()); }
     QStringList LogLines() const
     {
         QStringList lines = windows->formLogViewer->LogText().split(QStringLiteral("\r\n"));
@@ -88,7 +86,7 @@ protected:
     // which the main window shows over the top-left corner of every page.
     void ExpectClearOfTheResultSwatch(QWidget* page) const
     {
-        const QRect covered[] = {w->Panel2->geometry(), w->Panel3->geometry()};
+        const QRect covered[] = {test::Child<platform::ColorPanel>(w, "Panel2")->geometry(), test::Child<QWidget>(w, "Panel3")->geometry()};
         for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             const QRect r(c->mapTo(w->centralWidget(), QPoint(0, 0)), c->size());
             for (const QRect& k : covered)

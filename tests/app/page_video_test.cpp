@@ -23,7 +23,7 @@ protected:
     {
         PageTest::SetUp();
         StartOn(3);
-        p = w->pageVideo;
+        p = w->findChild<app::VideoPage*>();
     }
     void SelectMode(int mode) { p->RadioGroupYx1x2->findChildren<QRadioButton*>()[mode]->click(); }
     QStringList Spins() const
@@ -60,7 +60,7 @@ TEST_F(VideoPageTest, RefreshShowsEachModelAndLogsIt)
             EXPECT_EQ(Spins(), shown);
             EXPECT_EQ(p->LabelYx1x20->text(), QString::asprintf("#%06X", code));
             EXPECT_EQ(Result(), VideoToRGB(mode, code));
-            EXPECT_EQ(w->CurRGB, rgb);
+            EXPECT_EQ(w->CurRGB(), rgb);
             EXPECT_EQ(LastLog(), "RGB=#" + Hex(rgb) + " " + kNames[mode] + "=" + shown.join(','));
         }
     }
@@ -104,13 +104,13 @@ TEST_F(VideoPageTest, LoneSignWaitsThenTheNegativeDifferenceConverts)
     SetColour(0x808080);
     Refresh();
     Type(p->SpinEditYx1x22, QStringLiteral("-"));
-    EXPECT_EQ(w->CurRGB, 0x808080u);
+    EXPECT_EQ(w->CurRGB(), 0x808080u);
     EXPECT_TRUE(dialogs.messages.empty());
     QTest::keyClicks(p->SpinEditYx1x22, QStringLiteral("20"));
     EXPECT_EQ(p->SpinEditYx1x22->Text(), "-20");
     const VideoCode code = (RGBToYUV(0x808080) & 0xFF00FF) | 0xEC00;
-    EXPECT_EQ(w->CurRGB, YUVToRGB(code));
-    EXPECT_EQ(Result(), w->CurRGB);
+    EXPECT_EQ(w->CurRGB(), YUVToRGB(code));
+    EXPECT_EQ(Result(), w->CurRGB());
     EXPECT_EQ(p->LabelYx1x20->text(), QString::asprintf("#%06X", code));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -141,13 +141,13 @@ TEST_F(VideoPageTest, TypedValuesWrapToAByteOrAreReported)
         s->setText(QString::fromUtf8(c.text));
         EXPECT_EQ(s->Text(), c.shown);
         EXPECT_EQ(dialogs.TakeTexts(), c.error ? QStringList({"値が範囲外です！"}) : QStringList());
-        EXPECT_FALSE(w->InUpdate);
+        EXPECT_FALSE(w->InUpdate());
         if (c.converts) {
             auto byte = [](SpinEdit* e) { return static_cast<VideoCode>(*e->readInt()) & 0xFF; };
             const VideoCode code = byte(p->SpinEditYx1x23) << 16 | byte(p->SpinEditYx1x22) << 8 | byte(p->SpinEditYx1x21);
-            EXPECT_EQ(w->CurRGB, VideoToRGB(c.mode, code));
+            EXPECT_EQ(w->CurRGB(), VideoToRGB(c.mode, code));
         } else {
-            EXPECT_EQ(w->CurRGB, 0x3A9F62u);
+            EXPECT_EQ(w->CurRGB(), 0x3A9F62u);
         }
     }
 }

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "fixture.h"
+#include "help.h"
 #include "mainwindow.h"
 #include "platform/cursors.h"
 #include "platform/screenpick.h"
@@ -48,8 +49,7 @@ protected:
         Start();
         w = windows->formMain.get();
         w->show();
-        w->CurRGB = 0x123456;
-        w->DspRGB();
+        w->SetCurRGB(0x123456);
         dialogs.messages.clear();
     }
     void TearDown() override
@@ -59,12 +59,12 @@ protected:
     }
     void Pick(Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mousePress(w->ToolButton6, button);
-        EXPECT_TRUE(w->ToolButton6->isDown());
+        QTest::mousePress(test::Child<QToolButton>(w, "ToolButton6"), button);
+        EXPECT_TRUE(test::Child<QToolButton>(w, "ToolButton6")->isDown());
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->hotSpot(), QPoint(10, 23));
-        QTest::mouseRelease(w->ToolButton6, button);
-        EXPECT_FALSE(w->ToolButton6->isDown());
+        QTest::mouseRelease(test::Child<QToolButton>(w, "ToolButton6"), button);
+        EXPECT_FALSE(test::Child<QToolButton>(w, "ToolButton6")->isDown());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         QTest::qWait(20);
     }
@@ -76,8 +76,8 @@ TEST_F(Picker, AReadableScreenGivesThePixelUnderThePointer)
 {
     screen.pixel = CodeToColor(0xFF8000);
     Pick();
-    EXPECT_EQ(w->CurRGB, 0xFF8000u);
-    EXPECT_EQ(w->editRGBHEX->text(), "FF8000");
+    EXPECT_EQ(w->CurRGB(), 0xFF8000u);
+    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "FF8000");
     EXPECT_EQ(screen.portalCalls, 0);
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty());
     Pick(Qt::RightButton);  // any button picks
@@ -102,14 +102,13 @@ TEST_F(Picker, WithoutAReadableScreenThePortalPicks)
         {true, true, platform::PickStatus::Picked, 0x336699, false},
     };
     for (const auto& c : cases) {
-        w->CurRGB = 0x123456;
-        w->DspRGB();
+        w->SetCurRGB(0x123456);
         screen.readable = c.readable;
         screen.pixel.reset();
         screen.portalAvailable = c.portal;
         screen.portalAnswer = {c.answer, CodeToColor(0x336699)};
         Pick();
-        EXPECT_EQ(w->CurRGB, c.expected);
+        EXPECT_EQ(w->CurRGB(), c.expected);
         const QStringList texts = dialogs.TakeTexts();
         EXPECT_EQ(!texts.isEmpty(), c.warned);
         if (c.warned) {
@@ -145,7 +144,7 @@ TEST(HelpFiles, HtmlHelpStandsInForTheCompiledFile)
 TEST_F(Picker, F1OpensTheShippedHelp)
 {
     dialogs.shellResult.reset();
-    w->Contents1->trigger();
+    test::Child<QAction>(w, "Contents1")->trigger();
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.TakeTexts().join("|").toStdString();
     EXPECT_TRUE(dialogs.opened.back().endsWith("/help/qolvar/index.html")) << dialogs.opened.back().toStdString();
 }

@@ -90,7 +90,7 @@ protected:
         const bool asked =
             platform::screenReader().pickWithPortal(nullptr, [&](platform::PickResult r) { result = r; });
         EXPECT_TRUE(asked);
-        QTest::qWaitFor([&] { return result.has_value(); }, 5000);
+        static_cast<void>(QTest::qWaitFor([&] { return result.has_value(); }, 5000));
         return result;
     }
     std::unique_ptr<QDBusConnection> fakeBus;
@@ -137,10 +137,10 @@ TEST_F(Portal, ThePickerButtonUsesThePortalWhereTheScreenIsUnreadable)
     auto* w = windows->formMain.get();
     w->show();
     dialogs.messages.clear();
-    QTest::mousePress(w->ToolButton6, Qt::LeftButton);
-    QTest::mouseRelease(w->ToolButton6, Qt::LeftButton);
-    QTest::qWaitFor([&] { return w->CurRGB != 0; }, 5000);
-    EXPECT_EQ(w->CurRGB, 0x336699u);
+    QTest::mousePress(test::Child<QToolButton>(w, "ToolButton6"), Qt::LeftButton);
+    QTest::mouseRelease(test::Child<QToolButton>(w, "ToolButton6"), Qt::LeftButton);
+    static_cast<void>(QTest::qWaitFor([&] { return w->CurRGB() != 0; }, 5000));
+    EXPECT_EQ(w->CurRGB(), 0x336699u);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

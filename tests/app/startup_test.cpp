@@ -48,10 +48,10 @@ TEST_F(Startup, FirstRunCreatesTheKeyAndStartsBlackOnHue)
     Start();
     EXPECT_TRUE(platform::RegKeyExists(app::kRegistryRoot));
     EXPECT_FALSE(platform::RegKeyExists(app::kRegistryRoot + "\\formMain")) << "bounds are not read on a first run";
-    EXPECT_EQ(Main()->CurRGB, 0u);
+    EXPECT_EQ(Main()->CurRGB(), 0u);
     EXPECT_EQ(Main()->ActivePageIndex(), 1);
-    EXPECT_EQ(Main()->TableFileName, folder + "/Table/Web標準色.tab");
-    EXPECT_EQ(Main()->ExeDir, folder);
+    EXPECT_EQ(Main()->TableFileName(), folder + "/Table/Web標準色.tab");
+    EXPECT_EQ(Main()->ExeDir(), folder);
     EXPECT_EQ(Main()->pos(), QPoint(192, 106));
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.TakeTexts().join("|").toStdString();
     EXPECT_FALSE(windows->formLogViewer->isVisible());
@@ -69,11 +69,11 @@ TEST_F(Startup, StoredSettingsComeBack)
     StoreSetting("Left", "300");
     StoreSetting("Top", "200");
     Start();
-    EXPECT_EQ(Main()->CurRGB, 0xFF0000u);
-    EXPECT_EQ(Main()->editRGBHEX->text(), "FF0000");
+    EXPECT_EQ(Main()->CurRGB(), 0xFF0000u);
+    EXPECT_EQ(test::Child<QLineEdit>(Main(), "editRGBHEX")->text(), "FF0000");
     EXPECT_EQ(Main()->ActivePageIndex(), 3);
     EXPECT_EQ(Main()->pos(), QPoint(300, 200));
-    EXPECT_FALSE(Main()->InUpdate);
+    EXPECT_FALSE(Main()->InUpdate());
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty()) << "no page is refreshed at start-up";
 }
 
@@ -91,7 +91,7 @@ TEST_F(Startup, UnreadableStoredValuesFallBackToDefaults)
         StoreSetting("RGB", c.rgb);
         StoreSetting("PageIndex", c.page);
         Start();
-        EXPECT_EQ(Main()->CurRGB, c.colour) << c.rgb;
+        EXPECT_EQ(Main()->CurRGB(), c.colour) << c.rgb;
         EXPECT_EQ(Main()->ActivePageIndex(), c.index) << c.page;
         Stop();
         EXPECT_EQ(StoredSetting("PageIndex"), c.pageAtExit) << c.page;
@@ -122,7 +122,7 @@ TEST_F(Startup, MissingDataFilesAreReportedWithoutLosingTheSettings)
     ASSERT_EQ(texts.size(), 2) << texts.join("|").toStdString();
     EXPECT_TRUE(texts[0].contains("Z8721_YxyD65.csv"));
     EXPECT_EQ(texts[1], "ファイル " + folder + "/gone.tab は開けません.");
-    EXPECT_EQ(Main()->CurRGB, 0xFFu);
+    EXPECT_EQ(Main()->CurRGB(), 0xFFu);
     EXPECT_EQ(Main()->ActivePageIndex(), 2);
     Stop();
     EXPECT_EQ(StoredSetting("RGB"), "255");
@@ -133,7 +133,7 @@ TEST_F(Startup, MissingDataFilesAreReportedWithoutLosingTheSettings)
 TEST_F(Startup, ARemovedKeySkipsTheBoundsButKeepsTheOptions)
 {
     Start();
-    Main()->CurRGB = 0x123456;
+    Main()->SetCurRGB(0x123456);
     QFile::remove(SettingsPath());
     Stop();
     EXPECT_EQ(StoredSetting("RGB"), QString::number(0x123456));

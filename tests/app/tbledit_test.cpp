@@ -562,7 +562,7 @@ TEST_F(TblEdit, ColourPickTakesThePixelUnderThePointer)
 
 TEST_F(TblEdit, HelpAndTheMainWindowsCommand)
 {
-    windows->formMain->TableEditCmd->trigger();
+    test::Child<QAction>(windows->formMain.get(), "TableEditCmd")->trigger();
     EXPECT_TRUE(e->isVisible());
     dialogs.shellResult = 2;
     e->Tutorial1->trigger();

@@ -1,0 +1,45 @@
+// What the model pages and the table editor may ask of the main window: the
+// current colour and its update guard, taking a typed colour, the result
+// swatch, the colour log, the over-range warning and the application's
+// error handler. The main window implements it; nothing else of it is
+// visible to them.
+#pragma once
+
+#include <QString>
+#include <exception>
+
+#include "colour/codes.h"
+
+class QObject;
+
+namespace qolvar::app {
+
+class AppHost {
+public:
+    // The current colour (CurRGB).
+    virtual RGBCode CurRGB() const = 0;
+    // The update guard (InUpdate): change handlers return while it is set,
+    // and set it while they rewrite controls.
+    virtual bool& InUpdate() = 0;
+    // Shows a colour on the result swatch and its code panel (DspDsetRGB).
+    virtual void DspDsetRGB(RGBCode rgb) = 0;
+    // Makes a colour typed on a page current: the result swatch, CurRGB and
+    // the RGB section show it.
+    virtual void TakeTypedColour(RGBCode rgb) = 0;
+    // Appends a log line "RGB=#" + the hexadecimal field + " " + text.
+    virtual void LogWrite(const QString& text) = 0;
+    // The beep and the warning "値が範囲外です！".
+    virtual void OverErr() = 0;
+    // The refresh button: the active page from CurRGB, with a log line.
+    virtual void BitBtn1Click() = 0;
+    // The program's folder (ExeDir), where its data files lie.
+    virtual QString ExeDir() const = 0;
+    // Shows an error as the application's error box; conversion errors
+    // (text that is not a number) are passed over.
+    virtual void AppExceptionHandler(QObject* sender, const std::exception& e) = 0;
+
+protected:
+    ~AppHost() = default;
+};
+
+}  // namespace qolvar::app

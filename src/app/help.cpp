@@ -1,0 +1,34 @@
+#include "help.h"
+
+#include <QFileInfo>
+
+#include "platform/dialogs.h"
+
+namespace qolvar::app {
+
+QString HelpPath(const QString& folder, const QString& fileName)
+{
+    // A compiled help file beside the program is opened as it is; otherwise
+    // the HTML help installed beside the program stands in for it
+    // (help/qolvar/index.html for "Qolvar.chm").
+    const QString direct = folder + QLatin1Char('/') + fileName;
+    if (QFileInfo::exists(direct)) return direct;
+    const QString html =
+        folder + QStringLiteral("/help/") + QFileInfo(fileName).completeBaseName().toLower() + QStringLiteral("/index.html");
+    return QFileInfo::exists(html) ? html : direct;
+}
+
+void DisplayResult(QWidget* parent, int code, const QString& fileName)
+{
+    const unsigned c = static_cast<unsigned>(code) & 0xFFFF;
+    if (c >= 32) return;
+    platform::Warning(parent, QStringLiteral("プログラムを起動できません \"") + fileName + QStringLiteral("\".\r") +
+                                  QStringLiteral("Return Code ") + QString::number(c) + QStringLiteral(" ."));
+}
+
+void BrowseHelp(QWidget* parent, const QString& folder, const QString& fileName)
+{
+    DisplayResult(parent, platform::dialogs().shellOpen(HelpPath(folder, fileName)), fileName);
+}
+
+}  // namespace qolvar::app

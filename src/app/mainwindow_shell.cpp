@@ -1,0 +1,258 @@
+// The main window's commands: the colour log, the shell, the colour table
+// drop-down, start-up and shutdown with the settings kept between runs.
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+#include <memory>
+
+#include "aboutbox.h"
+#include "application.h"
+#include "colortablecombo.h"
+#include "colour/munsell.h"
+#include "help.h"
+#include "logviewer.h"
+#include "mainwindow.h"
+#include "platform/cursors.h"
+#include "platform/dialogs.h"
+#include "platform/settings.h"
+#include "platform/textfile.h"
+#include "table/entry.h"
+#include "table/filenames.h"
+#include "table/textio.h"
+#include "winhelpers.h"
+
+namespace qolvar::app {
+
+namespace {
+
+const QString kLogFilter = QStringLiteral("Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
+const QString kSection = QStringLiteral("formMain");
+
+}  // namespace
+
+// ---------------------------------------------------------------- log
+
+void TformMain::LogWrite(const QString& text)
+{
+    if (!formLogViewer_) return;
+    formLogViewer_->AppendLine(QStringLiteral("RGB=#") + editRGBHEX->text() + QLatin1Char(' ') + text);
+}
+
+void TformMain::New1Click()
+{
+    if (formLogViewer_) formLogViewer_->Clear();
+    platform::Information(this, QStringLiteral("ログをクリアしました"));
+}
+
+void TformMain::Open1Click()
+{
+    platform::FileDialogOptions o;
+    o.filter = kLogFilter;
+    o.initialDir = exeDir_;
+    o.mustExist = true;
+    const QString path = platform::dialogs().openFile(this, o);
+    if (path.isEmpty()) return;
+    logFileName_ = path;
+    const QString text = platform::ReadTextFile(path);
+    if (formLogViewer_) {
+        formLogViewer_->SetLogText(text);
+        formLogViewer_->show();
+    }
+}
+
+void TformMain::Save1Click()
+{
+    if (logFileName_.isEmpty()) {
+        SaveAs1Click();
+        return;
+    }
+    platform::WriteTextFile(logFileName_, formLogViewer_ ? formLogViewer_->LogText() : QString());
+}
+
+void TformMain::SaveAs1Click()
+{
+    platform::FileDialogOptions o;
+    o.filter = kLogFilter;
+    o.initialDir = QFileInfo(saveDialogName_).isAbsolute() ? QFileInfo(saveDialogName_).path() : exeDir_;
+    o.fileName = saveDialogName_;
+    o.mustExist = false;
+    const QString path = platform::dialogs().saveFile(this, o);
+    if (path.isEmpty()) return;
+    saveDialogName_ = path;
+    platform::WriteTextFile(path, formLogViewer_ ? formLogViewer_->LogText() : QString());
+    logFileName_ = path;
+}
+
+void TformMain::LogView1Click()
+{
+    if (!formLogViewer_) return;
+    formLogViewer_->show();
+    formLogViewer_->raise();
+}
+
+// ---------------------------------------------------------------- shell
+
+void TformMain::Exit1Click() { close(); }
+
+void TformMain::Front1Click()
+{
+    Front1->setChecked(!Front1->isChecked());
+    const bool on = Front1->isChecked();
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (visible) show();  // changing the flags hides the window
+}
+
+void TformMain::Contents1Click() { BrowseHelp(this, exeDir_, QStringLiteral("Qolvar.chm")); }
+
+void TformMain::DisplayResult(int code, const QString& fileName) { app::DisplayResult(this, code, fileName); }
+
+void TformMain::About1Click()
+{
+    TAboutBox box(this);
+    box.exec();
+}
+
+void TformMain::TabLoad1Click()
+{
+    platform::FileDialogOptions o;
+    o.filter = QStringLiteral("Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|すべてのファイル(*.*)|*.*");
+    o.initialDir = exeDir_;
+    o.mustExist = true;
+    const QString path = platform::dialogs().openFile(this, o);
+    if (!path.isEmpty()) OpenColorTable(path);
+}
+
+void TformMain::OpenColorTable(const QString& path)
+{
+    tableFileName_ = path;
+    LoadColorTable(path);
+}
+
+void TformMain::LoadColorTable(const QString& path)
+{
+    const QStringList rows = table::SplitTextLines(table::DecodeLocalText(table::ReadFileBytes(path)));
+    SetColorRows(rows);
+    // The base name: the file name without its folder and its last four
+    // characters (a three-letter extension and its dot).
+    const QString name = table::FileNamePart(path);
+    const QString base = name.size() > 4 ? name.left(name.size() - 4) : QString();
+    labelColFn->setText(QStringLiteral("  ■ ") + base + QLatin1Char(' ') + QString::number(rows.size()) +
+                        QStringLiteral("色"));
+}
+
+void TformMain::SetColorRows(const QStringList& rows)
+{
+    QStringList shown = rows;
+    // Sorted mode keeps the rows in ascending order of their texts, letter
+    // case ignored; rows of equal text keep their file order.
+    if (TblSort1->isChecked())
+        std::stable_sort(shown.begin(), shown.end(), [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
+    // The row colours follow the rows (the array grows with the table).
+    if (!shown.isEmpty()) {
+        if (tableColors_.size() < static_cast<std::size_t>(shown.size())) tableColors_.resize(shown.size());
+        for (int i = 0; i < shown.size(); ++i) tableColors_[i] = table::RawLineColor(shown[i]);
+    }
+    cboxColor->clear();
+    cboxColor->addItems(shown);
+    cboxColor->setCurrentIndex(-1);
+}
+
+void TformMain::cboxColorClick(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= tableColors_.size()) return;
+    SetCurRGB(ColorToCode(tableColors_[static_cast<std::size_t>(index)]));
+}
+
+void TformMain::cboxColorSelect(int index) { cboxColor->setToolTip(cboxColor->itemText(index)); }
+
+void TformMain::TblEdit1Click()
+{
+    if (formTblEdit_) {
+        formTblEdit_->show();
+        formTblEdit_->raise();
+    }
+}
+
+void TformMain::TblSort1Click()
+{
+    TblSort1->setChecked(!TblSort1->isChecked());
+    QStringList rows;
+    for (int i = 0; i < cboxColor->count(); ++i) rows << cboxColor->itemText(i);
+    if (TblSort1->isChecked()) {
+        SetColorRows(rows);
+        return;
+    }
+    // Back to file order: reload the table; if it can no longer be read the
+    // rows stay in their sorted order (the failure is shown).
+    LoadColorTable(tableFileName_);
+}
+
+// ---------------------------------------------------------------- start-up and exit
+
+void TformMain::FormCreate()
+{
+    // Each step that fails is reported and the following steps still run,
+    // so that a missing data file never costs the user the stored colour,
+    // page or window place.
+    auto step = [this](auto&& f) { Guarded(this, f); };
+    step([] { platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor()); });
+    exeDir_ = ProgramFolder();
+    step([&] {
+        MunsellFileName = MunsellFileD65;
+        LoadMunsellTable(exeDir_.toStdString());
+    });
+    step([] {
+        if (!platform::RegKeyExists(kRegistryRoot)) platform::RegKeyCreate(kRegistryRoot);
+    });
+    step([&] {
+        if (platform::RegKeyExists(kRegistryRoot + QLatin1Char('\\') + objectName()))
+            platform::RestoreFormBounds(this, kRegistryRoot);
+    });
+    RestoreOptionStatus();
+}
+
+void TformMain::RestoreOptionStatus()
+{
+    std::unique_ptr<platform::RegIniFile> reg;
+    Guarded(this, [&] { reg = std::make_unique<platform::RegIniFile>(kRegistryRoot); });
+    auto readString = [&](const char* name, const QString& def) {
+        QString v = def;
+        if (reg) Guarded(this, [&] { v = reg->ReadString(kSection, QString::fromLatin1(name), def); });
+        return v;
+    };
+    auto readInteger = [&](const char* name, qint64 def) {
+        qint64 v = def;
+        if (reg) Guarded(this, [&] { v = reg->ReadInteger(kSection, QString::fromLatin1(name), def); });
+        return v;
+    };
+    tableFileName_ = readString("TableName", QString());
+    if (tableFileName_.isEmpty()) tableFileName_ = exeDir_ + QStringLiteral("/Table/Web標準色.tab");
+    Guarded(this, [&] { LoadColorTable(tableFileName_); });
+    SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));
+    SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
+    repaint();
+}
+
+void TformMain::FormDestroy()
+{
+    destroyed_ = true;
+    Guarded(this, [&] {
+        if (platform::RegKeyExists(kRegistryRoot)) platform::StoreFormBounds(this, kRegistryRoot);
+    });
+    Guarded(this, [&] { StoreOptionStatus(); });
+}
+
+void TformMain::StoreOptionStatus()
+{
+    platform::RegIniFile reg(kRegistryRoot);
+    reg.WriteString(kSection, QStringLiteral("TableName"), tableFileName_);
+    reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
+    reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
+}
+
+}  // namespace qolvar::app

@@ -1,0 +1,71 @@
+#include "winhelpers.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSlider>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include "platform/cursors.h"
+#include "platform/spinedit.h"
+
+namespace qolvar::app {
+
+QString HexText(std::uint32_t v, int width) { return QString::fromLatin1(HexDigits(v, width)); }
+
+std::uint32_t HexOf(const QString& text)
+{
+    return HexToCode(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                         static_cast<std::size_t>(text.size())));
+}
+
+std::optional<RGBCode> RGBOfSpins(const platform::SpinEdit* red, const platform::SpinEdit* green,
+                                  const platform::SpinEdit* blue)
+{
+    const auto r = red->readInt(), g = green->readInt(), b = blue->readInt();
+    if (!r || !g || !b) return std::nullopt;
+    return static_cast<RGBCode>(*r & 0xFF) << 16 | static_cast<RGBCode>(*g & 0xFF) << 8 |
+           static_cast<RGBCode>(*b & 0xFF);
+}
+
+ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMax)
+{
+    ChannelRow r{};
+    r.label = Named(new QLabel(QString::fromUtf8(names.caption), parent), names.label);
+    r.track = Named(new QSlider(Qt::Horizontal, parent), names.track);
+    r.track->setRange(0, 255);
+    r.track->setTickPosition(QSlider::NoTicks);
+    r.spin = Named(new platform::SpinEdit(parent), names.spin);
+    r.spin->setRange(0, spinMax);
+    r.spin->setStyleSheet(QStringLiteral("QAbstractSpinBox { %1 }").arg(QString::fromLatin1(names.style)));
+    return r;
+}
+
+EyedropperButton::EyedropperButton(QToolButton* button, std::function<void(QPoint)> release)
+    : QObject(button), button_(button), release_(std::move(release))
+{
+    button->installEventFilter(this);
+}
+
+bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != button_) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        button_->setDown(true);
+        QApplication::setOverrideCursor(platform::ScreenCursor(platform::kEyedropperCursor));
+        active_ = true;
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (active_) {
+            active_ = false;
+            button_->setDown(false);
+            QApplication::restoreOverrideCursor();
+            release_(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        }
+        return true;
+    }
+    return false;
+}
+
+}  // namespace qolvar::app

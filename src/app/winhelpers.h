@@ -1,0 +1,123 @@
+// Small pieces that both windows build with: object names, commands, the
+// update guard, hexadecimal texts, RGB from three spin edits and the
+// eyedropper button.
+#pragma once
+
+#include <QAction>
+#include <QWidget>
+#include <QKeySequence>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "colour/codes.h"
+#include "colour/errors.h"
+
+class QLabel;
+class QSlider;
+class QToolButton;
+
+namespace qolvar::platform {
+class SpinEdit;
+}
+
+namespace qolvar::app {
+
+// Gives a widget, action or menu its object name (the control's name).
+template <class W>
+W* Named(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A command of a window: an action with its object name, caption, tool tip
+// and shortcut, live wherever the window has the focus; triggering it runs
+// run(action).
+template <class Run>
+QAction* MakeCommand(QWidget* window, const char* name, const QString& caption, const QString& hint,
+                     const QKeySequence& key, Run run)
+{
+    auto* a = Named(new QAction(caption, window), name);
+    a->setToolTip(hint);
+    if (!key.isEmpty()) a->setShortcut(key);
+    a->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(a, &QAction::triggered, window, [a, run = std::move(run)] { run(a); });
+    window->addAction(a);
+    return a;
+}
+
+// Runs f; an error of the library (ColourError) goes to handle(error).
+// Other exceptions go on to the application object.
+template <class F, class Handle>
+void CatchColourErrors(F&& f, Handle&& handle)
+{
+    try {
+        f();
+    } catch (const ColourError& e) {
+        handle(e);
+    }
+}
+
+// Sets a flag for the lifetime of the object and clears it at the end, also
+// when the scope is left by an exception.
+class GuardScope {
+public:
+    explicit GuardScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~GuardScope() { flag_ = false; }
+    GuardScope(const GuardScope&) = delete;
+    GuardScope& operator=(const GuardScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+// Upper-case hexadecimal, zero-padded to at least `width` digits.
+QString HexText(std::uint32_t v, int width = 6);
+// The hexadecimal field's code of a text (HexToCode).
+std::uint32_t HexOf(const QString& text);
+
+// The colour of three spin edits for red, green and blue, each reduced to
+// its byte; nullopt while any of them holds no integer (empty while typing,
+// a lone sign).
+std::optional<RGBCode> RGBOfSpins(const platform::SpinEdit* red, const platform::SpinEdit* green,
+                                  const platform::SpinEdit* blue);
+
+// A channel row of the RGB section or the CMYK page: a caption, a track bar
+// 0..255 and a spin edit (0..spinMax) in the channel's colours, each with its
+// object name; the caller places them.
+struct ChannelRow {
+    QLabel* label;
+    QSlider* track;
+    platform::SpinEdit* spin;
+};
+struct ChannelNames {
+    const char* label;
+    const char* caption;
+    const char* track;
+    const char* spin;
+    const char* style;  // the spin edit's colours, as a style sheet
+};
+ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMax);
+
+// The eyedropper tool button: pressing it (any mouse button) shows it down
+// with the eyedropper cursor over the whole screen; releasing the mouse,
+// wherever the pointer is, restores both and calls release with the
+// pointer's global position.
+class EyedropperButton : public QObject {
+public:
+    EyedropperButton(QToolButton* button, std::function<void(QPoint)> release);
+    bool active() const { return active_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolButton* button_;
+    std::function<void(QPoint)> release_;
+    bool active_ = false;
+};
+
+}  // namespace qolvar::app
