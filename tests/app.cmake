@@ -5,7 +5,7 @@ include(GoogleTest)
 
 add_library(qolvar_widget_test_support STATIC app/widget_main.cpp app/fixture.cpp)
 target_link_libraries(qolvar_widget_test_support PUBLIC qolvar_app GTest::gtest Qt6::Test)
-target_include_directories(qolvar_widget_test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/app)
+target_include_directories(qolvar_widget_test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/app ${CMAKE_CURRENT_SOURCE_DIR})
 
 file(GLOB QOLVAR_WIDGET_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/*_test.cpp)
 foreach(source IN LISTS QOLVAR_WIDGET_TESTS)

@@ -101,8 +101,15 @@ QByteArray ReadFileBytes(const QString& path)
 
 void WriteFileAtomic(const QString& path, const QByteArray& bytes)
 {
+    // Qt buffers small writes; an error of the disk (full, past the size
+    // limit) shows only when the buffer is flushed. Flushing before the
+    // commit and checking the file's error state makes such a save fail,
+    // and the previous file stays as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+                         file.error() == QFileDevice::NoError;
+    if (!written) file.cancelWriting();
+    if (!written || !file.commit())
         throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(path).toStdString());
 }
 

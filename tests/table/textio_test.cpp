@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "colour/errors.h"
+#include "file_limit.h"
 #include "table/tablefile.h"
 #include "table/textio.h"
 
@@ -97,6 +98,37 @@ TEST(TextTable, FailuresThrowFileErrorAndLeaveTheOldFile)
     QDir(dir.path()).mkdir("sub.tab");
     EXPECT_THROW(WriteFileAtomic(dir.filePath("sub.tab"), "x"), FileError);
     EXPECT_TRUE(QFileInfo(dir.filePath("sub.tab")).isDir());
+}
+
+// A disk that fills up during a save (here: the file size limit) fails the
+// save, whatever the size of the file and the format, and the previous file
+// keeps its bytes. Small files fail only when Qt's buffer is flushed.
+TEST(TextTable, ASaveThatRunsOutOfSpaceFailsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        int entries;  // "#RRGGBB name" lines of 13 bytes, or 26-byte swatch records
+    } cases[] = {{"small.tab", 400}, {"large.tab", 4000}, {"small.aco", 200}, {"large.aco", 2000}};
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(c.name);
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("OLD\r\n");
+        old.close();
+        QStringList lines;
+        for (int i = 0; i < c.entries; ++i) lines << QStringLiteral("#%1 n").arg(i, 6, 10, QLatin1Char('0'));
+        const TableData table = ReadTextTable(EncodeTextTable(lines));
+        {
+            test::FileSizeLimit full(2048);
+            EXPECT_THROW(WriteTableFile(path, table.lines, table.entries), FileError) << c.name;
+        }
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "OLD\r\n") << c.name;
+        old.close();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QString::fromLatin1(c.name))) << "no leftovers";
+        QFile::remove(path);
+    }
 }
 
 }  // namespace
