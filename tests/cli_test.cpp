@@ -190,4 +190,70 @@ TEST_F(Cli, HelpGoesToStandardOutput)
     EXPECT_NE(r.out.find("qolvar-cli convert MODEL"), std::string::npos);
 }
 
+// Standard streams that fail: output to a full device, input that is a
+// folder. Each fails with a message instead of reporting success.
+TEST_F(Cli, StreamsThatFailAreReported)
+{
+    struct Case {
+        std::vector<std::string> args;
+        bool inputIsFolder;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"convert", "lab", "FF8000"}, false, "標準出力に書き込めません"},
+        {{"convert", "lab"}, false, "標準出力に書き込めません"},
+        {{"reverse", "lab", "50", "0", "0"}, false, "標準出力に書き込めません"},
+        {{"--help"}, false, "標準出力に書き込めません"},
+        {{"convert", "lab"}, true, "標準入力を読めません"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "qolvar-cli");
+        std::vector<const char*> argv;
+        for (auto& a : args) argv.push_back(a.c_str());
+        std::FILE* in = c.inputIsFolder ? std::fopen("/", "r") : std::tmpfile();
+        std::FILE* out = c.inputIsFolder ? std::tmpfile() : std::fopen("/dev/full", "w");
+        std::FILE* err = std::tmpfile();
+        ASSERT_TRUE(in && out && err);
+        if (!c.inputIsFolder) {
+            std::fputs("336699\n", in);
+            std::rewind(in);
+        }
+        const int status = cli::Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
+        const std::string message = test::ReadAll(err);
+        EXPECT_EQ(status, 1) << args[1];
+        EXPECT_NE(message.find(c.message), std::string::npos) << args[1] << ": " << message;
+        for (std::FILE* f : {in, out, err}) std::fclose(f);
+    }
+}
+
+TEST_F(Cli, GammaIsCheckedAsTheSingleTheProgramStores)
+{
+    struct Case {
+        const char* gamma;
+        const char* message;  // nullptr: accepted
+    } cases[] = {
+        {"2.2", nullptr},
+        {"1e-30", nullptr},
+        {"1e-50", "'1e-50' is out of range"},
+        {"0", "'0' is out of range"},
+        {"100.5", "'100.5' is out of range"},
+        {"abc", "'abc' is not a number"},
+        {"0x10", "'0x10' is not a number"},
+    };
+    for (const Case& c : cases) {
+        const auto r = Run({"convert", "lab", "--gamma", c.gamma, "808080"});
+        if (!c.message) {
+            EXPECT_EQ(r.status, 0) << c.gamma << ": " << r.err;
+            continue;
+        }
+        EXPECT_EQ(r.status, 2) << c.gamma;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+    // A huge argument is quoted in part.
+    const auto r = Run({"convert", "lab", "--gamma", std::string(5000, '9'), "808080"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_LT(r.err.size(), 120u) << r.err;
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <charconv>
+#include <stdexcept>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +37,12 @@ constexpr const char* kUsage =
     "table reads IN by its extension (.aco, .cgd, .log, else a text table) and writes\n"
     "OUT as a Photoshop swatch when it ends in .aco, else as a text table; dump prints\n"
     "the table's lines.\n";
+
+// Standard input or output that cannot be read or written.
+class StreamError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // A typed value that cannot be used: a usage error, not a failed conversion.
 class InputError : public ColourError {
@@ -124,14 +132,25 @@ struct Options {
     std::string munsellFile = MunsellFileD65;
 };
 
-bool ParseGamma(std::string_view text)
+// An argument as messages quote it: at most 40 characters, so that a huge
+// argument never floods the terminal.
+std::string Quoted(std::string_view arg)
 {
-    const std::string s(text);
-    char* end = nullptr;
-    const long double v = std::strtold(s.c_str(), &end);
-    if (end == s.c_str() || *end != '\0' || !(v > 0) || !(v <= 100)) return false;
-    CIEGamma = static_cast<float>(v);
-    return true;
+    constexpr std::size_t kMax = 40;
+    return "'" + std::string(arg.substr(0, kMax)) + (arg.size() > kMax ? "...'" : "'");
+}
+
+// The gamma as the program stores it, a single; a value that is no number
+// or whose single is not within 0 < G <= 100 (1e-50 becomes 0) is refused
+// with the message.
+std::optional<std::string> ParseGamma(std::string_view text)
+{
+    const auto v = ParseDecimal(text);
+    if (!v) return Quoted(text) + " is not a number";
+    const float g = static_cast<float>(*v);
+    if (!(g > 0) || !(g <= 100)) return Quoted(text) + " is out of range (0 < G <= 100)";
+    CIEGamma = g;
+    return std::nullopt;
 }
 
 bool ParseWhite(std::string_view text)
@@ -156,7 +175,7 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
     }
     const auto model = ParseModel(argv[first]);
     if (!model) {
-        std::fprintf(err, "qolvar-cli: unknown model '%s'\n", argv[first]);
+        std::fprintf(err, "qolvar-cli: unknown model %s\n", Quoted(argv[first]).c_str());
         return false;
     }
     opts.model = *model;
@@ -176,25 +195,24 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
             } else if (i + 1 < argc) {
                 value = argv[++i];
             } else {
-                std::fprintf(err, "qolvar-cli: %s needs a value\n", argv[i]);
+                std::fprintf(err, "qolvar-cli: %s needs a value\n", Quoted(arg).c_str());
                 return false;
             }
-            bool ok;
-            if (name == "--gamma")
-                ok = ParseGamma(value);
-            else if (name == "--white")
-                ok = ParseWhite(value);
-            else if (name == "--munsell-table") {
-                ok = value == "d65" || value == "D65" || value == "c" || value == "C";
+            std::optional<std::string> problem;
+            if (name == "--gamma") {
+                problem = ParseGamma(value);
+            } else if (name == "--white") {
+                if (!ParseWhite(value)) problem = "invalid value " + Quoted(value);
+            } else if (name == "--munsell-table") {
+                if (value != "d65" && value != "D65" && value != "c" && value != "C")
+                    problem = "invalid value " + Quoted(value);
                 opts.munsellFile = (value == "c" || value == "C") ? MunsellFileC : MunsellFileD65;
-            }
-            else {
-                std::fprintf(err, "qolvar-cli: unknown option '%.*s'\n", int(name.size()), name.data());
+            } else {
+                std::fprintf(err, "qolvar-cli: unknown option %s\n", Quoted(name).c_str());
                 return false;
             }
-            if (!ok) {
-                std::fprintf(err, "qolvar-cli: invalid value '%.*s' for %.*s\n", int(value.size()), value.data(),
-                             int(name.size()), name.data());
+            if (problem) {
+                std::fprintf(err, "qolvar-cli: %s: %s\n", std::string(name).c_str(), problem->c_str());
                 return false;
             }
             continue;
@@ -204,6 +222,8 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
     return true;
 }
 
+// Standard output in large pieces; a piece that cannot be written (a full
+// disk, a closed pipe) ends the output.
 class Output {
 public:
     explicit Output(std::FILE* f) : file_(f) { buffer_.reserve(1 << 16); }
@@ -215,13 +235,16 @@ public:
     }
     void flush()
     {
-        if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
+            failed_ = true;
         buffer_.clear();
     }
+    bool failed() const { return failed_; }
 
 private:
     std::FILE* file_;
     std::string buffer_;
+    bool failed_ = false;
 };
 
 int Convert(const Options& opts, std::FILE* in, std::FILE* out)
@@ -241,7 +264,7 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out)
     std::vector<char> chunk(1 << 16);
     std::string pending;
     std::size_t got;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
+    while (!output.failed() && (got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
         std::string_view data(chunk.data(), got);
         std::size_t start = 0;
         for (std::size_t nl; (nl = data.find('\n', start)) != std::string_view::npos; start = nl + 1) {
@@ -256,6 +279,7 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out)
         }
         pending.append(data.substr(start));
     }
+    if (std::ferror(in)) throw StreamError("標準入力を読めません");
     if (!pending.empty()) {
         std::string_view line = pending;
         if (line.back() == '\r') line.remove_suffix(1);
@@ -341,7 +365,7 @@ std::string ProgramFolder()
     return exe.parent_path().string();
 }
 
-int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
+int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     if (argc < 2) {
         std::fputs(kUsage, err);
@@ -359,7 +383,7 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
         return RunTable(argc, argv, out, err);
     }
     if (command != "convert" && command != "reverse") {
-        std::fprintf(err, "qolvar-cli: unknown command '%s'\n%s", argv[1], kUsage);
+        std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), kUsage);
         return 2;
     }
     // Every run starts from the program's start-up settings.
@@ -378,6 +402,23 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
     }
     if (command == "convert") return Convert(opts, in, out);
     return ReverseCommand(opts, out, err);
+}
+
+int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    try {
+        int status = RunCommand(argc, argv, in, out, err);
+        // Every write to standard output is checked here at the end: a
+        // failed one set the stream's error indicator.
+        if (std::fflush(out) != 0 || std::ferror(out)) {
+            std::fputs("qolvar-cli: 標準出力に書き込めません\n", err);
+            status = std::max(status, 1);
+        }
+        return status;
+    } catch (const StreamError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 1;
+    }
 }
 
 }  // namespace qolvar::cli
