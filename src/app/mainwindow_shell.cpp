@@ -133,7 +133,7 @@ void TformMain::OpenColorTable(const QString& path)
 
 void TformMain::LoadColorTable(const QString& path)
 {
-    const QStringList rows = table::SplitTextLines(table::DecodeLocalText(table::ReadFileBytes(path)));
+    const QStringList rows = table::ReadTextLines(path);
     SetColorRows(rows);
     // The base name: the file name without its folder and its last four
     // characters (a three-letter extension and its dot).

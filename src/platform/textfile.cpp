@@ -10,7 +10,9 @@ QString ReadTextFile(const QString& path, qint64 maxBytes)
 {
     const QFileInfo info(path);
     if (info.isFile() && info.size() > maxBytes) throw FileError("文字列の大きさが メモ の制限を越えました");
-    return table::DecodeLocalText(table::ReadFileBytes(path));
+    const QByteArray bytes = table::ReadFileBytes(path);
+    table::CheckLineCount(bytes, path);
+    return table::DecodeLocalText(bytes);
 }
 
 void WriteTextFile(const QString& path, const QString& text) { table::WriteFileAtomic(path, text.toUtf8()); }

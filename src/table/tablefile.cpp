@@ -23,6 +23,7 @@ TableData ReadTableFile(const QString& path)
     case TblFileKind::Cgd: return ReadCgd(bytes, path);
     case TblFileKind::Text: break;
     }
+    CheckLineCount(bytes, path);
     return ReadTextTable(bytes);
 }
 
@@ -39,6 +40,6 @@ QStringList LogToTabLines(const QStringList& logLines)
     return lines;
 }
 
-QStringList ReadLogLines(const QString& path) { return SplitTextLines(DecodeLocalText(ReadFileBytes(path))); }
+QStringList ReadLogLines(const QString& path) { return ReadTextLines(path); }
 
 }  // namespace qolvar::table

@@ -99,6 +99,28 @@ QByteArray ReadFileBytes(const QString& path)
     return bytes;
 }
 
+void CheckLineCount(QByteArrayView bytes, const QString& path)
+{
+    qint64 lines = 0;
+    const char* p = bytes.data();
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i)
+        if (p[i] == '\n' || (p[i] == '\r' && (i + 1 == n || p[i + 1] != '\n'))) ++lines;
+    if (n > 0 && p[n - 1] != '\n' && p[n - 1] != '\r') ++lines;
+    if (lines > MaxTextLines)
+        throw FileError(QStringLiteral("ファイル %1 は行が多すぎて開けません（%2 行まで）")
+                            .arg(path)
+                            .arg(MaxTextLines)
+                            .toStdString());
+}
+
+QStringList ReadTextLines(const QString& path)
+{
+    const QByteArray bytes = ReadFileBytes(path);
+    CheckLineCount(bytes, path);
+    return SplitTextLines(DecodeLocalText(bytes));
+}
+
 void WriteFileAtomic(const QString& path, const QByteArray& bytes)
 {
     // Qt buffers small writes; an error of the disk (full, past the size

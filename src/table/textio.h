@@ -16,6 +16,10 @@ namespace qolvar::table {
 // Files larger than this are refused rather than loaded (a table of
 // 100 000 lines is a few megabytes).
 inline constexpr qint64 MaxFileBytes = qint64(256) << 20;
+// Text files of more lines than this are refused too: every line costs
+// about 90 bytes once read (its text and its entry), so a file of blank
+// lines would otherwise need ninety times its size.
+inline constexpr qint64 MaxTextLines = 1'000'000;
 
 // CP932 bytes as text; bytes that are no character become U+FFFD. Falls
 // back to Latin-1 when the Qt build has no Shift-JIS codec.
@@ -33,6 +37,12 @@ QByteArray EncodeTextTable(const QStringList& lines);
 // The whole file. Throws FileError "ファイル PATH は開けません" when it cannot
 // be opened or read, or is larger than MaxFileBytes.
 QByteArray ReadFileBytes(const QString& path);
+// The lines of a text file (a table or a log), decoded and split as above.
+// Throws FileError as ReadFileBytes does, and when the file has more than
+// MaxTextLines lines.
+QStringList ReadTextLines(const QString& path);
+// Throws that FileError when bytes hold more than MaxTextLines lines.
+void CheckLineCount(QByteArrayView bytes, const QString& path);
 // Replaces the file atomically. Throws FileError "ファイル PATH を作成できません".
 void WriteFileAtomic(const QString& path, const QByteArray& bytes);
 

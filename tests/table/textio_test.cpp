@@ -131,4 +131,33 @@ TEST(TextTable, ASaveThatRunsOutOfSpaceFailsAndKeepsTheOldFile)
     }
 }
 
+// Every line costs about 90 bytes once read, so files of more lines than
+// MaxTextLines are refused before they are decoded (30 MB of blank lines
+// would need 2.7 GB).
+TEST(TextTable, TooManyLinesAreRefusedBeforeTheyCostMemory)
+{
+    const QByteArray atLimit(MaxTextLines, '\n');
+    EXPECT_NO_THROW(CheckLineCount(atLimit, "x"));
+    EXPECT_NO_THROW(CheckLineCount(QByteArray(MaxTextLines - 1, '\n') + "last", "x"));
+    EXPECT_THROW(CheckLineCount(QByteArray(MaxTextLines, '\n') + "last", "x"), FileError);
+    EXPECT_THROW(CheckLineCount(QByteArray(MaxTextLines + 1, '\r'), "x"), FileError);
+    EXPECT_NO_THROW(CheckLineCount(QByteArray("\r\n").repeated(MaxTextLines), "x"));
+
+    QTemporaryDir dir;
+    for (const char* name : {"blank.tab", "blank.log"}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(MaxTextLines + 1, '\n'));
+        f.close();
+    }
+    try {
+        ReadTableFile(dir.filePath("blank.tab"));
+        ADD_FAILURE() << "read";
+    } catch (const FileError& e) {
+        EXPECT_EQ(QString::fromStdString(e.what()),
+                  "ファイル " + dir.filePath("blank.tab") + " は行が多すぎて開けません（1000000 行まで）");
+    }
+    EXPECT_THROW(ReadLogLines(dir.filePath("blank.log")), FileError);
+}
+
 }  // namespace
