@@ -23,8 +23,8 @@ public:
     void Label1MouseEnter();
     void Label1MouseLeave();
 
-    QLabel *ProgramIcon, *ProductName, *Description, *Version, *Copyright, *Label1, *Label2;
-    QPushButton* OKButton;
+    QLabel *ProgramIcon = nullptr, *ProductName = nullptr, *Description = nullptr, *Version = nullptr, *Copyright = nullptr, *Label1 = nullptr, *Label2 = nullptr;
+    QPushButton* OKButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

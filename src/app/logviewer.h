@@ -22,7 +22,7 @@ public:
     void AppendLine(const QString& line);
     void Clear();
 
-    QPlainTextEdit* memoLog;
+    QPlainTextEdit* memoLog = nullptr;
 
 private:
     void FormCreate();

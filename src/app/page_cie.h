@@ -35,11 +35,11 @@ public:
 
     int ModeIndex() const;
 
-    QGroupBox* RadioGroupCIE;
-    QLabel *LabelCIE, *LabelCIE0, *LabelCIE1, *LabelCIE2, *LabelCIE3;
-    QLineEdit *editCIE1, *editCIE2, *editCIE3;
-    QCheckBox* ckCIE;
-    QComboBox *ComboBoxCIE2, *ComboBoxCIE1;
+    QGroupBox* RadioGroupCIE = nullptr;
+    QLabel *LabelCIE = nullptr, *LabelCIE0 = nullptr, *LabelCIE1 = nullptr, *LabelCIE2 = nullptr, *LabelCIE3 = nullptr;
+    QLineEdit *editCIE1 = nullptr, *editCIE2 = nullptr, *editCIE3 = nullptr;
+    QCheckBox* ckCIE = nullptr;
+    QComboBox *ComboBoxCIE2 = nullptr, *ComboBoxCIE1 = nullptr;
 
 private:
     void CreateControls();

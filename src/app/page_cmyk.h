@@ -29,12 +29,12 @@ public:
     void SpinEditCMYK1Change();
 
     // Rows from top to bottom: C (4), M (3), Y (2), K (1).
-    QLabel *LabelCMYK4, *LabelCMYK3, *LabelCMYK2, *LabelCMYK1;
-    QSlider *TrackBarCMYK4, *TrackBarCMYK3, *TrackBarCMYK2, *TrackBarCMYK1;
-    platform::SpinEdit *SpinEditCMYK4, *SpinEditCMYK3, *SpinEditCMYK2, *SpinEditCMYK1;
-    QLabel *LabelCPer4, *LabelCPer3, *LabelCPer2, *LabelCPer1;
-    QLabel *LabelCMYK, *LabelCMYK0;
-    QCheckBox* ckCMYK;
+    QLabel *LabelCMYK4 = nullptr, *LabelCMYK3 = nullptr, *LabelCMYK2 = nullptr, *LabelCMYK1 = nullptr;
+    QSlider *TrackBarCMYK4 = nullptr, *TrackBarCMYK3 = nullptr, *TrackBarCMYK2 = nullptr, *TrackBarCMYK1 = nullptr;
+    platform::SpinEdit *SpinEditCMYK4 = nullptr, *SpinEditCMYK3 = nullptr, *SpinEditCMYK2 = nullptr, *SpinEditCMYK1 = nullptr;
+    QLabel *LabelCPer4 = nullptr, *LabelCPer3 = nullptr, *LabelCPer2 = nullptr, *LabelCPer1 = nullptr;
+    QLabel *LabelCMYK = nullptr, *LabelCMYK0 = nullptr;
+    QCheckBox* ckCMYK = nullptr;
 
 private:
     void CreateRows();

@@ -66,13 +66,13 @@ public:
 
     int ModeIndex() const;
 
-    QGroupBox* RadioGroupHue;
-    QLabel *LabelHUE, *LabelHUE0, *LabelHUE1, *LabelHUE2, *LabelHUE3, *Label4, *LabelHPer1, *LabelHPer2;
-    platform::SpinEdit *SpinEditHUE1, *SpinEditHUE2, *SpinEditHUE3;
-    QCheckBox* ckHUE;
-    QFrame *HUEPanel1, *HUEPanel2;
-    PaintBox *PaintBox1, *PaintBox2;
-    PictureBox* Image1;
+    QGroupBox* RadioGroupHue = nullptr;
+    QLabel *LabelHUE = nullptr, *LabelHUE0 = nullptr, *LabelHUE1 = nullptr, *LabelHUE2 = nullptr, *LabelHUE3 = nullptr, *Label4 = nullptr, *LabelHPer1 = nullptr, *LabelHPer2 = nullptr;
+    platform::SpinEdit *SpinEditHUE1 = nullptr, *SpinEditHUE2 = nullptr, *SpinEditHUE3 = nullptr;
+    QCheckBox* ckHUE = nullptr;
+    QFrame *HUEPanel1 = nullptr, *HUEPanel2 = nullptr;
+    PaintBox *PaintBox1 = nullptr, *PaintBox2 = nullptr;
+    PictureBox* Image1 = nullptr;
 
     // The strip row of the current strip quantity: the hue row in HSV,
     // 255 - L in HLS.

@@ -29,12 +29,12 @@ public:
     // The hue text of a hue number (H < 0: neutral "N").
     static QString HueText(float H);
 
-    QLabel* LabelHVC;
-    QComboBox* ComboBoxHVC;
-    QLabel *LabelHVC3, *LabelHVC2, *LabelHVC1, *Label6;
-    QLineEdit *EditHVC3, *EditHVC2, *EditHVC1;
-    QLabel *Label7, *Label8, *Label9;
-    QLineEdit *EditHVCxyY3, *EditHVCxyY2, *EditHVCxyY1;
+    QLabel* LabelHVC = nullptr;
+    QComboBox* ComboBoxHVC = nullptr;
+    QLabel *LabelHVC3 = nullptr, *LabelHVC2 = nullptr, *LabelHVC1 = nullptr, *Label6 = nullptr;
+    QLineEdit *EditHVC3 = nullptr, *EditHVC2 = nullptr, *EditHVC1 = nullptr;
+    QLabel *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr;
+    QLineEdit *EditHVCxyY3 = nullptr, *EditHVCxyY2 = nullptr, *EditHVCxyY1 = nullptr;
 };
 
 }  // namespace qolvar::app

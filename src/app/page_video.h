@@ -31,10 +31,10 @@ public:
 
     int ModeIndex() const;
 
-    QGroupBox* RadioGroupYx1x2;
-    QLabel *LabelYx1x2, *LabelYx1x20;
-    QLabel *LabelYx1x23, *LabelYx1x22, *LabelYx1x21;
-    platform::SpinEdit *SpinEditYx1x23, *SpinEditYx1x22, *SpinEditYx1x21;
+    QGroupBox* RadioGroupYx1x2 = nullptr;
+    QLabel *LabelYx1x2 = nullptr, *LabelYx1x20 = nullptr;
+    QLabel *LabelYx1x23 = nullptr, *LabelYx1x22 = nullptr, *LabelYx1x21 = nullptr;
+    platform::SpinEdit *SpinEditYx1x23 = nullptr, *SpinEditYx1x22 = nullptr, *SpinEditYx1x21 = nullptr;
 
 private:
     QButtonGroup* modes_ = nullptr;

@@ -110,23 +110,23 @@ public:
     void Guard(QObject* sender, F&& f);
 
     // Controls (objectName = member name).
-    TblListBox *lboxColor = nullptr;
-    QLabel *Label1 = nullptr;
+    TblListBox* lboxColor = nullptr;
+    QLabel* Label1 = nullptr;
     platform::SpinEdit *SpinEditNo = nullptr, *SpinEditRGB1 = nullptr, *SpinEditRGB2 = nullptr, *SpinEditRGB3 = nullptr;
-    QLineEdit *editRGBHEX = nullptr;
+    QLineEdit* editRGBHEX = nullptr;
     platform::ColorPanel *Panel1 = nullptr, *Panel2 = nullptr;
-    QLineEdit *editName = nullptr;
-    QPlainTextEdit *memoComment = nullptr;
+    QLineEdit* editName = nullptr;
+    QPlainTextEdit* memoComment = nullptr;
     QToolButton *spbtReplase = nullptr, *spbtAdd = nullptr, *spbtUp = nullptr, *spbtDown = nullptr;
-    QToolBar *StandardToolBar = nullptr;
+    QToolBar* StandardToolBar = nullptr;
     QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    QLabel *StatusPanel = nullptr;  // the status bar's one panel
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel = nullptr;  // the status bar's one panel
     QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr, *FileExitCmd = nullptr;
     QAction *EditUndoCmd = nullptr, *EditCutCmd = nullptr, *EditCopyCmd = nullptr, *EditPasteCmd = nullptr,
             *EditDeleteCmd = nullptr, *EditReplaceCmd = nullptr, *EditAddCmd = nullptr, *EditInsertCmd = nullptr;
     QAction *LogToTab1 = nullptr, *Replace1 = nullptr, *Tutorial1 = nullptr;
-    QMenu *TblEditSort1 = nullptr;
+    QMenu* TblEditSort1 = nullptr;
     QAction *RGBU = nullptr, *RGBD = nullptr, *HU = nullptr, *HD = nullptr, *SU = nullptr, *SD = nullptr, *VU = nullptr, *VD = nullptr;
 
 protected:

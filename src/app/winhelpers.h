@@ -89,9 +89,9 @@ std::optional<RGBCode> RGBOfSpins(const platform::SpinEdit* red, const platform:
 // 0..255 and a spin edit (0..spinMax) in the channel's colours, each with its
 // object name; the caller places them.
 struct ChannelRow {
-    QLabel* label;
-    QSlider* track;
-    platform::SpinEdit* spin;
+    QLabel* label = nullptr;
+    QSlider* track = nullptr;
+    platform::SpinEdit* spin = nullptr;
 };
 struct ChannelNames {
     const char* label;
@@ -115,7 +115,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QToolButton* button_;
+    QToolButton* button_ = nullptr;
     std::function<void(QPoint)> release_;
     bool active_ = false;
 };
