@@ -29,6 +29,8 @@ namespace {
 
 const QString kLogFilter = QStringLiteral("Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
 const QString kSection = QStringLiteral("formMain");
+// No file name is longer than a path may be (PATH_MAX on Linux).
+constexpr qsizetype kMaxPathLength = 4096;
 
 }  // namespace
 
@@ -231,6 +233,14 @@ void TformMain::RestoreOptionStatus()
         return v;
     };
     tableFileName_ = readString("TableName", QString());
+    if (tableFileName_.size() > kMaxPathLength) {
+        // A stored name that no file can have is refused at once (loading
+        // and reporting it would take long); the default table stands in.
+        AppExceptionHandler(this, platform::SettingsError(QStringLiteral("'TableName' が長すぎます（%1 文字）")
+                                                              .arg(tableFileName_.size())
+                                                              .toStdString()));
+        tableFileName_.clear();
+    }
     if (tableFileName_.isEmpty()) tableFileName_ = exeDir_ + QStringLiteral("/Table/Web標準色.tab");
     Guarded(this, [&] { LoadColorTable(tableFileName_); });
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));

@@ -162,4 +162,13 @@ TEST_F(Startup, SettingsThatCannotBeWrittenAreReportedAtExit)
     EXPECT_TRUE(texts.back().contains("失敗しました")) << texts.join("|").toStdString();
 }
 
+TEST_F(Startup, AStoredTableNameLongerThanAPathIsRefusedAtOnce)
+{
+    StoreSetting("TableName", QString(5'000'000, 'x'));
+    Start();
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"'TableName' が長すぎます（5000000 文字）."});
+    EXPECT_EQ(Main()->TableFileName(), folder + "/Table/Web標準色.tab");
+    EXPECT_EQ(test::Child<QComboBox>(Main(), "cboxColor")->itemText(0), "#FF0000 Red 赤");
+}
+
 }  // namespace
