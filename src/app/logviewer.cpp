@@ -43,10 +43,12 @@ void TformLogViewer::SetLogText(const QString& text)
     memoLog->setPlainText(t);
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     text_ = t;
+    modified_ = false;
 }
 
 void TformLogViewer::AppendLine(const QString& line)
 {
+    modified_ = true;
     QTextCursor cursor(memoLog->document());
     cursor.movePosition(QTextCursor::End);
     if (text_.isEmpty() || text_.endsWith(QLatin1Char('\n'))) {
@@ -65,6 +67,7 @@ void TformLogViewer::Clear()
 {
     text_.clear();
     memoLog->clear();
+    modified_ = false;
 }
 
 }  // namespace qolvar::app

@@ -21,12 +21,17 @@ public:
     // opened file) a CR LF comes first.
     void AppendLine(const QString& line);
     void Clear();
+    // Whether lines were appended since the log was last cleared, opened or
+    // saved.
+    bool Modified() const { return modified_; }
+    void MarkSaved() { modified_ = false; }
 
     QPlainTextEdit* memoLog = nullptr;
 
 private:
     void FormCreate();
     QString text_;
+    bool modified_ = false;
 };
 
 }  // namespace qolvar::app

@@ -81,7 +81,12 @@ void TformMain::closeEvent(QCloseEvent* event)
     // Closing the main window ends the program, whatever else is open; the
     // table editor first asks about unsaved changes, and Cancel keeps the
     // program running.
-    if (formTblEdit_ && !formTblEdit_->close()) {
+    bool mayClose = !formTblEdit_ || formTblEdit_->close();
+    if (mayClose) {
+        mayClose = false;
+        Guarded(this, [&] { mayClose = CheckLogSave(); });
+    }
+    if (!mayClose) {
         event->ignore();
         return;
     }

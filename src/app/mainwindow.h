@@ -83,6 +83,10 @@ public:
     void editRGBHEXChange();
     void Panel1Click();
     void Panel4Click();
+    // Asks whether to save a log with lines that were never saved. False:
+    // the calling command is abandoned (Cancel, or a save that did not
+    // happen).
+    bool CheckLogSave();
     void New1Click();
     void Open1Click();
     void Save1Click();

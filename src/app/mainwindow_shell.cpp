@@ -20,6 +20,7 @@
 #include "platform/textfile.h"
 #include "table/entry.h"
 #include "table/filenames.h"
+#include "table/texts.h"
 #include "table/textio.h"
 #include "winhelpers.h"
 
@@ -42,22 +43,41 @@ void TformMain::LogWrite(const QString& text)
     formLogViewer_->AppendLine(QStringLiteral("RGB=#") + editRGBHEX->text() + QLatin1Char(' ') + text);
 }
 
+bool TformMain::CheckLogSave()
+{
+    if (!formLogViewer_ || !formLogViewer_->Modified()) return true;
+    const QString question = logFileName_.isEmpty()
+                                 ? QStringLiteral("ログへの変更を保存しますか？")
+                                 : table::SaveChangesQuestion(table::FileNamePart(logFileName_));
+    const int answer = platform::Confirmation(this, question, platform::kYes | platform::kNo | platform::kCancel);
+    if (answer == platform::kCancel) return false;
+    if (answer == platform::kYes) {
+        // A failed save throws and the command ends; a cancelled file
+        // dialog saves nothing and ends it too.
+        Save1Click();
+        return !formLogViewer_->Modified();
+    }
+    return true;
+}
+
 void TformMain::New1Click()
 {
+    if (!CheckLogSave()) return;
     if (formLogViewer_) formLogViewer_->Clear();
     platform::Information(this, QStringLiteral("ログをクリアしました"));
 }
 
 void TformMain::Open1Click()
 {
+    if (!CheckLogSave()) return;
     platform::FileDialogOptions o;
     o.filter = kLogFilter;
     o.initialDir = exeDir_;
     o.mustExist = true;
     const QString path = platform::dialogs().openFile(this, o);
     if (path.isEmpty()) return;
-    logFileName_ = path;
     const QString text = platform::ReadTextFile(path);
+    logFileName_ = path;
     if (formLogViewer_) {
         formLogViewer_->SetLogText(text);
         formLogViewer_->show();
@@ -71,6 +91,7 @@ void TformMain::Save1Click()
         return;
     }
     platform::WriteTextFile(logFileName_, formLogViewer_ ? formLogViewer_->LogText() : QString());
+    if (formLogViewer_) formLogViewer_->MarkSaved();
 }
 
 void TformMain::SaveAs1Click()
@@ -85,6 +106,7 @@ void TformMain::SaveAs1Click()
     saveDialogName_ = path;
     platform::WriteTextFile(path, formLogViewer_ ? formLogViewer_->LogText() : QString());
     logFileName_ = path;
+    if (formLogViewer_) formLogViewer_->MarkSaved();
 }
 
 void TformMain::LogView1Click()

@@ -132,11 +132,13 @@ TEST_F(Log, FailuresAreShownAndChangeNothingElse)
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + unwritable + " を作成できません."});
     EXPECT_TRUE(w->LogFileName().isEmpty());
 
+    // A log that cannot be opened changes nothing, not even the log's name.
     const QString missing = dir.filePath("missing.log");
     dialogs.openPaths.push_back(missing);
+    dialogs.answers.push_back(platform::kNo);  // the unsaved line: do not save
     test::Child<QAction>(w, "FileOpenCmd")->trigger();
-    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + missing + " は開けません."});
-    EXPECT_EQ(w->LogFileName(), missing);
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList({"ログへの変更を保存しますか？", "ファイル " + missing + " は開けません."}));
+    EXPECT_TRUE(w->LogFileName().isEmpty());
     EXPECT_EQ(log->LogText(), "RGB=#000000 kept\r\n");
 }
 
@@ -167,6 +169,62 @@ TEST_F(Log, ViewerIsCentredAndReadOnly)
     EXPECT_FALSE(log->isVisible());
     w->LogWrite("still here");
     EXPECT_EQ(log->LogText(), "RGB=#000000 still here\r\n");
+}
+
+// Lines that were never saved are not lost without a question, on "新規"
+// and on closing the program: Yes saves (a cancelled file dialog keeps
+// everything), No discards, Cancel keeps everything.
+TEST_F(Log, UnsavedLinesAreNotLostWithoutAQuestion)
+{
+    struct Case {
+        bool close;  // else 新規
+        int answer;
+        bool givePath;  // the save dialog gives a file
+        bool logKept;
+        bool stillOpen;
+    };
+    const Case cases[] = {
+        {false, platform::kCancel, false, true, true}, {false, platform::kNo, false, false, true},
+        {false, platform::kYes, true, false, true},    {false, platform::kYes, false, true, true},
+        {true, platform::kCancel, false, true, true},  {true, platform::kNo, false, true, false},
+        {true, platform::kYes, true, true, false},     {true, platform::kYes, false, true, true},
+    };
+    int run = 0;
+    for (const Case& c : cases) {
+        Stop();
+        Start();
+        w = windows->formMain.get();
+        log = windows->formLogViewer.get();
+        w->show();
+        w->LogWrite("only here");
+        const QString path = dir.filePath(QStringLiteral("saved%1.log").arg(run++));
+        if (c.givePath) dialogs.savePaths.push_back(path);
+        dialogs.answers.push_back(c.answer);
+        dialogs.messages.clear();
+        if (c.close)
+            w->close();
+        else
+            test::Child<QAction>(w, "FileNewCmd")->trigger();
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages[0].text, "ログへの変更を保存しますか？") << run;
+        EXPECT_EQ(log->LogText().contains("only here"), c.logKept) << run;
+        EXPECT_EQ(w->isVisible(), c.stillOpen) << run;
+        EXPECT_EQ(QFile::exists(path), c.givePath) << run;
+        if (c.givePath) {
+            EXPECT_EQ(ReadFile(path), "RGB=#000000 only here\r\n");
+        }
+    }
+    // A fresh log, and one just saved, ask nothing.
+    Stop();
+    Start();
+    w = windows->formMain.get();
+    dialogs.messages.clear();
+    test::Child<QAction>(w, "FileNewCmd")->trigger();
+    w->LogWrite("x");
+    dialogs.savePaths.push_back(dir.filePath("x.log"));
+    test::Child<QAction>(w, "FileSaveCmd")->trigger();
+    test::Child<QAction>(w, "FileNewCmd")->trigger();
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList({"ログをクリアしました", "ログをクリアしました"}));
 }
 
 }  // namespace
