@@ -15,6 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/spinedit.h"
 #include "table/filenames.h"
+#include "table/swatch.h"
 #include "table/texts.h"
 #include "table/textio.h"
 #include "tbledit.h"
@@ -84,12 +85,27 @@ void TformTblEdit::TblFileOpen()
     if (!path.isEmpty()) TblFileRead(path);
 }
 
+namespace {
+
+// A swatch file cannot hold comments: before the entries that have one lose
+// it, the user is told how many and may cancel the save.
+bool MayLoseComments(QWidget* parent, const QString& path, const std::vector<table::TColorTabel>& entries)
+{
+    if (table::KindOf(path) != table::TblFileKind::Aco) return true;
+    const int lost = table::CommentsLostInAco(entries);
+    return lost == 0 || platform::Confirmation(parent, table::AcoCommentsQuestion(lost),
+                                               platform::kYes | platform::kNo) == platform::kYes;
+}
+
+}  // namespace
+
 void TformTblEdit::TblFileSave()
 {
     if (doc_.SaveNeedsName()) {
         TblFileSaveAs();
         return;
     }
+    if (!MayLoseComments(this, doc_.File().TblFileName, doc_.TblEntries())) return;
     doc_.TblFileSave();
     ShowTblState();
 }
@@ -108,6 +124,7 @@ void TformTblEdit::TblFileSaveAs()
         platform::Confirmation(this, table::OverwriteQuestion(table::FileNamePart(path)),
                                platform::kYes | platform::kNo | platform::kCancel) != platform::kYes)
         return;
+    if (!MayLoseComments(this, path, doc_.TblEntries())) return;
     doc_.TblFileSaveAs(path);
     ShowTblState();
 }

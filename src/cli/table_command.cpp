@@ -9,6 +9,7 @@
 #include "colour/errors.h"
 #include "table/filenames.h"
 #include "table/sort.h"
+#include "table/swatch.h"
 #include "table/tablefile.h"
 
 namespace qolvar::cli {
@@ -121,7 +122,12 @@ int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
             SortTbl(data.entries, *mode, 0, static_cast<int>(data.entries.size()) - 1);
             data.lines = EntryLines(data.entries);
         }
-        WriteTableFile(PathArgument(files[1]), data.lines, data.entries);
+        const QString outPath = PathArgument(files[1]);
+        WriteTableFile(outPath, data.lines, data.entries);
+        if (KindOf(outPath) == TblFileKind::Aco) {
+            if (const int lost = CommentsLostInAco(data.entries))
+                PrintText(err, QStringLiteral("qolvar-cli: warning: ") + AcoCommentsWarning(lost) + u'\n');
+        }
         return 0;
     } catch (const ColourError& e) {
         std::fprintf(err, "qolvar-cli: %s\n", e.what());

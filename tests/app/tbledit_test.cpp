@@ -469,6 +469,27 @@ TEST_F(TblEdit, SavingUnderANameAsksWhereItMust)
     EXPECT_EQ(dialogs.saveOptions.back().fileName, dir.filePath("guide.tab"));
 }
 
+// A swatch file has no room for comments: saving as .aco says how many
+// entries lose theirs, and No saves nothing.
+TEST_F(TblEdit, SavingCommentsAsASwatchAsksFirst)
+{
+    Open({"#FF0000 Red warm", "#00FF00 Green", "#0000FF Blue deep"});
+    const QString aco = dir.filePath("x.aco");
+    for (int answer : {kNo, kYes}) {
+        dialogs.savePaths = {aco};
+        dialogs.answers = {answer};
+        e->FileSaveAsCmd->trigger();
+        EXPECT_TRUE(dialogs.messages.back().text.contains("コメントのある 2 色")) << answer;
+        EXPECT_EQ(QFile::exists(aco), answer == kYes);
+    }
+    dialogs.messages.clear();
+    Open({"#FF0000 Red", "#00FF00 Green"});
+    dialogs.savePaths = {aco};
+    dialogs.answers = {kYes};  // the overwrite question
+    e->FileSaveAsCmd->trigger();
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList{"x.aco は既に存在します。上書きしますか？"});
+}
+
 TEST_F(TblEdit, FailuresAreShownAndChangeNothing)
 {
     const QString path = Open({"#000001 a"});

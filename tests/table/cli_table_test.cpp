@@ -46,6 +46,7 @@ TEST_F(CliTable, DumpConvertAndSort)
 
     r = Run({"convert", tab, Path("out.aco")});
     EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("コメントのある 1 色"), std::string::npos) << r.err;
     r = Run({"dump", Path("out.aco")});
     EXPECT_EQ(r.out, "#FF8000 Orange\n#0000FF Blue\n#FF0000 Red\n");
 
