@@ -171,4 +171,21 @@ TEST_F(Startup, AStoredTableNameLongerThanAPathIsRefusedAtOnce)
     EXPECT_EQ(test::Child<QComboBox>(Main(), "cboxColor")->itemText(0), "#FF0000 Red 赤");
 }
 
+// A settings file of garbage is reported once; the program starts with its
+// defaults and writes usable settings at exit.
+TEST_F(Startup, ACorruptSettingsFileIsReportedAndRewrittenAtExit)
+{
+    QFile f(SettingsPath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[software\n\xff\xfe garbage = = =\n[[[\nRGB\n\x00\x01\x02", 40);
+    f.close();
+    Start();
+    EXPECT_EQ(dialogs.TakeTexts().size(), 1);
+    EXPECT_EQ(Main()->CurRGB(), 0u);
+    Main()->SetCurRGB(0x123456);
+    Stop();
+    EXPECT_TRUE(dialogs.TakeTexts().isEmpty());
+    EXPECT_EQ(StoredSetting("RGB"), QString::number(0x123456));
+}
+
 }  // namespace
