@@ -41,8 +41,10 @@ QString DecodeCp932(QByteArrayView bytes)
 
 QString DecodeLocalText(QByteArrayView bytes)
 {
+    // One byte-order mark is dropped; a second one is text (U+FEFF), which
+    // EncodeTextTable writes back behind a mark of its own.
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
     return DecodeCp932(bytes);
@@ -71,6 +73,9 @@ QByteArray EncodeTextTable(const QStringList& lines)
     qsizetype size = 0;
     for (const QString& line : lines) size += line.size() + 2;
     bytes.reserve(size + size / 2);
+    // A first line that begins with U+FEFF would be read as a byte-order
+    // mark and lost: a mark of the file's own goes before it.
+    if (!lines.isEmpty() && lines.first().startsWith(QChar(0xFEFF))) bytes += "\xEF\xBB\xBF";
     for (const QString& line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";

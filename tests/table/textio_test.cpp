@@ -160,4 +160,16 @@ TEST(TextTable, TooManyLinesAreRefusedBeforeTheyCostMemory)
     EXPECT_THROW(ReadLogLines(dir.filePath("blank.log")), FileError);
 }
 
+// Byte-order marks: one at the start of a file is no text; a line that
+// begins with U+FEFF keeps it through writing and reading.
+TEST(TextTable, AByteOrderMarkAtTheStartOfALineSurvivesASave)
+{
+    const QByteArray marks = "\xEF\xBB\xBF\xEF\xBB\xBF#FF0000 x\r\n";
+    const TableData read = ReadTextTable(marks);
+    ASSERT_EQ(read.lines, QStringList(QString(QChar(0xFEFF)) + "#FF0000 x"));
+    EXPECT_EQ(ReadTextTable(EncodeTextTable(read.lines)).lines, read.lines);
+    EXPECT_EQ(ReadTextTable("\xEF\xBB\xBF#FF0000 x\r\n").lines, QStringList("#FF0000 x"));
+    EXPECT_EQ(EncodeTextTable({"#FF0000 x"}), "#FF0000 x\r\n");
+}
+
 }  // namespace
