@@ -348,9 +348,9 @@ void TformTblEdit::ConnectControls()
 
 // ---------------------------------------------------------------- showing the table
 
-void TformTblEdit::ShowTblState()
+void TformTblEdit::ShowTblState(bool withTitle)
 {
-    Label1->setText(doc_.Title());
+    if (withTitle) Label1->setText(doc_.Title());
     setWindowTitle(doc_.Caption());
     StatusPanel->setText(table::ModifiedText(doc_.TblModified()));
     SpinEditNo->setRange(1, doc_.Count());

@@ -146,8 +146,10 @@ private:
     // selection, the top row, the title, caption and status, the current
     // entry; then the operation's clipboard text and warning.
     void ShowResult(const table::EditResult& result);
-    // Title, caption, status bar and the No. field's maximum.
-    void ShowTblState();
+    // Title, caption, status bar and the No. field's maximum; without the
+    // title (Save As shows the new name in the caption only, the title
+    // keeps the old one until the next count is shown).
+    void ShowTblState(bool withTitle = true);
     // Panel1, the hex field and the spin edits take a colour.
     void ShowEditedColor(TColor color);
 

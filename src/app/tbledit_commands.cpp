@@ -126,7 +126,7 @@ void TformTblEdit::TblFileSaveAs()
         return;
     if (!MayLoseComments(this, path, doc_.TblEntries())) return;
     doc_.TblFileSaveAs(path);
-    ShowTblState();
+    ShowTblState(false);
 }
 
 void TformTblEdit::TblFileExit() { close(); }

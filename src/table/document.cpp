@@ -224,7 +224,8 @@ EditResult TblDocument::EditReplace(int currentRow, const QString& noText, const
     Snapshot();
     lines_[no - 1] = ReplaceLine(hexField, name, comment);
     Finish();
-    return Changed(static_cast<int>(no - 1));
+    // The current row stays where it was; the fields show its entry.
+    return Changed(currentRow);
 }
 
 EditResult TblDocument::EditAdd(const QString& hexField, const QString& name, const QString& comment)

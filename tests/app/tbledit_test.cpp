@@ -226,7 +226,7 @@ TEST_F(TblEdit, OperationsThroughTheWindow)
              e->memoComment->clear();
              QTest::keyClick(e, Qt::Key_H, Qt::ControlModifier);
          },
-         {"#000001 a", "#00FF00 Red ", "#000003 c", "#000004 d", "#000005 e", "#000006 f"}, 1, true, true},
+         {"#000001 a", "#00FF00 Red ", "#000003 c", "#000004 d", "#000005 e", "#000006 f"}, 0, true, true},
     };
     ShowWindow();
     e->activateWindow();
@@ -247,6 +247,31 @@ TEST_F(TblEdit, OperationsThroughTheWindow)
         EXPECT_EQ(e->Label1->text(), QStringLiteral("  ■ t %1色").arg(c.lines.size()));
         EXPECT_EQ(e->Document().UndoList(), c.snapshot ? six : QStringList({"#0000FF x"}));
     }
+}
+
+// Replace keeps the current row and shows its entry; Save As shows the new
+// name in the caption, the title keeps the old one until a count is shown.
+TEST_F(TblEdit, ReplaceKeepsTheRowAndSaveAsOnlyTheCaption)
+{
+    Open(Numbered(6));
+    Select(1);
+    e->SpinEditNo->setText("5");
+    e->editRGBHEX->setText("FF0000");
+    e->editName->setText("R");
+    e->memoComment->clear();
+    e->EditReplaceCmd->trigger();
+    EXPECT_EQ(e->Document().Lines()[4], "#FF0000 R ");
+    EXPECT_EQ(e->lboxColor->CurrentRow(), 1);
+    EXPECT_EQ(e->SpinEditNo->Text(), "2");
+    EXPECT_EQ(e->editName->text(), "C1");
+
+    const QString title = e->Label1->text();
+    dialogs.savePaths = {dir.filePath("renamed.tab")};
+    e->FileSaveAsCmd->trigger();
+    EXPECT_EQ(e->windowTitle(), "renamed.tab - Color Table Editor");
+    EXPECT_EQ(e->Label1->text(), title);
+    e->EditAddCmd->trigger();
+    EXPECT_EQ(e->Label1->text(), "  ■ renamed 7色");
 }
 
 TEST_F(TblEdit, ReplaceOutsideTheTableWarnsAndChangesNothing)

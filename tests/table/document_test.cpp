@@ -238,7 +238,7 @@ TEST_F(Doc, InsertReplaceAdd)
 
     r = doc.EditReplace(0, " 2 ", "FF0000", "Red", "");
     EXPECT_EQ(doc.Lines()[1], "#FF0000 Red ");
-    EXPECT_EQ(r.currentRow, 1);
+    EXPECT_EQ(r.currentRow, 0) << "the current row stays where it was";
     EXPECT_EQ(doc.EntryAt(1).Name, "Red");
 
     r = doc.EditAdd("00FF00", "CN0042", "a comment");
