@@ -1,5 +1,8 @@
 #include "aboutbox.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QEvent>
 #include <QFrame>
 #include <QIcon>
@@ -76,6 +79,9 @@ void TAboutBox::FormShow()
 void TAboutBox::showEvent(QShowEvent* event)
 {
     FormShow();
+    // The box stands in the middle of the screen, not over its owner.
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen) move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
     QDialog::showEvent(event);
 }
 

@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include <QColorDialog>
+
 #include "aboutbox.h"
 #include "logviewer.h"
 #include "mainwindow.h"
@@ -23,6 +25,9 @@ QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc
     setApplicationName(QStringLiteral("Qolvar"));
     setApplicationDisplayName(QStringLiteral("Qolvar"));
     setWindowIcon(QIcon(ProgramPixmap(64)));
+    // The colour dialog's custom colours live for one run only: what an
+    // earlier run left in the toolkit's settings is cleared.
+    for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, QColor(Qt::white));
 }
 
 bool QolvarApplication::notify(QObject* receiver, QEvent* event)

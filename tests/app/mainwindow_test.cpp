@@ -1,5 +1,6 @@
 // The main window's RGB section, refresh, swatches, error reporting and
 // window commands.
+#include <QColorDialog>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -302,6 +303,7 @@ TEST_F(MainWindow, AboutBoxFillsItsTextsEachTime)
 {
     app::TAboutBox box(w);
     box.show();
+    EXPECT_EQ(box.geometry().center(), w->screen()->geometry().center()) << "centred on the screen";
     EXPECT_EQ(box.ProductName->text(), "Qolvar");
     EXPECT_EQ(box.Version->text(), "Version 1.0.0.0β");
     EXPECT_TRUE(box.Copyright->text().startsWith("Copyright "));
@@ -317,6 +319,13 @@ TEST_F(MainWindow, AboutBoxFillsItsTextsEachTime)
     QTest::mouseClick(box.Label1, Qt::LeftButton);
     EXPECT_EQ(dialogs.opened.back(), app::kHomePage);
     EXPECT_EQ(app::TAboutBox::GetVersionValue("Nothing"), "");
+}
+
+// The colour dialog's custom colours are not kept between runs: the
+// application starts with all of them white.
+TEST_F(MainWindow, ColourDialogCustomColoursStartWhite)
+{
+    for (int i = 0; i < QColorDialog::customCount(); ++i) EXPECT_EQ(QColorDialog::customColor(i), QColor(Qt::white)) << i;
 }
 
 }  // namespace
