@@ -303,7 +303,8 @@ TEST_F(MainWindow, AboutBoxFillsItsTextsEachTime)
 {
     app::TAboutBox box(w);
     box.show();
-    EXPECT_EQ(box.geometry().center(), w->screen()->geometry().center()) << "centred on the screen";
+    const QPoint offCentre = box.geometry().center() - w->screen()->geometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 4) << "centred on the screen";
     EXPECT_EQ(box.ProductName->text(), "Qolvar");
     EXPECT_EQ(box.Version->text(), "Version 1.0.0.0β");
     EXPECT_TRUE(box.Copyright->text().startsWith("Copyright "));
