@@ -82,22 +82,15 @@ void CIEPage::CreateControls()
     ckCIE->setGeometry(200, 116, 200, 22);
     ckCIE->setChecked(true);
 
-    ComboBoxCIE2 = new QComboBox(this);
-    ComboBoxCIE2->setObjectName(QStringLiteral("ComboBoxCIE2"));
-    ComboBoxCIE2->setGeometry(200, 148, 150, 22);
-    ComboBoxCIE2->addItems({QStringLiteral("1.0 no gamma"), QStringLiteral("1.8 Mac gamma"),
-                            QStringLiteral("2.2 Win gamma"), QStringLiteral("2.4 sRGB gamma"), QStringLiteral("3.0")});
-    // No item is chosen at first; the box shows its initial text.
-    ComboBoxCIE2->setPlaceholderText(QStringLiteral("gamma 2.2"));
-    ComboBoxCIE2->setCurrentIndex(-1);
-
-    ComboBoxCIE1 = new QComboBox(this);
-    ComboBoxCIE1->setObjectName(QStringLiteral("ComboBoxCIE1"));
-    ComboBoxCIE1->setGeometry(200, 180, 150, 22);
-    ComboBoxCIE1->addItems(
-        {QStringLiteral("標準の光D65"), QStringLiteral("標準の光C"), QStringLiteral("標準の光A")});
-    ComboBoxCIE1->setPlaceholderText(QStringLiteral("標準の光D65"));
-    ComboBoxCIE1->setCurrentIndex(-1);
+    // No item is chosen at first; the boxes show their initial texts.
+    ComboBoxCIE2 = AddTypedComboBox("ComboBoxCIE2",
+                                    {QStringLiteral("1.0 no gamma"), QStringLiteral("1.8 Mac gamma"),
+                                     QStringLiteral("2.2 Win gamma"), QStringLiteral("2.4 sRGB gamma"),
+                                     QStringLiteral("3.0")},
+                                    QStringLiteral("gamma 2.2"), QRect(200, 148, 150, 22), [this] { ComboBoxCIE2Change(); });
+    ComboBoxCIE1 = AddTypedComboBox(
+        "ComboBoxCIE1", {QStringLiteral("標準の光D65"), QStringLiteral("標準の光C"), QStringLiteral("標準の光A")},
+        QStringLiteral("標準の光D65"), QRect(200, 180, 150, 22), [this] { ComboBoxCIE1Change(); });
 }
 
 void CIEPage::ConnectControls()
@@ -108,10 +101,6 @@ void CIEPage::ConnectControls()
         if (on) Guarded(RadioGroupCIE, [&] { RadioGroupCIEClick(); });
     });
     connect(ckCIE, &QCheckBox::toggled, this, [this] { Guarded(ckCIE, [&] { btCIEClick(); }); });
-    connect(ComboBoxCIE2, &QComboBox::activated, this,
-            [this] { Guarded(ComboBoxCIE2, [&] { ComboBoxCIE2Change(); }); });
-    connect(ComboBoxCIE1, &QComboBox::activated, this,
-            [this] { Guarded(ComboBoxCIE1, [&] { ComboBoxCIE1Change(); }); });
 }
 
 int CIEPage::ModeIndex() const { return modes_->checkedId(); }

@@ -25,12 +25,9 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
     };
     // The top-left corner lies under the main window's result swatch.
     LabelHVC = AddTitle("LabelHVC", QStringLiteral("HV/C"), QRect(250, 10, 60, 22));
-    ComboBoxHVC = new QComboBox(this);
-    ComboBoxHVC->setObjectName(QStringLiteral("ComboBoxHVC"));
-    ComboBoxHVC->setGeometry(316, 10, 150, 22);
-    ComboBoxHVC->addItems({QStringLiteral("標準の光D65"), QStringLiteral("標準の光C")});
-    ComboBoxHVC->setPlaceholderText(QStringLiteral("標準の光D65"));
-    ComboBoxHVC->setCurrentIndex(-1);
+    ComboBoxHVC = AddTypedComboBox("ComboBoxHVC", {QStringLiteral("標準の光D65"), QStringLiteral("標準の光C")},
+                                   QStringLiteral("標準の光D65"), QRect(316, 10, 150, 22),
+                                   [this] { ComboBoxHVCChange(); });
 
     LabelHVC3 = label("LabelHVC3", QStringLiteral("色相(H)"), 16, 72, 90);
     LabelHVC2 = label("LabelHVC2", QStringLiteral("明度（V）"), 120, 72, 80);
@@ -54,8 +51,6 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
         connect(e, &QLineEdit::textChanged, this, [this, e] { Guarded(e, [&] { EditHVC1Change(); }); });
     for (QLineEdit* e : {EditHVCxyY3, EditHVCxyY2, EditHVCxyY1})
         connect(e, &QLineEdit::textChanged, this, [this, e] { Guarded(e, [&] { EditHVCxyY1Change(); }); });
-    connect(ComboBoxHVC, &QComboBox::activated, this,
-            [this] { Guarded(ComboBoxHVC, [&] { ComboBoxHVCChange(); }); });
 }
 
 void MunsellPage::btHVCClick()

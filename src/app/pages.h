@@ -3,7 +3,11 @@
 // reaches the program only through its AppHost.
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStringList>
 #include <QString>
 #include <QWidget>
 #include <initializer_list>
@@ -46,6 +50,35 @@ protected:
         big.setBold(true);
         l->setFont(big);
         return l;
+    }
+
+    // A combo box the user may also type into, showing `initial` with no
+    // item chosen. Choosing an item, or typing text, runs change: typed text
+    // that is exactly an item chooses it, any other text chooses none (and
+    // stays in the box as typed).
+    template <class Change>
+    QComboBox* AddTypedComboBox(const char* name, const QStringList& items, const QString& initial,
+                                const QRect& place, Change change)
+    {
+        auto* box = Named(new QComboBox(this), name);
+        box->setGeometry(place);
+        box->addItems(items);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setPlaceholderText(initial);
+        box->setCurrentIndex(-1);
+        box->lineEdit()->setText(initial);
+        connect(box, &QComboBox::activated, this, [this, box, change] { Guarded(box, change); });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box, change](const QString& text) {
+            const int index = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+            {
+                const QSignalBlocker quiet(box);
+                box->setCurrentIndex(index);
+                box->lineEdit()->setText(text);
+            }
+            Guarded(box, change);
+        });
+        return box;
     }
 
     // Whether every text holds something to read: none is empty.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <charconv>
 
@@ -241,6 +242,34 @@ TEST_F(CIEPageTest, CombosSetGammaAndWhiteAndLeaveTheColourOfTheShownValues)
         Choose(p->ComboBoxCIE1, i);
         EXPECT_EQ(WhiteX, whites[i].X);
         EXPECT_EQ(WhiteZ, whites[i].Z);
+    }
+}
+
+// The combo boxes can be typed into: an item's exact text chooses it, any
+// other text chooses none (gamma 1.0, the white unchanged).
+TEST_F(CIEPageTest, TypedComboTextsChooseAnItemOrNone)
+{
+    struct Case {
+        QComboBox* CIEPage::*box;
+        const char* text;
+        int index;
+        float gamma, whiteX;
+    } cases[] = {
+        {&CIEPage::ComboBoxCIE2, "2.4 sRGB gamma", 3, 2.4f, WhiteD65.X},
+        {&CIEPage::ComboBoxCIE2, "2.4", -1, 1.0f, WhiteD65.X},
+        {&CIEPage::ComboBoxCIE1, "標準の光A", 2, 1.0f, WhiteA.X},
+        {&CIEPage::ComboBoxCIE1, "D50", -1, 1.0f, WhiteA.X},
+    };
+    SelectMode(CIEPage::kLab);
+    for (const Case& c : cases) {
+        QComboBox* box = p->*c.box;
+        box->lineEdit()->selectAll();
+        box->lineEdit()->insert(QString::fromUtf8(c.text));  // as typing or pasting it does
+        EXPECT_EQ(box->currentIndex(), c.index) << c.text;
+        EXPECT_EQ(box->currentText(), QString::fromUtf8(c.text));
+        EXPECT_EQ(CIEGamma, c.gamma) << c.text;
+        EXPECT_EQ(WhiteX, c.whiteX) << c.text;
+        EXPECT_EQ(w->CurRGB(), BackConversion()) << c.text;
     }
 }
 
