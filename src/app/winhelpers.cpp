@@ -51,7 +51,9 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != button_) return false;
     if (event->type() == QEvent::MouseButtonPress) {
-        button_->setDown(true);
+        // During the pick the button is greyed, not pressed; it still
+        // hears the release through this filter.
+        button_->setEnabled(false);
         QApplication::setOverrideCursor(platform::ScreenCursor(platform::kEyedropperCursor));
         active_ = true;
         return true;
@@ -59,7 +61,7 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease) {
         if (active_) {
             active_ = false;
-            button_->setDown(false);
+            button_->setEnabled(true);
             QApplication::restoreOverrideCursor();
             release_(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         }

@@ -102,8 +102,8 @@ struct ChannelNames {
 };
 ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMax);
 
-// The eyedropper tool button: pressing it (any mouse button) shows it down
-// with the eyedropper cursor over the whole screen; releasing the mouse,
+// The eyedropper tool button: pressing it (any mouse button) greys it and
+// shows the eyedropper cursor over the whole screen; releasing the mouse,
 // wherever the pointer is, restores both and calls release with the
 // pointer's global position.
 class EyedropperButton : public QObject {
