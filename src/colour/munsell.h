@@ -13,7 +13,9 @@
 // separator whatever the locale). Up to MunsellCapacity rows.
 //
 // The searches select candidates in bands and interpolate between two
-// neighbouring samples; the exact rules are in the .cpp.
+// neighbouring samples; the exact rules are in the .cpp. Each load indexes
+// the table, so a search costs a few microseconds instead of passes over
+// every row.
 #pragma once
 
 #include <array>
@@ -42,10 +44,10 @@ extern std::string MunsellFileName;
 inline constexpr const char* MunsellFileD65 = "\\Z8721_YxyD65.csv";
 inline constexpr const char* MunsellFileC = "\\HVC_Yxy.csv";
 
+// The loaded table. Only LoadMunsellTable writes these (the searches use an
+// index built from them at each load).
 extern MunsellRows MunsellTable;  // rows in file order
 extern MunsellRows MunsellByY;    // the same rows sorted by Y (0..MunsellLast)
-extern MunsellRows CandList1;     // working lists of the searches
-extern MunsellRows CandList2;
 // Index of the last loaded row; -1 while no table (or an empty one) is loaded.
 extern int MunsellLast;
 
