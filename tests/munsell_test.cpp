@@ -295,11 +295,17 @@ TEST_F(Munsell, HVCToYxyInterpolatesAndStopsAtTheLastCandidate)
     EXPECT_EQ(yxy[0], 0.40f);
     EXPECT_EQ(yxy[1], 0.36f);
     EXPECT_NEAR(yxy[2], 19.271f, 1e-3f);
-    // No row within the hue band: it widens (no wrap-around at 0/100).
+    // No row within the hue band: it widens.
     HVCToYxy({0.5f, 5, 2}, yxy);
     EXPECT_EQ(yxy[0], 0.34f);
-    // Nothing within the widest bands: a clear error.
-    EXPECT_THROW(HVCToYxy({70, 5, 2}, yxy), RangeError);
+    // The widening goes round the circle too: from 70, hue 5 is 35 away (as
+    // 105), hue 10 is 40 away; the band of ±37.5 takes the two rows of hue 5.
+    HVCToYxy({70, 5, 2}, yxy);
+    EXPECT_EQ(yxy[0], 0.34f);
+    EXPECT_EQ(yxy[1], 0.33f);
+    // Nothing within the widest bands: a clear error. (On the circle every
+    // hue 0..100 is within 50 of a row of 5 or 10, so these lie beyond it.)
+    EXPECT_THROW(HVCToYxy({200, 5, 2}, yxy), RangeError);
     EXPECT_THROW(HVCToYxy({5, 30, 2}, yxy), RangeError);
 }
 
@@ -341,18 +347,19 @@ TEST_F(Munsell, ShippedTables)
 // Both searches written out plainly, step by step: every band a pass over
 // all rows in order, every sort the quicksort on whole rows, written out
 // again here. The library's indexed searches must give the same bits for
-// every input.
+// every input. With circle = false the hue is a straight line, as before the
+// seam was mended: results may differ from those only where the seam counts.
 class PlainSearches {
 public:
-    PlainSearches()
+    explicit PlainSearches(bool circle) : circle_(circle)
     {
         for (int r = 0; r <= MunsellLast; ++r) table_.push_back({MunsellTable[r]});
         byY_ = table_;
         Sort(byY_, [](const Cand& c) { return c.r.Y; });
     }
 
-    // YxyToHVC; nothing where it throws.
-    std::optional<TColorVec> Forward(const TColorVec& yxy) const
+    // YxyToHVC; nothing where it throws. seam: the hue went round the circle.
+    std::optional<TColorVec> Forward(const TColorVec& yxy, bool* seam = nullptr) const
     {
         const float x = yxy[0], y = yxy[1], Y = yxy[2];
         std::vector<Cand> c1, c2;
@@ -368,6 +375,7 @@ public:
         if (c2.empty()) return std::nullopt;
         const auto [A, B] = Neighbours(c2, y, [](const Cand& c) { return c.r.y; });
         auto same = [&](const MunsellRow& r) { return r.Y == Y && r.x == x && r.y == y; };
+        if (seam) *seam = false;
         if (same(A.r)) return TColorVec{A.r.H, A.r.V, A.r.C};
         if (B && same(B->r)) return TColorVec{B->r.H, B->r.V, B->r.C};
         if (!B || B->r.Y == 0) return TColorVec{A.r.H, A.r.V, A.r.C};
@@ -378,22 +386,40 @@ public:
         const float base = single(std::trunc(Ext(val)));
         const float upper = single(Ext(val) + 1);
         const float f = single((Ext(val) - base) / (Ext(upper) - base));
-        return TColorVec{single((Ext(B->r.H) - A.r.H) * f + A.r.H), single((Ext(B->r.V) - A.r.V) * f + A.r.V),
-                         single((Ext(B->r.C) - A.r.C) * f + A.r.C)};
+        Ext dH = Ext(B->r.H) - A.r.H;
+        if (circle_ && dH > 50) dH -= 100;
+        if (circle_ && dH < -50) dH += 100;
+        float h = single(dH * f + A.r.H);
+        if (circle_ && h > 100)
+            h = single(Ext(h) - 100);
+        else if (circle_ && h <= 0)
+            h = single(Ext(h) + 100);
+        if (seam) *seam = std::fabs(Ext(B->r.H) - A.r.H) > 50;
+        return TColorVec{h, single((Ext(B->r.V) - A.r.V) * f + A.r.V), single((Ext(B->r.C) - A.r.C) * f + A.r.C)};
     }
 
-    // HVCToYxy; nothing where it throws.
-    std::optional<TColorVec> Reverse(const TColorVec& hvc) const
+    // HVCToYxy; nothing where it throws. seam: a candidate took its hue from
+    // across 0/100.
+    std::optional<TColorVec> Reverse(const TColorVec& hvc, bool* seam = nullptr) const
     {
         const float H = hvc[0], V = hvc[1], C = hvc[2];
         const float Yc = single(1.1913L * V - 0.22532L * single(num::IntPower(V, 2)) +
                                0.23351L * single(num::IntPower(V, 3)) - 0.020483L * single(num::IntPower(V, 4)) +
                                0.00081936L * single(num::IntPower(V, 5)));
+        if (seam) *seam = false;
         if (H < 0) return TColorVec{0.3127f, 0.329f, Yc};
         std::vector<Cand> c1, c2;
         for (int s = 1; s <= 20 && c1.empty(); ++s)
             for (const auto& c : table_)
-                if (H - 2.5L * s < c.h && c.h < H + 2.5L * s) c1.push_back(c);
+                for (int k : {0, -100, 100}) {
+                    if (k != 0 && !circle_) break;
+                    const Ext h = k == 0 ? Ext(c.r.H) : Ext(c.r.H) + k;
+                    if (H - 2.5L * s < h && h < H + 2.5L * s) {
+                        c1.push_back({c.r, h});
+                        if (seam && k != 0) *seam = true;
+                        break;
+                    }
+                }
         Sort(c1, [](const Cand& c) { return c.r.V; });
         for (int s = 1; s <= 20 && c2.empty(); ++s)
             for (const auto& c : c1)
@@ -459,6 +485,7 @@ private:
         return {v[k], std::nullopt};
     }
 
+    bool circle_;
     std::vector<Cand> table_, byY_;
 };
 
@@ -492,15 +519,28 @@ std::string Text(const std::optional<TColorVec>& v)
 
 // Compares the library with the plain searches on one input, both ways.
 struct Comparison {
-    PlainSearches plain;
+    PlainSearches circle{true}, straight{false};
+    int seamForward = 0, seamReverse = 0;
 
     void Forward(const TColorVec& yxy)
     {
-        EXPECT_TRUE(SameBits(Result(YxyToHVC, yxy), plain.Forward(yxy))) << "Yxy " << Text(yxy);
+        bool seam = false;
+        const auto expected = circle.Forward(yxy, &seam);
+        EXPECT_TRUE(SameBits(Result(YxyToHVC, yxy), expected)) << "Yxy " << Text(yxy);
+        if (seam)
+            ++seamForward;
+        else
+            EXPECT_TRUE(SameBits(straight.Forward(yxy), expected)) << "Yxy " << Text(yxy);
     }
     void Reverse(const TColorVec& hvc)
     {
-        EXPECT_TRUE(SameBits(Result(HVCToYxy, hvc), plain.Reverse(hvc))) << "HVC " << Text(hvc);
+        bool seam = false;
+        const auto expected = circle.Reverse(hvc, &seam);
+        EXPECT_TRUE(SameBits(Result(HVCToYxy, hvc), expected)) << "HVC " << Text(hvc);
+        if (seam)
+            ++seamReverse;
+        else
+            EXPECT_TRUE(SameBits(straight.Reverse(hvc), expected)) << "HVC " << Text(hvc);
     }
     // RGBToHVC of a colour and the page's back conversion of its result.
     void Colour(RGBCode c)
@@ -514,7 +554,7 @@ struct Comparison {
 
 // Results of both searches, with the quicksort's order of equal keys, are
 // those of the plain searches: colours and typed values across both shipped
-// tables.
+// tables. Away from the seam they are also those of a straight hue.
 TEST_F(Munsell, IndexedSearchesGiveThePlainSearchesBits)
 {
     for (const char* file : {MunsellFileD65, MunsellFileC}) {
@@ -529,6 +569,8 @@ TEST_F(Munsell, IndexedSearchesGiveThePlainSearchesBits)
         for (int h = -1; h <= 205; ++h)
             for (float V : {0.0f, 0.5f, 2.0f, 5.0f, 7.3f, 10.0f, 25.0f})
                 for (float C : {0.0f, 3.0f, 6.0f, 17.0f, 60.0f}) compare.Reverse({h / 2.0f, V, C});
+        EXPECT_GT(compare.seamForward, 0);
+        EXPECT_GT(compare.seamReverse, 0);
     }
 }
 
@@ -565,7 +607,77 @@ TEST_F(Munsell, DISABLED_IndexedSearchesGiveThePlainSearchesBitsForEveryColour)
         LoadShipped(file);
         Comparison compare;
         for (RGBCode c = 0; c < 0x1000000; ++c) compare.Colour(c);
+        std::printf("%s: the hue went round the seam for %d colours, the hue band for %d results\n", file,
+                    compare.seamForward, compare.seamReverse);
     }
+}
+
+// Rows on both sides of 10RP = 0 are neighbours. Forward, with the D65
+// table (A, B; val; f = φ / (1 + φ); dH the short way; h):
+TEST_F(Munsell, YxyToHVCInterpolatesTheHueAcrossTheSeam)
+{
+    LoadShipped(MunsellFileD65);
+    struct Case {
+        RGBCode code;
+        float H, V, C;
+    };
+    const Case cases[] = {
+        // 10RP 7/8, 2.5R 7/8; 7.2; 1/6; +2.5; 100 + 2.5/6 - 100
+        {0xF0979A, 2.5f / 6, 7, 8},
+        // 5R 0.8/6, 10RP 4/14; 1.9; 9/19; 95 - 100 = -5; 5 - 5 × 9/19
+        {0x610E2E, 50.0f / 19, 0.8f + 3.2f * 9 / 19, 6 + 8.0f * 9 / 19},
+        // 5RP 4/16, 2.5R 0.6/4; 2.6; 3/8; -92.5 + 100 = 7.5; 95 + 7.5 × 3/8
+        {0x79004B, 97.8125f, 4 - 3.4f * 3 / 8, 16 - 12.0f * 3 / 8},
+    };
+    for (const auto& c : cases) {
+        TColorVec hvc, yxy;
+        RGBToHVC(c.code, hvc, yxy);
+        EXPECT_NEAR(hvc[0], c.H, 2e-5f) << std::hex << c.code;
+        EXPECT_NEAR(hvc[1], c.V, 2e-5f) << std::hex << c.code;
+        EXPECT_NEAR(hvc[2], c.C, 2e-5f) << std::hex << c.code;
+    }
+}
+
+// Reverse near 0/100 with the D65 table: 0 and 100 are the same hue, and 1
+// takes 10RP as hue 0 beside 2.5R.
+TEST_F(Munsell, HVCToYxyTakesNeighboursAcrossTheSeam)
+{
+    LoadShipped(MunsellFileD65);
+    const float Y2 = 3.0478915f, Y5 = 19.270875f;  // the value polynomial at 2 and 5
+    struct Case {
+        TColorVec hvc, yxy;
+    };
+    const Case cases[] = {
+        {{0, 5, 6}, {0.389307f, 0.313997f, 19.27575f}},    // 10RP 5/6 exactly
+        {{100, 5, 6}, {0.389307f, 0.313997f, 19.27575f}},  // the same row
+        // 10RP 2/18 (as 0) is the only chroma 18 among 2.5R and 10RP at
+        // value 2: A, the last candidate; its x, y.
+        {{1, 2, 18}, {0.558378f, 0.162336f, Y2}},
+        // 7.5RP and 10RP only (2.5R as 102.5 lies outside): 7.5RP 5/30 is
+        // the only chroma 30, the last.
+        {{99, 5, 30}, {0.556221f, 0.199684f, Y5}},
+    };
+    for (const auto& c : cases) {
+        TColorVec yxy;
+        HVCToYxy(c.hvc, yxy);
+        EXPECT_EQ(yxy[0], c.yxy[0]) << c.hvc[0];
+        EXPECT_EQ(yxy[1], c.yxy[1]) << c.hvc[0];
+        EXPECT_NEAR(yxy[2], c.yxy[2], 1e-4f) << c.hvc[0];
+    }
+
+    // Four rows of the table: the carried hue 0 weighs y.
+    MunsellFileName = "\\test.csv";
+    Load("100,5,4,19.27575,0.36311,0.320047\n2.5,5,6,19.27575,0.399928,0.322899\n"
+         "100,5,8,19.27575,0.415168,0.307157\n2.5,5,10,19.27575,0.457753,0.313697\n");
+    TColorVec yxy;
+    // A = 10RP 5/4 (hue 0), B = 2.5R 5/6: tC = 1/2, tH = (1 - 0) / 2.5.
+    HVCToYxy({1, 5, 5}, yxy);
+    EXPECT_NEAR(yxy[0], (0.36311 + 0.399928) / 2, 1e-6);
+    EXPECT_NEAR(yxy[1], 0.320047 + 0.4 * (0.322899 - 0.320047), 1e-6);
+    // A = 10RP 5/4, B = 10RP 5/8, both hue 0: tH = (0 - 0) / 0.1 = 0.
+    HVCToYxy({0, 5, 6}, yxy);
+    EXPECT_NEAR(yxy[0], (0.36311 + 0.415168) / 2, 1e-6);
+    EXPECT_EQ(yxy[1], 0.320047f);
 }
 
 // The table search is coarse: neighbours are chosen by y within a strip of x

@@ -1,5 +1,6 @@
 // Munsell conversion. Notation: single(e) is a store to a float; all other
-// arithmetic is extended precision.
+// arithmetic is extended precision. The hue H lies on a circle: 100 (10RP)
+// and 0 are the same point, next to 2.5R.
 //
 // YxyToHVC (the table search), for (x, y, Y):
 //  1. Luminance band: for w = 10, 20, 30, ... the rows of MunsellByY with
@@ -12,22 +13,28 @@
 //  4. Result: A or B equal to the Yxy exactly: its H V C. No B, or B.Y = 0:
 //     A's. Otherwise interpolate A→B with f = (val - trunc(val)) /
 //     (val + 1 - trunc(val)), val the Munsell value of Y rounded to a tenth.
+//     The hue goes the short way round the circle: dH = B.H - A.H, minus 100
+//     above 50, plus 100 below -50; h = single(dH × f + A.H), brought back
+//     into 0 < h <= 100 by one subtraction or addition of 100.
 // HVCToYxy (the reverse search), for (H, V, C):
 //  1. Y from the value polynomial. A negative H is a neutral grey: the
 //     white's x, y with that Y, no table.
 //  2. Hue band: the rows of MunsellTable, in file order, with
-//     H - 2.5 < r.H < H + 2.5 (no wrap-around at 0/100).
+//     H - 2.5 < r.H + k < H + 2.5 for the first k of 0, -100, +100 that fits
+//     (so H = 1 takes 10RP as hue 0 beside 2.5R). Each candidate carries its
+//     hue r.H + k into the later steps.
 //  3. Value band: sort by V; keep those with V - 0.5 < r.V < V + 0.5.
 //  4. Neighbours: sort by C; A, B around C by LocateRow.
 //  5. Result: A or B equal to H V C exactly: its Yxy. Otherwise x follows
-//     the chroma weight, y the hue weight, Y is the polynomial value.
+//     the chroma weight, y the hue weight (with the carried hues), Y is the
+//     polynomial value.
 //
 // Where the table gives no answer the searches do not read outside their
 // candidates:
 //  - no row within a luminance band of 1000: RangeError;
 //  - an empty chromaticity band is widened by 0.01 at a time up to ±1;
-//    an empty hue band by 2.5 up to ±50, an empty value band by 0.5 up to
-//    ±10; still empty: RangeError;
+//    an empty hue band by 2.5 up to ±50 (with the same three k), an empty
+//    value band by 0.5 up to ±10; still empty: RangeError;
 //  - HVCToYxy with A the last candidate (no B): A's chromaticity with the
 //    polynomial Y, as YxyToHVC returns A in the same situation.
 //
@@ -40,9 +47,10 @@
 //    x are kept per range once computed; the chromaticity band is a range of
 //    that list, and only its few rows are sorted by y in each search.
 //  - HVCToYxy: the distinct hues of the table are kept in ascending order, so
-//    a hue band is a range of them; the candidates of a hue band, in file
-//    order and sorted by V, are kept per band. The value band is a range of
-//    that list; only its rows are sorted by C in each search.
+//    each of the three tests (k = 0, -100, +100) selects a range of them; the
+//    candidates of a hue band, in file order and sorted by V, are kept per
+//    band. The value band is a range of that list; only its rows are sorted
+//    by C in each search.
 //  - The quicksort leaves rows with equal keys in an order of its own, and
 //    that order decides which rows become A and B. Every list is therefore
 //    sorted by the same quicksort from the same input order. It sorts small
@@ -164,6 +172,13 @@ std::string TablePath(const std::string& folder)
 
 // ---- The index --------------------------------------------------------------
 
+// The three turns of the hue band: k = 0, -100, +100, tried in that order.
+constexpr int kTurns[3] = {0, -100, 100};
+
+// The hue a row has on the turn t: r.H + k, exact at extended precision. On
+// the first turn it is r.H itself.
+Ext TurnedHue(float H, int t) { return t == 0 ? static_cast<Ext>(H) : static_cast<Ext>(H) + kTurns[t]; }
+
 // Entries of the kept lists: the keys the later steps read and the row's
 // position (in MunsellByY for YxyToHVC, in MunsellTable for HVCToYxy).
 struct XEntry {
@@ -177,15 +192,18 @@ struct YEntry {
 struct VEntry {
     float V, C;
     std::uint16_t row;
+    std::uint8_t turn;
 };
 struct CEntry {
     float C;
     std::uint16_t row;
+    std::uint8_t turn;
 };
 static_assert(MunsellCapacity <= 65536, "row positions are 16-bit");
 
-// A hue band: the range [first, last) of the distinct hues in it.
-using HueBand = std::array<std::uint16_t, 2>;
+// A hue band: per turn, the range [first, last) of the distinct hues whose
+// turned hue lies in the band (an empty range is stored as 0, 0).
+using HueBand = std::array<std::uint16_t, 6>;
 
 // The kept lists may take this much; beyond it they are dropped and built
 // again as searches need them. The shipped tables need far less.
@@ -275,27 +293,41 @@ const std::vector<XEntry>& SortedByX(int a, int b)
     return index.Keep(index.byX, key, std::move(list));
 }
 
-// HVCToYxy step 2: the hue band of half-width half around H, as a range of
+// HVCToYxy step 2: the hue band of half-width half around H, as ranges of
 // the distinct hues; false when it holds no hue.
 bool FindHueBand(float H, Ext half, HueBand& band)
 {
     const auto& hues = TheIndex().hues;
-    const auto [a, b] = StrictRange(hues.data(), static_cast<int>(hues.size()), H - half, H + half,
-                                    [](float h) -> Ext { return h; });
-    band = {static_cast<std::uint16_t>(a), static_cast<std::uint16_t>(b)};
-    return a < b;
+    const Ext lo = H - half, hi = H + half;
+    bool any = false;
+    for (int t = 0; t < 3; ++t) {
+        // r.H + k grows with r.H, so the hues that fit form one range.
+        auto [a, b] = StrictRange(hues.data(), static_cast<int>(hues.size()), lo, hi,
+                                  [t](float h) { return TurnedHue(h, t); });
+        if (a < b)
+            any = true;
+        else
+            a = b = 0;
+        band[2 * t] = static_cast<std::uint16_t>(a);
+        band[2 * t + 1] = static_cast<std::uint16_t>(b);
+    }
+    return any;
 }
 
-// The candidates of a hue band in file order, sorted by V; kept per band.
+// The candidates of a hue band in file order, each with the first turn on
+// which its hue fits, sorted by V; kept per band.
 const std::vector<VEntry>& SortedByV(const HueBand& band)
 {
     Index& index = TheIndex();
     if (const auto it = index.byV.find(band); it != index.byV.end()) return it->second;
+    constexpr std::uint8_t kNone = 3;
+    std::vector<std::uint8_t> turnOfHue(index.hues.size(), kNone);
+    for (int t = 2; t >= 0; --t)  // the first turn that fits wins
+        for (int g = band[2 * t]; g < band[2 * t + 1]; ++g) turnOfHue[g] = static_cast<std::uint8_t>(t);
     std::vector<VEntry> list;
     for (int r = 0; r <= MunsellLast; ++r) {
-        const int g = index.hueOfRow[r];
-        if (band[0] <= g && g < band[1])
-            list.push_back({MunsellTable[r].V, MunsellTable[r].C, static_cast<std::uint16_t>(r)});
+        const std::uint8_t t = turnOfHue[index.hueOfRow[r]];
+        if (t != kNone) list.push_back({MunsellTable[r].V, MunsellTable[r].C, static_cast<std::uint16_t>(r), t});
     }
     QuickSort(list.data(), 0, static_cast<int>(list.size()) - 1, [](const VEntry& e) { return e.V; });
     return index.Keep(index.byV, band, std::move(list));
@@ -433,7 +465,16 @@ void YxyToHVC(const TColorVec& yxy, TColorVec& hvc)
         const float upper = single(static_cast<Ext>(val) + 1);
         const float f = single((static_cast<Ext>(val) - base) / (static_cast<Ext>(upper) - base));
         auto lerp = [f](float from, float to) { return single((static_cast<Ext>(to) - from) * f + from); };
-        hvc = {lerp(A.H, B->H), lerp(A.V, B->V), lerp(A.C, B->C)};
+        // The hue the short way round the circle.
+        Ext dH = static_cast<Ext>(B->H) - A.H;
+        if (dH > 50) dH = dH - 100;
+        if (dH < -50) dH = dH + 100;
+        float h = single(dH * f + A.H);
+        if (h > 100)
+            h = single(static_cast<Ext>(h) - 100);
+        else if (h <= 0)
+            h = single(static_cast<Ext>(h) + 100);
+        hvc = {h, lerp(A.V, B->V), lerp(A.C, B->C)};
     }
 }
 
@@ -453,7 +494,7 @@ void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
     if (MunsellLast < 0) throw RangeError("マンセル表が読み込まれていません");
     Index& index = TheIndex();
 
-    // 2. Hue band, widened by 2.5 at a time.
+    // 2. Hue band on the circle, widened by 2.5 at a time.
     HueBand hueBand{};
     bool found = false;
     for (int s = 1; s <= 20 && !found; ++s) found = FindHueBand(H, 2.5L * s, hueBand);
@@ -470,10 +511,10 @@ void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
     // 4. Neighbours by C.
     auto& band = index.cWork;
     band.clear();
-    for (int i = first; i < last; ++i) band.push_back({byV[i].C, byV[i].row});
+    for (int i = first; i < last; ++i) band.push_back({byV[i].C, byV[i].row, byV[i].turn});
     const auto [ka, kb] = Neighbours(band.data(), last - first, C, [](const CEntry& e) { return e.C; });
     const MunsellRow& A = MunsellTable[band[ka].row];
-    const Ext AH = A.H;
+    const Ext AH = TurnedHue(A.H, band[ka].turn);
     // 5. Result.
     if (AH == H && A.V == V && A.C == C) {
         yxy = {A.x, A.y, A.Y};
@@ -484,7 +525,7 @@ void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
         return;
     }
     const MunsellRow& B = MunsellTable[band[kb].row];
-    const Ext BH = B.H;
+    const Ext BH = TurnedHue(B.H, band[kb].turn);
     if (BH == H && B.V == V && B.C == C) {
         yxy = {B.x, B.y, B.Y};
     } else {

@@ -13,9 +13,9 @@
 // separator whatever the locale). Up to MunsellCapacity rows.
 //
 // The searches select candidates in bands and interpolate between two
-// neighbouring samples; the exact rules are in the .cpp. Each load indexes
-// the table, so a search costs a few microseconds instead of passes over
-// every row.
+// neighbouring samples; the exact rules are in the .cpp. Both treat the hue
+// as a circle: 10RP (100) lies next to 2.5R. Each load indexes the table, so
+// a search costs a few microseconds instead of passes over every row.
 #pragma once
 
 #include <array>
