@@ -225,14 +225,22 @@ struct Index {
         cachedBytes = 0;
     }
 
+    // Keeps a sorted list; the bytes count its entries and about 64 for the
+    // map's node.
     template <class Map, class List>
     const List& Keep(Map& map, const typename Map::key_type& key, List&& list)
     {
-        const std::size_t bytes = list.size() * sizeof(list[0]) + 64;
+        list.shrink_to_fit();
+        const std::size_t bytes = list.capacity() * sizeof(list[0]) + 64;
         if (cachedBytes + bytes > kCacheBudget) DropLists();
         cachedBytes += bytes;
-        list.shrink_to_fit();
         return map.emplace(key, std::move(list)).first->second;
+    }
+
+    std::size_t Bytes() const
+    {
+        return hues.capacity() * sizeof(float) + hueOfRow.capacity() * sizeof(std::uint16_t) +
+               yWork.capacity() * sizeof(YEntry) + cWork.capacity() * sizeof(CEntry) + cachedBytes;
     }
 
     // After a load: the distinct hues and the hue of every row; no kept lists.
@@ -382,6 +390,8 @@ void LoadMunsellTable(const std::string& folder)
     SortRows(MunsellByY.data(), kFieldY, 0, MunsellLast);
     TheIndex().Rebuild();
 }
+
+std::size_t MunsellIndexBytes() { return TheIndex().Bytes(); }
 
 void SortRows(MunsellRow* list, int key, int lo, int hi)
 {

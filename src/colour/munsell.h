@@ -19,6 +19,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "codes.h"
@@ -56,6 +57,10 @@ extern int MunsellLast;
 // rows than the capacity) throws FileError naming the file and line, and the
 // previous table stays whole and in use.
 void LoadMunsellTable(const std::string& folder);
+
+// Bytes the index of the loaded table holds besides MunsellTable and
+// MunsellByY (its hue list, working lists and the sorted lists it keeps).
+std::size_t MunsellIndexBytes();
 
 // Sorts rows lo..hi of list by the field (a quicksort; not stable).
 void SortRows(MunsellRow* list, int key, int lo, int hi);
