@@ -92,12 +92,9 @@ CMYKCode CMYKForward(RGBCode c) { return RGBToCMYK(c); }
 // The Munsell searches with the full shipped D65 table.
 void LoadTable()
 {
-    static const bool loaded = [] {
-        MunsellFileName = MunsellFileD65;
-        LoadMunsellTable(cli::ProgramFolder());
-        return true;
-    }();
-    (void)loaded;
+    if (MunsellFileName == MunsellFileD65 && MunsellLast >= 0) return;
+    MunsellFileName = MunsellFileD65;
+    LoadMunsellTable(cli::ProgramFolder());
 }
 
 void BM_RGBToHVC(benchmark::State& state)
@@ -127,6 +124,32 @@ void BM_HVCToRGB(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+// Reading a table and indexing it, as the Munsell page does on a switch.
+void BM_LoadMunsellTable(benchmark::State& state, const char* file)
+{
+    MunsellFileName = file;
+    for (auto _ : state) LoadMunsellTable(cli::ProgramFolder());
+    LoadTable();
+}
+
+// Memory of a table once every luminance range and every hue band has been
+// searched (sweeps of Y and of H): the rows (MunsellTable, MunsellByY) and
+// the index with the sorted lists it keeps.
+void BM_MunsellMemory(benchmark::State& state, const char* file)
+{
+    for (auto _ : state) {
+        MunsellFileName = file;
+        LoadMunsellTable(cli::ProgramFolder());
+        TColorVec out;
+        for (int i = 0; i <= 100000; ++i) YxyToHVC({0.31f, 0.33f, i / 1000.0f}, out);
+        for (int i = 0; i <= 10000; ++i) HVCToYxy({i / 100.0f, 5, 4}, out);
+    }
+    state.counters["rows_KiB"] = (sizeof(MunsellTable) + sizeof(MunsellByY)) / 1024.0;
+    state.counters["index_KiB"] = MunsellIndexBytes() / 1024.0;
+    LoadTable();
+}
+
 RGBCode CMYKReverse(CMYKCode c) { return CMYKToRGB(c); }
 
 }  // namespace
@@ -141,6 +164,10 @@ BENCHMARK(BM_Forward<RGBToLuv>)->Name("RGBToLuv");
 BENCHMARK(BM_Reverse<RGBToLuv, LuvToRGB>)->Name("LuvToRGB");
 BENCHMARK(BM_RGBToHVC)->Name("RGBToHVC")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HVCToRGB)->Name("HVCToRGB")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LoadMunsellTable, d65, MunsellFileD65)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadMunsellTable, c, MunsellFileC)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MunsellMemory, d65, MunsellFileD65)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_MunsellMemory, c, MunsellFileC)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Packed<RGBToHSV>)->Name("RGBToHSV");
 BENCHMARK(BM_PackedReverse<RGBToHSV, HSVToRGB>)->Name("HSVToRGB");
 BENCHMARK(BM_Packed<RGBToHLS>)->Name("RGBToHLS");

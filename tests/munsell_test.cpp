@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "colour/colour.h"
 #include "colour/commatext.h"
+#include "colour/numeric.h"
 #include "colour_settings.h"
 
 using namespace qolvar;
@@ -292,11 +295,17 @@ TEST_F(Munsell, HVCToYxyInterpolatesAndStopsAtTheLastCandidate)
     EXPECT_EQ(yxy[0], 0.40f);
     EXPECT_EQ(yxy[1], 0.36f);
     EXPECT_NEAR(yxy[2], 19.271f, 1e-3f);
-    // No row within the hue band: it widens (no wrap-around at 0/100).
+    // No row within the hue band: it widens.
     HVCToYxy({0.5f, 5, 2}, yxy);
     EXPECT_EQ(yxy[0], 0.34f);
-    // Nothing within the widest bands: a clear error.
-    EXPECT_THROW(HVCToYxy({70, 5, 2}, yxy), RangeError);
+    // The widening goes round the circle too: from 70, hue 5 is 35 away (as
+    // 105), hue 10 is 40 away; the band of ±37.5 takes the two rows of hue 5.
+    HVCToYxy({70, 5, 2}, yxy);
+    EXPECT_EQ(yxy[0], 0.34f);
+    EXPECT_EQ(yxy[1], 0.33f);
+    // Nothing within the widest bands: a clear error. (On the circle every
+    // hue 0..100 is within 50 of a row of 5 or 10, so these lie beyond it.)
+    EXPECT_THROW(HVCToYxy({200, 5, 2}, yxy), RangeError);
     EXPECT_THROW(HVCToYxy({5, 30, 2}, yxy), RangeError);
 }
 
@@ -333,6 +342,342 @@ TEST_F(Munsell, ShippedTables)
     const MunsellRow r39 = MunsellTable[39];
     YxyToHVC({r39.x, r39.y, r39.Y}, hvc);
     EXPECT_EQ(hvc, (TColorVec{75, 0.433333337f, 20.333334f}));
+}
+
+// Both searches written out plainly, step by step: every band a pass over
+// all rows in order, every sort the quicksort on whole rows, written out
+// again here. The library's indexed searches must give the same bits for
+// every input. With circle = false the hue is a straight line, as before the
+// seam was mended: results may differ from those only where the seam counts.
+class PlainSearches {
+public:
+    explicit PlainSearches(bool circle) : circle_(circle)
+    {
+        for (int r = 0; r <= MunsellLast; ++r) table_.push_back({MunsellTable[r]});
+        byY_ = table_;
+        Sort(byY_, [](const Cand& c) { return c.r.Y; });
+    }
+
+    // YxyToHVC; nothing where it throws. seam: the hue went round the circle.
+    std::optional<TColorVec> Forward(const TColorVec& yxy, bool* seam = nullptr) const
+    {
+        const float x = yxy[0], y = yxy[1], Y = yxy[2];
+        std::vector<Cand> c1, c2;
+        for (int w = 10; c1.empty(); w += 10) {
+            if (w > 1000) return std::nullopt;
+            for (const auto& c : byY_)
+                if (Y - Ext(w) < c.r.Y && c.r.Y < Y + Ext(w)) c1.push_back(c);
+        }
+        Sort(c1, [](const Cand& c) { return c.r.x; });
+        for (int s = 1; s <= 100 && c2.empty(); ++s)
+            for (const auto& c : c1)
+                if (x - 0.01L * s < c.r.x && c.r.x < x + 0.01L * s) c2.push_back(c);
+        if (c2.empty()) return std::nullopt;
+        const auto [A, B] = Neighbours(c2, y, [](const Cand& c) { return c.r.y; });
+        auto same = [&](const MunsellRow& r) { return r.Y == Y && r.x == x && r.y == y; };
+        if (seam) *seam = false;
+        if (same(A.r)) return TColorVec{A.r.H, A.r.V, A.r.C};
+        if (B && same(B->r)) return TColorVec{B->r.H, B->r.V, B->r.C};
+        if (!B || B->r.Y == 0) return TColorVec{A.r.H, A.r.V, A.r.C};
+        const float t = single(Ext(Y) / 100);
+        const float c = single(num::Pow(t, 1.0L / 3.0L));
+        const float L = t <= 0.008856L ? single(903.3L * t) : single(116.0L * c - 16);
+        const float val = single(Ext(std::nearbyint(Ext(L))) / 10);
+        const float base = single(std::trunc(Ext(val)));
+        const float upper = single(Ext(val) + 1);
+        const float f = single((Ext(val) - base) / (Ext(upper) - base));
+        Ext dH = Ext(B->r.H) - A.r.H;
+        if (circle_ && dH > 50) dH -= 100;
+        if (circle_ && dH < -50) dH += 100;
+        float h = single(dH * f + A.r.H);
+        if (circle_ && h > 100)
+            h = single(Ext(h) - 100);
+        else if (circle_ && h <= 0)
+            h = single(Ext(h) + 100);
+        if (seam) *seam = std::fabs(Ext(B->r.H) - A.r.H) > 50;
+        return TColorVec{h, single((Ext(B->r.V) - A.r.V) * f + A.r.V), single((Ext(B->r.C) - A.r.C) * f + A.r.C)};
+    }
+
+    // HVCToYxy; nothing where it throws. seam: a candidate took its hue from
+    // across 0/100.
+    std::optional<TColorVec> Reverse(const TColorVec& hvc, bool* seam = nullptr) const
+    {
+        const float H = hvc[0], V = hvc[1], C = hvc[2];
+        const float Yc = single(1.1913L * V - 0.22532L * single(num::IntPower(V, 2)) +
+                               0.23351L * single(num::IntPower(V, 3)) - 0.020483L * single(num::IntPower(V, 4)) +
+                               0.00081936L * single(num::IntPower(V, 5)));
+        if (seam) *seam = false;
+        if (H < 0) return TColorVec{0.3127f, 0.329f, Yc};
+        std::vector<Cand> c1, c2;
+        for (int s = 1; s <= 20 && c1.empty(); ++s)
+            for (const auto& c : table_)
+                for (int k : {0, -100, 100}) {
+                    if (k != 0 && !circle_) break;
+                    const Ext h = k == 0 ? Ext(c.r.H) : Ext(c.r.H) + k;
+                    if (H - 2.5L * s < h && h < H + 2.5L * s) {
+                        c1.push_back({c.r, h});
+                        if (seam && k != 0) *seam = true;
+                        break;
+                    }
+                }
+        Sort(c1, [](const Cand& c) { return c.r.V; });
+        for (int s = 1; s <= 20 && c2.empty(); ++s)
+            for (const auto& c : c1)
+                if (V - 0.5L * s < c.r.V && c.r.V < V + 0.5L * s) c2.push_back(c);
+        if (c2.empty()) return std::nullopt;
+        const auto [A, B] = Neighbours(c2, C, [](const Cand& c) { return c.r.C; });
+        if (A.h == H && A.r.V == V && A.r.C == C) return TColorVec{A.r.x, A.r.y, A.r.Y};
+        if (B && B->h == H && B->r.V == V && B->r.C == C) return TColorVec{B->r.x, B->r.y, B->r.Y};
+        if (!B) return TColorVec{A.r.x, A.r.y, Yc};
+        float dC = single(Ext(B->r.C) - A.r.C);
+        if (dC == 0) dC = 0.1f;
+        float dH = single(B->h - A.h);
+        if (dH == 0) dH = 0.1f;
+        const float tC = single((Ext(C) - A.r.C) / dC), tH = single((Ext(H) - A.h) / dH);
+        return TColorVec{single((Ext(B->r.x) - A.r.x) * tC + A.r.x), single((Ext(B->r.y) - A.r.y) * tH + A.r.y), Yc};
+    }
+
+private:
+    using Ext = long double;
+    static float single(Ext v) { return static_cast<float>(v); }
+    struct Cand {
+        MunsellRow r;
+        Ext h = r.H;  // the hue the candidate carries
+    };
+
+    // Round((lo + hi) / 2), halves to even.
+    static int Mid(int lo, int hi) { return static_cast<int>(std::nearbyint((lo + hi) / 2.0)); }
+
+    template <class KeyOf>
+    static void Sort(std::vector<Cand>& v, KeyOf key) { Sort(v, 0, static_cast<int>(v.size()) - 1, key); }
+    template <class KeyOf>
+    static void Sort(std::vector<Cand>& v, int lo, int hi, KeyOf key)
+    {
+        if (hi < lo) return;
+        const float p = key(v[Mid(lo, hi)]);
+        int i = lo, j = hi;
+        do {
+            while (key(v[i]) < p) ++i;
+            while (p < key(v[j])) --j;
+            if (j <= i) break;
+            std::swap(v[i++], v[j--]);
+        } while (j >= i);
+        if (i - 1 > lo) Sort(v, lo, i - 1, key);
+        if (j + 1 < hi) Sort(v, j + 1, hi, key);
+    }
+
+    // Sorts by the key; A = the row the halving search finds, B the next.
+    template <class KeyOf>
+    static std::pair<Cand, std::optional<Cand>> Neighbours(std::vector<Cand>& v, float value, KeyOf key)
+    {
+        Sort(v, key);
+        const int m = static_cast<int>(v.size());
+        int lo = 0, hi = m - 1;
+        while (hi > lo) {
+            const int mid = Mid(lo, hi);
+            if (key(v[mid]) > value)
+                hi = mid - 1;
+            else
+                lo = mid + 1;
+        }
+        const int k = std::min(std::max(lo, 1) - 1, m - 1);
+        if (k + 1 <= m - 1) return {v[k], v[k + 1]};
+        return {v[k], std::nullopt};
+    }
+
+    bool circle_;
+    std::vector<Cand> table_, byY_;
+};
+
+// The library's result, or nothing where it throws RangeError.
+template <class F>
+std::optional<TColorVec> Result(F search, const TColorVec& in)
+{
+    TColorVec out;
+    try {
+        search(in, out);
+    } catch (const RangeError&) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+std::string Text(const std::optional<TColorVec>& v)
+{
+    if (!v) return "RangeError";
+    char text[64];
+    std::snprintf(text, sizeof text, "(%.9g, %.9g, %.9g)", (*v)[0], (*v)[1], (*v)[2]);
+    return text;
+}
+
+::testing::AssertionResult SameBits(const std::optional<TColorVec>& got, const std::optional<TColorVec>& expected)
+{
+    if (got.has_value() == expected.has_value() && (!got || std::memcmp(got->data(), expected->data(), 12) == 0))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << Text(got) << " instead of " << Text(expected);
+}
+
+// Compares the library with the plain searches on one input, both ways.
+struct Comparison {
+    PlainSearches circle{true}, straight{false};
+    int seamForward = 0, seamReverse = 0;
+
+    void Forward(const TColorVec& yxy)
+    {
+        bool seam = false;
+        const auto expected = circle.Forward(yxy, &seam);
+        EXPECT_TRUE(SameBits(Result(YxyToHVC, yxy), expected)) << "Yxy " << Text(yxy);
+        if (seam)
+            ++seamForward;
+        else
+            EXPECT_TRUE(SameBits(straight.Forward(yxy), expected)) << "Yxy " << Text(yxy);
+    }
+    void Reverse(const TColorVec& hvc)
+    {
+        bool seam = false;
+        const auto expected = circle.Reverse(hvc, &seam);
+        EXPECT_TRUE(SameBits(Result(HVCToYxy, hvc), expected)) << "HVC " << Text(hvc);
+        if (seam)
+            ++seamReverse;
+        else
+            EXPECT_TRUE(SameBits(straight.Reverse(hvc), expected)) << "HVC " << Text(hvc);
+    }
+    // RGBToHVC of a colour and the page's back conversion of its result.
+    void Colour(RGBCode c)
+    {
+        TColorVec yxy, hvc;
+        RGBToHVC(c, hvc, yxy);
+        if ((c >> 16 & 255) != (c & 255) || (c >> 8 & 255) != (c & 255)) Forward(yxy);
+        Reverse(hvc);
+    }
+};
+
+// Results of both searches, with the quicksort's order of equal keys, are
+// those of the plain searches: colours and typed values across both shipped
+// tables. Away from the seam they are also those of a straight hue.
+TEST_F(Munsell, IndexedSearchesGiveThePlainSearchesBits)
+{
+    for (const char* file : {MunsellFileD65, MunsellFileC}) {
+        SCOPED_TRACE(file);
+        LoadShipped(file);
+        Comparison compare;
+        for (RGBCode c = 0; c < 0x1000000; c += 12289) compare.Colour(c);
+        for (float Y : {0.1f, 3.0f, 19.3f, 55.0f, 88.3f, 100.0f})
+            for (int i = 0; i <= 10; ++i)
+                for (int j = 0; j <= 10; ++j) compare.Forward({i * 0.08f, j * 0.08f, Y});
+        for (float Y : {1090.0f, 1500.0f}) compare.Forward({0.3f, 0.3f, Y});
+        for (int h = -1; h <= 205; ++h)
+            for (float V : {0.0f, 0.5f, 2.0f, 5.0f, 7.3f, 10.0f, 25.0f})
+                for (float C : {0.0f, 3.0f, 6.0f, 17.0f, 60.0f}) compare.Reverse({h / 2.0f, V, C});
+        EXPECT_GT(compare.seamForward, 0);
+        EXPECT_GT(compare.seamReverse, 0);
+    }
+}
+
+// A table of few distinct values, so that almost every key ties and the
+// order of equal rows decides A and B: it must be the quicksort's.
+TEST_F(Munsell, IndexedSearchesKeepTheQuicksortsOrderOfEqualKeys)
+{
+    std::string text;
+    std::uint32_t r = 99;
+    auto pick = [&r](std::initializer_list<const char*> values) {
+        r = r * 1664525u + 1013904223u;
+        return std::string(values.begin()[(r >> 16) % values.size()]);
+    };
+    for (int i = 0; i < 3000; ++i)
+        text += pick({"2.5", "5", "50", "97.5", "100"}) + "," + pick({"1", "2", "3"}) + "," + pick({"2", "4", "6"}) +
+                "," + pick({"3", "12", "19"}) + "," + pick({"0.3", "0.31", "0.32"}) + "," + pick({"0.3", "0.31"}) +
+                "\n";
+    Load(text);
+    Comparison compare;
+    for (float Y : {3.0f, 12.0f, 15.0f, 40.0f})
+        for (float x : {0.3f, 0.305f, 0.31f, 0.32f, 0.35f})
+            for (float y : {0.29f, 0.3f, 0.305f, 0.31f, 0.4f}) compare.Forward({x, y, Y});
+    for (float H : {0.0f, 1.0f, 2.5f, 4.0f, 50.0f, 98.0f, 100.0f})
+        for (float V : {1.0f, 1.5f, 3.0f})
+            for (float C : {2.0f, 3.0f, 4.0f, 7.0f}) compare.Reverse({H, V, C});
+}
+
+// All 16 777 216 colours through both tables, about an hour: run with
+// --gtest_also_run_disabled_tests after a change to the searches.
+TEST_F(Munsell, DISABLED_IndexedSearchesGiveThePlainSearchesBitsForEveryColour)
+{
+    for (const char* file : {MunsellFileD65, MunsellFileC}) {
+        SCOPED_TRACE(file);
+        LoadShipped(file);
+        Comparison compare;
+        for (RGBCode c = 0; c < 0x1000000; ++c) compare.Colour(c);
+        std::printf("%s: the hue went round the seam for %d colours, the hue band for %d results\n", file,
+                    compare.seamForward, compare.seamReverse);
+    }
+}
+
+// Rows on both sides of 10RP = 0 are neighbours. Forward, with the D65
+// table (A, B; val; f = φ / (1 + φ); dH the short way; h):
+TEST_F(Munsell, YxyToHVCInterpolatesTheHueAcrossTheSeam)
+{
+    LoadShipped(MunsellFileD65);
+    struct Case {
+        RGBCode code;
+        float H, V, C;
+    };
+    const Case cases[] = {
+        // 10RP 7/8, 2.5R 7/8; 7.2; 1/6; +2.5; 100 + 2.5/6 - 100
+        {0xF0979A, 2.5f / 6, 7, 8},
+        // 5R 0.8/6, 10RP 4/14; 1.9; 9/19; 95 - 100 = -5; 5 - 5 × 9/19
+        {0x610E2E, 50.0f / 19, 0.8f + 3.2f * 9 / 19, 6 + 8.0f * 9 / 19},
+        // 5RP 4/16, 2.5R 0.6/4; 2.6; 3/8; -92.5 + 100 = 7.5; 95 + 7.5 × 3/8
+        {0x79004B, 97.8125f, 4 - 3.4f * 3 / 8, 16 - 12.0f * 3 / 8},
+    };
+    for (const auto& c : cases) {
+        TColorVec hvc, yxy;
+        RGBToHVC(c.code, hvc, yxy);
+        EXPECT_NEAR(hvc[0], c.H, 2e-5f) << std::hex << c.code;
+        EXPECT_NEAR(hvc[1], c.V, 2e-5f) << std::hex << c.code;
+        EXPECT_NEAR(hvc[2], c.C, 2e-5f) << std::hex << c.code;
+    }
+}
+
+// Reverse near 0/100 with the D65 table: 0 and 100 are the same hue, and 1
+// takes 10RP as hue 0 beside 2.5R.
+TEST_F(Munsell, HVCToYxyTakesNeighboursAcrossTheSeam)
+{
+    LoadShipped(MunsellFileD65);
+    const float Y2 = 3.0478915f, Y5 = 19.270875f;  // the value polynomial at 2 and 5
+    struct Case {
+        TColorVec hvc, yxy;
+    };
+    const Case cases[] = {
+        {{0, 5, 6}, {0.389307f, 0.313997f, 19.27575f}},    // 10RP 5/6 exactly
+        {{100, 5, 6}, {0.389307f, 0.313997f, 19.27575f}},  // the same row
+        // 10RP 2/18 (as 0) is the only chroma 18 among 2.5R and 10RP at
+        // value 2: A, the last candidate; its x, y.
+        {{1, 2, 18}, {0.558378f, 0.162336f, Y2}},
+        // 7.5RP and 10RP only (2.5R as 102.5 lies outside): 7.5RP 5/30 is
+        // the only chroma 30, the last.
+        {{99, 5, 30}, {0.556221f, 0.199684f, Y5}},
+    };
+    for (const auto& c : cases) {
+        TColorVec yxy;
+        HVCToYxy(c.hvc, yxy);
+        EXPECT_EQ(yxy[0], c.yxy[0]) << c.hvc[0];
+        EXPECT_EQ(yxy[1], c.yxy[1]) << c.hvc[0];
+        EXPECT_NEAR(yxy[2], c.yxy[2], 1e-4f) << c.hvc[0];
+    }
+
+    // Four rows of the table: the carried hue 0 weighs y.
+    MunsellFileName = "\\test.csv";
+    Load("100,5,4,19.27575,0.36311,0.320047\n2.5,5,6,19.27575,0.399928,0.322899\n"
+         "100,5,8,19.27575,0.415168,0.307157\n2.5,5,10,19.27575,0.457753,0.313697\n");
+    TColorVec yxy;
+    // A = 10RP 5/4 (hue 0), B = 2.5R 5/6: tC = 1/2, tH = (1 - 0) / 2.5.
+    HVCToYxy({1, 5, 5}, yxy);
+    EXPECT_NEAR(yxy[0], (0.36311 + 0.399928) / 2, 1e-6);
+    EXPECT_NEAR(yxy[1], 0.320047 + 0.4 * (0.322899 - 0.320047), 1e-6);
+    // A = 10RP 5/4, B = 10RP 5/8, both hue 0: tH = (0 - 0) / 0.1 = 0.
+    HVCToYxy({0, 5, 6}, yxy);
+    EXPECT_NEAR(yxy[0], (0.36311 + 0.415168) / 2, 1e-6);
+    EXPECT_EQ(yxy[1], 0.320047f);
 }
 
 // The table search is coarse: neighbours are chosen by y within a strip of x

@@ -39,6 +39,10 @@ namespace {
 constexpr Ext kLabEpsilon = 0.008856L;
 constexpr Ext kLabLinearL = 7.9996L;
 constexpr Ext kKappa = 903.3L;
+// 16/116 written as the 17-digit decimal on purpose, not as 16.0L / 116: the
+// linear form of L*a*b* is fixed to this constant. These are the digits of
+// the double nearest 16/116; read as an extended constant they lie 51 ulps
+// below the extended quotient 16/116.
 constexpr Ext k16Over116 = 0.13793103448275862L;
 
 // single(pow(single(byte / 255), gamma)) for one channel byte. The 256

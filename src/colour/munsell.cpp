@@ -1,33 +1,75 @@
 // Munsell conversion. Notation: single(e) is a store to a float; all other
-// arithmetic is extended precision.
+// arithmetic is extended precision. The hue H lies on a circle: 100 (10RP)
+// and 0 are the same point, next to 2.5R.
 //
-// YxyToHVC (the table search):
-//  1. Luminance band: for w = 10, 20, 30, ... collect the rows of MunsellByY
-//     with Y - w < r.Y < Y + w; stop at the first w that collects a row.
-//  2. Sort them by x; keep those with x - 0.01 < r.x < x + 0.01; sort those
-//     by y.
-//  3. k = LocateRow by y (at most the last); A = row k, B = row k + 1 if any.
-//  4. A or B equal to the Yxy exactly: its H V C. No B, or B.Y = 0: A's.
-//     Otherwise interpolate A→B with f = (val - trunc(val)) / (val + 1 -
-//     trunc(val)), val the Munsell value of Y rounded to a tenth.
-// HVCToYxy (the reverse search): rows with H - 2.5 < r.H < H + 2.5 (file
-// order, no wrap-around at 0/100), sorted by V; those with V - 0.5 < r.V <
-// V + 0.5, sorted by C; A, B around C by LocateRow; x follows the chroma
-// weight, y the hue weight, Y is the value polynomial.
+// YxyToHVC (the table search), for (x, y, Y):
+//  1. Luminance band: for w = 10, 20, 30, ... the rows of MunsellByY with
+//     Y - w < r.Y < Y + w, in that order; stop at the first w that collects
+//     a row.
+//  2. Chromaticity band: sort them by x (SortRows); keep, in that order,
+//     those with x - 0.01 < r.x < x + 0.01.
+//  3. Neighbours: sort those by y; k = LocateRow by y (at most the last);
+//     A = row k, B = row k + 1 if any.
+//  4. Result: A or B equal to the Yxy exactly: its H V C. No B, or B.Y = 0:
+//     A's. Otherwise interpolate A→B with f = (val - trunc(val)) /
+//     (val + 1 - trunc(val)), val the Munsell value of Y rounded to a tenth.
+//     The hue goes the short way round the circle: dH = B.H - A.H, minus 100
+//     above 50, plus 100 below -50; h = single(dH × f + A.H), brought back
+//     into 0 < h <= 100 by one subtraction or addition of 100.
+// HVCToYxy (the reverse search), for (H, V, C):
+//  1. Y from the value polynomial. A negative H is a neutral grey: the
+//     white's x, y with that Y, no table.
+//  2. Hue band: the rows of MunsellTable, in file order, with
+//     H - 2.5 < r.H + k < H + 2.5 for the first k of 0, -100, +100 that fits
+//     (so H = 1 takes 10RP as hue 0 beside 2.5R). Each candidate carries its
+//     hue r.H + k into the later steps.
+//  3. Value band: sort by V; keep those with V - 0.5 < r.V < V + 0.5.
+//  4. Neighbours: sort by C; A, B around C by LocateRow.
+//  5. Result: A or B equal to H V C exactly: its Yxy. Otherwise x follows
+//     the chroma weight, y the hue weight (with the carried hues), Y is the
+//     polynomial value.
 //
 // Where the table gives no answer the searches do not read outside their
 // candidates:
 //  - no row within a luminance band of 1000: RangeError;
 //  - an empty chromaticity band is widened by 0.01 at a time up to ±1;
-//    an empty hue band by 2.5 up to ±50, an empty value band by 0.5 up to
-//    ±10; still empty: RangeError;
+//    an empty hue band by 2.5 up to ±50 (with the same three k), an empty
+//    value band by 0.5 up to ±10; still empty: RangeError;
 //  - HVCToYxy with A the last candidate (no B): A's chromaticity with the
 //    polynomial Y, as YxyToHVC returns A in the same situation.
+//
+// The index. Each load indexes the table so that a search does not pass over
+// every row, and gives the same candidates in the same order as the steps
+// above, hence the same bits:
+//  - In a list sorted by a key, the rows of a band of that key are one range
+//    of the list, found by halving, in the list's order.
+//  - YxyToHVC: a luminance band is a range of MunsellByY. Its rows sorted by
+//    x are kept per range once computed; the chromaticity band is a range of
+//    that list, and only its few rows are sorted by y in each search.
+//  - HVCToYxy: the distinct hues of the table are kept in ascending order, so
+//    each of the three tests (k = 0, -100, +100) selects a range of them; the
+//    candidates of a hue band, in file order and sorted by V, are kept per
+//    band. The value band is a range of that list; only its rows are sorted
+//    by C in each search.
+//  - The quicksort leaves rows with equal keys in an order of its own, and
+//    that order decides which rows become A and B. Every list is therefore
+//    sorted by the same quicksort from the same input order. It sorts small
+//    entries (the key and the row's position) instead of whole rows, which
+//    does not change the order: the quicksort compares keys only and moves
+//    an entry as a whole.
+//  - The kept lists are dropped at each load, and all at once when they would
+//    take more than kCacheBudget bytes.
 #include "munsell.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "cie.h"
@@ -45,8 +87,6 @@ const std::array<const char*, 11> MunsellHueNames = {"R", "YR", "Y", "GY", "G", 
 std::string MunsellFileName = MunsellFileD65;
 MunsellRows MunsellTable{};
 MunsellRows MunsellByY{};
-MunsellRows CandList1{};
-MunsellRows CandList2{};
 int MunsellLast = -1;
 
 namespace {
@@ -72,6 +112,40 @@ int MidIndex(int lo, int hi)
     return half % 2 == 0 ? half : half + 1;
 }
 
+// The quicksort of SortRows on any list whose entries carry a float key.
+template <class T, class KeyOf>
+void QuickSort(T* list, int lo, int hi, KeyOf key)
+{
+    if (hi < lo) return;
+    const float p = key(list[MidIndex(lo, hi)]);
+    int i = lo, j = hi;
+    do {
+        while (key(list[i]) < p) ++i;
+        while (p < key(list[j])) --j;
+        if (j <= i) break;
+        std::swap(list[i], list[j]);
+        ++i;
+        --j;
+    } while (j >= i);
+    if (i - 1 > lo) QuickSort(list, lo, i - 1, key);
+    if (j + 1 < hi) QuickSort(list, j + 1, hi, key);
+}
+
+// The halving search of LocateRow on any list sorted by a float key.
+template <class T, class KeyOf>
+int Locate(const T* list, int lo, int hi, float value, KeyOf key)
+{
+    while (hi > lo) {
+        const int mid = MidIndex(lo, hi);
+        if (key(list[mid]) > value)
+            hi = mid - 1;
+        else
+            lo = mid + 1;
+    }
+    if (lo == 0) lo = 1;
+    return lo - 1;
+}
+
 // A decimal number as the table file holds it, stored as a single.
 bool ReadField(const std::string& text, float& out)
 {
@@ -94,6 +168,189 @@ std::string TablePath(const std::string& folder)
 [[noreturn]] void LineError(const std::string& path, int line, const std::string& what)
 {
     throw FileError(path + " の " + std::to_string(line) + " 行目: " + what);
+}
+
+// ---- The index --------------------------------------------------------------
+
+// The three turns of the hue band: k = 0, -100, +100, tried in that order.
+constexpr int kTurns[3] = {0, -100, 100};
+
+// The hue a row has on the turn t: r.H + k, exact at extended precision. On
+// the first turn it is r.H itself.
+Ext TurnedHue(float H, int t) { return t == 0 ? static_cast<Ext>(H) : static_cast<Ext>(H) + kTurns[t]; }
+
+// Entries of the kept lists: the keys the later steps read and the row's
+// position (in MunsellByY for YxyToHVC, in MunsellTable for HVCToYxy).
+struct XEntry {
+    float x, y;
+    std::uint16_t row;
+};
+struct YEntry {
+    float y;
+    std::uint16_t row;
+};
+struct VEntry {
+    float V, C;
+    std::uint16_t row;
+    std::uint8_t turn;
+};
+struct CEntry {
+    float C;
+    std::uint16_t row;
+    std::uint8_t turn;
+};
+static_assert(MunsellCapacity <= 65536, "row positions are 16-bit");
+
+// A hue band: per turn, the range [first, last) of the distinct hues whose
+// turned hue lies in the band (an empty range is stored as 0, 0).
+using HueBand = std::array<std::uint16_t, 6>;
+
+// The kept lists may take this much; beyond it they are dropped and built
+// again as searches need them. The shipped tables need far less.
+constexpr std::size_t kCacheBudget = 1536 * 1024;
+
+struct Index {
+    std::vector<float> hues;               // the distinct H of the table, ascending
+    std::vector<std::uint16_t> hueOfRow;   // per MunsellTable row, its position in hues
+    std::unordered_map<std::uint64_t, std::vector<XEntry>> byX;  // per luminance range [a, b)
+    std::map<HueBand, std::vector<VEntry>> byV;                  // per hue band
+    std::size_t cachedBytes = 0;
+    std::vector<YEntry> yWork;  // the chromaticity band being sorted by y
+    std::vector<CEntry> cWork;  // the value band being sorted by C
+
+    void DropLists()
+    {
+        byX.clear();
+        byV.clear();
+        cachedBytes = 0;
+    }
+
+    // Keeps a sorted list; the bytes count its entries and about 64 for the
+    // map's node.
+    template <class Map, class List>
+    const List& Keep(Map& map, const typename Map::key_type& key, List&& list)
+    {
+        list.shrink_to_fit();
+        const std::size_t bytes = list.capacity() * sizeof(list[0]) + 64;
+        if (cachedBytes + bytes > kCacheBudget) DropLists();
+        cachedBytes += bytes;
+        return map.emplace(key, std::move(list)).first->second;
+    }
+
+    std::size_t Bytes() const
+    {
+        return hues.capacity() * sizeof(float) + hueOfRow.capacity() * sizeof(std::uint16_t) +
+               yWork.capacity() * sizeof(YEntry) + cWork.capacity() * sizeof(CEntry) + cachedBytes;
+    }
+
+    // After a load: the distinct hues and the hue of every row; no kept lists.
+    void Rebuild()
+    {
+        DropLists();
+        const int n = MunsellLast + 1;
+        hues.clear();
+        for (int r = 0; r < n; ++r) hues.push_back(MunsellTable[r].H);
+        std::sort(hues.begin(), hues.end());
+        hues.erase(std::unique(hues.begin(), hues.end()), hues.end());
+        hueOfRow.resize(n);
+        for (int r = 0; r < n; ++r)
+            hueOfRow[r] = static_cast<std::uint16_t>(
+                std::lower_bound(hues.begin(), hues.end(), MunsellTable[r].H) - hues.begin());
+        yWork.reserve(MunsellCapacity);
+        cWork.reserve(MunsellCapacity);
+    }
+};
+
+Index& TheIndex()
+{
+    static Index index;
+    return index;
+}
+
+// The entries of list[0..count-1] (sorted by the key) with lo < key < hi:
+// one range [first, last), found by halving.
+template <class T, class KeyOf>
+std::pair<int, int> StrictRange(const T* list, int count, Ext lo, Ext hi, KeyOf key)
+{
+    const T* a = std::partition_point(list, list + count, [&](const T& e) { return !(lo < key(e)); });
+    const T* b = std::partition_point(a, list + count, [&](const T& e) { return key(e) < hi; });
+    return {static_cast<int>(a - list), static_cast<int>(b - list)};
+}
+
+// YxyToHVC step 1: the luminance band, a range of MunsellByY.
+std::pair<int, int> LuminanceBand(float Y)
+{
+    for (int w = 10; w <= 1000; w += 10) {
+        const auto range = StrictRange(MunsellByY.data(), MunsellLast + 1, static_cast<Ext>(Y) - w,
+                                       static_cast<Ext>(Y) + w, [](const MunsellRow& r) -> Ext { return r.Y; });
+        if (range.first < range.second) return range;
+    }
+    throw RangeError("Y が表の範囲から遠すぎます");
+}
+
+// The rows MunsellByY[a..b) sorted by x, kept per range.
+const std::vector<XEntry>& SortedByX(int a, int b)
+{
+    Index& index = TheIndex();
+    const std::uint64_t key = (static_cast<std::uint64_t>(a) << 32) | static_cast<std::uint32_t>(b);
+    if (const auto it = index.byX.find(key); it != index.byX.end()) return it->second;
+    std::vector<XEntry> list;
+    list.reserve(b - a);
+    for (int i = a; i < b; ++i) list.push_back({MunsellByY[i].x, MunsellByY[i].y, static_cast<std::uint16_t>(i)});
+    QuickSort(list.data(), 0, b - a - 1, [](const XEntry& e) { return e.x; });
+    return index.Keep(index.byX, key, std::move(list));
+}
+
+// HVCToYxy step 2: the hue band of half-width half around H, as ranges of
+// the distinct hues; false when it holds no hue.
+bool FindHueBand(float H, Ext half, HueBand& band)
+{
+    const auto& hues = TheIndex().hues;
+    const Ext lo = H - half, hi = H + half;
+    bool any = false;
+    for (int t = 0; t < 3; ++t) {
+        // r.H + k grows with r.H, so the hues that fit form one range.
+        auto [a, b] = StrictRange(hues.data(), static_cast<int>(hues.size()), lo, hi,
+                                  [t](float h) { return TurnedHue(h, t); });
+        if (a < b)
+            any = true;
+        else
+            a = b = 0;
+        band[2 * t] = static_cast<std::uint16_t>(a);
+        band[2 * t + 1] = static_cast<std::uint16_t>(b);
+    }
+    return any;
+}
+
+// The candidates of a hue band in file order, each with the first turn on
+// which its hue fits, sorted by V; kept per band.
+const std::vector<VEntry>& SortedByV(const HueBand& band)
+{
+    Index& index = TheIndex();
+    if (const auto it = index.byV.find(band); it != index.byV.end()) return it->second;
+    constexpr std::uint8_t kNone = 3;
+    std::vector<std::uint8_t> turnOfHue(index.hues.size(), kNone);
+    for (int t = 2; t >= 0; --t)  // the first turn that fits wins
+        for (int g = band[2 * t]; g < band[2 * t + 1]; ++g) turnOfHue[g] = static_cast<std::uint8_t>(t);
+    std::vector<VEntry> list;
+    for (int r = 0; r <= MunsellLast; ++r) {
+        const std::uint8_t t = turnOfHue[index.hueOfRow[r]];
+        if (t != kNone) list.push_back({MunsellTable[r].V, MunsellTable[r].C, static_cast<std::uint16_t>(r), t});
+    }
+    QuickSort(list.data(), 0, static_cast<int>(list.size()) - 1, [](const VEntry& e) { return e.V; });
+    return index.Keep(index.byV, band, std::move(list));
+}
+
+// Sorts list[0..m-1] by the key and finds the two neighbouring candidates
+// around value: A at the position LocateRow gives (at most the last), B the
+// one after it, or -1 when A is the last.
+template <class T, class KeyOf>
+std::pair<int, int> Neighbours(T* list, int m, float value, KeyOf key)
+{
+    QuickSort(list, 0, m - 1, key);
+    int k = Locate(list, 0, m - 1, value, key);
+    if (k > m - 1) k = m - 1;
+    return {k, k + 1 <= m - 1 ? k + 1 : -1};
 }
 
 }  // namespace
@@ -131,53 +388,27 @@ void LoadMunsellTable(const std::string& folder)
     MunsellLast = static_cast<int>(rows.size()) - 1;
     MunsellByY = MunsellTable;
     SortRows(MunsellByY.data(), kFieldY, 0, MunsellLast);
+    TheIndex().Rebuild();
 }
 
-namespace {
-// The quicksort for one field; the field is a template argument so that the
-// comparisons compile to plain loads.
-template <float MunsellRow::*Field>
-void SortBy(MunsellRow* list, int lo, int hi)
-{
-    if (hi < lo) return;
-    const float p = list[MidIndex(lo, hi)].*Field;
-    int i = lo, j = hi;
-    do {
-        while (list[i].*Field < p) ++i;
-        while (p < list[j].*Field) --j;
-        if (j <= i) break;
-        std::swap(list[i], list[j]);
-        ++i;
-        --j;
-    } while (j >= i);
-    if (i - 1 > lo) SortBy<Field>(list, lo, i - 1);
-    if (j + 1 < hi) SortBy<Field>(list, j + 1, hi);
-}
-}  // namespace
+std::size_t MunsellIndexBytes() { return TheIndex().Bytes(); }
 
 void SortRows(MunsellRow* list, int key, int lo, int hi)
 {
+    // The field is fixed per call so that the comparisons compile to loads.
     switch (key) {
-    case kFieldH: return SortBy<&MunsellRow::H>(list, lo, hi);
-    case kFieldV: return SortBy<&MunsellRow::V>(list, lo, hi);
-    case kFieldC: return SortBy<&MunsellRow::C>(list, lo, hi);
-    case kFieldY: return SortBy<&MunsellRow::Y>(list, lo, hi);
-    case kFieldX: return SortBy<&MunsellRow::x>(list, lo, hi);
-    default: return SortBy<&MunsellRow::y>(list, lo, hi);
+    case kFieldH: return QuickSort(list, lo, hi, [](const MunsellRow& r) { return r.H; });
+    case kFieldV: return QuickSort(list, lo, hi, [](const MunsellRow& r) { return r.V; });
+    case kFieldC: return QuickSort(list, lo, hi, [](const MunsellRow& r) { return r.C; });
+    case kFieldY: return QuickSort(list, lo, hi, [](const MunsellRow& r) { return r.Y; });
+    case kFieldX: return QuickSort(list, lo, hi, [](const MunsellRow& r) { return r.x; });
+    default: return QuickSort(list, lo, hi, [](const MunsellRow& r) { return r.y; });
     }
 }
 
 int LocateRow(const MunsellRow* list, int key, int lo, int hi, float value)
 {
-    while (hi > lo) {
-        const int mid = MidIndex(lo, hi);
-        if (Key(list[mid], key) > value)
-            hi = mid - 1;
-        else
-            lo = mid + 1;
-    }
-    if (lo == 0) lo = 1;
-    return lo - 1;
+    return Locate(list, lo, hi, value, [key](const MunsellRow& r) { return Key(r, key); });
 }
 
 namespace {
@@ -190,45 +421,6 @@ float ValueOfY(float Y)
     const float c = single(num::Pow(t, num::OneThird));
     const float L = t <= 0.008856L ? single(903.3L * t) : single(116.0L * c - 16);
     return single(static_cast<Ext>(num::Round(L)) / 10);
-}
-
-// Appends to out the rows of in[0..count-1] whose field lies strictly within
-// centre ± half; returns their number.
-int Band(const MunsellRow* in, int count, int key, float centre, Ext half, MunsellRow* out)
-{
-    int m = 0;
-    const Ext lo = centre - half, hi = centre + half;
-    for (int r = 0; r < count; ++r) {
-        const float k = Key(in[r], key);
-        if (lo < k && k < hi) out[m++] = in[r];
-    }
-    return m;
-}
-
-// The text's band first; when it is empty, widen it step by step.
-int WideningBand(const MunsellRow* in, int count, int key, float centre, Ext step, int maxSteps,
-                 MunsellRow* out, const char* what)
-{
-    for (int s = 1; s <= maxSteps; ++s) {
-        const int m = Band(in, count, key, centre, step * s, out);
-        if (m > 0) return m;
-    }
-    throw RangeError(std::string("表に近い色票がありません (") + what + ")");
-}
-
-// The two neighbouring candidates around value: the m rows of CandList2 are
-// sorted by the field, A is the row LocateRow finds (at most the last), B
-// the row after it if there is one.
-struct Neighbours {
-    const MunsellRow& A;
-    const MunsellRow* B;
-};
-Neighbours FindNeighbours(int m, int key, float value)
-{
-    SortRows(CandList2.data(), key, 0, m - 1);
-    int k = LocateRow(CandList2.data(), key, 0, m - 1, value);
-    if (k > m - 1) k = m - 1;
-    return {CandList2[k], k + 1 <= m - 1 ? &CandList2[k + 1] : nullptr};
 }
 
 bool SameYxy(const MunsellRow& r, float x, float y, float Y) { return r.Y == Y && r.x == x && r.y == y; }
@@ -250,18 +442,26 @@ void YxyToHVC(const TColorVec& yxy, TColorVec& hvc)
 {
     const float x = yxy[0], y = yxy[1], Y = yxy[2];
     if (MunsellLast < 0) throw RangeError("マンセル表が読み込まれていません");
+    Index& index = TheIndex();
 
     // 1. Luminance band, widened in steps of 10.
-    int n = 0;
-    for (int w = 10; n == 0; w += 10) {
-        if (w > 1000) throw RangeError("Y が表の範囲から遠すぎます");
-        n = Band(MunsellByY.data(), MunsellLast + 1, kFieldY, Y, w, CandList1.data());
+    const auto [a, b] = LuminanceBand(Y);
+    // 2. Chromaticity band of the rows sorted by x, widened by 0.01 at a time.
+    const std::vector<XEntry>& byX = SortedByX(a, b);
+    int first = 0, last = 0;
+    for (int s = 1; s <= 100 && first == last; ++s) {
+        const Ext half = 0.01L * s;
+        std::tie(first, last) = StrictRange(byX.data(), b - a, x - half, x + half,
+                                            [](const XEntry& e) -> Ext { return e.x; });
     }
-    // 2. Chromaticity band.
-    SortRows(CandList1.data(), kFieldX, 0, n - 1);
-    const int m = WideningBand(CandList1.data(), n, kFieldX, x, 0.01L, 100, CandList2.data(), "x");
+    if (first == last) throw RangeError("表に近い色票がありません (x)");
     // 3. Neighbours by y.
-    const auto [A, B] = FindNeighbours(m, kFieldLowerY, y);
+    auto& band = index.yWork;
+    band.clear();
+    for (int i = first; i < last; ++i) band.push_back({byX[i].y, byX[i].row});
+    const auto [ka, kb] = Neighbours(band.data(), last - first, y, [](const YEntry& e) { return e.y; });
+    const MunsellRow& A = MunsellByY[band[ka].row];
+    const MunsellRow* B = kb >= 0 ? &MunsellByY[band[kb].row] : nullptr;
     // 4. Result.
     if (SameYxy(A, x, y, Y)) {
         hvc = {A.H, A.V, A.C};
@@ -274,48 +474,78 @@ void YxyToHVC(const TColorVec& yxy, TColorVec& hvc)
         const float base = single(static_cast<Ext>(num::Trunc(val)));
         const float upper = single(static_cast<Ext>(val) + 1);
         const float f = single((static_cast<Ext>(val) - base) / (static_cast<Ext>(upper) - base));
-        auto lerp = [f](float a, float b) { return single((static_cast<Ext>(b) - a) * f + a); };
-        hvc = {lerp(A.H, B->H), lerp(A.V, B->V), lerp(A.C, B->C)};
+        auto lerp = [f](float from, float to) { return single((static_cast<Ext>(to) - from) * f + from); };
+        // The hue the short way round the circle.
+        Ext dH = static_cast<Ext>(B->H) - A.H;
+        if (dH > 50) dH = dH - 100;
+        if (dH < -50) dH = dH + 100;
+        float h = single(dH * f + A.H);
+        if (h > 100)
+            h = single(static_cast<Ext>(h) - 100);
+        else if (h <= 0)
+            h = single(static_cast<Ext>(h) + 100);
+        hvc = {h, lerp(A.V, B->V), lerp(A.C, B->C)};
     }
 }
 
 void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
 {
     const float H = hvc[0], V = hvc[1], C = hvc[2];
-    // 1. Y from the value polynomial.
+    // 1. Y from the value polynomial; neutral greys need no table.
     const float p2 = single(num::IntPower(V, 2));
     const float p3 = single(num::IntPower(V, 3));
     const float p4 = single(num::IntPower(V, 4));
     const float p5 = single(num::IntPower(V, 5));
     const float Yc = single(1.1913L * V - 0.22532L * p2 + 0.23351L * p3 - 0.020483L * p4 + 0.00081936L * p5);
-    // 2. Neutral greys need no table.
     if (H < 0) {
         yxy = {0.3127f, 0.329f, Yc};
         return;
     }
     if (MunsellLast < 0) throw RangeError("マンセル表が読み込まれていません");
-    // 3.-5. Hue band in file order, sorted by V; then the value band.
-    const int n =
-        WideningBand(MunsellTable.data(), MunsellLast + 1, kFieldH, H, 2.5L, 20, CandList1.data(), "H");
-    SortRows(CandList1.data(), kFieldV, 0, n - 1);
-    const int m = WideningBand(CandList1.data(), n, kFieldV, V, 0.5L, 20, CandList2.data(), "V");
-    // 7. Neighbours by C.
-    const auto [A, B] = FindNeighbours(m, kFieldC, C);
-    // 8. Result.
-    if (A.H == H && A.V == V && A.C == C) {
+    Index& index = TheIndex();
+
+    // 2. Hue band on the circle, widened by 2.5 at a time.
+    HueBand hueBand{};
+    bool found = false;
+    for (int s = 1; s <= 20 && !found; ++s) found = FindHueBand(H, 2.5L * s, hueBand);
+    if (!found) throw RangeError("表に近い色票がありません (H)");
+    const std::vector<VEntry>& byV = SortedByV(hueBand);
+    // 3. Value band of the candidates sorted by V, widened by 0.5 at a time.
+    int first = 0, last = 0;
+    for (int s = 1; s <= 20 && first == last; ++s) {
+        const Ext half = 0.5L * s;
+        std::tie(first, last) = StrictRange(byV.data(), static_cast<int>(byV.size()), V - half, V + half,
+                                            [](const VEntry& e) -> Ext { return e.V; });
+    }
+    if (first == last) throw RangeError("表に近い色票がありません (V)");
+    // 4. Neighbours by C.
+    auto& band = index.cWork;
+    band.clear();
+    for (int i = first; i < last; ++i) band.push_back({byV[i].C, byV[i].row, byV[i].turn});
+    const auto [ka, kb] = Neighbours(band.data(), last - first, C, [](const CEntry& e) { return e.C; });
+    const MunsellRow& A = MunsellTable[band[ka].row];
+    const Ext AH = TurnedHue(A.H, band[ka].turn);
+    // 5. Result.
+    if (AH == H && A.V == V && A.C == C) {
         yxy = {A.x, A.y, A.Y};
-    } else if (B && B->H == H && B->V == V && B->C == C) {
-        yxy = {B->x, B->y, B->Y};
-    } else if (!B) {
+        return;
+    }
+    if (kb < 0) {
         yxy = {A.x, A.y, Yc};
+        return;
+    }
+    const MunsellRow& B = MunsellTable[band[kb].row];
+    const Ext BH = TurnedHue(B.H, band[kb].turn);
+    if (BH == H && B.V == V && B.C == C) {
+        yxy = {B.x, B.y, B.Y};
     } else {
-        float dC = single(static_cast<Ext>(B->C) - A.C);
+        float dC = single(static_cast<Ext>(B.C) - A.C);
         if (dC == 0) dC = 0.1f;
         const float tC = single((static_cast<Ext>(C) - A.C) / dC);
-        float dH = single(static_cast<Ext>(B->H) - A.H);
+        float dH = single(BH - AH);
         if (dH == 0) dH = 0.1f;
-        const float tH = single((static_cast<Ext>(H) - A.H) / dH);
-        yxy = {single((static_cast<Ext>(B->x) - A.x) * tC + A.x), single((static_cast<Ext>(B->y) - A.y) * tH + A.y),
+        const float tH = single((static_cast<Ext>(H) - AH) / dH);
+        yxy = {single((static_cast<Ext>(B.x) - A.x) * tC + A.x), single((static_cast<Ext>(B.y) - A.y) * tH + A.y),
                Yc};
     }
 }

@@ -13,10 +13,13 @@
 // separator whatever the locale). Up to MunsellCapacity rows.
 //
 // The searches select candidates in bands and interpolate between two
-// neighbouring samples; the exact rules are in the .cpp.
+// neighbouring samples; the exact rules are in the .cpp. Both treat the hue
+// as a circle: 10RP (100) lies next to 2.5R. Each load indexes the table, so
+// a search costs a few microseconds instead of passes over every row.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "codes.h"
@@ -42,10 +45,10 @@ extern std::string MunsellFileName;
 inline constexpr const char* MunsellFileD65 = "\\Z8721_YxyD65.csv";
 inline constexpr const char* MunsellFileC = "\\HVC_Yxy.csv";
 
+// The loaded table. Only LoadMunsellTable writes these (the searches use an
+// index built from them at each load).
 extern MunsellRows MunsellTable;  // rows in file order
 extern MunsellRows MunsellByY;    // the same rows sorted by Y (0..MunsellLast)
-extern MunsellRows CandList1;     // working lists of the searches
-extern MunsellRows CandList2;
 // Index of the last loaded row; -1 while no table (or an empty one) is loaded.
 extern int MunsellLast;
 
@@ -54,6 +57,10 @@ extern int MunsellLast;
 // rows than the capacity) throws FileError naming the file and line, and the
 // previous table stays whole and in use.
 void LoadMunsellTable(const std::string& folder);
+
+// Bytes the index of the loaded table holds besides MunsellTable and
+// MunsellByY (its hue list, working lists and the sorted lists it keeps).
+std::size_t MunsellIndexBytes();
 
 // Sorts rows lo..hi of list by the field (a quicksort; not stable).
 void SortRows(MunsellRow* list, int key, int lo, int hi);
