@@ -205,6 +205,20 @@ TEST_F(Munsell, AFailedLoadKeepsThePreviousTableWhole)
     MunsellFileName = "\\missing.csv";
     EXPECT_THROW(LoadMunsellTable(dir_.string()), FileError);
     EXPECT_EQ(MunsellLast, 1);
+    // A folder where the table should be, and a file far too large: file
+    // errors naming the file, never a stream exception.
+    fs::create_directories(dir_ / "folder.csv");
+    std::ofstream(dir_ / "huge.csv", std::ios::binary) << std::string(std::size_t(5) << 20, '1');
+    for (const char* name : {"folder.csv", "huge.csv"}) {
+        MunsellFileName = std::string("\\") + name;
+        try {
+            LoadMunsellTable(dir_.string());
+            ADD_FAILURE() << name;
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(MunsellLast, 1);
+    }
 }
 
 TEST_F(Munsell, ExactlyFullTableLoads)

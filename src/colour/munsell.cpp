@@ -360,7 +360,20 @@ void LoadMunsellTable(const std::string& folder)
     const std::string path = TablePath(folder);
     std::ifstream file(path, std::ios::binary);
     if (!file) throw FileError("ファイル " + path + " は開けません");
-    const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // A full table is a few hundred kilobytes; a file that is far larger (or
+    // endless, a device) is refused. A read that fails (the path is a
+    // folder) is a file error like any other, never a stream exception.
+    constexpr std::size_t kMaxTableBytes = std::size_t(4) << 20;
+    std::string data;
+    try {
+        char chunk[1 << 16];
+        while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
+            data.append(chunk, static_cast<std::size_t>(file.gcount()));
+            if (data.size() > kMaxTableBytes) throw FileError("ファイル " + path + " は大きすぎて開けません");
+        }
+    } catch (const std::ios_base::failure&) {
+        throw FileError("ファイル " + path + " を読み込めません");
+    }
     if (file.bad()) throw FileError("ファイル " + path + " を読み込めません");
     file.close();
 
