@@ -5,6 +5,7 @@
 //   - ParseDecimal and ParseDecimalTrimmed: a number is a number with blanks
 //     around it too; the texts FixedText and GeneralText write of a parsed
 //     value read back, and GeneralText of what it wrote is the same text;
+//   - the bytes as a typed Munsell hue, split into number and family;
 //   - the bytes as a colour log, converted into table lines.
 // A violation aborts, so that the fuzzer keeps the input.
 #include <cmath>
@@ -18,6 +19,7 @@
 
 #include "colour/codes.h"
 #include "colour/errors.h"
+#include "colour/munsell.h"
 #include "colour/numtext.h"
 #include "table/tablefile.h"
 #include "table/textio.h"
@@ -74,10 +76,25 @@ void CheckDecimal(std::string_view text, int decimals)
 
 }  // namespace
 
+// The typed Munsell hue: every character but blanks goes to the number or
+// the family, and the family index names the family or none.
+void CheckHueText(std::string_view text)
+{
+    const qolvar::HueTextParts parts = qolvar::SplitHueText(text);
+    std::size_t blanks = 0;
+    for (const char c : text) blanks += c == ' ';
+    Check(parts.number.size() + parts.family.size() + blanks == text.size(), "hue text characters lost");
+    Check(parts.familyIndex <= qolvar::MunsellHueNames.size(), "hue family index out of range");
+    Check(parts.familyIndex == qolvar::MunsellHueNames.size() ||
+              parts.family == qolvar::MunsellHueNames[parts.familyIndex],
+          "hue family index names another family");
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CheckHex(text);
+    CheckHueText(text);
     if (size <= 4096) CheckDecimal(text.substr(size > 0 ? 1 : 0), size > 0 ? data[0] % 24 : 2);
 
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

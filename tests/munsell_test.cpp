@@ -727,4 +727,23 @@ TEST(MunsellNames, FamiliesInOrder)
     for (int i = 0; i < 11; ++i) EXPECT_STREQ(MunsellHueNames[i], expected[i]);
 }
 
+TEST(MunsellHueText, SplitsNumberAndFamily)
+{
+    struct Case {
+        const char* text;
+        const char* number;
+        const char* family;
+        std::size_t index;
+    } cases[] = {
+        {"5R", "5", "R", 0},    {"7.5 pb", "7.5", "PB", 7}, {"10rp", "10", "RP", 9},
+        {"N", "", "N", 10},     {"2.5Q", "2.5", "Q", 11},   {"-1 yr ", "-1", "YR", 1},
+    };
+    for (const Case& c : cases) {
+        const HueTextParts p = SplitHueText(c.text);
+        EXPECT_EQ(p.number, c.number) << c.text;
+        EXPECT_EQ(p.family, c.family) << c.text;
+        EXPECT_EQ(p.familyIndex, c.index) << c.text;
+    }
+}
+
 }  // namespace

@@ -98,24 +98,16 @@ void MunsellPage::DspHVCxyY(const TColorVec& yxy)
 void MunsellPage::EditHVC1Change()
 {
     if (!AllTyped({EditHVC3->text(), EditHVC2->text(), EditHVC1->text()})) return;
-    // Split the hue text into its number ("5.0") and its family ("R").
-    QString number, name;
-    for (const QChar c : EditHVC3->text()) {
-        const QChar u = c.toUpper();
-        if ((u >= QLatin1Char('0') && u <= QLatin1Char('9')) || u == QLatin1Char('.') || u == QLatin1Char('-') ||
-            u == QChar(8))
-            number += u;
-        else if (u != QLatin1Char(' '))
-            name += u;
-    }
+    // The hue text's number ("5.0") and family ("R").
+    const HueTextParts hue = SplitHueText(EditHVC3->text().toStdString());
     // Only digits so far: the user is still typing the number.
-    if (name.isEmpty()) return;
+    if (hue.family.empty()) return;
     ConvertTyped([&] {
-        std::size_t j = 0;
-        while (j < MunsellHueNames.size() && name != QLatin1String(MunsellHueNames[j])) ++j;
+        const std::size_t j = hue.familyIndex;
         TColorVec hvc{};
         // A family that matches no name, and "N", give a neutral grey.
-        hvc[0] = j <= 9 ? num::single(ReadReal(number) + 10 * static_cast<num::Ext>(j)) : -1.0f;
+        hvc[0] = j <= 9 ? num::single(ReadReal(QString::fromStdString(hue.number)) + 10 * static_cast<num::Ext>(j))
+                        : -1.0f;
         hvc[1] = num::single(ReadReal(EditHVC2->text()));
         hvc[2] = num::single(ReadReal(EditHVC1->text()));
         TColorVec yxy{};

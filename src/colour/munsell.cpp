@@ -355,6 +355,22 @@ std::pair<int, int> Neighbours(T* list, int m, float value, KeyOf key)
 
 }  // namespace
 
+HueTextParts SplitHueText(std::string_view text)
+{
+    HueTextParts parts;
+    for (const char c : text) {
+        const char u = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        if ((u >= '0' && u <= '9') || u == '.' || u == '-' || u == '\b')
+            parts.number += u;
+        else if (u != ' ')
+            parts.family += u;
+    }
+    parts.familyIndex = 0;
+    while (parts.familyIndex < MunsellHueNames.size() && parts.family != MunsellHueNames[parts.familyIndex])
+        ++parts.familyIndex;
+    return parts;
+}
+
 void LoadMunsellTable(const std::string& folder)
 {
     const std::string path = TablePath(folder);

@@ -21,6 +21,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "codes.h"
 
@@ -37,6 +38,17 @@ using MunsellRows = std::array<MunsellRow, MunsellCapacity>;
 
 // The eleven hue family names; index 10 is the neutral "N".
 extern const std::array<const char*, 11> MunsellHueNames;
+
+// A typed hue such as "5R", "7.5 pb" or "N" split into its number (digits,
+// ".", "-" and backspace characters) and its family (every other character
+// but blanks, ASCII letters upper-cased), and the index of that family in
+// MunsellHueNames (11 when it is none of them).
+struct HueTextParts {
+    std::string number;
+    std::string family;
+    std::size_t familyIndex = 11;
+};
+HueTextParts SplitHueText(std::string_view text);
 
 // File name of the current table relative to the program's folder, with a
 // leading backslash as the folder separator: "\Z8721_YxyD65.csv" (D65, the
