@@ -177,7 +177,8 @@ TEST_F(Startup, ACorruptSettingsFileIsReportedAndRewrittenAtExit)
 {
     QFile f(SettingsPath());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[software\n\xff\xfe garbage = = =\n[[[\nRGB\n\x00\x01\x02", 40);
+    const char garbage[] = "[software\n\xff\xfe garbage = = =\n[[[\nRGB\n\x00\x01\x02";
+    f.write(garbage, sizeof garbage - 1);
     f.close();
     Start();
     EXPECT_EQ(dialogs.TakeTexts().size(), 1);
