@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -28,8 +29,88 @@ QString GroupOf(const QString& path)
     return g;
 }
 
+// Qt's INI reader decodes a value that begins "@Variant(" or "@DateTime("
+// (after its escapes and quotes are undone) as serialized binary data, which
+// trusts lengths written in the file: a damaged or hostile file can make it
+// allocate gigabytes. This store keeps only text, which Qt writes with a
+// doubled "@@", so such a value never comes from us. The scan undoes the
+// escapes over the whole file the way the reader does for a value and looks
+// for either marker not preceded by another "@"; it errs on the side of
+// finding one.
+bool HoldsSerializedValue(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    const qsizetype n = bytes.size();
+    auto octal = [](char c) { return c >= '0' && c <= '7' ? c - '0' : -1; };
+    auto hex = [](char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    };
+    for (qsizetype i = 0; i < n;) {
+        const char c = bytes[i++];
+        if (c == '"') continue;
+        if (c != '\\') {
+            // Bytes outside ASCII never decode to an ASCII character.
+            text += (static_cast<unsigned char>(c) < 0x80) ? QChar(c) : QChar(0xFFFD);
+            continue;
+        }
+        if (i >= n) break;
+        const char e = bytes[i++];
+        if (e == 'x') {
+            if (i >= n || hex(bytes[i]) < 0) continue;
+            char16_t v = 0;
+            while (i < n && hex(bytes[i]) >= 0) v = static_cast<char16_t>((v << 4) + hex(bytes[i++]));
+            text += QChar(v);
+        } else if (octal(e) >= 0) {
+            char16_t v = static_cast<char16_t>(octal(e));
+            while (i < n && octal(bytes[i]) >= 0) v = static_cast<char16_t>((v << 3) + octal(bytes[i++]));
+            text += QChar(v);
+        } else if (QByteArrayView("abfnrtv\"?'\\").contains(e)) {
+            text += QChar(u'\x01');  // a control or quoting character: neither "@" nor a letter
+        }
+        // Any other escaped character (a line break among them) is dropped.
+    }
+    for (const QLatin1StringView marker : {QLatin1StringView("@Variant("), QLatin1StringView("@DateTime(")}) {
+        for (qsizetype at = text.indexOf(marker); at >= 0; at = text.indexOf(marker, at + 1))
+            if (at == 0 || text[at - 1] != QLatin1Char('@')) return true;
+    }
+    return false;
+}
+
+// Settings files are a few hundred bytes (a long stored path a few
+// megabytes at most); a larger one is not ours.
+constexpr qint64 kMaxSettingsFileSize = qint64(16) << 20;
+
+// A file the reader must not be given is moved aside (kept for the user,
+// as FILE.bad) and reported; the program goes on with its defaults and
+// writes a fresh file.
+void RefuseUnreadableFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.exists()) return;
+    bool refused = file.size() > kMaxSettingsFileSize;
+    if (!refused) {
+        if (!file.open(QIODevice::ReadOnly)) return;  // QSettings reports what it cannot read
+        refused = HoldsSerializedValue(file.readAll());
+        file.close();
+    }
+    if (!refused) return;
+    const QString aside = fileName + QStringLiteral(".bad");
+    QFile::remove(aside);
+    if (!QFile::rename(fileName, aside))
+        throw SettingsError(
+            QStringLiteral("設定ファイル %1 は読めない内容を含んでいます。削除するか移動してください").arg(fileName).toStdString());
+    throw SettingsError(QStringLiteral("設定ファイル %1 は読めない内容を含んでいたため %2 に移しました。既定の設定で始めます")
+                            .arg(fileName, aside)
+                            .toStdString());
+}
+
 std::unique_ptr<QSettings> Open()
 {
+    RefuseUnreadableFile(SettingsFile());
     return std::make_unique<QSettings>(SettingsFile(), QSettings::IniFormat);
 }
 

@@ -189,4 +189,40 @@ TEST_F(Startup, ACorruptSettingsFileIsReportedAndRewrittenAtExit)
     EXPECT_EQ(StoredSetting("RGB"), QString::number(0x123456));
 }
 
+// Values Qt would decode as serialized binary data (which trusts lengths
+// in the file and can allocate gigabytes) are never handed to it: the file
+// is moved aside whole and reported once, the program starts with its
+// defaults. A value we wrote ourselves ("@@" doubles a leading "@") reads
+// as the text it was.
+TEST_F(Startup, SerializedValuesInTheSettingsFileAreMovedAsideUnread)
+{
+    const QByteArray header = "[software]\nMardenvi_Qolvar\\formMain\\";
+    const struct {
+        QByteArray value;
+        bool refused;
+    } rows[] = {
+        {"RGB=@Variant(\\0\\0\\0\\vi_Q\xff\xff\xff\xff)", true},
+        {"RGB=\\x40Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)", true},  // the "@" escaped
+        {"RGB=\"@DateTime(\\0\\0)\"", true},                             // quoted
+        {"RGB=1, @Variant(\\0)", true},                                    // a list's second item
+        {"PageIndex=@@Variant(x)", false},                                   // text "@Variant(x)"
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.value.toStdString());
+        QFile::remove(SettingsPath() + ".bad");
+        QFile f(SettingsPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(header + row.value + "\n");
+        f.close();
+        Start();
+        EXPECT_EQ(dialogs.TakeTexts().size(), row.refused ? 1 : 0);
+        EXPECT_EQ(QFile::exists(SettingsPath() + ".bad"), row.refused);
+        if (!row.refused) {
+            EXPECT_EQ(StoredSetting("PageIndex"), "@Variant(x)");
+        }
+        Stop();
+        dialogs.TakeTexts();
+    }
+}
+
 }  // namespace
