@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include "colortablecombo.h"
+#include "hottabs.h"
 #include "logviewer.h"
 #include "page_cie.h"
 #include "page_cmyk.h"
@@ -289,9 +290,8 @@ void TformMain::CreateColorTable(QWidget* central)
 
 void TformMain::CreatePages(QWidget* central)
 {
-    PageControl1 = Named(new QTabWidget(central), "PageControl1");
+    PageControl1 = Named(new HotTrackTabWidget(central), "PageControl1");
     PageControl1->setGeometry(0, 160, 489, 353);
-    PageControl1->tabBar()->setMouseTracking(true);  // hot-tracking tabs
     pages_ = {new CIEPage(*this, PageControl1), new HuePage(*this, PageControl1), new CMYKPage(*this, PageControl1),
               new VideoPage(*this, PageControl1), new MunsellPage(*this, PageControl1)};
     const char* captions[] = {"CIE", "HUE", "CMYK", "VIDEO", "Munsell"};

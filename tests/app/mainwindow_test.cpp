@@ -13,6 +13,7 @@
 #include "colour/errors.h"
 #include "fixture.h"
 #include "help.h"
+#include "hottabs.h"
 #include "mainwindow.h"
 #include "platform/colorpanel.h"
 #include "platform/spinedit.h"
@@ -327,6 +328,19 @@ TEST_F(MainWindow, AboutBoxFillsItsTextsEachTime)
 TEST_F(MainWindow, ColourDialogCustomColoursStartWhite)
 {
     for (int i = 0; i < QColorDialog::customCount(); ++i) EXPECT_EQ(QColorDialog::customColor(i), QColor(Qt::white)) << i;
+}
+
+// The tab under the pointer is the hot one; leaving the bar clears it.
+TEST_F(MainWindow, PageTabsTrackThePointer)
+{
+    auto* bar = static_cast<app::HotTrackTabBar*>(Find<QTabWidget>("PageControl1")->tabBar());
+    for (int tab : {0, 3, 1}) {
+        QTest::mouseMove(bar, bar->tabRect(tab).center());
+        EXPECT_EQ(bar->HotTab(), tab);
+    }
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar, &leave);
+    EXPECT_EQ(bar->HotTab(), -1);
 }
 
 }  // namespace
