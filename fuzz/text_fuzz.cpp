@@ -1,7 +1,8 @@
 // Fuzz target: the hexadecimal and decimal readers, the number texts, and
 // the colour log reader.
 //   - HexToCode of the bytes and of the same characters as UTF-16 agree, and
-//     look at no more than eight characters;
+//     look at no more than eight characters, and ReadTypedHex agrees with
+//     them on bare digits;
 //   - ParseDecimal and ParseDecimalTrimmed: a number is a number with blanks
 //     around it too; the texts FixedText and GeneralText write of a parsed
 //     value read back, and GeneralText of what it wrote is the same text;
@@ -52,6 +53,14 @@ void CheckHex(std::string_view text)
         wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
     }
     if (ascii) Check(qolvar::HexToCode(std::u16string_view(wide)) == narrow, "the two HexToCode overloads disagree");
+    // A typed code: both overloads agree; bare digits that read as a code
+    // read as HexToCode reads them, and a CSS code is 24 bits.
+    const auto typed = qolvar::ReadTypedHex(text);
+    if (ascii) Check(qolvar::ReadTypedHex(std::u16string_view(wide)) == typed, "the two ReadTypedHex overloads disagree");
+    if (typed && !text.empty() && text.front() != '#' && text.front() != ' ' && text.front() != '\t' &&
+        text.back() != ' ' && text.back() != '\t')
+        Check(*typed == narrow, "ReadTypedHex reads bare digits unlike HexToCode");
+    if (typed && !text.empty() && text.front() == '#') Check(*typed <= 0xFFFFFF, "a CSS code wider than 24 bits");
 }
 
 void CheckDecimal(std::string_view text, int decimals)

@@ -45,6 +45,27 @@ TEST(HexToCode, Utf16TextReadsLikeBytes)
     EXPECT_EQ(HexToCode(std::u16string_view(u"12345678あ")), 0x12345678u);
 }
 
+// What a user types or pastes: CSS notation with "#", bare digits as the
+// field has always read them, and text that is no code at all.
+TEST(ReadTypedHex, CssNotationBareDigitsAndNonCodes)
+{
+    const struct {
+        const char* text;
+        std::optional<std::uint32_t> code;
+    } rows[] = {
+        {"#ff8000", 0xFF8000}, {"#F80", 0xFF8800}, {"F80", 0x000F80}, {"#F80C", 0xFF8800},
+        {"#FF8000CC", 0xFF8000}, {" #336699\t", 0x336699}, {"", 0}, {"  ", 0},
+        {"12345678G", 0x12345678}, {"1234567", 0x1234567},  // the cut after eight stays
+        {"12345G", std::nullopt}, {"orange", std::nullopt}, {"#", std::nullopt},
+        {"#12345", std::nullopt}, {"#GGG", std::nullopt}, {"##F80", std::nullopt},
+        {"0x10", std::nullopt}, {"ＦＦ", std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ReadTypedHex(std::string_view(row.text)), row.code) << '"' << row.text << '"';
+    EXPECT_EQ(ReadTypedHex(std::u16string_view(u" #F80")), 0xFF8800u);
+    EXPECT_EQ(ReadTypedHex(std::u16string_view(u"#ＦＦ0000")), std::nullopt);
+}
+
 TEST(ByteOrder, CodeAndColorExchangeRedAndBlue)
 {
     EXPECT_EQ(HexToColor("FF0000"), 0x0000FFu);

@@ -5,12 +5,14 @@
 // visible to them.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <exception>
 
 #include "colour/codes.h"
 
 class QObject;
+class QWidget;
 
 namespace qolvar::app {
 
@@ -30,6 +32,13 @@ public:
     virtual void LogWrite(const QString& text) = 0;
     // The beep and the warning "値が範囲外です！".
     virtual void OverErr() = 0;
+    // A typed value that cannot be used: the fields of `group` lose their
+    // marks, those of `marked` are marked as invalid, the beep sounds and
+    // the main window's status bar says why. No box takes the focus.
+    virtual void ShowProblem(const QList<QWidget*>& group, const QList<QWidget*>& marked, const QString& why) = 0;
+    // The group's values are usable again: their marks and, when no field
+    // is marked any more, the status bar's message go.
+    virtual void ClearProblem(const QList<QWidget*>& group) = 0;
     // The refresh button: the active page from CurRGB, with a log line.
     virtual void BitBtn1Click() = 0;
     // The program's folder (ExeDir), where its data files lie.

@@ -6,12 +6,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -45,6 +47,12 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
     f.setPixelSize(12);
     setFont(f);
+
+    // The status bar says why a typed value cannot be used (no box takes the
+    // focus away from the field); it exists from the start so that the
+    // window never changes its height.
+    statusBar()->setObjectName(QStringLiteral("StatusBarMain"));
+    statusBar()->setSizeGripEnabled(false);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("clientArea"));
@@ -344,6 +352,7 @@ void TformMain::DspRGB()
     SpinEditRGB1->setText(QString::number(rgb & 0xFF));
     // The handlers set off above may have rebuilt CurRGB: read it afresh.
     editRGBHEX->setText(HexText(curRGB_));
+    ClearProblem({editRGBHEX});
     Panel1->setColor(CodeToColor(curRGB_));
 }
 
@@ -373,6 +382,24 @@ void TformMain::OverErr()
     platform::Warning(this, QStringLiteral("値が範囲外です！"), platform::kYes);
 }
 
+void TformMain::ShowProblem(const QList<QWidget*>& group, const QList<QWidget*>& marked, const QString& why)
+{
+    for (QWidget* f : group) SetFieldMarked(f, false);
+    for (QWidget* f : marked) {
+        SetFieldMarked(f, true);
+        if (!markedFields_.contains(f)) markedFields_.append(f);
+    }
+    platform::dialogs().beep();
+    statusBar()->showMessage(why);
+}
+
+void TformMain::ClearProblem(const QList<QWidget*>& group)
+{
+    for (QWidget* f : group) SetFieldMarked(f, false);
+    markedFields_.removeIf([](const QPointer<QWidget>& f) { return !FieldMarked(f); });
+    if (markedFields_.isEmpty()) statusBar()->clearMessage();
+}
+
 void TformMain::TrackBarRGB1Change()
 {
     if (inUpdate_) return;
@@ -392,13 +419,28 @@ void TformMain::SpinEditRGB1Change()
 void TformMain::editRGBHEXChange()
 {
     if (inUpdate_) return;
-    SetCurRGB(HexOf(editRGBHEX->text()));
+    const QString text = editRGBHEX->text();
+    const auto code = ReadTypedHex(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                       static_cast<std::size_t>(text.size())));
+    // Text that is no code stays as typed, marked; the colour stays.
+    if (!code) {
+        ShowProblem({editRGBHEX}, {editRGBHEX}, QString::fromUtf8(kNotAHexCode.data(), kNotAHexCode.size()));
+        return;
+    }
+    ClearProblem({editRGBHEX});
+    SetCurRGB(*code);
 }
 
 bool TformMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == editRGBHEX && event->type() == QEvent::FocusOut)
-        Guarded(editRGBHEX, [&] { editRGBHEXChange(); });
+    // The field applies its text when the user leaves it, not when the
+    // window merely loses activation or a menu opens over it.
+    if (watched == editRGBHEX && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            reason != Qt::MenuBarFocusReason)
+            Guarded(editRGBHEX, [&] { editRGBHEXChange(); });
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -406,7 +448,15 @@ void TformMain::BitBtn1Click()
 {
     GuardScope guard(inUpdate_);
     const int index = ActivePageIndex();
-    if (index >= 0 && index < static_cast<int>(pages_.size())) pages_[static_cast<std::size_t>(index)]->Refresh();
+    if (index >= 0 && index < static_cast<int>(pages_.size())) {
+        ModelPage* page = pages_[static_cast<std::size_t>(index)];
+        page->Refresh();
+        // The refreshed page shows usable values only.
+        QList<QWidget*> shown;
+        for (const QPointer<QWidget>& f : markedFields_)
+            if (f && page->isAncestorOf(f)) shown.append(f);
+        ClearProblem(shown);
+    }
     Panel4->setColor(Panel1->color());
 }
 

@@ -58,6 +58,8 @@ public:
     void TakeTypedColour(RGBCode rgb) override;
     void LogWrite(const QString& text) override;
     void OverErr() override;
+    void ShowProblem(const QList<QWidget*>& group, const QList<QWidget*>& marked, const QString& why) override;
+    void ClearProblem(const QList<QWidget*>& group) override;
     void BitBtn1Click() override;
     QString ExeDir() const override { return exeDir_; }
     void AppExceptionHandler(QObject* sender, const std::exception& e) override;
@@ -139,6 +141,8 @@ private:
 
     RGBCode curRGB_ = 0;
     bool inUpdate_ = false;
+    // The fields now marked as holding a value that cannot be used.
+    QList<QPointer<QWidget>> markedFields_;
     QString exeDir_;
     QString tableFileName_;
     QString logFileName_;

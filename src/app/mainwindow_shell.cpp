@@ -40,7 +40,9 @@ constexpr qsizetype kMaxPathLength = 4096;
 void TformMain::LogWrite(const QString& text)
 {
     if (!formLogViewer_) return;
-    formLogViewer_->AppendLine(QStringLiteral("RGB=#") + editRGBHEX->text() + QLatin1Char(' ') + text);
+    // The code of the colour the page converted, as the hexadecimal field
+    // shows it; the field itself may hold text not yet applied or no code.
+    formLogViewer_->AppendLine(QStringLiteral("RGB=#") + HexText(curRGB_) + QLatin1Char(' ') + text);
 }
 
 bool TformMain::CheckLogSave()

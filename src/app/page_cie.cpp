@@ -153,17 +153,17 @@ void CIEPage::editCIE1Change()
     if (!AllTyped({t3, t2, t1}) || AnyLoneSign({t3, t2, t1})) return;
     const int mode = ModeIndex();
     if (mode < 0 || mode >= 4) return;
-    ConvertTyped([&] {
+    ConvertTyped({editCIE3, editCIE2, editCIE1}, [&] {
         ModelValues values;
         TColorVec& v = values.vec;
         if (mode == kXYZ) {
-            v = {num::single(ReadReal(t3) / 100), num::single(ReadReal(t2) / 100), num::single(ReadReal(t1) / 100)};
+            v = {num::single(RealOf(editCIE3) / 100), num::single(RealOf(editCIE2) / 100), num::single(RealOf(editCIE1) / 100)};
         } else if (mode == kYxy) {
-            v[2] = num::single(ReadReal(t3));
-            v[0] = num::single(ReadReal(t2));
-            v[1] = num::single(ReadReal(t1));
+            v[2] = num::single(RealOf(editCIE3));
+            v[0] = num::single(RealOf(editCIE2));
+            v[1] = num::single(RealOf(editCIE1));
         } else {
-            v = {num::single(ReadReal(t3)), num::single(ReadReal(t2)), num::single(ReadReal(t1))};
+            v = {num::single(RealOf(editCIE3)), num::single(RealOf(editCIE2)), num::single(RealOf(editCIE1))};
         }
         TakeTypedColour(ModelToRGB(kModes[mode].model, values));
     });

@@ -128,7 +128,7 @@ void CMYKPage::SpinEditCMYK1Change()
 {
     SpinEdit* spins[4] = {SpinEditCMYK4, SpinEditCMYK3, SpinEditCMYK2, SpinEditCMYK1};
     if (!AllTyped({spins[0]->Text(), spins[1]->Text(), spins[2]->Text(), spins[3]->Text()})) return;
-    ConvertTyped([&] {
+    ConvertTyped({spins[0], spins[1], spins[2], spins[3]}, [&] {
         const bool percent = ckCMYK->isChecked();
         CMYKCode code = 0;
         for (SpinEdit* s : spins) {

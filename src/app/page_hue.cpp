@@ -230,20 +230,21 @@ void HuePage::DspHUE(HueCode code)
 void HuePage::SpinEditHUE3Change()
 {
     if (SpinEditHUE3->Text().isEmpty() || host_.InUpdate()) return;
-    WarnOverRange([&] {
-        if (ModeIndex() == kHSV) {
-            // The field and the strip row follow the typed hue.
-            StripRow = static_cast<int>(RowOfHue(ReadInt(SpinEditHUE3)));
+    // The field and the strip row follow a typed hue; a hue that is not a
+    // number is marked by the conversion below.
+    if (ModeIndex() == kHSV) {
+        if (const auto hue = SpinEditHUE3->readInt()) {
+            StripRow = static_cast<int>(RowOfHue(*hue));
             Gradation1();
         }
-        SpinEditHUE1Change();
-    });
+    }
+    SpinEditHUE1Change();
 }
 
 void HuePage::SpinEditHUE1Change()
 {
     if (!AllTyped({SpinEditHUE2->Text(), SpinEditHUE1->Text()})) return;
-    ConvertTyped([&] {
+    ConvertTyped({SpinEditHUE3, SpinEditHUE2, SpinEditHUE1}, [&] {
         const int h = ReadInt(SpinEditHUE3);
         const int m = ReadInt(SpinEditHUE2);
         const int n = ReadInt(SpinEditHUE1);

@@ -102,14 +102,28 @@ void MunsellPage::EditHVC1Change()
     const HueTextParts hue = SplitHueText(EditHVC3->text().toStdString());
     // Only digits so far: the user is still typing the number.
     if (hue.family.empty()) return;
-    ConvertTyped([&] {
+    ConvertTyped({EditHVC3, EditHVC2, EditHVC1}, [&] {
         const std::size_t j = hue.familyIndex;
+        // A family that matches no name is marked, not taken for a grey.
+        if (j > 10)
+            throw FieldProblem(EditHVC3, QStringLiteral("色相「%1」の記号は R YR Y GY G BG B PB P RP N のどれでもありません")
+                                             .arg(EditHVC3->text().left(40))
+                                             .toStdString());
         TColorVec hvc{};
-        // A family that matches no name, and "N", give a neutral grey.
-        hvc[0] = j <= 9 ? num::single(ReadReal(QString::fromStdString(hue.number)) + 10 * static_cast<num::Ext>(j))
-                        : -1.0f;
-        hvc[1] = num::single(ReadReal(EditHVC2->text()));
-        hvc[2] = num::single(ReadReal(EditHVC1->text()));
+        // "N" gives a neutral grey.
+        if (j <= 9) {
+            const auto number = ParseDecimalTrimmed(hue.number);
+            if (!number) throw FieldProblem(EditHVC3, NotANumber(EditHVC3->text()));
+            hvc[0] = num::single(*number + 10 * static_cast<num::Ext>(j));
+        } else {
+            hvc[0] = -1.0f;
+        }
+        hvc[1] = num::single(RealOf(EditHVC2));
+        hvc[2] = num::single(RealOf(EditHVC1));
+        // Values past white, or a negative chroma, have no colour.
+        if (!(hvc[1] >= 0 && hvc[1] <= 10))
+            throw FieldProblem(EditHVC2, "明度 V は 0 から 10 までです");
+        if (!(hvc[2] >= 0)) throw FieldProblem(EditHVC1, "彩度 C は 0 以上です");
         TColorVec yxy{};
         TakeTypedColour(HVCToRGB(hvc, yxy));
         DspHVCxyY(yxy);
@@ -120,12 +134,12 @@ void MunsellPage::EditHVCxyY1Change()
 {
     const QString tY = EditHVCxyY3->text(), tx = EditHVCxyY2->text(), ty = EditHVCxyY1->text();
     if (!AllTyped({tY, tx, ty}) || AnyLoneSign({tY, tx, ty})) return;
-    ConvertTyped([&] {
+    ConvertTyped({EditHVCxyY3, EditHVCxyY2, EditHVCxyY1}, [&] {
         ModelValues values;
         TColorVec& yxy = values.vec;
-        yxy[2] = num::single(ReadReal(tY));
-        yxy[0] = num::single(ReadReal(tx));
-        yxy[1] = num::single(ReadReal(ty));
+        yxy[2] = num::single(RealOf(EditHVCxyY3));
+        yxy[0] = num::single(RealOf(EditHVCxyY2));
+        yxy[1] = num::single(RealOf(EditHVCxyY1));
         TakeTypedColour(ModelToRGB(Model::Yxy, values));
         TColorVec hvc{};
         YxyToHVC(yxy, hvc);

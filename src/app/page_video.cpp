@@ -103,7 +103,7 @@ void VideoPage::SpinEditYx1x21Change()
     const QString ty = SpinEditYx1x23->Text(), t1 = SpinEditYx1x22->Text(), t2 = SpinEditYx1x21->Text();
     // A lone sign in a colour difference: the user is about to type digits.
     if (!AllTyped({ty, t1, t2}) || AnyLoneSign({t1, t2})) return;
-    ConvertTyped([&] {
+    ConvertTyped({SpinEditYx1x23, SpinEditYx1x22, SpinEditYx1x21}, [&] {
         const Model model = ModelOf(ModeIndex());
         ModelFields f;
         f.count = 3;

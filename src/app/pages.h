@@ -6,18 +6,28 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QString>
 #include <QWidget>
 #include <initializer_list>
+#include <string>
 
 #include "apphost.h"
+#include "pagetext.h"
 #include "colour/errors.h"
 #include "platform/spinedit.h"
 #include "winhelpers.h"
 
 namespace qolvar::app {
+
+// A typed value that cannot be used: the field that holds it and why.
+class FieldProblem : public ConvertError {
+public:
+    FieldProblem(QWidget* field, const std::string& why) : ConvertError(why), field(field) {}
+    QWidget* field;
+};
 
 class ModelPage : public QWidget {
     Q_OBJECT
@@ -96,29 +106,53 @@ protected:
         return false;
     }
 
-    // Runs the conversion of typed values: nothing while the update guard
-    // is set; else with the guard set, and a value that cannot be used (text
-    // that is not a number, a value out of range) gives the over-range
-    // warning.
+    // Runs the conversion of the values typed in a group of fields: nothing
+    // while the update guard is set; else with the guard set. A value that
+    // cannot be used marks its field (text that is not a number) or the
+    // whole group (values the conversion rejects) and says why in the status
+    // bar, with the beep; the colour stays. Success takes the marks away.
     template <class F>
-    void ConvertTyped(F&& f)
+    void ConvertTyped(const QList<QWidget*>& group, F&& f)
     {
         if (host_.InUpdate()) return;
         GuardScope guard(host_.InUpdate());
-        WarnOverRange(f);
+        CheckTyped(group, f);
     }
-    // Runs f; a library error gives the over-range warning.
+    // Runs f with the marking of ConvertTyped, without the guard.
     template <class F>
-    void WarnOverRange(F&& f)
+    void CheckTyped(const QList<QWidget*>& group, F&& f)
     {
-        CatchColourErrors(f, [&](const ColourError&) { host_.OverErr(); });
+        bool ok = true;
+        CatchColourErrors(f, [&](const ColourError& e) {
+            ok = false;
+            if (const auto* p = dynamic_cast<const FieldProblem*>(&e))
+                host_.ShowProblem(group, {p->field}, QString::fromStdString(e.what()));
+            else
+                host_.ShowProblem(group, group, QStringLiteral("値が範囲外です！"));
+        });
+        if (ok) host_.ClearProblem(group);
     }
-    // A spin edit's integer; text that is not one raises ConvertError.
-    static int ReadInt(const platform::SpinEdit* spin)
+    // A spin edit's integer; text that is not one is a FieldProblem.
+    static int ReadInt(platform::SpinEdit* spin)
     {
         const auto v = spin->readInt();
-        if (!v) throw ConvertError("'" + spin->Text().toStdString() + "' is not a valid integer value");
+        if (!v) throw FieldProblem(spin, NotANumber(spin->Text()));
         return *v;
+    }
+    // A line edit's real number (blanks around it allowed); text that is not
+    // one is a FieldProblem.
+    static long double RealOf(QLineEdit* edit)
+    {
+        try {
+            return ReadReal(edit->text());
+        } catch (const ConvertError&) {
+            throw FieldProblem(edit, NotANumber(edit->text()));
+        }
+    }
+    static std::string NotANumber(const QString& text)
+    {
+        if (text.trimmed().isEmpty()) return "値が入力されていません";
+        return QStringLiteral("「%1」は数値ではありません").arg(text.left(40)).toStdString();
     }
 
     // The typed values' colour becomes current: the result swatch, CurRGB

@@ -4,12 +4,29 @@
 #include <QLabel>
 #include <QSlider>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QToolButton>
 
 #include "platform/cursors.h"
 #include "platform/spinedit.h"
 
 namespace qolvar::app {
+
+void SetFieldMarked(QWidget* field, bool marked)
+{
+    if (!field || FieldMarked(field) == marked) return;
+    field->setProperty("invalidInput", marked);
+    if (marked) {
+        QPalette tinted = field->palette();
+        tinted.setColor(QPalette::Base, QColor(0xFF, 0xD6, 0xD6));
+        tinted.setColor(QPalette::Text, QColor(Qt::black));
+        field->setPalette(tinted);
+    } else {
+        field->setPalette(QPalette());
+    }
+}
+
+bool FieldMarked(const QWidget* field) { return field && field->property("invalidInput").toBool(); }
 
 QString HexText(std::uint32_t v, int width) { return QString::fromLatin1(HexDigits(v, width)); }
 

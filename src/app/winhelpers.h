@@ -74,6 +74,11 @@ private:
     bool& flag_;
 };
 
+// Marks a field whose text cannot be used (a red tint behind its text and
+// the property "invalidInput"), or takes the mark away.
+void SetFieldMarked(QWidget* field, bool marked);
+bool FieldMarked(const QWidget* field);
+
 // Upper-case hexadecimal, zero-padded to at least `width` digits.
 QString HexText(std::uint32_t v, int width = 6);
 // The hexadecimal field's code of a text (HexToCode).

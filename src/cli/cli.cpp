@@ -252,7 +252,15 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out)
     Output output(out);
     bool failed = false;
     auto one = [&](std::string_view text) {
-        failed |= !AppendConvertLine(opts.model, HexToCode(text), output.buffer());
+        if (const auto code = ReadTypedHex(text)) {
+            failed |= !AppendConvertLine(opts.model, *code, output.buffer());
+        } else {
+            output.buffer().append(text);
+            output.buffer().append(" error: ");
+            output.buffer().append(kNotAHexCode);
+            output.buffer().push_back('\n');
+            failed = true;
+        }
         output.maybeFlush();
     };
     if (!opts.values.empty()) {

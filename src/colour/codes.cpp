@@ -22,10 +22,51 @@ std::uint32_t ReadHex(std::basic_string_view<Char> text) noexcept
     }
     return result;
 }
+template <class Char>
+bool IsHexDigit(Char ch) noexcept
+{
+    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
+}
+
+template <class Char>
+std::optional<std::uint32_t> ReadTyped(std::basic_string_view<Char> text) noexcept
+{
+    auto blank = [](Char ch) { return ch == ' ' || ch == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    if (text.empty()) return 0;
+    if (text.front() != '#') {
+        const auto head = text.substr(0, 8);
+        for (const Char ch : head)
+            if (!IsHexDigit(ch)) return std::nullopt;
+        return ReadHex(head);
+    }
+    text.remove_prefix(1);
+    for (const Char ch : text)
+        if (!IsHexDigit(ch)) return std::nullopt;
+    switch (text.size()) {
+    case 3:
+    case 4: {
+        // Each digit stands for itself twice: F80 is FF8800.
+        std::uint32_t code = 0;
+        for (const Char ch : text.substr(0, 3)) {
+            const std::uint32_t d = ReadHex(std::basic_string_view<Char>(&ch, 1));
+            code = code << 8 | d << 4 | d;
+        }
+        return code;
+    }
+    case 6:
+    case 8: return ReadHex(text.substr(0, 6));
+    default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 std::uint32_t HexToCode(std::string_view text) noexcept { return ReadHex(text); }
 std::uint32_t HexToCode(std::u16string_view text) noexcept { return ReadHex(text); }
+std::optional<std::uint32_t> ReadTypedHex(std::string_view text) noexcept { return ReadTyped(text); }
+std::optional<std::uint32_t> ReadTypedHex(std::u16string_view text) noexcept { return ReadTyped(text); }
 
 TColor CodeToColor(RGBCode code) noexcept
 {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,17 @@ using TColorVec = std::array<float, 3>;
 // wider than 24 bits ("1234567" gives 0x1234567).
 std::uint32_t HexToCode(std::string_view text) noexcept;
 std::uint32_t HexToCode(std::u16string_view text) noexcept;
+
+// Reads a code typed or pasted by a user (the hexadecimal field, the
+// command line). Blanks around it are ignored. Bare digits read as
+// HexToCode reads them, except that text which is not a code (a character
+// other than a digit among the first eight) gives nothing instead of 0. With
+// a leading "#" the text is a CSS colour: "#RGB" is the shorthand of
+// "#RRGGBB", and "#RGBA" / "#RRGGBBAA" carry an alpha that is dropped; any
+// other length gives nothing. The empty text is 0.
+inline constexpr std::string_view kNotAHexCode = "16 進数の色コードではありません";
+std::optional<std::uint32_t> ReadTypedHex(std::string_view text) noexcept;
+std::optional<std::uint32_t> ReadTypedHex(std::u16string_view text) noexcept;
 
 // Exchanges red and blue; bits 24..31 of the argument are ignored.
 TColor CodeToColor(RGBCode code) noexcept;

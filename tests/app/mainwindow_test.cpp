@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -151,16 +152,26 @@ TEST_F(MainWindow, HexIsReadWhenTheFieldIsLeft)
         RGBCode code;
         const char* shown;
     };
-    for (const auto& c : {Case{"ff8000", 0xFF8000, "FF8000"}, Case{"#FF8000", 0, "000000"},
-                          Case{"12G4", 0, "000000"}, Case{"12345678", 0x12345678, "12345678"},
-                          Case{"123456789", 0x12345678, "12345678"}}) {
-        w->SetCurRGB(0x010203);
+    // CSS notation is read; text that is no code stays as typed, marked, and
+    // the colour stays.
+    const RGBCode kept = 0x010203;
+    auto* field = test::Child<QLineEdit>(w, "editRGBHEX");
+    auto* status = test::Child<QStatusBar>(w, "StatusBarMain");
+    for (const auto& c : {Case{"ff8000", 0xFF8000, "FF8000"}, Case{"#FF8000", 0xFF8000, "FF8000"},
+                          Case{"#F80", 0xFF8800, "FF8800"}, Case{"F80", 0xF80, "000F80"},
+                          Case{"12G4", kept, "12G4"}, Case{"orange", kept, "orange"},
+                          Case{"12345678", 0x12345678, "12345678"}, Case{"123456789", 0x12345678, "12345678"}}) {
+        w->SetCurRGB(kept);
         TypeHex(QString::fromLatin1(c.text));
-        EXPECT_EQ(w->CurRGB(), 0x010203u) << "typing alone changes nothing: " << c.text;
+        EXPECT_EQ(w->CurRGB(), kept) << "typing alone changes nothing: " << c.text;
         LeaveHex();
         EXPECT_EQ(w->CurRGB(), c.code) << c.text;
-        EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.shown));
+        const bool refused = c.code == kept;
+        EXPECT_EQ(app::FieldMarked(field), refused) << c.text;
+        EXPECT_EQ(status->currentMessage(), refused ? "16 進数の色コードではありません" : "") << c.text;
     }
+    EXPECT_TRUE(dialogs.messages.empty());
     // Eight digits keep 32 bits; the channels show the low three bytes and
     // the next channel edit drops the high byte.
     EXPECT_EQ(test::Child<QSlider>(w, "TrackBarRGB3")->value(), 0x34);
@@ -328,6 +339,21 @@ TEST_F(MainWindow, AboutBoxFillsItsTextsEachTime)
 TEST_F(MainWindow, ColourDialogCustomColoursStartWhite)
 {
     for (int i = 0; i < QColorDialog::customCount(); ++i) EXPECT_EQ(QColorDialog::customColor(i), QColor(Qt::white)) << i;
+}
+
+// Half-typed text is not applied when the window merely loses activation
+// or a menu opens; leaving the field by Tab applies it.
+TEST_F(MainWindow, HexAppliesOnLeavingTheFieldNotOnDeactivation)
+{
+    w->SetCurRGB(0x010203);
+    TypeHex("FF8");
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(test::Child<QLineEdit>(w, "editRGBHEX"), &out);
+        EXPECT_EQ(w->CurRGB(), 0x010203u) << reason;
+    }
+    QTest::keyClick(test::Child<QLineEdit>(w, "editRGBHEX"), Qt::Key_Tab);
+    EXPECT_EQ(w->CurRGB(), 0x000FF8u);
 }
 
 // The tab under the pointer is the hot one; leaving the bar clears it.

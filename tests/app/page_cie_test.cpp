@@ -306,10 +306,12 @@ TEST_P(CIETyping, ConvertsWaitsOrReportsTheRange)
         EXPECT_EQ(dialogs.beeps, 0);
         break;
     case TypeCase::kRangeError: {
+        // No box takes the focus: the field is marked, the status bar says
+        // why, with the beep.
         const RGBCode before = w->CurRGB();
-        ASSERT_FALSE(dialogs.messages.empty());
-        EXPECT_EQ(dialogs.messages.back().text, "値が範囲外です！");
-        EXPECT_EQ(dialogs.messages.back().caption, "警告");
+        EXPECT_TRUE(dialogs.messages.empty());
+        EXPECT_TRUE(app::FieldMarked(edit));
+        EXPECT_FALSE(Problem().isEmpty());
         EXPECT_GE(dialogs.beeps, 1);
         EXPECT_EQ(w->CurRGB(), before);
         break;
@@ -346,11 +348,16 @@ TEST_F(CIEPageTest, MinusThenDigitsConverts)
     EXPECT_EQ(w->CurRGB(), BackConversion());
     EXPECT_NE(w->CurRGB(), 0x336699u);
     EXPECT_TRUE(dialogs.messages.empty());
-    // After a range error later edits still take effect.
+    // After a range error later edits still take effect, and the mark goes
+    // when the text is usable again.
     Type(p->editCIE1, QStringLiteral("x"));
-    EXPECT_EQ(dialogs.TakeTexts(), QStringList({"値が範囲外です！"}));
+    EXPECT_EQ(Problem(), "「x」は数値ではありません");
+    EXPECT_TRUE(app::FieldMarked(p->editCIE1));
+    EXPECT_FALSE(app::FieldMarked(p->editCIE2));
     Type(p->editCIE1, QStringLiteral("10"));
     EXPECT_EQ(w->CurRGB(), BackConversion());
+    EXPECT_FALSE(app::FieldMarked(p->editCIE1));
+    EXPECT_EQ(Problem(), "");
 }
 
 }  // namespace

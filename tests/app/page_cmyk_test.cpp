@@ -113,7 +113,9 @@ TEST_F(CMYKPageTest, TypedValuesBeyondAByteWrapAndUnreadableTextIsReported)
         p->SpinEditCMYK1->setText(QString::fromUtf8(c.text));
         EXPECT_EQ(p->SpinEditCMYK1->Text(), c.shown);
         EXPECT_EQ(p->TrackBarCMYK1->value(), c.k < 0 ? k : c.k);
-        EXPECT_EQ(dialogs.TakeTexts(), c.error ? QStringList({"値が範囲外です！"}) : QStringList());
+        EXPECT_TRUE(dialogs.TakeTexts().isEmpty());
+        EXPECT_EQ(app::FieldMarked(p->SpinEditCMYK1), c.error);
+        EXPECT_EQ(Problem().isEmpty(), !c.error);
         EXPECT_EQ(w->CurRGB(), c.k < 0 ? 0x808080u : CMYKToRGB(static_cast<CMYKCode>(c.k)));
         EXPECT_FALSE(w->InUpdate());
     }

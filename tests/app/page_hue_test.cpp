@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -29,7 +30,6 @@ using platform::SpinEdit;
 
 namespace {
 
-const QString kRangeError = QStringLiteral("値が範囲外です！");
 constexpr int kHSV = HuePage::kHSV, kHLS = HuePage::kHLS;
 
 class HuePageTest : public test::WidgetTest {
@@ -198,7 +198,8 @@ TEST_F(HuePageTest, TypedValuesBecomeTheCurrentColour)
         EXPECT_EQ(LogLines(), logLines);
         if (c.error || !*c.text) {
             EXPECT_EQ(w->CurRGB(), 0x4080C0u);
-            EXPECT_EQ(dialogs.TakeTexts(), c.error ? QStringList{kRangeError} : QStringList());
+            EXPECT_TRUE(dialogs.TakeTexts().isEmpty());
+            EXPECT_EQ(app::FieldMarked(spin), c.error);
             continue;
         }
         EXPECT_EQ(w->CurRGB(), ShownColour());
@@ -217,7 +218,8 @@ TEST_F(HuePageTest, TypedValuesBecomeTheCurrentColour)
     dialogs.beeps = 0;
     Type(p->SpinEditHUE3, "");
     Type(p->SpinEditHUE1, "5");
-    EXPECT_EQ(dialogs.TakeTexts(), QStringList{kRangeError});
+    EXPECT_EQ(test::Child<QStatusBar>(w, "StatusBarMain")->currentMessage(), "値が入力されていません");
+    EXPECT_TRUE(app::FieldMarked(p->SpinEditHUE3));
     EXPECT_EQ(dialogs.beeps, 1);
     Type(p->SpinEditHUE3, "0");
     EXPECT_EQ(w->CurRGB(), HLSToRGB(26 << 8 | 13));

@@ -106,7 +106,7 @@ TEST_F(MunsellPageTest, TypedHueIsSplitIntoNumberAndFamily)
         bool error;
     } cases[] = {
         {"5R", 5, false},    {"5r", 5, false},      {"10RP", 100, false}, {" 2.5 yr", 12.5f, false},
-        {"7.5PB", 77.5f, false}, {"N", -1, false},  {"X", -1, false},    {"5X", -1, false},
+        {"7.5PB", 77.5f, false}, {"N", -1, false},  {"X", NAN, true},    {"5X", NAN, true},  // no such family
         {"R", NAN, true},    {"5", NAN, false},     {"", NAN, false},     {"-R", NAN, true},
     };
     for (const Case& c : cases) {
@@ -119,7 +119,8 @@ TEST_F(MunsellPageTest, TypedHueIsSplitIntoNumberAndFamily)
         const QStringList yxyBefore = Yxy();
         Paste(p->EditHVC3, QString::fromUtf8(c.text));
         EXPECT_EQ(p->EditHVC3->text(), QString::fromUtf8(c.text));
-        EXPECT_EQ(dialogs.TakeTexts(), c.error ? QStringList({"値が範囲外です！"}) : QStringList());
+        EXPECT_TRUE(dialogs.TakeTexts().isEmpty());
+        EXPECT_EQ(app::FieldMarked(p->EditHVC3), c.error);
         EXPECT_FALSE(w->InUpdate());
         if (std::isnan(c.H)) {
             EXPECT_EQ(w->CurRGB(), before);
@@ -142,9 +143,28 @@ TEST_F(MunsellPageTest, EditingTheValueKeepsAPaddedHue)
     EXPECT_EQ(p->EditHVC3->text(), " 5.0R");
     TColorVec yxy{};
     EXPECT_EQ(w->CurRGB(), HVCToRGB({5, 4.5f, 6}, yxy));
-    Paste(p->EditHVC2, QStringLiteral("abc"));
-    EXPECT_EQ(dialogs.TakeTexts(), QStringList({"値が範囲外です！"}));
-    EXPECT_EQ(w->CurRGB(), HVCToRGB({5, 4.5f, 6}, yxy));
+    // Text that is no number, a value past 0..10 and a negative chroma are
+    // marked; the colour stays.
+    const struct {
+        QLineEdit* field;
+        const char* text;
+        const char* why;
+    } refused[] = {
+        {p->EditHVC2, "abc", "「abc」は数値ではありません"},
+        {p->EditHVC2, "99", "明度 V は 0 から 10 までです"},
+        {p->EditHVC2, "-0.5", "明度 V は 0 から 10 までです"},
+        {p->EditHVC1, "-1", "彩度 C は 0 以上です"},
+    };
+    for (const auto& r : refused) {
+        const QString was = r.field->text();
+        Paste(r.field, QString::fromUtf8(r.text));
+        EXPECT_EQ(Problem(), QString::fromUtf8(r.why));
+        EXPECT_TRUE(app::FieldMarked(r.field)) << r.text;
+        EXPECT_EQ(w->CurRGB(), HVCToRGB({5, 4.5f, 6}, yxy)) << r.text;
+        Paste(r.field, was);
+        EXPECT_FALSE(app::FieldMarked(r.field)) << r.text;
+    }
+    EXPECT_TRUE(dialogs.TakeTexts().isEmpty());
     // A neutral grey of the typed value.
     Paste(p->EditHVC3, QStringLiteral("N"));
     Paste(p->EditHVC2, QStringLiteral("5"));
@@ -178,7 +198,7 @@ TEST_F(MunsellPageTest, TypedYxyConvertsAndRewritesTheMunsellFields)
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(w->CurRGB(), now);
     Paste(p->EditHVCxyY3, QStringLiteral("Y"));
-    EXPECT_EQ(dialogs.TakeTexts(), QStringList({"値が範囲外です！"}));
+    EXPECT_EQ(Problem(), "「Y」は数値ではありません");
     EXPECT_EQ(w->CurRGB(), now);
     EXPECT_FALSE(w->InUpdate());
 }

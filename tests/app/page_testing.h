@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -93,6 +94,8 @@ protected:
                 EXPECT_FALSE(r.intersects(k)) << c->objectName().toStdString() << " at " << r.x() << "," << r.y();
         }
     }
+    // What the status bar says about a typed value ("" when nothing).
+    QString Problem() const { return test::Child<QStatusBar>(w, "StatusBarMain")->currentMessage(); }
     static QString Hex(RGBCode rgb) { return QString::fromStdString(CodeToHex(rgb)); }
 
     app::TformMain* w = nullptr;
