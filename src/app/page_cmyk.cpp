@@ -31,7 +31,14 @@ CMYKPage::CMYKPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     ckCMYK->setObjectName(QStringLiteral("ckCMYK"));
     ckCMYK->setGeometry(250, 38, 120, 22);
     ckCMYK->setChecked(true);
-    connect(ckCMYK, &QCheckBox::toggled, this, [this] { Guarded(ckCMYK, [&] { btCMYKClick(); }); });
+    // A display switch refreshes the page under the update guard: the
+    // rewritten fields run no handler, so the colour never changes.
+    connect(ckCMYK, &QCheckBox::toggled, this, [this] {
+        Guarded(ckCMYK, [&] {
+            GuardScope guard(host_.InUpdate());
+            btCMYKClick();
+        });
+    });
 }
 
 void CMYKPage::CreateRows()
@@ -112,14 +119,18 @@ void CMYKPage::DspCMYK(CMYKCode code)
     SpinEditCMYK1->setValue(k);
 }
 
+CMYKCode CMYKPage::TrackBarCode() const
+{
+    return static_cast<CMYKCode>(TrackBarCMYK4->value() & 0xFF) << 24 |
+           static_cast<CMYKCode>(TrackBarCMYK3->value() & 0xFF) << 16 |
+           static_cast<CMYKCode>(TrackBarCMYK2->value() & 0xFF) << 8 | static_cast<CMYKCode>(TrackBarCMYK1->value() & 0xFF);
+}
+
 void CMYKPage::TrackBarCMYK1Change()
 {
     if (host_.InUpdate()) return;
     GuardScope guard(host_.InUpdate());
-    const CMYKCode code = static_cast<CMYKCode>(TrackBarCMYK4->value() & 0xFF) << 24 |
-                          static_cast<CMYKCode>(TrackBarCMYK3->value() & 0xFF) << 16 |
-                          static_cast<CMYKCode>(TrackBarCMYK2->value() & 0xFF) << 8 |
-                          static_cast<CMYKCode>(TrackBarCMYK1->value() & 0xFF);
+    const CMYKCode code = TrackBarCode();
     DspCMYK(code);
     TakeTypedColour(CMYKToRGB(code));
 }

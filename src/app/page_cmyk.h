@@ -22,7 +22,7 @@ public:
     CMYKPage(AppHost& host, QWidget* parent);
     void Refresh() override { btCMYKClick(); }
 
-    // Refresh from CurRGB (also run by ckCMYK, without the update guard).
+    // Refresh from CurRGB.
     void btCMYKClick();
     void DspCMYK(CMYKCode code);
     void TrackBarCMYK1Change();
@@ -38,6 +38,8 @@ public:
 
 private:
     void CreateRows();
+    // The code the track bars hold.
+    CMYKCode TrackBarCode() const;
 };
 
 }  // namespace qolvar::app

@@ -139,9 +139,10 @@ TEST_F(CMYKPageTest, DraggingATrackBarUpdatesItsSpinEditAndTheColour)
     EXPECT_EQ(LogLines().size(), afterSwitch);  // edits write no log line
 }
 
-// The check box refreshes without the update guard: every rewritten control
-// runs its change handler, and the colour ends as what the page shows.
-TEST_F(CMYKPageTest, PercentSwitchLeavesTheColourOfTheShownValues)
+// The check box refreshes under the update guard: the values are shown in
+// the other scale and the colour never changes (rounding through percent
+// once turned C 90 % into 60 %).
+TEST_F(CMYKPageTest, PercentSwitchNeverChangesTheColour)
 {
     SetColour(0x102030);  // C, M, Y, K = 0x20, 0x10, 0x00, 0xCF
     p->ckCMYK->click();
@@ -152,16 +153,24 @@ TEST_F(CMYKPageTest, PercentSwitchLeavesTheColourOfTheShownValues)
     EXPECT_EQ(w->CurRGB(), 0x102030u);
     EXPECT_EQ(LastLog(), "RGB=#102030 CMYK=32,16,0,207");
 
-    p->ckCMYK->click();  // percent: 13, 6, 0, 81 stand for 33, 15, 0, 207
+    p->ckCMYK->click();  // percent: 32, 16, 0, 207 are 13, 6, 0, 81 %
     EXPECT_EQ(Spins(), QStringList({"13", "6", "0", "81"}));
-    EXPECT_EQ(Tracks(), 0x210F00CFu);
-    EXPECT_EQ(p->LabelCMYK0->text(), "#210F00CF");
-    EXPECT_EQ(w->CurRGB(), CMYKToRGB(0x210F00CF));
-    EXPECT_EQ(w->CurRGB(), 0x0F2130u);
-    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "0F2130");
-    // The refresh's own swatch comes from the colour it began with.
+    EXPECT_EQ(Tracks(), 0x201000CFu);
+    EXPECT_EQ(p->LabelCMYK0->text(), "#201000CF");
+    EXPECT_EQ(w->CurRGB(), 0x102030u);
+    EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "102030");
     EXPECT_EQ(Result(), 0x102030u);
-    EXPECT_EQ(LastLog(), "RGB=#0F2130 CMYK=13,6,0,81");
+    EXPECT_EQ(LastLog(), "RGB=#102030 CMYK=13,6,0,81");
+    // C typed as 90 % on white stays 90 % (230) across two switches.
+    SetColour(0xFFFFFF);
+    Refresh();
+    Type(p->SpinEditCMYK4, "90");
+    EXPECT_EQ(w->CurRGB(), 0x19FFFFu);
+    const RGBCode typed = w->CurRGB();
+    p->ckCMYK->click();
+    p->ckCMYK->click();
+    EXPECT_EQ(w->CurRGB(), typed);
+    EXPECT_EQ(p->SpinEditCMYK4->Text(), "90");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
