@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "platform/cursors.h"
+#include "platform/screenpick.h"
 #include "platform/spinedit.h"
 
 namespace qolvar::app {
@@ -80,7 +81,13 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
             active_ = false;
             button_->setEnabled(true);
             QApplication::restoreOverrideCursor();
-            release_(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            // Released where it was pressed (a plain click): the pick is
+            // cancelled rather than taking the button's own grey. Where the
+            // screen cannot be read the click hands over to the desktop's
+            // picker instead.
+            const bool overButton = button_->rect().contains(button_->mapFromGlobal(at));
+            if (!overButton || !platform::screenReader().canReadPixels()) release_(at);
         }
         return true;
     }

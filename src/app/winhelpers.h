@@ -108,9 +108,10 @@ struct ChannelNames {
 ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMax);
 
 // The eyedropper tool button: pressing it (any mouse button) greys it and
-// shows the eyedropper cursor over the whole screen; releasing the mouse,
-// wherever the pointer is, restores both and calls release with the
-// pointer's global position.
+// shows the eyedropper cursor over the whole screen; releasing the mouse
+// restores both and calls release with the pointer's global position,
+// unless the pointer is still over the button on a screen that can be read
+// (a plain click cancels the pick).
 class EyedropperButton : public QObject {
 public:
     EyedropperButton(QToolButton* button, std::function<void(QPoint)> release);

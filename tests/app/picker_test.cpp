@@ -65,7 +65,8 @@ protected:
         EXPECT_FALSE(test::Child<QToolButton>(w, "ToolButton6")->isEnabled());
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->hotSpot(), QPoint(10, 23));
-        QTest::mouseRelease(test::Child<QToolButton>(w, "ToolButton6"), button);
+        // Released away from the button, over the colour.
+        QTest::mouseRelease(test::Child<QToolButton>(w, "ToolButton6"), button, {}, QPoint(200, 150));
         EXPECT_TRUE(test::Child<QToolButton>(w, "ToolButton6")->isEnabled());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         QTest::qWait(20);
@@ -84,6 +85,12 @@ TEST_F(Picker, AReadableScreenGivesThePixelUnderThePointer)
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty());
     Pick(Qt::RightButton);  // any button picks
     EXPECT_EQ(screen.reads.size(), 2u);
+    // A plain click on the button cancels: nothing is read, the colour stays.
+    w->SetCurRGB(0x123456);
+    QTest::mouseClick(test::Child<QToolButton>(w, "ToolButton6"), Qt::LeftButton);
+    EXPECT_EQ(screen.reads.size(), 2u);
+    EXPECT_EQ(w->CurRGB(), 0x123456u);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(Picker, WithoutAReadableScreenThePortalPicks)

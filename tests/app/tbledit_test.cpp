@@ -591,16 +591,24 @@ TEST_F(TblEdit, ColourPickTakesThePixelUnderThePointer)
     QTest::mousePress(e->ToolButton2, Qt::LeftButton);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->hotSpot(), QPoint(10, 23));
-    QTest::mouseRelease(e->ToolButton2, Qt::LeftButton, {}, QPoint(3, 4));
+    const QPoint away(-30, 40);  // off the button
+    QTest::mouseRelease(e->ToolButton2, Qt::LeftButton, {}, away);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(screen.reads.back(), e->ToolButton2->mapToGlobal(QPoint(3, 4)));
+    EXPECT_EQ(screen.reads.back(), e->ToolButton2->mapToGlobal(away));
     EXPECT_EQ(e->editRGBHEX->text(), "336699");
     EXPECT_EQ(e->SpinEditRGB2->Text(), "102");
     EXPECT_EQ(Shown(), QStringList({"#000001 a"}));
 
-    screen.pixel.reset();  // unreadable, and no desktop picker either
+    // Released over the button itself: cancelled, nothing read.
+    const std::size_t reads = screen.reads.size();
     QTest::mousePress(e->ToolButton2, Qt::LeftButton);
     QTest::mouseRelease(e->ToolButton2, Qt::LeftButton);
+    EXPECT_EQ(screen.reads.size(), reads);
+    EXPECT_EQ(e->editRGBHEX->text(), "336699");
+
+    screen.pixel.reset();  // unreadable, and no desktop picker either
+    QTest::mousePress(e->ToolButton2, Qt::LeftButton);
+    QTest::mouseRelease(e->ToolButton2, Qt::LeftButton, {}, away);
     EXPECT_EQ(dialogs.TakeTexts(), QStringList({QString::fromUtf8(platform::kPickFailedMessage)}));
     EXPECT_EQ(e->editRGBHEX->text(), "336699");
     platform::SetScreenReader(nullptr);
