@@ -3,6 +3,7 @@ add_executable(table_tests
   table/entry_test.cpp
   table/textio_test.cpp
   table/swatch_test.cpp
+  table/gpl_test.cpp
   table/sort_test.cpp
   table/document_test.cpp
   table/robustness_test.cpp
