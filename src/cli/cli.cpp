@@ -44,7 +44,7 @@ constexpr const char* kUsage =
     "deltae prints the CIEDE2000 difference of two L*a*b* colours (four decimals).\n"
     "nearest prints, for each CODE: RRGGBB NAME dE, the table's entry nearest to it\n"
     "  by CIEDE2000 in L*a*b* under --gamma and --white (dE to one decimal); the\n"
-    "  table is read by its extension as table does (default: the CSS named colours).\n"
+    "  table is a text table, .aco, .gpl or .cgd (default: the CSS named colours).\n"
     "contrast prints the WCAG 2 contrast ratio (two decimals) and the levels passed:\n"
     "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n";
 
