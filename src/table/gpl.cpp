@@ -91,7 +91,9 @@ TableData ReadGpl(QByteArrayView bytes, const QString& fileName)
 
 QByteArray WriteGpl(const std::vector<TColorTabel>& entries, const QString& paletteName)
 {
-    QByteArray out = "GIMP Palette\nName: " + OneLine(paletteName).toUtf8() + "\nColumns: 0\n#\n";
+    // A fixed grid of sixteen columns rather than 0 (GIMP's flowing layout),
+    // so that programs that lay palettes out in a grid need not interpret 0.
+    QByteArray out = "GIMP Palette\nName: " + OneLine(paletteName).toUtf8() + "\nColumns: 16\n#\n";
     out.reserve(out.size() + qsizetype(entries.size()) * 24);
     for (const auto& e : entries) {
         char numbers[16];

@@ -19,7 +19,7 @@
 // and where the first one is. Entries become table lines as .aco names do
 // ("#RRGGBB name", quoted when the name holds blanks), without comments.
 //
-// Writing: "GIMP Palette", "Name: " + the palette name, "Columns: 0" and
+// Writing: "GIMP Palette", "Name: " + the palette name, "Columns: 16" and
 // "#", then one line per entry "%3d %3d %3d" + tab + name (the tab only
 // when there is a name), UTF-8 with LF. Comments are not written (see
 // CommentsLost in tablefile.h).

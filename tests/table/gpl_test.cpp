@@ -75,7 +75,7 @@ TEST(GplWrite, ByteExactAndReadBack)
                                            MakeEntry(CodeToColor(0x0A0B0C), "Dark grey"), MakeEntry(0),
                                            MakeEntry(CodeToColor(0xFFFFFF), QString::fromUtf16(u"白\t😀"))};
     const QByteArray gpl = WriteGpl(entries, QStringLiteral("Mine"));
-    EXPECT_EQ(gpl, QByteArray("GIMP Palette\nName: Mine\nColumns: 0\n#\n"
+    EXPECT_EQ(gpl, QByteArray("GIMP Palette\nName: Mine\nColumns: 16\n#\n"
                               "255 128   0\tOrange\n"
                               " 10  11  12\tDark grey\n"
                               "  0   0   0\n"
@@ -119,7 +119,7 @@ TEST(GplCli, ConvertsBothWaysThroughTheTableCommands)
     EXPECT_NE(r.err.find("GIMP パレットにはコメントを保存できません（コメントのある 1 色"), std::string::npos) << r.err;
     QFile f(QString::fromStdString(gpl));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "GIMP Palette\nName: web\nColumns: 0\n#\n255   0   0\tRed\n  0 255   0\tPure green\n");
+    EXPECT_EQ(f.readAll(), "GIMP Palette\nName: web\nColumns: 16\n#\n255   0   0\tRed\n  0 255   0\tPure green\n");
     r = test::RunCli({"table", "dump", gpl});
     EXPECT_EQ(r.out, "#FF0000 Red\n#00FF00 \"Pure green\"\n");
     r = test::RunCli({"table", "sort", "--by", "rgb", gpl, dir.filePath("sorted.tab").toStdString()});
