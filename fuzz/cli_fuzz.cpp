@@ -1,7 +1,9 @@
 // Fuzz target: the command line's arguments and its standard input.
-// The first byte picks the command, convert or reverse (never table, which
-// writes files); the rest, split at zero bytes, are the arguments, up to an
-// empty one, after which the bytes are standard input. The streams are
+// The first byte picks the command: convert, reverse, deltae, contrast or
+// nearest (never table, which writes files; nearest searches its default
+// table, as a --table argument is dropped); the rest, split at zero bytes,
+// are the arguments, up to an empty one, after which the bytes are standard
+// input. The streams are
 // temporary files. The status must be 0, 1 or 2 and every message must
 // reach standard error.
 #include <cstddef>
@@ -16,7 +18,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0 || size > 8192) return 0;
-    std::vector<std::string> args{"qolvar-cli", data[0] % 2 == 0 ? "convert" : "reverse"};
+    static const char* const commands[] = {"convert", "reverse", "deltae", "contrast", "nearest"};
+    const char* command = commands[data[0] % 5];
+    std::vector<std::string> args{"qolvar-cli", command};
     std::size_t pos = 1;
     while (pos < size) {
         std::size_t end = pos;
@@ -25,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ++pos;
             break;
         }
-        args.emplace_back(reinterpret_cast<const char*>(data + pos), end - pos);
+        std::string arg(reinterpret_cast<const char*>(data + pos), end - pos);
+        if (!arg.starts_with("--table")) args.push_back(std::move(arg));
         pos = end + 1;
     }
     std::vector<const char*> argv;

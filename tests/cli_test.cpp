@@ -157,6 +157,12 @@ TEST_F(Cli, BadInputIsRefusedWithAMessage)
         {"reverse", "yuv", "10", "-129", "0"},
         {"reverse", "ycbcr", "10", "-1", "0"},
         {"reverse", "cmyk", "1", "2", "3"},
+        {"deltae", "50", "0", "0", "50", "0"},
+        {"deltae", "50", "0", "0", "50", "0", "x"},
+        {"deltae", "--white", "a", "50", "0", "0", "50", "0", "0"},
+        {"contrast", "FFFFFF"},
+        {"nearest", "--munsell-table", "c", "FF0000"},
+        {"nearest", "--table"},
     };
     for (const auto& args : cases) {
         const auto r = Run(args);
@@ -171,6 +177,48 @@ TEST_F(Cli, FailedConversionIsReportedAndExitsWithOne)
     const auto huge = Run({"reverse", "lab", "3e38", "0", "0"});
     EXPECT_EQ(huge.status, 1);
     EXPECT_NE(huge.err.find("オーバーフロー"), std::string::npos);
+}
+
+// deltae: the first published CIEDE2000 pair and a sign given after "--".
+// contrast: the WCAG 2 extremes and the greys on both sides of 4.5 on white.
+TEST_F(Cli, DeltaEAndContrast)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{"deltae", "50", "2.6772", "-79.7751", "50", "0", "-82.7485"}, "2.0425\n"},
+        {{"deltae", "--", "50", "-1", "0", "50", "-1", "0"}, "0.0000\n"},
+        {{"contrast", "000000", "FFFFFF"}, "21.00 AA AAA AA-large AAA-large\n"},
+        {{"contrast", "FFFFFF", "000000"}, "21.00 AA AAA AA-large AAA-large\n"},
+        {{"contrast", "ff8000", "FF8000"}, "1.00\n"},
+        {{"contrast", "767676", "FFFFFF"}, "4.54 AA AA-large AAA-large\n"},
+        {{"contrast", "777777", "FFFFFF"}, "4.48 AA-large\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, 0) << c.args[0] << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[0];
+    }
+}
+
+// nearest searches the shipped CSS named colours unless told otherwise;
+// of equal colours (aqua and cyan) the first in the table wins.
+TEST_F(Cli, NearestNamedColour)
+{
+    EXPECT_EQ(Run({"nearest", "FF0000", "00ffff", "008000"}).out,
+              "FF0000 red 0.0\n00FFFF aqua 0.0\n008000 green 0.0\n");
+    EXPECT_EQ(Run({"nearest", "--white", "c"}, "FFFFFF\r\n000000").out, "FFFFFF white 0.0\n000000 black 0.0\n");
+    const std::string gpl = ::testing::TempDir() + "nearest.gpl";
+    std::FILE* f = std::fopen(gpl.c_str(), "wb");
+    ASSERT_TRUE(f);
+    std::fputs("GIMP Palette\n0 0 0 Jet black\n255 255 255\tSnow\n", f);
+    std::fclose(f);
+    EXPECT_EQ(Run({"nearest", "--table", gpl, "FFFFFF"}).out, "FFFFFF Snow 0.0\n");
+    const auto missing = Run({"nearest", "--table", gpl + ".missing", "FFFFFF"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("nearest.gpl.missing"), std::string::npos) << missing.err;
 }
 
 TEST_F(Cli, MunsellUsesTheShippedTables)

@@ -15,7 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/spinedit.h"
 #include "table/filenames.h"
-#include "table/swatch.h"
+#include "table/tablefile.h"
 #include "table/texts.h"
 #include "table/textio.h"
 #include "tbledit.h"
@@ -87,13 +87,12 @@ void TformTblEdit::TblFileOpen()
 
 namespace {
 
-// A swatch file cannot hold comments: before the entries that have one lose
-// it, the user is told how many and may cancel the save.
+// Swatch and palette files cannot hold comments: before the entries that
+// have one lose it, the user is told how many and may cancel the save.
 bool MayLoseComments(QWidget* parent, const QString& path, const std::vector<table::TColorTabel>& entries)
 {
-    if (table::KindOf(path) != table::TblFileKind::Aco) return true;
-    const int lost = table::CommentsLostInAco(entries);
-    return lost == 0 || platform::Confirmation(parent, table::AcoCommentsQuestion(lost),
+    const int lost = table::CommentsLost(path, entries);
+    return lost == 0 || platform::Confirmation(parent, table::CommentsLostQuestion(path, lost),
                                                platform::kYes | platform::kNo) == platform::kYes;
 }
 

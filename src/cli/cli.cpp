@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "colour/numeric.h"
+#include "named_table.h"
 #include "colour/numtext.h"
 #include "table_command.h"
 
@@ -24,6 +25,9 @@ constexpr const char* kUsage =
     "  qolvar-cli table convert IN OUT\n"
     "  qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT\n"
     "  qolvar-cli table dump IN\n"
+    "  qolvar-cli deltae L1 a1 b1 L2 a2 b2\n"
+    "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
+    "  qolvar-cli contrast CODE1 CODE2\n"
     "\n"
     "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell\n"
     "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
@@ -34,9 +38,15 @@ constexpr const char* kUsage =
     "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
     "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
     "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n"
-    "table reads IN by its extension (.aco, .cgd, .log, else a text table) and writes\n"
-    "OUT as a Photoshop swatch when it ends in .aco, else as a text table; dump prints\n"
-    "the table's lines.\n";
+    "table reads IN by its extension (.aco, .gpl, .cgd, .log, else a text table) and\n"
+    "writes OUT as a Photoshop swatch when it ends in .aco, a GIMP palette for .gpl,\n"
+    "else as a text table; dump prints the table's lines.\n"
+    "deltae prints the CIEDE2000 difference of two L*a*b* colours (four decimals).\n"
+    "nearest prints, for each CODE: RRGGBB NAME dE, the table's entry nearest to it\n"
+    "  by CIEDE2000 in L*a*b* under --gamma and --white (dE to one decimal); the\n"
+    "  table is a text table, .aco, .gpl or .cgd (default: the CSS named colours).\n"
+    "contrast prints the WCAG 2 contrast ratio (two decimals) and the levels passed:\n"
+    "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n";
 
 // Standard input or output that cannot be read or written.
 class StreamError : public std::runtime_error {
@@ -130,6 +140,7 @@ struct Options {
     Model model{};
     std::vector<std::string> values;
     std::string munsellFile = MunsellFileD65;
+    std::string table;  // nearest: --table, empty for the default table
 };
 
 // An argument as messages quote it: at most 40 characters, so that a huge
@@ -137,7 +148,10 @@ struct Options {
 std::string Quoted(std::string_view arg)
 {
     constexpr std::size_t kMax = 40;
-    return "'" + std::string(arg.substr(0, kMax)) + (arg.size() > kMax ? "...'" : "'");
+    std::string quoted(1, '\'');
+    quoted.append(arg.substr(0, kMax));
+    quoted.append(arg.size() > kMax ? "...'" : "'");
+    return quoted;
 }
 
 // The gamma as the program stores it, a single; a value that is no number
@@ -166,21 +180,12 @@ bool ParseWhite(std::string_view text)
     return true;
 }
 
-// Parses "MODEL [options] [--] values..." starting at argv[first].
-bool ParseArguments(int argc, const char* const* argv, int first, Options& opts, std::FILE* err)
+// Parses "[options] [--] values..." starting at argv[first]. --gamma and
+// --white always; --munsell-table for the conversions, --table for nearest.
+bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err)
 {
-    if (first >= argc) {
-        std::fputs("qolvar-cli: MODEL is missing\n", err);
-        return false;
-    }
-    const auto model = ParseModel(argv[first]);
-    if (!model) {
-        std::fprintf(err, "qolvar-cli: unknown model %s\n", Quoted(argv[first]).c_str());
-        return false;
-    }
-    opts.model = *model;
     bool valuesOnly = false;
-    for (int i = first + 1; i < argc; ++i) {
+    for (int i = first; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (!valuesOnly && arg == "--") {
             valuesOnly = true;
@@ -203,7 +208,10 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
                 problem = ParseGamma(value);
             } else if (name == "--white") {
                 if (!ParseWhite(value)) problem = "invalid value " + Quoted(value);
-            } else if (name == "--munsell-table") {
+            } else if (nearest && name == "--table") {
+                if (value.empty()) problem = "needs a file name";
+                opts.table = value;
+            } else if (!nearest && name == "--munsell-table") {
                 if (value != "d65" && value != "D65" && value != "c" && value != "C")
                     problem = "invalid value " + Quoted(value);
                 opts.munsellFile = (value == "c" || value == "C") ? MunsellFileC : MunsellFileD65;
@@ -220,6 +228,22 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
         opts.values.emplace_back(arg);
     }
     return true;
+}
+
+// Parses "MODEL [options] [--] values..." starting at argv[first].
+bool ParseArguments(int argc, const char* const* argv, int first, Options& opts, std::FILE* err)
+{
+    if (first >= argc) {
+        std::fputs("qolvar-cli: MODEL is missing\n", err);
+        return false;
+    }
+    const auto model = ParseModel(argv[first]);
+    if (!model) {
+        std::fprintf(err, "qolvar-cli: unknown model %s\n", Quoted(argv[first]).c_str());
+        return false;
+    }
+    opts.model = *model;
+    return ParseOptions(argc, argv, first + 1, false, opts, err);
 }
 
 // Standard output in large pieces; a piece that cannot be written (a full
@@ -247,25 +271,14 @@ private:
     bool failed_ = false;
 };
 
-int Convert(const Options& opts, std::FILE* in, std::FILE* out)
+// Calls one(text) for each value, or without values for each line of
+// standard input.
+template <typename One>
+void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Output& output, One&& one)
 {
-    Output output(out);
-    bool failed = false;
-    auto one = [&](std::string_view text) {
-        if (const auto code = ReadTypedHex(text)) {
-            failed |= !AppendConvertLine(opts.model, *code, output.buffer());
-        } else {
-            output.buffer().append(text);
-            output.buffer().append(" error: ");
-            output.buffer().append(kNotAHexCode);
-            output.buffer().push_back('\n');
-            failed = true;
-        }
-        output.maybeFlush();
-    };
-    if (!opts.values.empty()) {
-        for (const auto& v : opts.values) one(v);
-        return failed ? 1 : 0;
+    if (!values.empty()) {
+        for (const auto& v : values) one(v);
+        return;
     }
     // Batch mode: one code per line; CR LF and LF line ends alike. A final
     // line without its newline counts; nothing after the last newline does.
@@ -293,7 +306,183 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out)
         if (line.back() == '\r') line.remove_suffix(1);
         one(line);
     }
+}
+
+// Appends "TEXT error: ..." for a typed code that is no code.
+void AppendNotACode(std::string& out, std::string_view text)
+{
+    out.append(text);
+    out.append(" error: ");
+    out.append(kNotAHexCode);
+    out.push_back('\n');
+}
+
+int Convert(const Options& opts, std::FILE* in, std::FILE* out)
+{
+    Output output(out);
+    bool failed = false;
+    ForEachCode(opts.values, in, output, [&](std::string_view text) {
+        if (const auto code = ReadTypedHex(text)) {
+            failed |= !AppendConvertLine(opts.model, *code, output.buffer());
+        } else {
+            AppendNotACode(output.buffer(), text);
+            failed = true;
+        }
+        output.maybeFlush();
+    });
     return failed ? 1 : 0;
+}
+
+LabValue LabOf(RGBCode code)
+{
+    TColorVec v;
+    RGBToLab(code, v);
+    return {v[0], v[1], v[2]};
+}
+
+void AppendFixed(std::string& out, long double v, int decimals)
+{
+    char buf[64];
+    const int n = std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
+    if (n > 0) out.append(buf, std::min<std::size_t>(static_cast<std::size_t>(n), sizeof buf - 1));
+}
+
+// nearest: the entry of the table with the least CIEDE2000 difference from
+// each code (the first of equals), compared in L*a*b* under the options'
+// gamma and white.
+int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    const std::string path = opts.table.empty() ? DefaultNamedTable() : opts.table;
+    struct Candidate {
+        const NamedColour* colour;
+        LabValue lab;
+    };
+    NamedTable table;
+    std::vector<Candidate> candidates;
+    try {
+        table = ReadNamedTable(path);
+        if (!table.warning.empty()) std::fprintf(err, "qolvar-cli: warning: %s\n", table.warning.c_str());
+        candidates.reserve(table.colours.size());
+        for (const auto& c : table.colours) candidates.push_back({&c, LabOf(c.code)});
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 1;
+    }
+    if (candidates.empty()) {
+        std::fprintf(err, "qolvar-cli: %s has no colours\n", Quoted(path).c_str());
+        return 1;
+    }
+    Output output(out);
+    bool failed = false;
+    ForEachCode(opts.values, in, output, [&](std::string_view text) {
+        const auto typed = ReadTypedHex(text);
+        if (!typed) {
+            AppendNotACode(output.buffer(), text);
+            failed = true;
+            return;
+        }
+        const RGBCode code = *typed & 0xFFFFFF;
+        std::string& line = output.buffer();
+        try {
+            const LabValue lab = LabOf(code);
+            const Candidate* best = nullptr;
+            long double bestDelta = 0;
+            for (const auto& c : candidates) {
+                const long double d = DeltaE2000(lab, c.lab);
+                if (!best || d < bestDelta) best = &c, bestDelta = d;
+            }
+            AppendHex(line, best->colour->code);
+            line.push_back(' ');
+            line.append(best->colour->name);
+            line.push_back(' ');
+            AppendFixed(line, bestDelta, 1);
+        } catch (const ColourError& e) {
+            AppendHex(line, code);
+            line.append(" error: ");
+            line.append(e.what());
+            failed = true;
+        }
+        line.push_back('\n');
+        output.maybeFlush();
+    });
+    return failed ? 1 : 0;
+}
+
+// The values after the command, "--" passed over; an option is a usage
+// error.
+std::optional<std::vector<std::string>> PlainValues(int argc, const char* const* argv, std::FILE* err)
+{
+    std::vector<std::string> values;
+    bool valuesOnly = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!valuesOnly && arg == "--") {
+            valuesOnly = true;
+        } else if (!valuesOnly && arg.starts_with("--")) {
+            std::fprintf(err, "qolvar-cli: unknown option %s\n", Quoted(arg).c_str());
+            return std::nullopt;
+        } else {
+            values.emplace_back(arg);
+        }
+    }
+    return values;
+}
+
+int DeltaECommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
+{
+    const auto values = PlainValues(argc, argv, err);
+    if (!values) return 2;
+    if (values->size() != 6) {
+        std::fputs("qolvar-cli: deltae takes six values: L1 a1 b1 L2 a2 b2\n", err);
+        return 2;
+    }
+    long double v[6];
+    for (std::size_t i = 0; i < 6; ++i) {
+        const auto x = ParseDecimalTrimmed((*values)[i]);
+        if (!x) {
+            std::fprintf(err, "qolvar-cli: %s は数値ではありません\n", Quoted((*values)[i]).c_str());
+            return 2;
+        }
+        v[i] = *x;
+    }
+    try {
+        std::string line;
+        AppendFixed(line, DeltaE2000({v[0], v[1], v[2]}, {v[3], v[4], v[5]}), 4);
+        std::fprintf(out, "%s\n", line.c_str());
+        return 0;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        return 1;
+    }
+}
+
+int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
+{
+    const auto values = PlainValues(argc, argv, err);
+    if (!values) return 2;
+    if (values->size() != 2) {
+        std::fputs("qolvar-cli: contrast takes two codes\n", err);
+        return 2;
+    }
+    const auto first = ReadTypedHex((*values)[0]), second = ReadTypedHex((*values)[1]);
+    for (const auto& [code, text] : {std::pair{first, (*values)[0]}, std::pair{second, (*values)[1]}}) {
+        if (!code) {
+            std::string line;
+            AppendNotACode(line, text);
+            std::fputs(line.c_str(), err);
+            return 1;
+        }
+    }
+    const long double ratio = ContrastRatio(*first, *second);
+    const ContrastLevels levels = ContrastLevelsOf(ratio);
+    std::string line;
+    AppendFixed(line, ratio, 2);
+    if (levels.normalAA) line.append(" AA");
+    if (levels.normalAAA) line.append(" AAA");
+    if (levels.largeAA) line.append(" AA-large");
+    if (levels.largeAAA) line.append(" AAA-large");
+    std::fprintf(out, "%s\n", line.c_str());
+    return 0;
 }
 
 int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
@@ -390,7 +579,9 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
         SetCIEWhite(0);
         return RunTable(argc, argv, out, err);
     }
-    if (command != "convert" && command != "reverse") {
+    if (command == "deltae") return DeltaECommand(argc, argv, out, err);
+    if (command == "contrast") return ContrastCommand(argc, argv, out, err);
+    if (command != "convert" && command != "reverse" && command != "nearest") {
         std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), kUsage);
         return 2;
     }
@@ -398,6 +589,10 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     CIEGamma = 2.2f;
     SetCIEWhite(0);
     Options opts;
+    if (command == "nearest") {
+        if (!ParseOptions(argc, argv, 2, true, opts, err)) return 2;
+        return NearestCommand(opts, in, out, err);
+    }
     if (!ParseArguments(argc, argv, 2, opts, err)) return 2;
     if (opts.model == Model::Munsell) {
         MunsellFileName = opts.munsellFile;

@@ -9,7 +9,6 @@
 #include "colour/errors.h"
 #include "table/filenames.h"
 #include "table/sort.h"
-#include "table/swatch.h"
 #include "table/tablefile.h"
 
 namespace qolvar::cli {
@@ -124,10 +123,8 @@ int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         }
         const QString outPath = PathArgument(files[1]);
         WriteTableFile(outPath, data.lines, data.entries);
-        if (KindOf(outPath) == TblFileKind::Aco) {
-            if (const int lost = CommentsLostInAco(data.entries))
-                PrintText(err, QStringLiteral("qolvar-cli: warning: ") + AcoCommentsWarning(lost) + u'\n');
-        }
+        if (const int lost = CommentsLost(outPath, data.entries))
+            PrintText(err, QStringLiteral("qolvar-cli: warning: ") + CommentsLostWarning(outPath, lost) + u'\n');
         return 0;
     } catch (const ColourError& e) {
         std::fprintf(err, "qolvar-cli: %s\n", e.what());

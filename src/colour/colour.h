@@ -4,6 +4,8 @@
 #include "cie.h"
 #include "cmyk.h"
 #include "codes.h"
+#include "contrast.h"
+#include "deltae.h"
 #include "errors.h"
 #include "hue.h"
 #include "models.h"

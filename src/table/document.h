@@ -68,7 +68,8 @@ public:
     // "  ■ BASE N色" with the count of the last operation that showed one.
     QString Title() const;
     long long TitleCount() const { return titleCount_; }
-    // The plain save must ask for a name instead (untitled, .aco or .cgd).
+    // The plain save must ask for a name instead (untitled, .aco, .gpl or
+    // .cgd): it writes text tables only.
     bool SaveNeedsName() const;
 
     // File commands. The questions (save changes? overwrite?) are the
@@ -83,9 +84,9 @@ public:
     // false) and clears the modified flag. Throws FileError; then the flag
     // and the file stay as they were.
     void TblFileSave();
-    // Writes a Photoshop swatch when the name ends in ".aco", else the text
-    // table; then takes over the name and clears the flag. On failure
-    // (FileError, RangeError) nothing changes.
+    // Writes a Photoshop swatch when the name ends in ".aco", a GIMP palette
+    // for ".gpl", else the text table; then takes over the name and clears
+    // the flag. On failure (FileError, RangeError) nothing changes.
     void TblFileSaveAs(const QString& path);
     // Replaces the lines by those of a colour log (CN0000, CN0001, ...).
     // The title count becomes the log's line count; an empty log changes

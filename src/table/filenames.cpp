@@ -29,6 +29,7 @@ TblFileKind KindOf(const QString& fileName)
     const QString ext = TblFileExtOf(fileName);
     if (ext == QLatin1String(".aco")) return TblFileKind::Aco;
     if (ext == QLatin1String(".cgd")) return TblFileKind::Cgd;
+    if (ext == QLatin1String(".gpl")) return TblFileKind::Gpl;
     return TblFileKind::Text;
 }
 

@@ -31,8 +31,9 @@ TblFileNames MakeTblFileNames(const QString& fileName);
 // The extension rule alone: TblFileExt of a path.
 QString TblFileExtOf(const QString& fileName);
 
-// The kinds of file the editor tells apart by TblFileExt.
-enum class TblFileKind { Text, Aco, Cgd };
+// The kinds of file the editor tells apart by TblFileExt: text tables,
+// Photoshop swatches, colour guides and GIMP palettes.
+enum class TblFileKind { Text, Aco, Cgd, Gpl };
 TblFileKind KindOf(const QString& fileName);
 
 // The name the save dialog proposes: TblFileDir / TblBaseName ".tab"; for a

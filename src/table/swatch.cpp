@@ -250,22 +250,4 @@ TableData ReadCgd(QByteArrayView bytes, const QString& fileName)
     return data;
 }
 
-int CommentsLostInAco(const std::vector<TColorTabel>& entries)
-{
-    return static_cast<int>(
-        std::count_if(entries.begin(), entries.end(), [](const TColorTabel& e) { return !e.Comment.isEmpty(); }));
-}
-
-QString AcoCommentsQuestion(int count)
-{
-    return QStringLiteral("Photoshop スウォッチにはコメントを保存できません。コメントのある %1 色はコメントなしで保存されます。保存しますか？")
-        .arg(count);
-}
-
-QString AcoCommentsWarning(int count)
-{
-    return QStringLiteral("Photoshop スウォッチにはコメントを保存できません（コメントのある %1 色はコメントなしで保存しました）")
-        .arg(count);
-}
-
 }  // namespace qolvar::table

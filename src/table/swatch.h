@@ -56,16 +56,9 @@ namespace qolvar::table {
 // unknown version).
 TableData ReadAco(QByteArrayView bytes, const QString& fileName = {});
 
-// Version 2 of the entries' colours and names (comments are not written).
-// Throws RangeError for more than 65535 entries, which the count word cannot
-// hold.
-// How many entries have a comment, which a swatch file cannot hold: saving
-// them as .aco keeps their colours and names only.
-int CommentsLostInAco(const std::vector<TColorTabel>& entries);
-// The question and the warning that say so.
-QString AcoCommentsQuestion(int count);
-QString AcoCommentsWarning(int count);
-
+// Version 2 of the entries' colours and names (comments are not written,
+// see CommentsLost in tablefile.h). Throws RangeError for more than 65535
+// entries, which the count word cannot hold.
 QByteArray WriteAco(const std::vector<TColorTabel>& entries);
 
 // Throws FileError when the bytes do not begin with "CT10" or end inside the

@@ -1,6 +1,9 @@
 #include "tablefile.h"
 
+#include <algorithm>
+
 #include "filenames.h"
+#include "gpl.h"
 #include "lines.h"
 #include "swatch.h"
 #include "textio.h"
@@ -21,6 +24,7 @@ TableData ReadTableFile(const QString& path)
     switch (KindOf(path)) {
     case TblFileKind::Aco: return ReadAco(bytes, path);
     case TblFileKind::Cgd: return ReadCgd(bytes, path);
+    case TblFileKind::Gpl: CheckLineCount(bytes, path); return ReadGpl(bytes, path);
     case TblFileKind::Text: break;
     }
     CheckLineCount(bytes, path);
@@ -29,7 +33,52 @@ TableData ReadTableFile(const QString& path)
 
 void WriteTableFile(const QString& path, const QStringList& lines, const std::vector<TColorTabel>& entries)
 {
-    WriteFileAtomic(path, KindOf(path) == TblFileKind::Aco ? WriteAco(entries) : EncodeTextTable(lines));
+    switch (KindOf(path)) {
+    case TblFileKind::Aco: WriteFileAtomic(path, WriteAco(entries)); return;
+    case TblFileKind::Gpl: WriteFileAtomic(path, WriteGpl(entries, GplPaletteName(path))); return;
+    case TblFileKind::Cgd:
+    case TblFileKind::Text: break;
+    }
+    WriteFileAtomic(path, EncodeTextTable(lines));
+}
+
+namespace {
+
+// The format's name in the comment messages; empty for formats that keep
+// comments.
+QString NoCommentFormat(const QString& path)
+{
+    switch (KindOf(path)) {
+    case TblFileKind::Aco: return QStringLiteral("Photoshop スウォッチ");
+    case TblFileKind::Gpl: return QStringLiteral("GIMP パレット");
+    case TblFileKind::Cgd:
+    case TblFileKind::Text: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+int CommentsLost(const QString& path, const std::vector<TColorTabel>& entries)
+{
+    if (NoCommentFormat(path).isEmpty()) return 0;
+    return static_cast<int>(
+        std::count_if(entries.begin(), entries.end(), [](const TColorTabel& e) { return !e.Comment.isEmpty(); }));
+}
+
+QString CommentsLostQuestion(const QString& path, int count)
+{
+    return QStringLiteral(
+               "%1にはコメントを保存できません。コメントのある %2 色はコメントなしで保存されます。保存しますか？")
+        .arg(NoCommentFormat(path))
+        .arg(count);
+}
+
+QString CommentsLostWarning(const QString& path, int count)
+{
+    return QStringLiteral("%1にはコメントを保存できません（コメントのある %2 色はコメントなしで保存しました）")
+        .arg(NoCommentFormat(path))
+        .arg(count);
 }
 
 QStringList LogToTabLines(const QStringList& logLines)

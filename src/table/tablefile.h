@@ -1,6 +1,7 @@
 // Reading and writing table files, dispatched by the file's extension as
 // the table editor does it (TblFileExt, see filenames.h):
 //   .aco  Photoshop swatch (read and written), .cgd  colour guide (read),
+//   .gpl  GIMP palette (read and written),
 //   anything else a text table: one entry per line, every line kept as it
 //   stands (lines end at CR LF, LF or CR; there is no header).
 #pragma once
@@ -24,10 +25,18 @@ TableData ReadTextTable(QByteArrayView bytes);
 TableData ReadTableFile(const QString& path);
 
 // Writes a Photoshop swatch of the entries when the path's extension is
-// ".aco", else the text table of the lines. Atomic: on failure (FileError,
-// or RangeError for a swatch of more than 65535 colours) the previous file
-// stays as it was.
+// ".aco", a GIMP palette (named after the file) when it is ".gpl", else the
+// text table of the lines. Atomic: on failure (FileError, or RangeError for
+// a swatch of more than 65535 colours) the previous file stays as it was.
 void WriteTableFile(const QString& path, const QStringList& lines, const std::vector<TColorTabel>& entries);
+
+// Swatches and palettes hold colours and names only. CommentsLost is how
+// many entries would lose their comment when written to the path (0 for a
+// text table); the question (may be declined) and the warning say so,
+// naming the path's format.
+int CommentsLost(const QString& path, const std::vector<TColorTabel>& entries);
+QString CommentsLostQuestion(const QString& path, int count);
+QString CommentsLostWarning(const QString& path, int count);
 
 // The table lines of a colour log's lines: log line i becomes
 // LogTableLine(line, i) (CN0000, CN0001, ...).

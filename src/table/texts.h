@@ -28,9 +28,10 @@ inline const QString ApplicationTitle = QStringLiteral("Qolvar");
 // File dialog filters ("description|patterns" pairs joined by "|").
 inline const QString TblOpenFilter = QStringLiteral(
     "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|"
-    "DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*");
-inline const QString TblSaveFilter =
-    QStringLiteral("Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|すべてのファイル(*.*)|*.*");
+    "GIMP パレット (*.gpl)|*.gpl|DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*");
+inline const QString TblSaveFilter = QStringLiteral(
+    "Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|"
+    "すべてのファイル(*.*)|*.*");
 inline const QString TblSaveDefaultExt = QStringLiteral("tab");
 inline const QString LogOpenFilter = QStringLiteral("Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
 

@@ -6,6 +6,7 @@
 
 #include "cli_run.h"
 #include "table/swatch.h"
+#include "table/tablefile.h"
 
 using namespace qolvar;
 
@@ -96,6 +97,20 @@ TEST_F(CliTable, PartialSwatchesWarnButConvert)
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("2 色のうち 1 色"), std::string::npos) << r.err;
     EXPECT_EQ(Contents("out.tab"), "#FF0000 a\r\n");
+}
+
+// The shipped table of CSS named colours holds the source's rows, in order.
+TEST(ShippedCssTable, MatchesTheSource)
+{
+    QFile source(QStringLiteral(QOLVAR_CSS_SOURCE));
+    if (!source.open(QIODevice::ReadOnly)) GTEST_SKIP() << "no source at " << QOLVAR_CSS_SOURCE;
+    QStringList expected;
+    for (const QByteArray& row : source.readAll().split('\n')) {
+        const QList<QByteArray> f = row.trimmed().split(',');
+        if (f.size() == 3 && f[0] != "name") expected.append(QString::fromUtf8(f[1] + ' ' + f[0]));
+    }
+    EXPECT_EQ(expected.size(), 148);
+    EXPECT_EQ(table::ReadTableFile(QStringLiteral(QOLVAR_CSS_TABLE)).lines, expected);
 }
 
 }  // namespace

@@ -99,6 +99,10 @@ TEST_F(Doc, SwatchFilesAskForANameOnSave)
     EXPECT_TRUE(doc.SaveNeedsName());
     EXPECT_EQ(doc.Caption(), "Guide - Qolvar");
     EXPECT_EQ(doc.Title(), "  ■ g 0色");
+    doc.TblFileRead(Write("p.gpl", "GIMP Palette\nName: Mine\n255 0 0 Red\n"));
+    EXPECT_TRUE(doc.SaveNeedsName());
+    EXPECT_EQ(doc.Caption(), "p.gpl - Color Table Editor");
+    EXPECT_EQ(doc.Title(), "  ■ p 1色");
 }
 
 TEST_F(Doc, SaveAndSaveAs)

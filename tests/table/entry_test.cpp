@@ -194,6 +194,7 @@ TEST(FileNames, BookkeepingRules)
     }
     EXPECT_EQ(KindOf("/a/b.ACO"), TblFileKind::Aco);
     EXPECT_EQ(KindOf("/a/b.cgd"), TblFileKind::Cgd);
+    EXPECT_EQ(KindOf("/a/b.Gpl"), TblFileKind::Gpl);
     EXPECT_EQ(KindOf("/a/b.log"), TblFileKind::Text);
 }
 
