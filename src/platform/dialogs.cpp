@@ -121,9 +121,15 @@ QString QtFilter(const QString& filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString desc = parts[i];
+        QString desc = parts[i];
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" means every file, but Qt's pattern needs a dot: "*" is the
+        // same on this platform (a log saved as "mylog" opens again).
+        if (patterns == QStringLiteral("*.*")) {
+            patterns = QStringLiteral("*");
+            desc.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+        }
         // Qt reads the patterns from the last parentheses of each entry.
         if (desc.endsWith(QLatin1Char(')')) && desc.contains(QStringLiteral("(") + patterns + QStringLiteral(")")))
             out << desc;

@@ -17,6 +17,7 @@
 #include "hottabs.h"
 #include "mainwindow.h"
 #include "platform/colorpanel.h"
+#include "platform/dialogs.h"
 #include "platform/spinedit.h"
 
 using namespace qolvar;
@@ -354,6 +355,16 @@ TEST_F(MainWindow, HexAppliesOnLeavingTheFieldNotOnDeactivation)
     }
     QTest::keyClick(test::Child<QLineEdit>(w, "editRGBHEX"), Qt::Key_Tab);
     EXPECT_EQ(w->CurRGB(), 0x000FF8u);
+}
+
+// Filters as Qt's dialogs take them; "*.*" lists files without an
+// extension too.
+TEST(FileFilters, BecomeQtFiltersThatListEveryFile)
+{
+    EXPECT_EQ(platform::QtFilter("Log files (*.log)|*.log|すべてのファイル(*.*)|*.*"),
+              "Log files (*.log);;すべてのファイル(*)");
+    EXPECT_EQ(platform::QtFilter("Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv"),
+              "Text files (*.tab,*.txt,*.csv) (*.tab *.txt *.csv)");
 }
 
 // The tab under the pointer is the hot one; leaving the bar clears it.
