@@ -121,6 +121,15 @@ void TblListBox::SetCurrentRow(int row, int first, int last)
                       QItemSelectionModel::ClearAndSelect);
 }
 
+void TblListBox::keyPressEvent(QKeyEvent* event)
+{
+    const QModelIndex before = currentIndex();
+    QListView::keyPressEvent(event);
+    // Automatic scrolling is off for the drags' own rule; a row the keys
+    // make current is still brought into view.
+    if (currentIndex().isValid() && currentIndex() != before) scrollTo(currentIndex());
+}
+
 void TblListBox::startDrag(Qt::DropActions)
 {
     if (SelectedRows().isEmpty()) return;

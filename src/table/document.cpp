@@ -113,7 +113,9 @@ EditResult TblDocument::TblFileRead(const QString& path)
     entries_ = std::move(data.entries);
     titleCount_ = Count();
     modified_ = false;
-    EditResult r = Changed(lines_.isEmpty() ? -1 : 0);
+    // A new list has no current row and nothing selected: a delete right
+    // after opening must not take the first entry.
+    EditResult r = Changed(-1);
     r.topRow = 0;
     r.warning = data.warning;
     return r;

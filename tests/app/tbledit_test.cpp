@@ -235,6 +235,7 @@ TEST_F(TblEdit, OperationsThroughTheWindow)
         SCOPED_TRACE(c.what);
         // A snapshot of another table, to tell a new one by.
         Open({"#0000FF x"}, "x.tab");
+        Select(0);
         e->EditInsertCmd->trigger();
         Open(six);
         Select(c.current, c.selected);
@@ -406,6 +407,7 @@ TEST_F(TblEdit, SortingByTheMenuAndUndoingIt)
 TEST_F(TblEdit, SaveQuestionsAndTheirAnswers)
 {
     const QString path = Open({"#000001 a"});
+    Select(0);
     e->EditInsertCmd->trigger();
 
     dialogs.answers = {kCancel};
@@ -431,6 +433,7 @@ TEST_F(TblEdit, SaveQuestionsAndTheirAnswers)
 
     // No: the operation goes on, the changes are dropped.
     Open({"#000001 a"});
+    Select(0);
     e->EditInsertCmd->trigger();
     dialogs.answers = {kNo};
     dialogs.openPaths = {Write("u.tab", "#000009 z\r\n")};
@@ -515,9 +518,49 @@ TEST_F(TblEdit, SavingCommentsAsASwatchAsksFirst)
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{"x.aco は既に存在します。上書きしますか？"});
 }
 
+// A newly opened table has no current or selected row: Shift+Del right
+// after opening deletes nothing.
+TEST_F(TblEdit, OpeningLeavesNoRowSelected)
+{
+    ShowWindow();
+    Open({"#000001 a", "#000002 b"});
+    EXPECT_TRUE(e->lboxColor->SelectedRows().isEmpty());
+    e->lboxColor->setFocus();
+    QTest::keyClick(e->lboxColor, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(Shown(), QStringList({"#000001 a", "#000002 b"}));
+    EXPECT_FALSE(e->Document().TblModified());
+}
+
+// The keys move the current row with its selection, keep it in view and
+// show its entry.
+TEST_F(TblEdit, KeysMoveTheCurrentRow)
+{
+    ShowWindow();
+    Open(Numbered(40));
+    Select(0);
+    e->lboxColor->setFocus();
+    const struct {
+        Qt::Key key;
+        int row;
+    } steps[] = {{Qt::Key_Down, 1}, {Qt::Key_End, 39}, {Qt::Key_Up, 38}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, -1}};
+    for (const auto& s : steps) {
+        QTest::keyClick(e->lboxColor, s.key);
+        const int row = e->lboxColor->CurrentRow();
+        if (s.row >= 0) {
+            EXPECT_EQ(row, s.row) << s.key;
+        }
+        EXPECT_GT(row, s.key == Qt::Key_PageDown ? 1 : -1);
+        EXPECT_EQ(e->lboxColor->SelectedRows(), QList<int>{row}) << s.key;
+        const QRect shown = e->lboxColor->visualRect(e->lboxColor->model()->index(row, 0));
+        EXPECT_TRUE(shown.top() >= 0 && shown.bottom() < e->lboxColor->viewport()->height()) << s.key;
+        EXPECT_EQ(e->SpinEditNo->Text(), QString::number(row + 1)) << s.key;
+    }
+}
+
 TEST_F(TblEdit, FailuresAreShownAndChangeNothing)
 {
     const QString path = Open({"#000001 a"});
+    Select(0);
     e->EditInsertCmd->trigger();
     // A save into a folder that does not exist.
     dialogs.savePaths = {dir.filePath("no/such/folder/x.tab")};

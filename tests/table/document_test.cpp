@@ -67,7 +67,7 @@ TEST_F(Doc, ReadTextTakesOverTheFile)
     doc.SetModified(true);
     const EditResult r = doc.TblFileRead(path);
     EXPECT_TRUE(r.changed);
-    EXPECT_EQ(r.currentRow, 0);
+    EXPECT_EQ(r.currentRow, -1);  // no row current or selected
     EXPECT_EQ(doc.Lines(), QStringList({"#ff8000 Orange", "#FF0000 Red bright red"}));
     EXPECT_EQ(doc.EntryAt(1).Comment, "bright red");
     EXPECT_EQ(doc.Title(), "  ■ Web 2色");
