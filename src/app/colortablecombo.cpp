@@ -4,15 +4,17 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
-#include "colour/video.h"
+#include "colour/contrast.h"
 #include "platform/colorpanel.h"
 
 namespace qolvar::app {
 
 bool DarkTextOn(TColor colour)
 {
-    const std::uint32_t luma = (RGBToYUV(ColorToCode(colour)) >> 16) & 0xFF;
-    return luma > 160;
+    // Whichever of black and white contrasts more: white on DarkOrange or
+    // DarkTurquoise is hard to read although their luma is below middle.
+    const RGBCode code = ColorToCode(colour);
+    return ContrastRatio(code, 0x000000) >= ContrastRatio(code, 0xFFFFFF);
 }
 
 void DrawColourRow(QPainter& painter, const QRect& rect, TColor colour, const QString& text)
@@ -47,7 +49,10 @@ QSize ColourRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
 ColorTableCombo::ColorTableCombo(RowColour colour, QWidget* parent) : QComboBox(parent), colour_(std::move(colour))
 {
     setEditable(false);
-    setMaxVisibleItems(16);
+    // About twenty rows open, with a scroll bar, whatever the style would
+    // do (some open the whole table over the screen).
+    setMaxVisibleItems(20);
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setItemDelegate(new ColourRowDelegate(colour_, this));
     QFont f(QStringLiteral("ＭＳ ゴシック"));
     f.setStyleHint(QFont::Monospace);

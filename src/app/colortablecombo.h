@@ -1,6 +1,6 @@
 // The main window's colour table drop-down: a list of table lines, each row
 // drawn as a swatch of the line's colour with the line's text over it, in
-// black on light colours and white on dark ones.
+// black or white, whichever reads better on the swatch.
 #pragma once
 
 #include <QComboBox>
@@ -16,7 +16,8 @@ using RowColour = std::function<TColor(int)>;
 
 // Draws one row (the list's rows and the closed drop-down's face alike).
 void DrawColourRow(QPainter& painter, const QRect& rect, TColor colour, const QString& text);
-// Black text on a swatch whose luma is above 160, white otherwise.
+// Black text on a swatch where black contrasts more than white (by the
+// contrast ratio of the accessibility guidelines), white otherwise.
 bool DarkTextOn(TColor colour);
 
 class ColourRowDelegate : public QStyledItemDelegate {

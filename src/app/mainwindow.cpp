@@ -354,6 +354,22 @@ void TformMain::DspRGB()
     editRGBHEX->setText(HexText(curRGB_));
     ClearProblem({editRGBHEX});
     Panel1->setColor(CodeToColor(curRGB_));
+    ShowTableEntryOf(curRGB_);
+}
+
+void TformMain::ShowTableEntryOf(RGBCode rgb)
+{
+    // The drop-down shows the colour's entry when the table has one (the
+    // row it shows already when that one matches), else none: a name left
+    // over from an earlier colour would be wrong.
+    const TColor colour = CodeToColor(rgb & 0xFFFFFF);
+    const int count = std::min(cboxColor->count(), static_cast<int>(tableColors_.size()));
+    const int current = cboxColor->currentIndex();
+    if (current >= 0 && current < count && tableColors_[static_cast<std::size_t>(current)] == colour) return;
+    int found = -1;
+    for (int i = 0; i < count && found < 0; ++i)
+        if (tableColors_[static_cast<std::size_t>(i)] == colour) found = i;
+    cboxColor->setCurrentIndex(found);
 }
 
 void TformMain::DspDsetRGB(RGBCode rgb)

@@ -138,6 +138,8 @@ private:
     void CreatePages(QWidget* central);
     void CreateColorTable(QWidget* central);
     void SetColorRows(const QStringList& rows);
+    // Shows the drop-down's entry of a colour, or none.
+    void ShowTableEntryOf(RGBCode rgb);
 
     RGBCode curRGB_ = 0;
     bool inUpdate_ = false;

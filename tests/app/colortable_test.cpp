@@ -52,7 +52,8 @@ TEST_F(ColorTable, TheDefaultTableIsLoadedAtStartUp)
 {
     EXPECT_EQ(combo->count(), 140);
     EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ Web標準色 140色");
-    EXPECT_EQ(combo->currentIndex(), -1);
+    // The starting colour, black, is an entry of the table: it is shown.
+    EXPECT_TRUE(combo->currentText().startsWith("#000000 Black"));
     EXPECT_TRUE(combo->itemText(0).startsWith("#F0F8FF AliceBlue"));
 }
 
@@ -138,6 +139,24 @@ TEST_F(ColorTable, SortingTwiceRestoresTheFileOrder)
     EXPECT_EQ(dialogs.TakeTexts().size(), 1);
 }
 
+// The drop-down follows the current colour: its entry when the table has
+// one (the first of equal ones), none otherwise.
+TEST_F(ColorTable, TheDropDownShowsTheEntryOfTheCurrentColour)
+{
+    Open(Write("t.tab", "#FF0000 Red\r\n#00FF00 Green\r\n#FF0000 Rot\r\n"));
+    const struct {
+        RGBCode colour;
+        int row;
+    } rows[] = {{0x00FF00, 1}, {0x123456, -1}, {0xFF0000, 0}, {0x000000, -1}};
+    for (const auto& r : rows) {
+        w->SetCurRGB(r.colour);
+        EXPECT_EQ(combo->currentIndex(), r.row) << std::hex << r.colour;
+    }
+    combo->setCurrentIndex(2);  // the row chosen stays shown
+    w->cboxColorClick(2);
+    EXPECT_EQ(combo->currentIndex(), 2);
+}
+
 TEST_F(ColorTable, LongTablesKeepAColourForEveryRow)
 {
     QByteArray text;
@@ -147,16 +166,26 @@ TEST_F(ColorTable, LongTablesKeepAColourForEveryRow)
     ASSERT_GE(w->TableColors().size(), 5000u);
     w->cboxColorClick(4999);
     EXPECT_EQ(w->CurRGB(), 4999u);
+    // The open list shows about twenty rows of 20 pixels, not the screen.
+    w->show();
+    combo->showPopup();
+    EXPECT_LE(combo->view()->height(), 21 * 20);
+    EXPECT_GE(combo->view()->height(), 15 * 20);
+    combo->hidePopup();
 }
 
-TEST(ColourRows, TextColourFollowsTheLuma)
+// Black or white, whichever has the higher contrast ratio with the swatch:
+// greys change over between 737373 (L 0.171: 4.43 to black, 4.70 to
+// white) and 777777 (L 0.185: 4.69 and 4.48).
+TEST(ColourRows, TextColourContrastsMostWithTheSwatch)
 {
     struct Case {
         RGBCode code;
         bool dark;
     };
     for (auto [code, dark] : {Case{0xFFFF00, true}, Case{0x0000FF, false}, Case{0xFFA500, true},
-                              Case{0xA0A0A0, false}, Case{0xA1A1A1, true}})
+                              Case{0xFF8C00, true}, Case{0x00CED1, true}, Case{0x000080, false},
+                              Case{0x777777, true}, Case{0x737373, false}})
         EXPECT_EQ(app::DarkTextOn(CodeToColor(code)), dark) << std::hex << code;
 }
 
