@@ -1,11 +1,14 @@
 #include "application.h"
 
 #include <QColorDialog>
+#include <QDir>
+#include <QFileInfo>
 
 #include "aboutbox.h"
 #include "logviewer.h"
 #include "mainwindow.h"
 #include "programicon.h"
+#include "table/folders.h"
 #include "tbledit.h"
 
 namespace qolvar::app {
@@ -13,10 +16,40 @@ namespace qolvar::app {
 namespace {
 QPointer<TformMain> mainWindow;
 QString programFolder;
+QString userFolder;
+QString lastDialogFolder;  // the folder of the file last chosen in a dialog
 }  // namespace
 
-QString ProgramFolder() { return programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder; }
+QString ProgramFolder()
+{
+    return programFolder.isEmpty() ? table::DataFolderFor(QCoreApplication::applicationDirPath()) : programFolder;
+}
 void SetProgramFolder(const QString& folder) { programFolder = folder; }
+
+QString UserFolder() { return userFolder.isEmpty() ? table::DefaultUserFolder() : userFolder; }
+void SetUserFolder(const QString& folder)
+{
+    userFolder = folder;
+    lastDialogFolder.clear();
+}
+
+QStringList ColourTableFiles() { return table::TableFilesIn({ProgramFolder() + QStringLiteral("/Table"), UserFolder()}); }
+
+namespace {
+QString ChooseFile(QWidget* parent, platform::FileDialogOptions o, bool save)
+{
+    if (o.initialDir.isEmpty()) {
+        if (lastDialogFolder.isEmpty()) QDir().mkpath(UserFolder());
+        o.initialDir = lastDialogFolder.isEmpty() ? UserFolder() : lastDialogFolder;
+    }
+    const QString path = save ? platform::dialogs().saveFile(parent, o) : platform::dialogs().openFile(parent, o);
+    if (!path.isEmpty()) lastDialogFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+}  // namespace
+
+QString ChooseOpenFile(QWidget* parent, platform::FileDialogOptions o) { return ChooseFile(parent, std::move(o), false); }
+QString ChooseSaveFile(QWidget* parent, platform::FileDialogOptions o) { return ChooseFile(parent, std::move(o), true); }
 
 AppHost* MainWindow() { return mainWindow.data(); }
 

@@ -66,12 +66,9 @@ void TformTblEdit::TblFileNew()
 }
 
 namespace {
-// Where the file dialogs start: the current table's folder, else the
-// program's table folder.
-QString DialogFolder(const table::TblFileNames& names)
-{
-    return names.TblFileDir.isEmpty() ? ProgramFolder() + QStringLiteral("/Table") : names.TblFileDir;
-}
+// Where the file dialogs start: the current table's folder, else (empty)
+// where ChooseOpenFile starts.
+QString DialogFolder(const table::TblFileNames& names) { return names.TblFileDir; }
 }  // namespace
 
 void TformTblEdit::TblFileOpen()
@@ -81,7 +78,7 @@ void TformTblEdit::TblFileOpen()
     o.filter = table::TblOpenFilter;
     o.initialDir = DialogFolder(doc_.File());
     o.mustExist = true;
-    const QString path = platform::dialogs().openFile(this, o);
+    const QString path = ChooseOpenFile(this, o);
     if (!path.isEmpty()) TblFileRead(path);
 }
 
@@ -118,7 +115,7 @@ void TformTblEdit::TblFileSaveAs()
     o.fileName = table::ProposedSaveName(doc_.File());
     o.initialDir = DialogFolder(doc_.File());
     o.mustExist = false;
-    const QString path = platform::dialogs().saveFile(this, o);
+    const QString path = ChooseSaveFile(this, o);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path) &&
         platform::Confirmation(this, table::OverwriteQuestion(table::FileNamePart(path)),
@@ -137,9 +134,8 @@ void TformTblEdit::LogToTab()
     if (!CheckTblSave()) return;
     platform::FileDialogOptions o;
     o.filter = table::LogOpenFilter;
-    o.initialDir = ProgramFolder();
     o.mustExist = true;
-    const QString path = platform::dialogs().openFile(this, o);
+    const QString path = ChooseOpenFile(this, o);
     if (!path.isEmpty()) ShowResult(doc_.LogToTab(path));
 }
 

@@ -9,8 +9,11 @@
 #include <filesystem>
 #include <vector>
 
+#include <QFile>
+
 #include "colour/numeric.h"
 #include "colour/numtext.h"
+#include "table/folders.h"
 #include "table_command.h"
 
 namespace qolvar::cli {
@@ -362,7 +365,8 @@ std::string ProgramFolder()
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return ".";
-    return exe.parent_path().string();
+    const QString exeDir = QFile::decodeName(exe.parent_path().c_str());
+    return QFile::encodeName(table::DataFolderFor(exeDir)).toStdString();
 }
 
 int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
