@@ -27,6 +27,7 @@ constexpr const char* kUsage =
     "  qolvar-cli table convert IN OUT\n"
     "  qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT\n"
     "  qolvar-cli table dump IN\n"
+    "  qolvar-cli --help | --version\n"
     "\n"
     "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell\n"
     "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
@@ -378,6 +379,10 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, out);
+        return 0;
+    }
+    if (command == "--version" || command == "-V") {
+        std::fputs("qolvar-cli " QOLVAR_VERSION "\n", out);
         return 0;
     }
     if (command == "table") {
