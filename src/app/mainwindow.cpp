@@ -166,6 +166,7 @@ void TformMain::CreateMenus()
     file->addSeparator();
     entry(file, FileExitCmd, QStringLiteral("終了(&X)"), "Exit1");
     QMenu* options = Named(bar->addMenu(QStringLiteral("オプション(&O)")), "Option1");
+    options->setToolTipsVisible(true);  // says why an entry is greyed
     options->addAction(Front1);
     entry(options, LogViewCmd, QStringLiteral("ログ表示(&L)"), "LogView1");
     options->addSeparator();

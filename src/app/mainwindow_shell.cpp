@@ -245,6 +245,10 @@ void TformMain::FormCreate()
     // page or window place.
     auto step = [this](auto&& f) { Guarded(this, f); };
     step([] { platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor()); });
+    if (!platform::WindowPlacementSupported()) {
+        Front1->setEnabled(false);
+        Front1->setToolTip(QStringLiteral("このデスクトップ（Wayland）ではウィンドウを常に手前に表示できません"));
+    }
     exeDir_ = ProgramFolder();
     step([&] {
         MunsellFileName = MunsellFileD65;
