@@ -57,6 +57,8 @@ QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc
 {
     setApplicationName(QStringLiteral("Qolvar"));
     setApplicationDisplayName(QStringLiteral("Qolvar"));
+    // Ties the windows to the installed launcher and its icon (Wayland).
+    setDesktopFileName(QStringLiteral("org.mardenvi.Qolvar"));
     setWindowIcon(QIcon(ProgramPixmap(64)));
     // The colour dialog's custom colours live for one run only: what an
     // earlier run left in the toolkit's settings is cleared.
