@@ -35,12 +35,24 @@ void SetUserFolder(const QString& folder)
 
 QStringList ColourTableFiles() { return table::TableFilesIn({ProgramFolder() + QStringLiteral("/Table"), UserFolder()}); }
 
+bool IsShippedFolder(const QString& folder)
+{
+    const QString shipped = QDir(ProgramFolder()).canonicalPath();
+    const QString f = QDir(folder).canonicalPath();
+    return !shipped.isEmpty() && !f.isEmpty() && (f == shipped || f.startsWith(shipped + QLatin1Char('/')));
+}
+
 namespace {
 QString ChooseFile(QWidget* parent, platform::FileDialogOptions o, bool save)
 {
     if (o.initialDir.isEmpty()) {
-        if (lastDialogFolder.isEmpty()) QDir().mkpath(UserFolder());
-        o.initialDir = lastDialogFolder.isEmpty() ? UserFolder() : lastDialogFolder;
+        o.initialDir = lastDialogFolder;
+        // A save never starts among the shipped data.
+        if (save && IsShippedFolder(o.initialDir)) o.initialDir.clear();
+        if (o.initialDir.isEmpty()) {
+            QDir().mkpath(UserFolder());
+            o.initialDir = UserFolder();
+        }
     }
     const QString path = save ? platform::dialogs().saveFile(parent, o) : platform::dialogs().openFile(parent, o);
     if (!path.isEmpty()) lastDialogFolder = QFileInfo(path).absolutePath();

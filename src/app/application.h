@@ -52,10 +52,15 @@ void SetUserFolder(const QString& folder);
 // folder), then the user's own.
 QStringList ColourTableFiles();
 
+// True for the program's folder and the folders below it: shipped data,
+// never written to.
+bool IsShippedFolder(const QString& folder);
+
 // The file dialogs of both windows. They start in options.initialDir when
-// it is set, else in the folder of the file last chosen in this run, else
-// in the user's folder (created then); the chosen file's folder is
-// remembered. The chosen path, or empty when cancelled.
+// it is set, else in the folder of the file last chosen in this run (for a
+// save, unless that is a shipped folder), else in the user's folder
+// (created then); the chosen file's folder is remembered. The chosen path,
+// or empty when cancelled.
 QString ChooseOpenFile(QWidget* parent, platform::FileDialogOptions options);
 QString ChooseSaveFile(QWidget* parent, platform::FileDialogOptions options);
 

@@ -67,8 +67,13 @@ void TformTblEdit::TblFileNew()
 
 namespace {
 // Where the file dialogs start: the current table's folder, else (empty)
-// where ChooseOpenFile starts.
-QString DialogFolder(const table::TblFileNames& names) { return names.TblFileDir; }
+// where ChooseOpenFile starts. Saving never starts among the shipped
+// tables: they are read-only data.
+QString DialogFolder(const table::TblFileNames& names, bool save = false)
+{
+    if (save && IsShippedFolder(names.TblFileDir)) return {};
+    return names.TblFileDir;
+}
 }  // namespace
 
 void TformTblEdit::TblFileOpen()
@@ -112,8 +117,9 @@ void TformTblEdit::TblFileSaveAs()
     platform::FileDialogOptions o;
     o.filter = table::TblSaveFilter;
     o.defaultExt = table::TblSaveDefaultExt;
+    o.initialDir = DialogFolder(doc_.File(), true);
     o.fileName = table::ProposedSaveName(doc_.File());
-    o.initialDir = DialogFolder(doc_.File());
+    if (o.initialDir.isEmpty()) o.fileName = QFileInfo(o.fileName).fileName();
     o.mustExist = false;
     const QString path = ChooseSaveFile(this, o);
     if (path.isEmpty()) return;

@@ -80,6 +80,13 @@ TEST_F(Startup, TheUserFolderTakesLogsAndItsTablesAreListedBesideTheShippedOnes)
     test::Child<QAction>(Main(), "TableLoadCmd")->trigger();
     test::Child<QAction>(Main(), "FileOpenCmd")->trigger();  // cancelled
     EXPECT_EQ(dialogs.openOptions.back().initialDir, folder + "/Table");
+    // The table editor's Save As of a shipped table starts in the user's
+    // folder, not among the shipped tables.
+    dialogs.openPaths.push_back(folder + "/Table/Web標準色.tab");
+    test::Child<QAction>(windows->formTblEdit.get(), "FileOpenCmd")->trigger();
+    test::Child<QAction>(windows->formTblEdit.get(), "FileSaveAsCmd")->trigger();  // cancelled
+    EXPECT_EQ(dialogs.saveOptions.back().initialDir, user);
+    EXPECT_EQ(dialogs.saveOptions.back().fileName, "Web標準色.tab");
 
     QFile mine(user + "/Mine & yours.tab");
     ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
