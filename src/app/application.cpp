@@ -33,7 +33,10 @@ void SetUserFolder(const QString& folder)
     lastDialogFolder.clear();
 }
 
-QStringList ColourTableFiles() { return table::TableFilesIn({ProgramFolder() + QStringLiteral("/Table"), UserFolder()}); }
+QStringList ColourTableFiles()
+{
+    return table::TableFilesIn({ProgramFolder() + QStringLiteral("/Table"), UserFolder()});
+}
 
 bool IsShippedFolder(const QString& folder)
 {
@@ -60,8 +63,14 @@ QString ChooseFile(QWidget* parent, platform::FileDialogOptions o, bool save)
 }
 }  // namespace
 
-QString ChooseOpenFile(QWidget* parent, platform::FileDialogOptions o) { return ChooseFile(parent, std::move(o), false); }
-QString ChooseSaveFile(QWidget* parent, platform::FileDialogOptions o) { return ChooseFile(parent, std::move(o), true); }
+QString ChooseOpenFile(QWidget* parent, platform::FileDialogOptions o)
+{
+    return ChooseFile(parent, std::move(o), false);
+}
+QString ChooseSaveFile(QWidget* parent, platform::FileDialogOptions o)
+{
+    return ChooseFile(parent, std::move(o), true);
+}
 
 AppHost* MainWindow() { return mainWindow.data(); }
 

@@ -141,7 +141,12 @@ struct Options {
 std::string Quoted(std::string_view arg)
 {
     constexpr std::size_t kMax = 40;
-    return "'" + std::string(arg.substr(0, kMax)) + (arg.size() > kMax ? "...'" : "'");
+    // Appended piece by piece: GCC 12's -O3 warns (-Wrestrict, wrongly) on
+    // "'" + std::string(...).
+    std::string quoted(1, '\'');
+    quoted.append(arg.substr(0, kMax));
+    quoted.append(arg.size() > kMax ? "...'" : "'");
+    return quoted;
 }
 
 // The gamma as the program stores it, a single; a value that is no number

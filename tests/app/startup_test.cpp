@@ -1,12 +1,12 @@
 // Start-up and shutdown: the settings kept between runs, and what happens
 // when a data file or a stored value is missing or wrong.
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMenu>
-#include <QComboBox>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
