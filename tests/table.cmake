@@ -8,6 +8,7 @@ add_executable(table_tests
   table/document_test.cpp
   table/robustness_test.cpp
   table/cli_table_test.cpp
+  table/folders_test.cpp
 )
 target_include_directories(table_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(table_tests PRIVATE qolvar_table qolvar_cli GTest::gtest_main Qt6::Core)

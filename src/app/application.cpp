@@ -1,11 +1,14 @@
 #include "application.h"
 
 #include <QColorDialog>
+#include <QDir>
+#include <QFileInfo>
 
 #include "aboutbox.h"
 #include "logviewer.h"
 #include "mainwindow.h"
 #include "programicon.h"
+#include "table/folders.h"
 #include "tbledit.h"
 
 namespace qolvar::app {
@@ -13,10 +16,61 @@ namespace qolvar::app {
 namespace {
 QPointer<TformMain> mainWindow;
 QString programFolder;
+QString userFolder;
+QString lastDialogFolder;  // the folder of the file last chosen in a dialog
 }  // namespace
 
-QString ProgramFolder() { return programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder; }
+QString ProgramFolder()
+{
+    return programFolder.isEmpty() ? table::DataFolderFor(QCoreApplication::applicationDirPath()) : programFolder;
+}
 void SetProgramFolder(const QString& folder) { programFolder = folder; }
+
+QString UserFolder() { return userFolder.isEmpty() ? table::DefaultUserFolder() : userFolder; }
+void SetUserFolder(const QString& folder)
+{
+    userFolder = folder;
+    lastDialogFolder.clear();
+}
+
+QStringList ColourTableFiles()
+{
+    return table::TableFilesIn({ProgramFolder() + QStringLiteral("/Table"), UserFolder()});
+}
+
+bool IsShippedFolder(const QString& folder)
+{
+    const QString shipped = QDir(ProgramFolder()).canonicalPath();
+    const QString f = QDir(folder).canonicalPath();
+    return !shipped.isEmpty() && !f.isEmpty() && (f == shipped || f.startsWith(shipped + QLatin1Char('/')));
+}
+
+namespace {
+QString ChooseFile(QWidget* parent, platform::FileDialogOptions o, bool save)
+{
+    if (o.initialDir.isEmpty()) {
+        o.initialDir = lastDialogFolder;
+        // A save never starts among the shipped data.
+        if (save && IsShippedFolder(o.initialDir)) o.initialDir.clear();
+        if (o.initialDir.isEmpty()) {
+            QDir().mkpath(UserFolder());
+            o.initialDir = UserFolder();
+        }
+    }
+    const QString path = save ? platform::dialogs().saveFile(parent, o) : platform::dialogs().openFile(parent, o);
+    if (!path.isEmpty()) lastDialogFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+}  // namespace
+
+QString ChooseOpenFile(QWidget* parent, platform::FileDialogOptions o)
+{
+    return ChooseFile(parent, std::move(o), false);
+}
+QString ChooseSaveFile(QWidget* parent, platform::FileDialogOptions o)
+{
+    return ChooseFile(parent, std::move(o), true);
+}
 
 AppHost* MainWindow() { return mainWindow.data(); }
 
@@ -24,7 +78,11 @@ QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc
 {
     setApplicationName(QStringLiteral("Qolvar"));
     setApplicationDisplayName(QStringLiteral("Qolvar"));
-    setWindowIcon(QIcon(ProgramPixmap(64)));
+    // Ties the windows to the installed launcher and its icon (Wayland).
+    setDesktopFileName(QStringLiteral("org.mardenvi.Qolvar"));
+    // The installed icon when the icon theme has it, else the program's own
+    // picture (a build tree).
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("org.mardenvi.Qolvar"), QIcon(ProgramPixmap(64))));
     // The colour dialog's custom colours live for one run only: what an
     // earlier run left in the toolkit's settings is cleared.
     for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, QColor(Qt::white));

@@ -171,9 +171,11 @@ void TformMain::CreateMenus()
     entry(file, FileSaveAsCmd, QStringLiteral("ログに名前をつけて保存(&A)..."), "SaveAs1");
     file->addSeparator();
     entry(file, TableLoadCmd, QStringLiteral("外部カラーテーブルを開く(&G)..."), "TabLoad1");
+    CreateTableList(file);
     file->addSeparator();
     entry(file, FileExitCmd, QStringLiteral("終了(&X)"), "Exit1");
     QMenu* options = Named(bar->addMenu(QStringLiteral("オプション(&O)")), "Option1");
+    options->setToolTipsVisible(true);  // says why an entry is greyed
     options->addAction(Front1);
     entry(options, LogViewCmd, QStringLiteral("ログ表示(&L)"), "LogView1");
     options->addSeparator();

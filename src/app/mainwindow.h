@@ -132,6 +132,7 @@ private:
 
     void CreateActions();
     void CreateMenus();
+    void CreateTableList(QMenu* file);
     void CreateToolBar(QWidget* central);
     void CreateRGBSection(QWidget* central);
     void ConnectRGBSection();

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <algorithm>
 #include <memory>
 
@@ -74,9 +75,8 @@ void TformMain::Open1Click()
     if (!CheckLogSave()) return;
     platform::FileDialogOptions o;
     o.filter = kLogFilter;
-    o.initialDir = exeDir_;
     o.mustExist = true;
-    const QString path = platform::dialogs().openFile(this, o);
+    const QString path = ChooseOpenFile(this, o);
     if (path.isEmpty()) return;
     const QString text = platform::ReadTextFile(path);
     logFileName_ = path;
@@ -100,10 +100,10 @@ void TformMain::SaveAs1Click()
 {
     platform::FileDialogOptions o;
     o.filter = kLogFilter;
-    o.initialDir = QFileInfo(saveDialogName_).isAbsolute() ? QFileInfo(saveDialogName_).path() : exeDir_;
+    o.initialDir = QFileInfo(saveDialogName_).isAbsolute() ? QFileInfo(saveDialogName_).path() : QString();
     o.fileName = saveDialogName_;
     o.mustExist = false;
-    const QString path = platform::dialogs().saveFile(this, o);
+    const QString path = ChooseSaveFile(this, o);
     if (path.isEmpty()) return;
     saveDialogName_ = path;
     platform::WriteTextFile(path, formLogViewer_ ? formLogViewer_->LogText() : QString());
@@ -145,9 +145,8 @@ void TformMain::TabLoad1Click()
 {
     platform::FileDialogOptions o;
     o.filter = QStringLiteral("Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|すべてのファイル(*.*)|*.*");
-    o.initialDir = exeDir_;
     o.mustExist = true;
-    const QString path = platform::dialogs().openFile(this, o);
+    const QString path = ChooseOpenFile(this, o);
     if (!path.isEmpty()) OpenColorTable(path);
 }
 
@@ -186,6 +185,27 @@ void TformMain::SetColorRows(const QStringList& rows)
     cboxColor->clear();
     cboxColor->addItems(shown);
     cboxColor->setCurrentIndex(-1);
+}
+
+void TformMain::CreateTableList(QMenu* file)
+{
+    // The shipped colour tables, then the user's own (a separator between
+    // the folders), read afresh each time the menu opens.
+    QMenu* list = Named(file->addMenu(QStringLiteral("カラーテーブル(&T)")), "TabList1");
+    connect(list, &QMenu::aboutToShow, this, [this, list] {
+        list->clear();
+        QString folder;
+        for (const QString& path : ColourTableFiles()) {
+            const QFileInfo info(path);
+            if (!folder.isEmpty() && info.path() != folder) list->addSeparator();
+            folder = info.path();
+            QString caption = info.fileName();
+            QAction* item = list->addAction(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+            item->setData(path);
+            connect(item, &QAction::triggered, this, [this, path] { Guarded(this, [&] { OpenColorTable(path); }); });
+        }
+        if (list->isEmpty()) list->addAction(QStringLiteral("（なし）"))->setEnabled(false);
+    });
 }
 
 void TformMain::cboxColorClick(int index)
@@ -227,6 +247,10 @@ void TformMain::FormCreate()
     // page or window place.
     auto step = [this](auto&& f) { Guarded(this, f); };
     step([] { platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor()); });
+    if (!platform::WindowPlacementSupported()) {
+        Front1->setEnabled(false);
+        Front1->setToolTip(QStringLiteral("このデスクトップ（Wayland）ではウィンドウを常に手前に表示できません"));
+    }
     exeDir_ = ProgramFolder();
     step([&] {
         MunsellFileName = MunsellFileD65;

@@ -66,11 +66,13 @@ void TformTblEdit::TblFileNew()
 }
 
 namespace {
-// Where the file dialogs start: the current table's folder, else the
-// program's table folder.
-QString DialogFolder(const table::TblFileNames& names)
+// Where the file dialogs start: the current table's folder, else (empty)
+// where ChooseOpenFile starts. Saving never starts among the shipped
+// tables: they are read-only data.
+QString DialogFolder(const table::TblFileNames& names, bool save = false)
 {
-    return names.TblFileDir.isEmpty() ? ProgramFolder() + QStringLiteral("/Table") : names.TblFileDir;
+    if (save && IsShippedFolder(names.TblFileDir)) return {};
+    return names.TblFileDir;
 }
 }  // namespace
 
@@ -81,7 +83,7 @@ void TformTblEdit::TblFileOpen()
     o.filter = table::TblOpenFilter;
     o.initialDir = DialogFolder(doc_.File());
     o.mustExist = true;
-    const QString path = platform::dialogs().openFile(this, o);
+    const QString path = ChooseOpenFile(this, o);
     if (!path.isEmpty()) TblFileRead(path);
 }
 
@@ -114,10 +116,11 @@ void TformTblEdit::TblFileSaveAs()
     platform::FileDialogOptions o;
     o.filter = table::TblSaveFilter;
     o.defaultExt = table::TblSaveDefaultExt;
+    o.initialDir = DialogFolder(doc_.File(), true);
     o.fileName = table::ProposedSaveName(doc_.File());
-    o.initialDir = DialogFolder(doc_.File());
+    if (o.initialDir.isEmpty()) o.fileName = QFileInfo(o.fileName).fileName();
     o.mustExist = false;
-    const QString path = platform::dialogs().saveFile(this, o);
+    const QString path = ChooseSaveFile(this, o);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path) &&
         platform::Confirmation(this, table::OverwriteQuestion(table::FileNamePart(path)),
@@ -136,9 +139,8 @@ void TformTblEdit::LogToTab()
     if (!CheckTblSave()) return;
     platform::FileDialogOptions o;
     o.filter = table::LogOpenFilter;
-    o.initialDir = ProgramFolder();
     o.mustExist = true;
-    const QString path = platform::dialogs().openFile(this, o);
+    const QString path = ChooseOpenFile(this, o);
     if (!path.isEmpty()) ShowResult(doc_.LogToTab(path));
 }
 

@@ -9,9 +9,12 @@
 #include <filesystem>
 #include <vector>
 
+#include <QFile>
+
 #include "colour/numeric.h"
 #include "named_table.h"
 #include "colour/numtext.h"
+#include "table/folders.h"
 #include "table_command.h"
 
 namespace qolvar::cli {
@@ -28,6 +31,7 @@ constexpr const char* kUsage =
     "  qolvar-cli deltae L1 a1 b1 L2 a2 b2\n"
     "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
     "  qolvar-cli contrast CODE1 CODE2\n"
+    "  qolvar-cli --help | --version\n"
     "\n"
     "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell\n"
     "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
@@ -148,6 +152,8 @@ struct Options {
 std::string Quoted(std::string_view arg)
 {
     constexpr std::size_t kMax = 40;
+    // Appended piece by piece: GCC 12's -O3 warns (-Wrestrict, wrongly) on
+    // "'" + std::string(...).
     std::string quoted(1, '\'');
     quoted.append(arg.substr(0, kMax));
     quoted.append(arg.size() > kMax ? "...'" : "'");
@@ -559,7 +565,8 @@ std::string ProgramFolder()
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return ".";
-    return exe.parent_path().string();
+    const QString exeDir = QFile::decodeName(exe.parent_path().c_str());
+    return QFile::encodeName(table::DataFolderFor(exeDir)).toStdString();
 }
 
 int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
@@ -571,6 +578,10 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, out);
+        return 0;
+    }
+    if (command == "--version" || command == "-V") {
+        std::fputs("qolvar-cli " QOLVAR_VERSION "\n", out);
         return 0;
     }
     if (command == "table") {

@@ -27,7 +27,8 @@ bool AppendConvertLine(Model model, std::uint32_t code, std::string& out);
 // their field, and the library's errors when the conversion fails.
 RGBCode Reverse(Model model, std::span<const std::string> values);
 
-// The folder of the running program, where its data files lie.
+// The folder of the program's shipped data files: beside the binary in a
+// build tree, share/qolvar of the installed prefix (see table/folders.h).
 std::string ProgramFolder();
 
 // Runs the command line; returns the process exit status

@@ -205,6 +205,8 @@ void RegIniFile::WriteInteger(const QString& section, const QString& name, qint6
     WriteString(section, name, QString::number(value));
 }
 
+bool WindowPlacementSupported() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 void RestoreFormBounds(QWidget* form, const QString& rootPath)
 {
     RegIniFile reg(rootPath);
@@ -227,7 +229,7 @@ void RestoreFormBounds(QWidget* form, const QString& rootPath)
         const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
         rect.moveTopLeft(avail.topLeft() + QPoint(32, 32));
     }
-    form->move(rect.topLeft());
+    if (WindowPlacementSupported()) form->move(rect.topLeft());
     form->resize(rect.size());
 }
 
@@ -235,8 +237,10 @@ void StoreFormBounds(QWidget* form, const QString& rootPath)
 {
     RegIniFile reg(rootPath);
     const QString section = form->objectName();
-    reg.WriteInteger(section, QStringLiteral("Left"), form->x());
-    reg.WriteInteger(section, QStringLiteral("Top"), form->y());
+    if (WindowPlacementSupported()) {
+        reg.WriteInteger(section, QStringLiteral("Left"), form->x());
+        reg.WriteInteger(section, QStringLiteral("Top"), form->y());
+    }
     reg.WriteInteger(section, QStringLiteral("Width"), form->width());
     reg.WriteInteger(section, QStringLiteral("Height"), form->height());
 }

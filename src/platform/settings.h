@@ -54,10 +54,16 @@ private:
     std::unique_ptr<QSettings> settings_;
 };
 
+// False where the windowing system places windows itself and ignores a
+// program's requests to move a window or keep it on top (Wayland).
+bool WindowPlacementSupported();
+
 // Reads "Left", "Top", "Width", "Height" of the window from the subkey named
 // after its objectName (each defaulting to the current value) and applies
 // them. A position that lies on no screen brings the window onto the
-// primary screen.
+// primary screen. Where windows cannot be placed only the size is applied,
+// and storing leaves the stored position as it was (the window's position
+// there is not its place on the screen).
 void RestoreFormBounds(QWidget* form, const QString& rootPath);
 void StoreFormBounds(QWidget* form, const QString& rootPath);
 

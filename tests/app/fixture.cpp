@@ -69,6 +69,7 @@ void WidgetTest::SetUp()
     ASSERT_TRUE(dir.isValid());
     platform::SetDialogs(&dialogs);
     platform::SetSettingsFile(dir.filePath(QStringLiteral("settings.ini")));
+    app::SetUserFolder(dir.filePath(QStringLiteral("user")));
     CIEGamma = 2.2f;
     SetCIEWhite(0);
 }
@@ -77,6 +78,7 @@ void WidgetTest::TearDown()
 {
     Stop();
     platform::SetDialogs(nullptr);
+    app::SetUserFolder(QString());
 }
 
 app::Windows& WidgetTest::Start()

@@ -65,8 +65,8 @@ public:
     QStringList TakeTexts();
 };
 
-// Each test gets fake dialogs, its own settings file and its own program
-// folder (with the shipped data files copied into it).
+// Each test gets fake dialogs, its own settings file and its own user
+// folder (dir/user, not created).
 class WidgetTest : public ::testing::Test {
 protected:
     void SetUp() override;

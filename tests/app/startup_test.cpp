@@ -1,9 +1,12 @@
 // Start-up and shutdown: the settings kept between runs, and what happens
 // when a data file or a stored value is missing or wrong.
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
@@ -60,6 +63,44 @@ TEST_F(Startup, FirstRunCreatesTheKeyAndStartsBlackOnHue)
     EXPECT_EQ(StoredSetting("PageIndex"), "1");
     EXPECT_EQ(StoredSetting("TableName"), folder + "/Table/Web標準色.tab");
     for (const char* v : {"Left", "Top", "Width", "Height"}) EXPECT_FALSE(StoredSetting(v).isEmpty()) << v;
+}
+
+TEST_F(Startup, TheUserFolderTakesLogsAndItsTablesAreListedBesideTheShippedOnes)
+{
+    const QString user = dir.filePath("user");
+    Start();
+    EXPECT_FALSE(QFileInfo::exists(user)) << "created only when first needed";
+    test::Child<QAction>(Main(), "FileSaveAsCmd")->trigger();  // cancelled
+    ASSERT_EQ(dialogs.saveOptions.size(), 1u);
+    EXPECT_EQ(dialogs.saveOptions[0].initialDir, user);
+    EXPECT_TRUE(QFileInfo(user).isDir());
+
+    // A file chosen elsewhere moves the next dialog's start there.
+    dialogs.openPaths.push_back(folder + "/Table/Web標準色.tab");
+    test::Child<QAction>(Main(), "TableLoadCmd")->trigger();
+    test::Child<QAction>(Main(), "FileOpenCmd")->trigger();  // cancelled
+    EXPECT_EQ(dialogs.openOptions.back().initialDir, folder + "/Table");
+    // The table editor's Save As of a shipped table starts in the user's
+    // folder, not among the shipped tables.
+    dialogs.openPaths.push_back(folder + "/Table/Web標準色.tab");
+    test::Child<QAction>(windows->formTblEdit.get(), "FileOpenCmd")->trigger();
+    test::Child<QAction>(windows->formTblEdit.get(), "FileSaveAsCmd")->trigger();  // cancelled
+    EXPECT_EQ(dialogs.saveOptions.back().initialDir, user);
+    EXPECT_EQ(dialogs.saveOptions.back().fileName, "Web標準色.tab");
+
+    QFile mine(user + "/Mine & yours.tab");
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("#00FF00 Green\r\n");
+    mine.close();
+    auto* list = test::Child<QMenu>(Main(), "TabList1");
+    ASSERT_NE(list, nullptr);
+    emit list->aboutToShow();
+    QStringList captions;
+    for (QAction* a : list->actions()) captions << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(captions, QStringList({"Web標準色.tab", "-", "Mine && yours.tab"}));
+    list->actions().back()->trigger();
+    EXPECT_EQ(Main()->TableFileName(), user + "/Mine & yours.tab");
+    EXPECT_EQ(Main()->findChild<QComboBox*>("cboxColor")->itemText(0), "#00FF00 Green");
 }
 
 TEST_F(Startup, StoredSettingsComeBack)
