@@ -26,9 +26,19 @@ void DisplayResult(QWidget* parent, int code, const QString& fileName)
                                   QStringLiteral("Return Code ") + QString::number(c) + QStringLiteral(" ."));
 }
 
+QString HelpFailureText(const QString& path)
+{
+    if (!QFileInfo::exists(path)) return QStringLiteral("ヘルプ %1 が見つかりません。").arg(path);
+    return QStringLiteral("ヘルプ %1 を表示できません。ファイルを開くプログラムを起動できませんでした。").arg(path);
+}
+
 void BrowseHelp(QWidget* parent, const QString& folder, const QString& fileName)
 {
-    DisplayResult(parent, platform::dialogs().shellOpen(HelpPath(folder, fileName)), fileName);
+    // The message names the file really tried (the HTML help that stands in
+    // for a compiled help file) and what went wrong, not a shell code.
+    const QString path = HelpPath(folder, fileName);
+    const unsigned code = static_cast<unsigned>(platform::dialogs().shellOpen(path)) & 0xFFFF;
+    if (code < 32) platform::Warning(parent, HelpFailureText(path));
 }
 
 }  // namespace qolvar::app

@@ -14,6 +14,9 @@ QString HelpPath(const QString& folder, const QString& fileName);
 // (taken as 16 bits) below 32 gives the warning "プログラムを起動できません …".
 void DisplayResult(QWidget* parent, int code, const QString& fileName);
 // Opens the help file of that name for the folder and reports a failure.
+// The warning when help cannot be shown: the file is missing, or no
+// program could be started to show it.
+QString HelpFailureText(const QString& path);
 void BrowseHelp(QWidget* parent, const QString& folder, const QString& fileName);
 
 }  // namespace qolvar::app

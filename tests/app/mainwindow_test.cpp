@@ -272,8 +272,12 @@ TEST_F(MainWindow, HelpFailureShowsTheShellCode)
     QTest::keyClick(w, Qt::Key_F1);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, "警告");
-    EXPECT_EQ(dialogs.messages[0].text, "プログラムを起動できません \"Qolvar.chm\".\rReturn Code 2 .");
-    EXPECT_EQ(dialogs.opened.back(), app::HelpPath(w->ExeDir(), "Qolvar.chm"));
+    // The message names the HTML help really tried, not the compiled file.
+    const QString tried = app::HelpPath(w->ExeDir(), "Qolvar.chm");
+    EXPECT_EQ(dialogs.opened.back(), tried);
+    EXPECT_TRUE(tried.endsWith("/help/qolvar/index.html")) << tried.toStdString();
+    EXPECT_EQ(dialogs.messages[0].text, "ヘルプ " + tried + " を表示できません。ファイルを開くプログラムを起動できませんでした。");
+    EXPECT_EQ(app::HelpFailureText("/no/such/help.html"), "ヘルプ /no/such/help.html が見つかりません。");
     dialogs.shellResult = 42;
     QTest::mouseClick(test::Child<QToolButton>(w, "ToolButton7"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages.size(), 1u) << "success shows nothing";

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "fixture.h"
+#include "help.h"
 #include "platform/colorpanel.h"
 #include "platform/screenpick.h"
 #include "platform/spinedit.h"
@@ -664,8 +665,7 @@ TEST_F(TblEdit, HelpAndTheMainWindowsCommand)
     dialogs.shellResult = 2;
     e->Tutorial1->trigger();
     EXPECT_TRUE(dialogs.opened.back().contains("TableEdit.chm") || dialogs.opened.back().contains("tableedit"));
-    EXPECT_EQ(dialogs.TakeTexts(),
-              QStringList({"プログラムを起動できません \"TableEdit.chm\".\rReturn Code 2 ."}));
+    EXPECT_EQ(dialogs.TakeTexts(), QStringList({app::HelpFailureText(dialogs.opened.back())}));
     dialogs.shellResult = 42;
     e->Tutorial1->trigger();
     EXPECT_TRUE(dialogs.messages.empty());
