@@ -307,12 +307,16 @@ void TformMain::CreatePages(QWidget* central)
     const char* captions[] = {"CIE", "HUE", "CMYK", "VIDEO", "Munsell"};
     for (std::size_t i = 0; i < pages_.size(); ++i) PageControl1->addTab(pages_[i], QString::fromLatin1(captions[i]));
     PageControl1->setCurrentIndex(1);
-    connect(PageControl1->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
+    // Choosing a page, by the mouse or by the keys (Ctrl+Tab), ends the
+    // state of no active page.
+    auto choose = [this](int index) {
         if (noActivePage_ && index >= 0) {
             noActivePage_ = false;
             if (QWidget* w = PageControl1->widget(index)) w->setVisible(true);
         }
-    });
+    };
+    connect(PageControl1->tabBar(), &QTabBar::tabBarClicked, this, choose);
+    connect(PageControl1, &QTabWidget::currentChanged, this, choose);
 
     Panel2 = Named(new ColorPanel(central), "Panel2");
     Panel2->setGeometry(16, 184, 81, 57);

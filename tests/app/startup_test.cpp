@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTest>
 
 #include "colour/munsell.h"
 #include "fixture.h"
@@ -137,6 +138,21 @@ TEST_F(Startup, UnreadableStoredValuesFallBackToDefaults)
         Stop();
         EXPECT_EQ(StoredSetting("PageIndex"), c.pageAtExit) << c.page;
     }
+}
+
+// After a stored index of no page, choosing a page by the keys ends the
+// state as a click does.
+TEST_F(Startup, ChoosingAPageByKeyAfterAnInvalidIndexActivatesIt)
+{
+    StoreSetting("PageIndex", "7");
+    Start();
+    ASSERT_EQ(Main()->ActivePageIndex(), -1);
+    auto* tabs = test::Child<QTabWidget>(Main(), "PageControl1");
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(Main()->ActivePageIndex(), 2);
+    EXPECT_TRUE(tabs->currentWidget()->isVisibleTo(Main()));
+    Stop();
+    EXPECT_EQ(StoredSetting("PageIndex"), "2");
 }
 
 TEST_F(Startup, AValueOfTheWrongTypeIsReportedAndTheRestStillLoads)
