@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "application.h"
+#include "help.h"
 #include "platform/dialogs.h"
 #include "programicon.h"
 #include "version.h"
@@ -85,7 +87,13 @@ void TAboutBox::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TAboutBox::Label1Click() { platform::dialogs().shellOpen(kHomePage); }
+QString HomePage()
+{
+    const QString page = QStringLiteral(QOLVAR_HOMEPAGE);
+    return page.isEmpty() ? HelpPath(ProgramFolder(), QStringLiteral("Qolvar.chm")) : page;
+}
+
+void TAboutBox::Label1Click() { platform::dialogs().shellOpen(HomePage()); }
 void TAboutBox::Label1MouseEnter() { Label1->setStyleSheet(QStringLiteral("color: #FF0000;")); }
 void TAboutBox::Label1MouseLeave() { Label1->setStyleSheet(QStringLiteral("color: #0000FF;")); }
 

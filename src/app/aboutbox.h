@@ -32,6 +32,8 @@ protected:
 };
 
 // The project's home page, opened by the link.
-inline const QString kHomePage = QStringLiteral("https://qolvar.example.org/");
+// Where the about box's link leads: the web page set when building, else
+// the program's own help.
+QString HomePage();
 
 }  // namespace qolvar::app
