@@ -2,16 +2,17 @@
 
 #include <algorithm>
 #include <charconv>
-#include <stdexcept>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <stdexcept>
 #include <vector>
 
 #include "colour/numeric.h"
-#include "named_table.h"
 #include "colour/numtext.h"
+#include "colour/oklab.h"
+#include "named_table.h"
 #include "table_command.h"
 
 namespace qolvar::cli {
@@ -29,7 +30,7 @@ constexpr const char* kUsage =
     "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
     "  qolvar-cli contrast CODE1 CODE2\n"
     "\n"
-    "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell\n"
+    "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell oklab oklch\n"
     "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
     "       is read from standard input.\n"
     "convert prints: RRGGBB values -> RRGGBB (the back-converted colour)\n"
@@ -38,6 +39,9 @@ constexpr const char* kUsage =
     "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
     "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
     "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n"
+    "oklab prints L a b, oklch L C h (four decimals, h in degrees with two, 0 for a\n"
+    "  grey), from sRGB; --gamma and --white do not apply. reverse oklab / oklch\n"
+    "  prints the nearest sRGB colour and notes on standard error when it clamps.\n"
     "table reads IN by its extension (.aco, .gpl, .cgd, .log, else a text table) and\n"
     "writes OUT as a Photoshop swatch when it ends in .aco, a GIMP palette for .gpl,\n"
     "else as a text table; dump prints the table's lines.\n"
@@ -138,6 +142,7 @@ std::size_t ArgumentCount(Model model) { return model == Model::CMYK ? 4 : 3; }
 
 struct Options {
     Model model{};
+    std::optional<OkModel> ok;  // oklab or oklch instead of model
     std::vector<std::string> values;
     std::string munsellFile = MunsellFileD65;
     std::string table;  // nearest: --table, empty for the default table
@@ -238,11 +243,12 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
         return false;
     }
     const auto model = ParseModel(argv[first]);
-    if (!model) {
+    opts.ok = ParseOkModel(argv[first]);
+    if (!model && !opts.ok) {
         std::fprintf(err, "qolvar-cli: unknown model %s\n", Quoted(argv[first]).c_str());
         return false;
     }
-    opts.model = *model;
+    if (model) opts.model = *model;
     return ParseOptions(argc, argv, first + 1, false, opts, err);
 }
 
@@ -259,8 +265,7 @@ public:
     }
     void flush()
     {
-        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
-            failed_ = true;
+        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
         buffer_.clear();
     }
     bool failed() const { return failed_; }
@@ -323,7 +328,10 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out)
     bool failed = false;
     ForEachCode(opts.values, in, output, [&](std::string_view text) {
         if (const auto code = ReadTypedHex(text)) {
-            failed |= !AppendConvertLine(opts.model, *code, output.buffer());
+            if (opts.ok)
+                failed |= !AppendOkLine(*opts.ok, *code, output.buffer());
+            else
+                failed |= !AppendConvertLine(opts.model, *code, output.buffer());
         } else {
             AppendNotACode(output.buffer(), text);
             failed = true;
@@ -485,8 +493,33 @@ int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE
     return 0;
 }
 
+// reverse oklab / oklch: the nearest sRGB colour; one that lies outside
+// sRGB is clamped, and a note on standard error says so (status 0).
+int ReverseOk(const Options& opts, std::FILE* out, std::FILE* err)
+{
+    if (opts.values.size() != 3) {
+        std::fputs("qolvar-cli: reverse takes 3 values for this model\n", err);
+        return 2;
+    }
+    try {
+        const OkRGB rgb = ReverseOkValues(*opts.ok, opts.values);
+        std::fprintf(out, "%s\n", CodeToHex(rgb.code).c_str());
+        if (rgb.clamped)
+            std::fprintf(err, "qolvar-cli: note: the colour lies outside sRGB; clamped to %s\n",
+                         CodeToHex(rgb.code).c_str());
+        return 0;
+    } catch (const InputError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 2;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        return 1;
+    }
+}
+
 int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
 {
+    if (opts.ok) return ReverseOk(opts, out, err);
     if (opts.values.size() != ArgumentCount(opts.model)) {
         std::fprintf(err, "qolvar-cli: reverse takes %zu values for this model\n", ArgumentCount(opts.model));
         return 2;
@@ -524,6 +557,34 @@ bool AppendConvertLine(Model model, std::uint32_t code, std::string& out)
         out.push_back('\n');
         return false;
     }
+}
+
+bool AppendOkLine(OkModel model, std::uint32_t code, std::string& out)
+{
+    AppendHex(out, code);
+    const auto texts = OkValueTexts(model, OkValues(model, code & 0xFFFFFF));
+    for (const auto& t : texts) {
+        out.push_back(' ');
+        out.append(t);
+    }
+    // The colour of the values as printed, as reverse reads them back.
+    const std::array<std::string, 3> typed{texts[0], texts[1], texts[2]};
+    out.append(" -> ");
+    AppendHex(out, ReverseOkValues(model, typed).code);
+    out.push_back('\n');
+    return true;
+}
+
+OkRGB ReverseOkValues(OkModel model, std::span<const std::string> values)
+{
+    std::array<double, 3> v{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto x = ParseDecimalTrimmed(values[i]);
+        if (!x) throw InputError(Quoted(values[i]) + " は数値ではありません");
+        v[i] = static_cast<double>(*x);
+        if (!std::isfinite(v[i])) throw InputError(Quoted(values[i]) + " は範囲外です");
+    }
+    return OkValuesToRGB(model, v);
 }
 
 RGBCode Reverse(Model model, std::span<const std::string> values)
