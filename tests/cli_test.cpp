@@ -168,6 +168,20 @@ TEST_F(Cli, OkLabAndOkLCh)
     EXPECT_EQ(Run({"reverse", "oklab", "1e300", "0", "0"}).status, 1);
 }
 
+// format: one line per code, typed codes as convert reads them; a bad
+// template is a usage error, a code that is no code fails its line.
+TEST_F(Cli, FormatByTemplate)
+{
+    const auto r = Run({"format", "css-hsl", "FF8000", "#369"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "hsl(30, 100%, 50%)\nhsl(210, 50%, 40%)\n");
+    const auto batch = Run({"format", "{R} {G} {B}", "--"}, "FF8000\r\nzz\n");
+    EXPECT_EQ(batch.status, 1);
+    EXPECT_EQ(batch.out, "255 128 0\nzz error: 16 進数の色コードではありません\n");
+    EXPECT_EQ(Run({"format", "{Q}", "FF8000"}).status, 2);
+    EXPECT_EQ(Run({"format"}).status, 2);
+}
+
 TEST_F(Cli, BadInputIsRefusedWithAMessage)
 {
     const std::vector<std::string> cases[] = {

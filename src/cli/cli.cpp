@@ -29,6 +29,7 @@ constexpr const char* kUsage =
     "  qolvar-cli deltae L1 a1 b1 L2 a2 b2\n"
     "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
     "  qolvar-cli contrast CODE1 CODE2\n"
+    "  qolvar-cli format TEMPLATE [--gamma G] [--white d65|c|a] [CODE ...]\n"
     "\n"
     "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell oklab oklch\n"
     "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
@@ -50,7 +51,16 @@ constexpr const char* kUsage =
     "  by CIEDE2000 in L*a*b* under --gamma and --white (dE to one decimal); the\n"
     "  table is a text table, .aco, .gpl or .cgd (default: the CSS named colours).\n"
     "contrast prints the WCAG 2 contrast ratio (two decimals) and the levels passed:\n"
-    "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n";
+    "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n"
+    "format prints each CODE by TEMPLATE, or by a named format: hex (#RRGGBB),\n"
+    "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)). Tokens in braces:\n"
+    "  {R} {G} {B} channels 0..255, {HEX} {hex} six digits, {MODEL.FIELD} one value\n"
+    "  as convert prints it, {MODEL} all of them; {{ and }} are literal braces.\n"
+    "    xyz X Y Z   yxy x y Y   lab L a b   luv L u v   hsv H S V   hls H L S\n"
+    "    cmyk C M Y K   yuv Y U V   ycbcr Y Cb Cr   ypbpr Y Pb Pr   yiq Y I Q\n"
+    "    munsell H V C x y Y   oklab L a b   oklch L C h\n"
+    "    hsl h s l  (CSS HSL: degrees and percent, whole numbers)\n"
+    "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n";
 
 // Standard input or output that cannot be read or written.
 class StreamError : public std::runtime_error {
@@ -517,6 +527,55 @@ int ReverseOk(const Options& opts, std::FILE* out, std::FILE* err)
     }
 }
 
+// format TEMPLATE [options] [CODE ...]: one line per code by the template.
+int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    if (argc < 3) {
+        std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
+        return 2;
+    }
+    std::optional<ColourTemplate> templ;
+    try {
+        templ.emplace(argv[2]);
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 2;
+    }
+    Options opts;
+    if (!ParseOptions(argc, argv, 3, false, opts, err)) return 2;
+    if (templ->Uses(Model::Munsell)) {
+        MunsellFileName = opts.munsellFile;
+        try {
+            LoadMunsellTable(ProgramFolder());
+        } catch (const ColourError& e) {
+            std::fprintf(err, "qolvar-cli: %s\n", e.what());
+            return 2;
+        }
+    }
+    Output output(out);
+    bool failed = false;
+    ForEachCode(opts.values, in, output, [&](std::string_view text) {
+        const auto code = ReadTypedHex(text);
+        if (!code) {
+            AppendNotACode(output.buffer(), text);
+            failed = true;
+            return;
+        }
+        std::string& line = output.buffer();
+        try {
+            line.append(templ->Format(*code));
+        } catch (const ColourError& e) {
+            AppendHex(line, *code);
+            line.append(" error: ");
+            line.append(e.what());
+            failed = true;
+        }
+        line.push_back('\n');
+        output.maybeFlush();
+    });
+    return failed ? 1 : 0;
+}
+
 int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
 {
     if (opts.ok) return ReverseOk(opts, out, err);
@@ -642,13 +701,14 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     }
     if (command == "deltae") return DeltaECommand(argc, argv, out, err);
     if (command == "contrast") return ContrastCommand(argc, argv, out, err);
-    if (command != "convert" && command != "reverse" && command != "nearest") {
+    if (command != "convert" && command != "reverse" && command != "nearest" && command != "format") {
         std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), kUsage);
         return 2;
     }
     // Every run starts from the program's start-up settings.
     CIEGamma = 2.2f;
     SetCIEWhite(0);
+    if (command == "format") return FormatCommand(argc, argv, in, out, err);
     Options opts;
     if (command == "nearest") {
         if (!ParseOptions(argc, argv, 2, true, opts, err)) return 2;
