@@ -1,6 +1,6 @@
 // Fuzz target: the command line's arguments and its standard input.
-// The first byte picks the command: convert, reverse, deltae, contrast or
-// nearest (never table, which writes files; nearest searches its default
+// The first byte picks the command: convert, reverse, deltae, contrast,
+// nearest or format (never table, which writes files; nearest searches its default
 // table, as a --table argument is dropped); the rest, split at zero bytes,
 // are the arguments, up to an empty one, after which the bytes are standard
 // input. The streams are
@@ -18,8 +18,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0 || size > 8192) return 0;
-    static const char* const commands[] = {"convert", "reverse", "deltae", "contrast", "nearest"};
-    const char* command = commands[data[0] % 5];
+    static const char* const commands[] = {"convert", "reverse", "deltae", "contrast", "nearest", "format"};
+    const char* command = commands[data[0] % 6];
     std::vector<std::string> args{"qolvar-cli", command};
     std::size_t pos = 1;
     while (pos < size) {

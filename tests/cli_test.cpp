@@ -135,6 +135,53 @@ TEST_F(Cli, ReverseConvertsTypedValues)
     }
 }
 
+// OKLab and OKLCh: four decimals (hue two); the colour after the arrow is
+// that of the printed values, which for cyan is one step off in red. A
+// colour outside sRGB is clamped with a note on standard error.
+TEST_F(Cli, OkLabAndOkLCh)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* out;
+        bool note;
+    };
+    const Case cases[] = {
+        {{"convert", "oklab", "FF8000", "808080", "00FFFF"},
+         "FF8000 0.7319 0.1119 0.1484 -> FF8000\n808080 0.5999 0.0000 0.0000 -> 808080\n"
+         "00FFFF 0.9054 -0.1494 -0.0394 -> 01FFFF\n",
+         false},
+        {{"convert", "oklch", "FF8000", "000000"},
+         "FF8000 0.7319 0.1858 52.98 -> FF8000\n000000 0.0000 0.0000 0.00 -> 000000\n",
+         false},
+        {{"reverse", "oklch", "0.6280", "0.2577", "29.23"}, "FF0000\n", false},
+        {{"reverse", "oklab", "--", "0.4520", "-0.0325", "-0.3115"}, "0000FF\n", false},
+        {{"reverse", "oklch", "0.5", "0.4", "30"}, "FD0000\n", true},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, 0) << c.args[1] << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[1];
+        EXPECT_EQ(r.err.find("clamped") != std::string::npos, c.note) << r.err;
+    }
+    EXPECT_EQ(Run({"reverse", "oklab", "1", "0"}).status, 2);
+    EXPECT_EQ(Run({"reverse", "oklab", "1", "x", "0"}).status, 2);
+    EXPECT_EQ(Run({"reverse", "oklab", "1e300", "0", "0"}).status, 1);
+}
+
+// format: one line per code, typed codes as convert reads them; a bad
+// template is a usage error, a code that is no code fails its line.
+TEST_F(Cli, FormatByTemplate)
+{
+    const auto r = Run({"format", "css-hsl", "FF8000", "#369"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "hsl(30, 100%, 50%)\nhsl(210, 50%, 40%)\n");
+    const auto batch = Run({"format", "{R} {G} {B}", "--"}, "FF8000\r\nzz\n");
+    EXPECT_EQ(batch.status, 1);
+    EXPECT_EQ(batch.out, "255 128 0\nzz error: 16 進数の色コードではありません\n");
+    EXPECT_EQ(Run({"format", "{Q}", "FF8000"}).status, 2);
+    EXPECT_EQ(Run({"format"}).status, 2);
+}
+
 TEST_F(Cli, BadInputIsRefusedWithAMessage)
 {
     const std::vector<std::string> cases[] = {

@@ -2,18 +2,19 @@
 
 #include <algorithm>
 #include <charconv>
-#include <stdexcept>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <stdexcept>
 #include <vector>
 
 #include <QFile>
 
 #include "colour/numeric.h"
-#include "named_table.h"
 #include "colour/numtext.h"
+#include "colour/oklab.h"
+#include "named_table.h"
 #include "table/folders.h"
 #include "table_command.h"
 
@@ -31,9 +32,10 @@ constexpr const char* kUsage =
     "  qolvar-cli deltae L1 a1 b1 L2 a2 b2\n"
     "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
     "  qolvar-cli contrast CODE1 CODE2\n"
+    "  qolvar-cli format TEMPLATE [--gamma G] [--white d65|c|a] [CODE ...]\n"
     "  qolvar-cli --help | --version\n"
     "\n"
-    "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell\n"
+    "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell oklab oklch\n"
     "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
     "       is read from standard input.\n"
     "convert prints: RRGGBB values -> RRGGBB (the back-converted colour)\n"
@@ -42,6 +44,9 @@ constexpr const char* kUsage =
     "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
     "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
     "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n"
+    "oklab prints L a b, oklch L C h (four decimals, h in degrees with two, 0 for a\n"
+    "  grey), from sRGB; --gamma and --white do not apply. reverse oklab / oklch\n"
+    "  prints the nearest sRGB colour and notes on standard error when it clamps.\n"
     "table reads IN by its extension (.aco, .gpl, .cgd, .log, else a text table) and\n"
     "writes OUT as a Photoshop swatch when it ends in .aco, a GIMP palette for .gpl,\n"
     "else as a text table; dump prints the table's lines.\n"
@@ -50,7 +55,16 @@ constexpr const char* kUsage =
     "  by CIEDE2000 in L*a*b* under --gamma and --white (dE to one decimal); the\n"
     "  table is a text table, .aco, .gpl or .cgd (default: the CSS named colours).\n"
     "contrast prints the WCAG 2 contrast ratio (two decimals) and the levels passed:\n"
-    "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n";
+    "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n"
+    "format prints each CODE by TEMPLATE, or by a named format: hex (#RRGGBB),\n"
+    "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)). Tokens in braces:\n"
+    "  {R} {G} {B} channels 0..255, {HEX} {hex} six digits, {MODEL.FIELD} one value\n"
+    "  as convert prints it, {MODEL} all of them; {{ and }} are literal braces.\n"
+    "    xyz X Y Z   yxy x y Y   lab L a b   luv L u v   hsv H S V   hls H L S\n"
+    "    cmyk C M Y K   yuv Y U V   ycbcr Y Cb Cr   ypbpr Y Pb Pr   yiq Y I Q\n"
+    "    munsell H V C x y Y   oklab L a b   oklch L C h\n"
+    "    hsl h s l  (CSS HSL: degrees and percent, whole numbers)\n"
+    "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n";
 
 // Standard input or output that cannot be read or written.
 class StreamError : public std::runtime_error {
@@ -142,6 +156,7 @@ std::size_t ArgumentCount(Model model) { return model == Model::CMYK ? 4 : 3; }
 
 struct Options {
     Model model{};
+    std::optional<OkModel> ok;  // oklab or oklch instead of model
     std::vector<std::string> values;
     std::string munsellFile = MunsellFileD65;
     std::string table;  // nearest: --table, empty for the default table
@@ -244,11 +259,12 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
         return false;
     }
     const auto model = ParseModel(argv[first]);
-    if (!model) {
+    opts.ok = ParseOkModel(argv[first]);
+    if (!model && !opts.ok) {
         std::fprintf(err, "qolvar-cli: unknown model %s\n", Quoted(argv[first]).c_str());
         return false;
     }
-    opts.model = *model;
+    if (model) opts.model = *model;
     return ParseOptions(argc, argv, first + 1, false, opts, err);
 }
 
@@ -265,8 +281,7 @@ public:
     }
     void flush()
     {
-        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
-            failed_ = true;
+        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
         buffer_.clear();
     }
     bool failed() const { return failed_; }
@@ -329,7 +344,10 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out)
     bool failed = false;
     ForEachCode(opts.values, in, output, [&](std::string_view text) {
         if (const auto code = ReadTypedHex(text)) {
-            failed |= !AppendConvertLine(opts.model, *code, output.buffer());
+            if (opts.ok)
+                failed |= !AppendOkLine(*opts.ok, *code, output.buffer());
+            else
+                failed |= !AppendConvertLine(opts.model, *code, output.buffer());
         } else {
             AppendNotACode(output.buffer(), text);
             failed = true;
@@ -491,8 +509,82 @@ int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE
     return 0;
 }
 
+// reverse oklab / oklch: the nearest sRGB colour; one that lies outside
+// sRGB is clamped, and a note on standard error says so (status 0).
+int ReverseOk(const Options& opts, std::FILE* out, std::FILE* err)
+{
+    if (opts.values.size() != 3) {
+        std::fputs("qolvar-cli: reverse takes 3 values for this model\n", err);
+        return 2;
+    }
+    try {
+        const OkRGB rgb = ReverseOkValues(*opts.ok, opts.values);
+        std::fprintf(out, "%s\n", CodeToHex(rgb.code).c_str());
+        if (rgb.clamped)
+            std::fprintf(err, "qolvar-cli: note: the colour lies outside sRGB; clamped to %s\n",
+                         CodeToHex(rgb.code).c_str());
+        return 0;
+    } catch (const InputError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 2;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        return 1;
+    }
+}
+
+// format TEMPLATE [options] [CODE ...]: one line per code by the template.
+int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    if (argc < 3) {
+        std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
+        return 2;
+    }
+    std::optional<ColourTemplate> templ;
+    try {
+        templ.emplace(argv[2]);
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 2;
+    }
+    Options opts;
+    if (!ParseOptions(argc, argv, 3, false, opts, err)) return 2;
+    if (templ->Uses(Model::Munsell)) {
+        MunsellFileName = opts.munsellFile;
+        try {
+            LoadMunsellTable(ProgramFolder());
+        } catch (const ColourError& e) {
+            std::fprintf(err, "qolvar-cli: %s\n", e.what());
+            return 2;
+        }
+    }
+    Output output(out);
+    bool failed = false;
+    ForEachCode(opts.values, in, output, [&](std::string_view text) {
+        const auto code = ReadTypedHex(text);
+        if (!code) {
+            AppendNotACode(output.buffer(), text);
+            failed = true;
+            return;
+        }
+        std::string& line = output.buffer();
+        try {
+            line.append(templ->Format(*code));
+        } catch (const ColourError& e) {
+            AppendHex(line, *code);
+            line.append(" error: ");
+            line.append(e.what());
+            failed = true;
+        }
+        line.push_back('\n');
+        output.maybeFlush();
+    });
+    return failed ? 1 : 0;
+}
+
 int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
 {
+    if (opts.ok) return ReverseOk(opts, out, err);
     if (opts.values.size() != ArgumentCount(opts.model)) {
         std::fprintf(err, "qolvar-cli: reverse takes %zu values for this model\n", ArgumentCount(opts.model));
         return 2;
@@ -530,6 +622,34 @@ bool AppendConvertLine(Model model, std::uint32_t code, std::string& out)
         out.push_back('\n');
         return false;
     }
+}
+
+bool AppendOkLine(OkModel model, std::uint32_t code, std::string& out)
+{
+    AppendHex(out, code);
+    const auto texts = OkValueTexts(model, OkValues(model, code & 0xFFFFFF));
+    for (const auto& t : texts) {
+        out.push_back(' ');
+        out.append(t);
+    }
+    // The colour of the values as printed, as reverse reads them back.
+    const std::array<std::string, 3> typed{texts[0], texts[1], texts[2]};
+    out.append(" -> ");
+    AppendHex(out, ReverseOkValues(model, typed).code);
+    out.push_back('\n');
+    return true;
+}
+
+OkRGB ReverseOkValues(OkModel model, std::span<const std::string> values)
+{
+    std::array<double, 3> v{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto x = ParseDecimalTrimmed(values[i]);
+        if (!x) throw InputError(Quoted(values[i]) + " は数値ではありません");
+        v[i] = static_cast<double>(*x);
+        if (!std::isfinite(v[i])) throw InputError(Quoted(values[i]) + " は範囲外です");
+    }
+    return OkValuesToRGB(model, v);
 }
 
 RGBCode Reverse(Model model, std::span<const std::string> values)
@@ -592,13 +712,14 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     }
     if (command == "deltae") return DeltaECommand(argc, argv, out, err);
     if (command == "contrast") return ContrastCommand(argc, argv, out, err);
-    if (command != "convert" && command != "reverse" && command != "nearest") {
+    if (command != "convert" && command != "reverse" && command != "nearest" && command != "format") {
         std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), kUsage);
         return 2;
     }
     // Every run starts from the program's start-up settings.
     CIEGamma = 2.2f;
     SetCIEWhite(0);
+    if (command == "format") return FormatCommand(argc, argv, in, out, err);
     Options opts;
     if (command == "nearest") {
         if (!ParseOptions(argc, argv, 2, true, opts, err)) return 2;

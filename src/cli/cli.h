@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "colour/colour.h"
+#include "colour/oklab.h"
 
 namespace qolvar::cli {
 
@@ -21,6 +22,14 @@ namespace qolvar::cli {
 // "RRGGBB v1 v2 v3 -> RRGGBB", or "RRGGBB error: MESSAGE" when the
 // conversion fails; returns false in that case.
 bool AppendConvertLine(Model model, std::uint32_t code, std::string& out);
+
+// The convert line of one code in OKLab or OKLCh: "RRGGBB L a b -> RRGGBB"
+// (or L C h); the colour after the arrow is that of the values as printed.
+bool AppendOkLine(OkModel model, std::uint32_t code, std::string& out);
+
+// Typed OKLab or OKLCh values back to the nearest sRGB colour. Throws
+// ColourError for values that cannot be read.
+OkRGB ReverseOkValues(OkModel model, std::span<const std::string> values);
 
 // Converts typed model values back to an RGBCode. Throws ColourError (with
 // a message fit for the user) for values that cannot be read or lie outside

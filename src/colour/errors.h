@@ -39,6 +39,12 @@ public:
     using ColourError::ColourError;
 };
 
+// A colour template (colourformat.h) that cannot be used.
+class TemplateError : public ColourError {
+public:
+    using ColourError::ColourError;
+};
+
 // A data file that cannot be opened or read.
 class FileError : public ColourError {
 public:

@@ -1,0 +1,79 @@
+// A colour written by a template: the text of the template with each token
+// in braces replaced by a value of the colour.
+//
+//   {R} {G} {B}     red, green, blue, 0..255
+//   {HEX} {hex}     the six hexadecimal digits, upper or lower case
+//   {MODEL.FIELD}   one value of a model, as `qolvar-cli convert MODEL`
+//                   prints it; {MODEL} alone is all of them, separated by
+//                   single blanks
+//   {{ }}           a literal brace
+//
+// MODEL and its FIELDs (names are case-sensitive):
+//   xyz X Y Z        yxy x y Y        lab L a b        luv L u v
+//   hsv H S V        hls H L S        cmyk C M Y K
+//   yuv Y U V        ycbcr Y Cb Cr    ypbpr Y Pb Pr    yiq Y I Q
+//   munsell H V C x y Y               oklab L a b      oklch L C h
+//   hsl h s l   CSS HSL: hue in degrees 0..359, saturation and lightness in
+//               percent, each rounded to a whole number (halves up); not the
+//               program's HLS, whose L and S run 0..255
+//
+// The CIE models follow the current CIE settings (CIEGamma, the reference
+// white) and munsell the loaded renotation table, as the conversions do;
+// their failures (black in luv, a colour with no table) are thrown as the
+// conversions throw them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codes.h"
+#include "models.h"
+
+namespace qolvar {
+
+// Named templates, offered wherever a template may be typed.
+struct PredefinedFormat {
+    std::string_view name;
+    std::string_view templ;
+};
+inline constexpr std::array<PredefinedFormat, 3> kPredefinedFormats{{
+    {"hex", "#{HEX}"},
+    {"css-rgb", "rgb({R}, {G}, {B})"},
+    {"css-hsl", "hsl({hsl.h}, {hsl.s}%, {hsl.l}%)"},
+}};
+
+// A template read once and applied to any number of colours.
+class ColourTemplate {
+public:
+    // The text is a template, or the name of a predefined format. Throws
+    // TemplateError for a token that is not known, a "{" without its "}"
+    // and a "}" that is neither "}}" nor the end of a token.
+    explicit ColourTemplate(std::string_view text);
+
+    // The colour 0xRRGGBB (the bits above 24 are ignored) by the template.
+    std::string Format(RGBCode code) const;
+
+    // Whether a token of the template takes values of the model (the
+    // command line loads the renotation table only when munsell is used).
+    bool Uses(Model model) const;
+
+private:
+    struct Piece {
+        std::string literal;  // text written as it stands, when group < 0
+        int group = -1;       // what the token takes its value from
+        int field = -1;       // which value, or -1 for all of them
+    };
+    std::vector<Piece> pieces_;
+};
+
+// The colour by a template (or a predefined format's name); throws
+// TemplateError for a bad template.
+std::string FormatColour(RGBCode code, std::string_view templ);
+
+// CSS HSL of a colour: hue in degrees (0..359), saturation and lightness in
+// percent (0..100), rounded to whole numbers, halves up.
+std::array<int, 3> CssHsl(RGBCode code);
+
+}  // namespace qolvar
