@@ -1,5 +1,6 @@
 // Writes a screenshot of the main window for each model page after a
-// refresh of one colour, for looking at the window by eye:
+// refresh of one colour, of the log viewer and of the table editor, for
+// looking at the windows by eye and for the README:
 //   qolvar-screenshots OUT_DIR [RRGGBB]
 // Run it on a display (xvfb-run on a machine without one).
 #include <QDir>
@@ -13,6 +14,8 @@
 #include "logviewer.h"
 #include "mainwindow.h"
 #include "platform/settings.h"
+#include "tbledit.h"
+#include "tbllist.h"
 
 int main(int argc, char** argv)
 {
@@ -43,5 +46,13 @@ int main(int argc, char** argv)
     windows.formLogViewer->show();
     QTest::qWait(100);
     windows.formLogViewer->grab().save(out + QStringLiteral("/log.png"));
+    // The table editor with the shipped web colours open, a row chosen.
+    auto* editor = windows.formTblEdit.get();
+    editor->show();
+    editor->TblFileRead(w->ExeDir() + QStringLiteral("/Table/Web標準色.tab"));
+    editor->lboxColor->SetCurrentRow(9);
+    editor->ShowCurEntry();
+    QTest::qWait(100);
+    editor->grab().save(out + QStringLiteral("/editor.png"));
     return 0;
 }
