@@ -338,16 +338,28 @@ void AppendNotACode(std::string& out, std::string_view text)
     out.push_back('\n');
 }
 
-int Convert(const Options& opts, std::FILE* in, std::FILE* out)
+// Appends "RRGGBB error: MESSAGE" and the line end for a code whose line
+// failed.
+void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e)
+{
+    AppendHex(out, code);
+    out.append(" error: ");
+    out.append(e.what());
+    out.push_back('\n');
+}
+
+// Calls line(code, buffer) for each typed code (the values, else the lines
+// of standard input); line appends the code's whole line and returns false
+// when it failed. Text that is no code gets its error line. The status is 1
+// when any line failed, else 0.
+template <typename Line>
+int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std::FILE* out, Line&& line)
 {
     Output output(out);
     bool failed = false;
-    ForEachCode(opts.values, in, output, [&](std::string_view text) {
+    ForEachCode(values, in, output, [&](std::string_view text) {
         if (const auto code = ReadTypedHex(text)) {
-            if (opts.ok)
-                failed |= !AppendOkLine(*opts.ok, *code, output.buffer());
-            else
-                failed |= !AppendConvertLine(opts.model, *code, output.buffer());
+            failed |= !line(*code, output.buffer());
         } else {
             AppendNotACode(output.buffer(), text);
             failed = true;
@@ -355,6 +367,13 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out)
         output.maybeFlush();
     });
     return failed ? 1 : 0;
+}
+
+int Convert(const Options& opts, std::FILE* in, std::FILE* out)
+{
+    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& buffer) {
+        return opts.ok ? AppendOkLine(*opts.ok, code, buffer) : AppendConvertLine(opts.model, code, buffer);
+    });
 }
 
 LabValue LabOf(RGBCode code)
@@ -396,17 +415,8 @@ int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE
         std::fprintf(err, "qolvar-cli: %s has no colours\n", Quoted(path).c_str());
         return 1;
     }
-    Output output(out);
-    bool failed = false;
-    ForEachCode(opts.values, in, output, [&](std::string_view text) {
-        const auto typed = ReadTypedHex(text);
-        if (!typed) {
-            AppendNotACode(output.buffer(), text);
-            failed = true;
-            return;
-        }
-        const RGBCode code = *typed & 0xFFFFFF;
-        std::string& line = output.buffer();
+    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t typed, std::string& line) {
+        const RGBCode code = typed & 0xFFFFFF;
         try {
             const LabValue lab = LabOf(code);
             const Candidate* best = nullptr;
@@ -420,16 +430,13 @@ int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE
             line.append(best->colour->name);
             line.push_back(' ');
             AppendFixed(line, bestDelta, 1);
+            line.push_back('\n');
+            return true;
         } catch (const ColourError& e) {
-            AppendHex(line, code);
-            line.append(" error: ");
-            line.append(e.what());
-            failed = true;
+            AppendErrorLine(line, code, e);
+            return false;
         }
-        line.push_back('\n');
-        output.maybeFlush();
     });
-    return failed ? 1 : 0;
 }
 
 // The values after the command, "--" passed over; an option is a usage
@@ -558,28 +565,16 @@ int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* o
             return 2;
         }
     }
-    Output output(out);
-    bool failed = false;
-    ForEachCode(opts.values, in, output, [&](std::string_view text) {
-        const auto code = ReadTypedHex(text);
-        if (!code) {
-            AppendNotACode(output.buffer(), text);
-            failed = true;
-            return;
-        }
-        std::string& line = output.buffer();
+    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& line) {
         try {
-            line.append(templ->Format(*code));
+            line.append(templ->Format(code));
+            line.push_back('\n');
+            return true;
         } catch (const ColourError& e) {
-            AppendHex(line, *code);
-            line.append(" error: ");
-            line.append(e.what());
-            failed = true;
+            AppendErrorLine(line, code, e);
+            return false;
         }
-        line.push_back('\n');
-        output.maybeFlush();
     });
-    return failed ? 1 : 0;
 }
 
 int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
@@ -616,10 +611,7 @@ bool AppendConvertLine(Model model, std::uint32_t code, std::string& out)
         return true;
     } catch (const ColourError& e) {
         out.resize(mark);
-        AppendHex(out, code);
-        out.append(" error: ");
-        out.append(e.what());
-        out.push_back('\n');
+        AppendErrorLine(out, code, e);
         return false;
     }
 }
