@@ -17,6 +17,7 @@
 #include "named_table.h"
 #include "table/folders.h"
 #include "table_command.h"
+#include "commands.h"
 
 namespace qolvar::cli {
 
@@ -66,24 +67,7 @@ constexpr const char* kUsage =
     "    hsl h s l  (CSS HSL: degrees and percent, whole numbers)\n"
     "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n";
 
-// Standard input or output that cannot be read or written.
-class StreamError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
-// A typed value that cannot be used: a usage error, not a failed conversion.
-class InputError : public ColourError {
-public:
-    using ColourError::ColourError;
-};
-
-void AppendHex(std::string& out, std::uint32_t code)
-{
-    char buf[6];
-    CodeToHex(code & 0xFFFFFF, buf);
-    out.append(buf, 6);
-}
 
 void AppendFloat(std::string& out, float v)
 {
@@ -154,26 +138,7 @@ long ReadInt(const std::string& text, long lo, long hi, const char* field)
 
 std::size_t ArgumentCount(Model model) { return model == Model::CMYK ? 4 : 3; }
 
-struct Options {
-    Model model{};
-    std::optional<OkModel> ok;  // oklab or oklch instead of model
-    std::vector<std::string> values;
-    std::string munsellFile = MunsellFileD65;
-    std::string table;  // nearest: --table, empty for the default table
-};
 
-// An argument as messages quote it: at most 40 characters, so that a huge
-// argument never floods the terminal.
-std::string Quoted(std::string_view arg)
-{
-    constexpr std::size_t kMax = 40;
-    // Appended piece by piece: GCC 12's -O3 warns (-Wrestrict, wrongly) on
-    // "'" + std::string(...).
-    std::string quoted(1, '\'');
-    quoted.append(arg.substr(0, kMax));
-    quoted.append(arg.size() > kMax ? "...'" : "'");
-    return quoted;
-}
 
 // The gamma as the program stores it, a single; a value that is no number
 // or whose single is not within 0 < G <= 100 (1e-50 becomes 0) is refused
@@ -201,8 +166,79 @@ bool ParseWhite(std::string_view text)
     return true;
 }
 
-// Parses "[options] [--] values..." starting at argv[first]. --gamma and
-// --white always; --munsell-table for the conversions, --table for nearest.
+// Parses "MODEL [options] [--] values..." starting at argv[first].
+bool ParseArguments(int argc, const char* const* argv, int first, Options& opts, std::FILE* err)
+{
+    if (first >= argc) {
+        std::fputs("qolvar-cli: MODEL is missing\n", err);
+        return false;
+    }
+    const auto model = ParseModel(argv[first]);
+    opts.ok = ParseOkModel(argv[first]);
+    if (!model && !opts.ok) {
+        std::fprintf(err, "qolvar-cli: unknown model %s\n", Quoted(argv[first]).c_str());
+        return false;
+    }
+    if (model) opts.model = *model;
+    return ParseOptions(argc, argv, first + 1, false, opts, err);
+}
+
+
+int Convert(const Options& opts, std::FILE* in, std::FILE* out)
+{
+    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& buffer) {
+        return opts.ok ? AppendOkLine(*opts.ok, code, buffer) : AppendConvertLine(opts.model, code, buffer);
+    });
+}
+
+
+// reverse oklab / oklch: the nearest sRGB colour; one that lies outside
+// sRGB is clamped, and a note on standard error says so (status 0).
+int ReverseOk(const Options& opts, std::FILE* out, std::FILE* err)
+{
+    if (opts.values.size() != 3) {
+        std::fputs("qolvar-cli: reverse takes 3 values for this model\n", err);
+        return 2;
+    }
+    try {
+        const OkRGB rgb = ReverseOkValues(*opts.ok, opts.values);
+        std::fprintf(out, "%s\n", CodeToHex(rgb.code).c_str());
+        if (rgb.clamped)
+            std::fprintf(err, "qolvar-cli: note: the colour lies outside sRGB; clamped to %s\n",
+                         CodeToHex(rgb.code).c_str());
+        return 0;
+    } catch (const InputError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 2;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        return 1;
+    }
+}
+
+
+int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
+{
+    if (opts.ok) return ReverseOk(opts, out, err);
+    if (opts.values.size() != ArgumentCount(opts.model)) {
+        std::fprintf(err, "qolvar-cli: reverse takes %zu values for this model\n", ArgumentCount(opts.model));
+        return 2;
+    }
+    try {
+        const RGBCode code = Reverse(opts.model, opts.values);
+        std::fprintf(out, "%s\n", CodeToHex(code & 0xFFFFFF).c_str());
+        return 0;
+    } catch (const InputError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 2;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        return 1;
+    }
+}
+
+}  // namespace
+
 bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err)
 {
     bool valuesOnly = false;
@@ -251,82 +287,22 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
     return true;
 }
 
-// Parses "MODEL [options] [--] values..." starting at argv[first].
-bool ParseArguments(int argc, const char* const* argv, int first, Options& opts, std::FILE* err)
+std::string Quoted(std::string_view arg)
 {
-    if (first >= argc) {
-        std::fputs("qolvar-cli: MODEL is missing\n", err);
-        return false;
-    }
-    const auto model = ParseModel(argv[first]);
-    opts.ok = ParseOkModel(argv[first]);
-    if (!model && !opts.ok) {
-        std::fprintf(err, "qolvar-cli: unknown model %s\n", Quoted(argv[first]).c_str());
-        return false;
-    }
-    if (model) opts.model = *model;
-    return ParseOptions(argc, argv, first + 1, false, opts, err);
+    constexpr std::size_t kMax = 40;
+    // Appended piece by piece: GCC 12's -O3 warns (-Wrestrict, wrongly) on
+    // "'" + std::string(...).
+    std::string quoted(1, '\'');
+    quoted.append(arg.substr(0, kMax));
+    quoted.append(arg.size() > kMax ? "...'" : "'");
+    return quoted;
 }
 
-// Standard output in large pieces; a piece that cannot be written (a full
-// disk, a closed pipe) ends the output.
-class Output {
-public:
-    explicit Output(std::FILE* f) : file_(f) { buffer_.reserve(1 << 16); }
-    ~Output() { flush(); }
-    std::string& buffer() { return buffer_; }
-    void maybeFlush()
-    {
-        if (buffer_.size() >= (1u << 16) - 256) flush();
-    }
-    void flush()
-    {
-        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
-        buffer_.clear();
-    }
-    bool failed() const { return failed_; }
-
-private:
-    std::FILE* file_;
-    std::string buffer_;
-    bool failed_ = false;
-};
-
-// Calls one(text) for each value, or without values for each line of
-// standard input.
-template <typename One>
-void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Output& output, One&& one)
+void AppendHex(std::string& out, std::uint32_t code)
 {
-    if (!values.empty()) {
-        for (const auto& v : values) one(v);
-        return;
-    }
-    // Batch mode: one code per line; CR LF and LF line ends alike. A final
-    // line without its newline counts; nothing after the last newline does.
-    std::vector<char> chunk(1 << 16);
-    std::string pending;
-    std::size_t got;
-    while (!output.failed() && (got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
-        std::string_view data(chunk.data(), got);
-        std::size_t start = 0;
-        for (std::size_t nl; (nl = data.find('\n', start)) != std::string_view::npos; start = nl + 1) {
-            std::string_view line = data.substr(start, nl - start);
-            if (!pending.empty()) {
-                pending.append(line);
-                line = pending;
-            }
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            one(line);
-            pending.clear();
-        }
-        pending.append(data.substr(start));
-    }
-    if (std::ferror(in)) throw StreamError("標準入力を読めません");
-    if (!pending.empty()) {
-        std::string_view line = pending;
-        if (line.back() == '\r') line.remove_suffix(1);
-        one(line);
-    }
+    char buf[6];
+    CodeToHex(code & 0xFFFFFF, buf);
+    out.append(buf, 6);
 }
 
 // Appends "TEXT error: ..." for a typed code that is no code.
@@ -348,256 +324,6 @@ void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e)
     out.push_back('\n');
 }
 
-// Calls line(code, buffer) for each typed code (the values, else the lines
-// of standard input); line appends the code's whole line and returns false
-// when it failed. Text that is no code gets its error line. The status is 1
-// when any line failed, else 0.
-template <typename Line>
-int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std::FILE* out, Line&& line)
-{
-    Output output(out);
-    bool failed = false;
-    ForEachCode(values, in, output, [&](std::string_view text) {
-        if (const auto code = ReadTypedHex(text)) {
-            failed |= !line(*code, output.buffer());
-        } else {
-            AppendNotACode(output.buffer(), text);
-            failed = true;
-        }
-        output.maybeFlush();
-    });
-    return failed ? 1 : 0;
-}
-
-int Convert(const Options& opts, std::FILE* in, std::FILE* out)
-{
-    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& buffer) {
-        return opts.ok ? AppendOkLine(*opts.ok, code, buffer) : AppendConvertLine(opts.model, code, buffer);
-    });
-}
-
-LabValue LabOf(RGBCode code)
-{
-    TColorVec v;
-    RGBToLab(code, v);
-    return {v[0], v[1], v[2]};
-}
-
-void AppendFixed(std::string& out, long double v, int decimals)
-{
-    char buf[64];
-    const int n = std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
-    if (n > 0) out.append(buf, std::min<std::size_t>(static_cast<std::size_t>(n), sizeof buf - 1));
-}
-
-// nearest: the entry of the table with the least CIEDE2000 difference from
-// each code (the first of equals), compared in L*a*b* under the options'
-// gamma and white.
-int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
-{
-    const std::string path = opts.table.empty() ? DefaultNamedTable() : opts.table;
-    struct Candidate {
-        const NamedColour* colour;
-        LabValue lab;
-    };
-    NamedTable table;
-    std::vector<Candidate> candidates;
-    try {
-        table = ReadNamedTable(path);
-        if (!table.warning.empty()) std::fprintf(err, "qolvar-cli: warning: %s\n", table.warning.c_str());
-        candidates.reserve(table.colours.size());
-        for (const auto& c : table.colours) candidates.push_back({&c, LabOf(c.code)});
-    } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
-        return 1;
-    }
-    if (candidates.empty()) {
-        std::fprintf(err, "qolvar-cli: %s has no colours\n", Quoted(path).c_str());
-        return 1;
-    }
-    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t typed, std::string& line) {
-        const RGBCode code = typed & 0xFFFFFF;
-        try {
-            const LabValue lab = LabOf(code);
-            const Candidate* best = nullptr;
-            long double bestDelta = 0;
-            for (const auto& c : candidates) {
-                const long double d = DeltaE2000(lab, c.lab);
-                if (!best || d < bestDelta) best = &c, bestDelta = d;
-            }
-            AppendHex(line, best->colour->code);
-            line.push_back(' ');
-            line.append(best->colour->name);
-            line.push_back(' ');
-            AppendFixed(line, bestDelta, 1);
-            line.push_back('\n');
-            return true;
-        } catch (const ColourError& e) {
-            AppendErrorLine(line, code, e);
-            return false;
-        }
-    });
-}
-
-// The values after the command, "--" passed over; an option is a usage
-// error.
-std::optional<std::vector<std::string>> PlainValues(int argc, const char* const* argv, std::FILE* err)
-{
-    std::vector<std::string> values;
-    bool valuesOnly = false;
-    for (int i = 2; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (!valuesOnly && arg == "--") {
-            valuesOnly = true;
-        } else if (!valuesOnly && arg.starts_with("--")) {
-            std::fprintf(err, "qolvar-cli: unknown option %s\n", Quoted(arg).c_str());
-            return std::nullopt;
-        } else {
-            values.emplace_back(arg);
-        }
-    }
-    return values;
-}
-
-int DeltaECommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
-{
-    const auto values = PlainValues(argc, argv, err);
-    if (!values) return 2;
-    if (values->size() != 6) {
-        std::fputs("qolvar-cli: deltae takes six values: L1 a1 b1 L2 a2 b2\n", err);
-        return 2;
-    }
-    long double v[6];
-    for (std::size_t i = 0; i < 6; ++i) {
-        const auto x = ParseDecimalTrimmed((*values)[i]);
-        if (!x) {
-            std::fprintf(err, "qolvar-cli: %s は数値ではありません\n", Quoted((*values)[i]).c_str());
-            return 2;
-        }
-        v[i] = *x;
-    }
-    try {
-        std::string line;
-        AppendFixed(line, DeltaE2000({v[0], v[1], v[2]}, {v[3], v[4], v[5]}), 4);
-        std::fprintf(out, "%s\n", line.c_str());
-        return 0;
-    } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
-        return 1;
-    }
-}
-
-int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
-{
-    const auto values = PlainValues(argc, argv, err);
-    if (!values) return 2;
-    if (values->size() != 2) {
-        std::fputs("qolvar-cli: contrast takes two codes\n", err);
-        return 2;
-    }
-    const auto first = ReadTypedHex((*values)[0]), second = ReadTypedHex((*values)[1]);
-    for (const auto& [code, text] : {std::pair{first, (*values)[0]}, std::pair{second, (*values)[1]}}) {
-        if (!code) {
-            std::string line;
-            AppendNotACode(line, text);
-            std::fputs(line.c_str(), err);
-            return 1;
-        }
-    }
-    const long double ratio = ContrastRatio(*first, *second);
-    const ContrastLevels levels = ContrastLevelsOf(ratio);
-    std::string line;
-    AppendFixed(line, ratio, 2);
-    if (levels.normalAA) line.append(" AA");
-    if (levels.normalAAA) line.append(" AAA");
-    if (levels.largeAA) line.append(" AA-large");
-    if (levels.largeAAA) line.append(" AAA-large");
-    std::fprintf(out, "%s\n", line.c_str());
-    return 0;
-}
-
-// reverse oklab / oklch: the nearest sRGB colour; one that lies outside
-// sRGB is clamped, and a note on standard error says so (status 0).
-int ReverseOk(const Options& opts, std::FILE* out, std::FILE* err)
-{
-    if (opts.values.size() != 3) {
-        std::fputs("qolvar-cli: reverse takes 3 values for this model\n", err);
-        return 2;
-    }
-    try {
-        const OkRGB rgb = ReverseOkValues(*opts.ok, opts.values);
-        std::fprintf(out, "%s\n", CodeToHex(rgb.code).c_str());
-        if (rgb.clamped)
-            std::fprintf(err, "qolvar-cli: note: the colour lies outside sRGB; clamped to %s\n",
-                         CodeToHex(rgb.code).c_str());
-        return 0;
-    } catch (const InputError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
-        return 2;
-    } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
-        return 1;
-    }
-}
-
-// format TEMPLATE [options] [CODE ...]: one line per code by the template.
-int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
-{
-    if (argc < 3) {
-        std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
-        return 2;
-    }
-    std::optional<ColourTemplate> templ;
-    try {
-        templ.emplace(argv[2]);
-    } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
-        return 2;
-    }
-    Options opts;
-    if (!ParseOptions(argc, argv, 3, false, opts, err)) return 2;
-    if (templ->Uses(Model::Munsell)) {
-        MunsellFileName = opts.munsellFile;
-        try {
-            LoadMunsellTable(ProgramFolder());
-        } catch (const ColourError& e) {
-            std::fprintf(err, "qolvar-cli: %s\n", e.what());
-            return 2;
-        }
-    }
-    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& line) {
-        try {
-            line.append(templ->Format(code));
-            line.push_back('\n');
-            return true;
-        } catch (const ColourError& e) {
-            AppendErrorLine(line, code, e);
-            return false;
-        }
-    });
-}
-
-int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
-{
-    if (opts.ok) return ReverseOk(opts, out, err);
-    if (opts.values.size() != ArgumentCount(opts.model)) {
-        std::fprintf(err, "qolvar-cli: reverse takes %zu values for this model\n", ArgumentCount(opts.model));
-        return 2;
-    }
-    try {
-        const RGBCode code = Reverse(opts.model, opts.values);
-        std::fprintf(out, "%s\n", CodeToHex(code & 0xFFFFFF).c_str());
-        return 0;
-    } catch (const InputError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
-        return 2;
-    } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
-        return 1;
-    }
-}
-
-}  // namespace
 
 bool AppendConvertLine(Model model, std::uint32_t code, std::string& out)
 {

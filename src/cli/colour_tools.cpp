@@ -1,0 +1,192 @@
+#include <algorithm>
+#include <optional>
+
+#include "cli.h"
+#include "colour/numtext.h"
+#include "commands.h"
+#include "named_table.h"
+
+namespace qolvar::cli {
+
+namespace {
+
+LabValue LabOf(RGBCode code)
+{
+    TColorVec v;
+    RGBToLab(code, v);
+    return {v[0], v[1], v[2]};
+}
+
+void AppendFixed(std::string& out, long double v, int decimals)
+{
+    char buf[64];
+    const int n = std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
+    if (n > 0) out.append(buf, std::min<std::size_t>(static_cast<std::size_t>(n), sizeof buf - 1));
+}
+
+// The values after the command, "--" passed over; an option is a usage
+// error.
+std::optional<std::vector<std::string>> PlainValues(int argc, const char* const* argv, std::FILE* err)
+{
+    std::vector<std::string> values;
+    bool valuesOnly = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!valuesOnly && arg == "--") {
+            valuesOnly = true;
+        } else if (!valuesOnly && arg.starts_with("--")) {
+            std::fprintf(err, "qolvar-cli: unknown option %s\n", Quoted(arg).c_str());
+            return std::nullopt;
+        } else {
+            values.emplace_back(arg);
+        }
+    }
+    return values;
+}
+
+}  // namespace
+
+// nearest: the entry of the table with the least CIEDE2000 difference from
+// each code (the first of equals), compared in L*a*b* under the options'
+// gamma and white.
+int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    const std::string path = opts.table.empty() ? DefaultNamedTable() : opts.table;
+    struct Candidate {
+        const NamedColour* colour;
+        LabValue lab;
+    };
+    NamedTable table;
+    std::vector<Candidate> candidates;
+    try {
+        table = ReadNamedTable(path);
+        if (!table.warning.empty()) std::fprintf(err, "qolvar-cli: warning: %s\n", table.warning.c_str());
+        candidates.reserve(table.colours.size());
+        for (const auto& c : table.colours) candidates.push_back({&c, LabOf(c.code)});
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 1;
+    }
+    if (candidates.empty()) {
+        std::fprintf(err, "qolvar-cli: %s has no colours\n", Quoted(path).c_str());
+        return 1;
+    }
+    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t typed, std::string& line) {
+        const RGBCode code = typed & 0xFFFFFF;
+        try {
+            const LabValue lab = LabOf(code);
+            const Candidate* best = nullptr;
+            long double bestDelta = 0;
+            for (const auto& c : candidates) {
+                const long double d = DeltaE2000(lab, c.lab);
+                if (!best || d < bestDelta) best = &c, bestDelta = d;
+            }
+            AppendHex(line, best->colour->code);
+            line.push_back(' ');
+            line.append(best->colour->name);
+            line.push_back(' ');
+            AppendFixed(line, bestDelta, 1);
+            line.push_back('\n');
+            return true;
+        } catch (const ColourError& e) {
+            AppendErrorLine(line, code, e);
+            return false;
+        }
+    });
+}
+
+int DeltaECommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
+{
+    const auto values = PlainValues(argc, argv, err);
+    if (!values) return 2;
+    if (values->size() != 6) {
+        std::fputs("qolvar-cli: deltae takes six values: L1 a1 b1 L2 a2 b2\n", err);
+        return 2;
+    }
+    long double v[6];
+    for (std::size_t i = 0; i < 6; ++i) {
+        const auto x = ParseDecimalTrimmed((*values)[i]);
+        if (!x) {
+            std::fprintf(err, "qolvar-cli: %s は数値ではありません\n", Quoted((*values)[i]).c_str());
+            return 2;
+        }
+        v[i] = *x;
+    }
+    try {
+        std::string line;
+        AppendFixed(line, DeltaE2000({v[0], v[1], v[2]}, {v[3], v[4], v[5]}), 4);
+        std::fprintf(out, "%s\n", line.c_str());
+        return 0;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        return 1;
+    }
+}
+
+int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
+{
+    const auto values = PlainValues(argc, argv, err);
+    if (!values) return 2;
+    if (values->size() != 2) {
+        std::fputs("qolvar-cli: contrast takes two codes\n", err);
+        return 2;
+    }
+    const auto first = ReadTypedHex((*values)[0]), second = ReadTypedHex((*values)[1]);
+    for (const auto& [code, text] : {std::pair{first, (*values)[0]}, std::pair{second, (*values)[1]}}) {
+        if (!code) {
+            std::string line;
+            AppendNotACode(line, text);
+            std::fputs(line.c_str(), err);
+            return 1;
+        }
+    }
+    const long double ratio = ContrastRatio(*first, *second);
+    const ContrastLevels levels = ContrastLevelsOf(ratio);
+    std::string line;
+    AppendFixed(line, ratio, 2);
+    if (levels.normalAA) line.append(" AA");
+    if (levels.normalAAA) line.append(" AAA");
+    if (levels.largeAA) line.append(" AA-large");
+    if (levels.largeAAA) line.append(" AAA-large");
+    std::fprintf(out, "%s\n", line.c_str());
+    return 0;
+}
+
+// format TEMPLATE [options] [CODE ...]: one line per code by the template.
+int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    if (argc < 3) {
+        std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
+        return 2;
+    }
+    std::optional<ColourTemplate> templ;
+    try {
+        templ.emplace(argv[2]);
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return 2;
+    }
+    Options opts;
+    if (!ParseOptions(argc, argv, 3, false, opts, err)) return 2;
+    if (templ->Uses(Model::Munsell)) {
+        MunsellFileName = opts.munsellFile;
+        try {
+            LoadMunsellTable(ProgramFolder());
+        } catch (const ColourError& e) {
+            std::fprintf(err, "qolvar-cli: %s\n", e.what());
+            return 2;
+        }
+    }
+    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& line) {
+        try {
+            line.append(templ->Format(code));
+            line.push_back('\n');
+            return true;
+        } catch (const ColourError& e) {
+            AppendErrorLine(line, code, e);
+            return false;
+        }
+    });
+}
+
+}  // namespace qolvar::cli

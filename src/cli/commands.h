@@ -1,0 +1,143 @@
+// Pieces the command-line commands share: options, messages, and the loop
+// over typed codes with its buffered, checked standard output.
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "colour/codes.h"
+#include "colour/colour.h"
+#include "colour/oklab.h"
+
+namespace qolvar::cli {
+
+// Standard input or output that cannot be read or written.
+class StreamError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A typed value that cannot be used: a usage error, not a failed conversion.
+class InputError : public ColourError {
+public:
+    using ColourError::ColourError;
+};
+
+struct Options {
+    Model model{};
+    std::optional<OkModel> ok;  // oklab or oklch instead of model
+    std::vector<std::string> values;
+    std::string munsellFile = MunsellFileD65;
+    std::string table;  // nearest: --table, empty for the default table
+};
+
+// An argument as messages quote it: at most 40 characters, so that a huge
+// argument never floods the terminal.
+std::string Quoted(std::string_view arg);
+
+void AppendHex(std::string& out, std::uint32_t code);
+
+// Appends "TEXT error: ..." for a typed code that is no code.
+void AppendNotACode(std::string& out, std::string_view text);
+
+// Appends "RRGGBB error: MESSAGE" and the line end for a code whose line
+// failed.
+void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e);
+
+// Parses "[options] [--] values..." starting at argv[first]. --gamma and
+// --white always; --munsell-table for the conversions, --table for nearest.
+bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err);
+
+// Standard output in large pieces; a piece that cannot be written (a full
+// disk, a closed pipe) ends the output.
+class Output {
+public:
+    explicit Output(std::FILE* f) : file_(f) { buffer_.reserve(1 << 16); }
+    ~Output() { flush(); }
+    std::string& buffer() { return buffer_; }
+    void maybeFlush()
+    {
+        if (buffer_.size() >= (1u << 16) - 256) flush();
+    }
+    void flush()
+    {
+        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
+        buffer_.clear();
+    }
+    bool failed() const { return failed_; }
+
+private:
+    std::FILE* file_;
+    std::string buffer_;
+    bool failed_ = false;
+};
+
+// Calls one(text) for each value, or without values for each line of
+// standard input.
+template <typename One>
+void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Output& output, One&& one)
+{
+    if (!values.empty()) {
+        for (const auto& v : values) one(v);
+        return;
+    }
+    // Batch mode: one code per line; CR LF and LF line ends alike. A final
+    // line without its newline counts; nothing after the last newline does.
+    std::vector<char> chunk(1 << 16);
+    std::string pending;
+    std::size_t got;
+    while (!output.failed() && (got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
+        std::string_view data(chunk.data(), got);
+        std::size_t start = 0;
+        for (std::size_t nl; (nl = data.find('\n', start)) != std::string_view::npos; start = nl + 1) {
+            std::string_view line = data.substr(start, nl - start);
+            if (!pending.empty()) {
+                pending.append(line);
+                line = pending;
+            }
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            one(line);
+            pending.clear();
+        }
+        pending.append(data.substr(start));
+    }
+    if (std::ferror(in)) throw StreamError("標準入力を読めません");
+    if (!pending.empty()) {
+        std::string_view line = pending;
+        if (line.back() == '\r') line.remove_suffix(1);
+        one(line);
+    }
+}
+
+// Calls line(code, buffer) for each typed code (the values, else the lines
+// of standard input); line appends the code's whole line and returns false
+// when it failed. Text that is no code gets its error line. The status is 1
+// when any line failed, else 0.
+template <typename Line>
+int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std::FILE* out, Line&& line)
+{
+    Output output(out);
+    bool failed = false;
+    ForEachCode(values, in, output, [&](std::string_view text) {
+        if (const auto code = ReadTypedHex(text)) {
+            failed |= !line(*code, output.buffer());
+        } else {
+            AppendNotACode(output.buffer(), text);
+            failed = true;
+        }
+        output.maybeFlush();
+    });
+    return failed ? 1 : 0;
+}
+
+// The colour tools: nearest, deltae, contrast and format.
+int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err);
+int DeltaECommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
+int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
+int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
+
+}  // namespace qolvar::cli
