@@ -185,6 +185,11 @@ void TformMain::CreateMenus()
     options->addSeparator();
     entry(options, TableEditCmd, QStringLiteral("カラーテーブル編集(&E)..."), "TblEdit1");
     options->addAction(TblSort1);
+    options->addSeparator();
+    LiveConv1 = Named(options->addAction(QStringLiteral("自動更新(&U)")), "LiveConv1");
+    LiveConv1->setCheckable(true);
+    LiveConv1->setToolTip(QStringLiteral("色が変わるたびに表示中のページを更新します（ログには書きません）"));
+    connect(LiveConv1, &QAction::toggled, this, [this] { Guarded(LiveConv1, [&] { LiveRefresh(); }); });
     QMenu* help = Named(bar->addMenu(QStringLiteral("ヘルプ(&H)")), "Help1");
     help->addAction(Contents1);
     help->addAction(About1);
@@ -321,6 +326,7 @@ void TformMain::CreatePages(QWidget* central)
     };
     connect(PageControl1->tabBar(), &QTabBar::tabBarClicked, this, choose);
     connect(PageControl1, &QTabWidget::currentChanged, this, choose);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { Guarded(PageControl1, [&] { LiveRefresh(); }); });
 
     Panel2 = Named(new ColorPanel(central), "Panel2");
     Panel2->setGeometry(16, 184, 81, 57);
@@ -394,9 +400,12 @@ void TformMain::DspDsetRGB(RGBCode rgb)
 
 void TformMain::SetCurRGB(RGBCode rgb)
 {
-    GuardScope guard(inUpdate_);
-    curRGB_ = rgb;
-    DspRGB();
+    {
+        GuardScope guard(inUpdate_);
+        curRGB_ = rgb;
+        DspRGB();
+    }
+    LiveRefresh();
 }
 
 void TformMain::TakeTypedColour(RGBCode rgb)
@@ -476,19 +485,40 @@ bool TformMain::eventFilter(QObject* watched, QEvent* event)
 
 void TformMain::BitBtn1Click()
 {
-    GuardScope guard(inUpdate_);
-    const int index = ActivePageIndex();
-    if (index >= 0 && index < static_cast<int>(pages_.size())) {
-        ModelPage* page = pages_[static_cast<std::size_t>(index)];
-        page->Refresh();
-        // The refreshed page shows usable values only.
-        QList<QWidget*> shown;
-        for (const QPointer<QWidget>& f : markedFields_)
-            if (f && page->isAncestorOf(f)) shown.append(f);
-        ClearProblem(shown);
+    {
+        GuardScope guard(inUpdate_);
+        RefreshActivePage();
     }
     Panel4->setColor(Panel1->color());
     UpdateColourFacts();
+}
+
+void TformMain::RefreshActivePage()
+{
+    const int index = ActivePageIndex();
+    if (index < 0 || index >= static_cast<int>(pages_.size())) return;
+    ModelPage* page = pages_[static_cast<std::size_t>(index)];
+    page->Refresh();
+    // The refreshed page shows usable values only.
+    QList<QWidget*> shown;
+    for (const QPointer<QWidget>& f : markedFields_)
+        if (f && page->isAncestorOf(f)) shown.append(f);
+    ClearProblem(shown);
+}
+
+void TformMain::LiveRefresh()
+{
+    if (!LiveConv1 || !LiveConv1->isChecked() || inUpdate_) return;
+    GuardScope guard(inUpdate_), quiet(liveRefresh_);
+    // The page follows the colour as the refresh command shows it, without
+    // a log line; the colour of the last refresh stays. A conversion that
+    // fails (L*u*v* of black) is said in the status bar, not in a box that
+    // would interrupt a drag.
+    try {
+        RefreshActivePage();
+    } catch (const ColourError& e) {
+        statusBar()->showMessage(QString::fromUtf8(e.what()), 5000);
+    }
 }
 
 void TformMain::Panel1Click()

@@ -154,6 +154,10 @@ private:
     // Shows the nearest table entry and the contrast with the refreshed
     // colour in the status bar.
     void UpdateColourFacts();
+    // Refreshes the active page (the caller holds the update guard).
+    void RefreshActivePage();
+    // With live conversion on, refreshes the active page without a log line.
+    void LiveRefresh();
 
     RGBCode curRGB_ = 0;
     bool inUpdate_ = false;
@@ -180,6 +184,8 @@ private:
     QToolButton *ToolButton6 = nullptr, *ToolButton7 = nullptr;
     QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr,
             *FileExitCmd = nullptr, *TableLoadCmd = nullptr, *LogViewCmd = nullptr, *TableEditCmd = nullptr;
+    QAction* LiveConv1 = nullptr;
+    bool liveRefresh_ = false;  // a live refresh writes no log line
     QAction *Front1 = nullptr, *TblSort1 = nullptr, *Contents1 = nullptr, *About1 = nullptr;
     QAction *EditCopyCmd = nullptr, *CopyHex1 = nullptr, *CopyRGB1 = nullptr, *CopyHSL1 = nullptr,
             *CopyTemplate1 = nullptr, *CopyTemplateEdit1 = nullptr;

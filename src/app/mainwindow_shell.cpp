@@ -50,6 +50,7 @@ constexpr qsizetype kMaxTemplateLength = 4096;
 
 void TformMain::LogWrite(const QString& text)
 {
+    if (liveRefresh_) return;
     if (!formLogViewer_) return;
     // The code of the colour the page converted, as the hexadecimal field
     // shows it; the field itself may hold text not yet applied or no code.
@@ -386,6 +387,7 @@ void TformMain::RestoreOptionStatus()
     }
     if (tableFileName_.isEmpty()) tableFileName_ = exeDir_ + QStringLiteral("/Table/Web標準色.tab");
     Guarded(this, [&] { LoadColorTable(tableFileName_); });
+    LiveConv1->setChecked(readInteger("LiveConversion", 0) != 0);
     RestoreCopyFormat(readString("CopyFormat", QStringLiteral("hex")), readString("CopyTemplate", copyTemplate_));
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
@@ -408,6 +410,7 @@ void TformMain::StoreOptionStatus()
     reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), CopyFormat());
+    reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);
     reg.WriteString(kSection, QStringLiteral("CopyTemplate"), copyTemplate_);
 }
 

@@ -149,9 +149,10 @@ protected:
             return "drag on " + box->objectName();
         }
         case 10: {
-            // Copying the colour; a template typed at random may be refused.
+            // Copying the colour (a template typed at random may be refused),
+            // live conversion on and off.
             static const char* const commands[] = {"EditCopyCmd", "CopyHex1", "CopyRGB1",
-                                                   "CopyHSL1", "CopyTemplate1", "CopyTemplateEdit1"};
+                                                   "CopyHSL1", "CopyTemplate1", "CopyTemplateEdit1", "LiveConv1"};
             const char* command = commands[Pick(std::size(commands))];
             dialogs.texts = {RandomText()};
             test::Child<QAction>(w, command)->trigger();
