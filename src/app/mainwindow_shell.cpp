@@ -15,6 +15,7 @@
 #include "help.h"
 #include "logviewer.h"
 #include "mainwindow.h"
+#include "pickcommands.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
@@ -293,6 +294,7 @@ void TformMain::RestoreOptionStatus()
     Guarded(this, [&] { LoadColorTable(tableFileName_); });
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
+    pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));
     repaint();
 }
 
@@ -311,6 +313,7 @@ void TformMain::StoreOptionStatus()
     reg.WriteString(kSection, QStringLiteral("TableName"), tableFileName_);
     reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
+    reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
 }
 
 }  // namespace qolvar::app
