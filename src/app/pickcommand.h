@@ -1,0 +1,38 @@
+// `qolvar --pick`: only the picker (the pick mode with its magnifier, or
+// the desktop portal's picker where the screen cannot be read), the colour
+// printed on standard output and, with --copy, put on the clipboard. For
+// desktop hotkeys.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qolvar::app {
+
+struct PickCommandOptions {
+    int average = 1;             // 1, 3, 5 or 7
+    std::string format = "hex";  // hex, rgb, hsl
+    bool copy = false;
+};
+
+// What the program's arguments ask for.
+struct ProgramArgs {
+    enum Kind { Window, Pick, Help, Bad } kind = Window;
+    PickCommandOptions pick;
+    std::string error;  // for Bad
+};
+
+// Reads the arguments after the program's name. "--help" / "-h" anywhere
+// asks for the help; "--pick" for the pick command, whose options are then
+// checked (an unknown one is Bad); anything else opens the window as
+// before (arguments are ignored there).
+ProgramArgs ParseProgramArgs(const std::vector<std::string>& args);
+
+// The text of --help.
+extern const char* const kProgramHelp;
+
+// Runs the pick command in the running application; the exit status: 0 a
+// colour was printed, 1 the pick was cancelled or no colour could be had.
+int RunPickCommand(const PickCommandOptions& options);
+
+}  // namespace qolvar::app
