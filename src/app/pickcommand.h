@@ -4,32 +4,9 @@
 // desktop hotkeys.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "pickargs.h"
 
 namespace qolvar::app {
-
-struct PickCommandOptions {
-    int average = 1;             // 1, 3, 5 or 7
-    std::string format = "hex";  // hex, rgb, hsl
-    bool copy = false;
-};
-
-// What the program's arguments ask for.
-struct ProgramArgs {
-    enum Kind { Window, Pick, Help, Bad } kind = Window;
-    PickCommandOptions pick;
-    std::string error;  // for Bad
-};
-
-// Reads the arguments after the program's name. "--help" / "-h" anywhere
-// asks for the help; "--pick" for the pick command, whose options are then
-// checked (an unknown one is Bad); anything else opens the window as
-// before (arguments are ignored there).
-ProgramArgs ParseProgramArgs(const std::vector<std::string>& args);
-
-// The text of --help.
-extern const char* const kProgramHelp;
 
 // Runs the pick command in the running application; the exit status: 0 a
 // colour was printed, 1 the pick was cancelled or no colour could be had.

@@ -1,11 +1,14 @@
-// The picker's average of a square of pixels, computed by hand.
+// The picker's average of a square of pixels, computed by hand, and the
+// arguments of `qolvar --pick`.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "pickargs.h"
 #include "platform/pickaverage.h"
 
 using namespace qolvar::platform;
+using qolvar::app::ProgramArgs;
 
 namespace {
 
@@ -63,6 +66,41 @@ TEST(PickAverage, AveragesTheSquareCutToThePixelsThatExist)
         {"even size", 2, 1, 2, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(AverageSquare(view, c.x, c.y, c.size), c.colour) << c.what;
+}
+
+TEST(PickArguments, AreReadOrRefused)
+{
+    struct Case {
+        std::vector<std::string> args;
+        ProgramArgs::Kind kind;
+        int average;
+        const char* format;
+        bool copy;
+    };
+    const Case cases[] = {
+        {{}, ProgramArgs::Window, 1, "hex", false},
+        {{"whatever"}, ProgramArgs::Window, 1, "hex", false},  // the window ignores arguments, as before
+        {{"--pick", "--help"}, ProgramArgs::Help, 1, "hex", false},
+        {{"--pick"}, ProgramArgs::Pick, 1, "hex", false},
+        {{"--pick", "--average", "5", "--format", "hsl", "--copy"}, ProgramArgs::Pick, 5, "hsl", true},
+        {{"--average=7", "--pick", "--format=rgb"}, ProgramArgs::Pick, 7, "rgb", false},
+        {{"--pick", "--average", "4"}, ProgramArgs::Bad, 1, "hex", false},
+        {{"--pick", "--average", "03"}, ProgramArgs::Bad, 1, "hex", false},
+        {{"--pick", "--average"}, ProgramArgs::Bad, 1, "hex", false},
+        {{"--pick", "--format", "css-rgb"}, ProgramArgs::Bad, 1, "hex", false},
+        {{"--pick", "--colour"}, ProgramArgs::Bad, 1, "hex", false},
+    };
+    for (const Case& c : cases) {
+        const ProgramArgs r = qolvar::app::ParseProgramArgs(c.args);
+        const std::string what = c.args.empty() ? "(none)" : c.args.back();
+        EXPECT_EQ(r.kind, c.kind) << what;
+        EXPECT_EQ(r.kind == ProgramArgs::Bad, !r.error.empty()) << what;
+        if (r.kind == ProgramArgs::Pick) {
+            EXPECT_EQ(r.pick.average, c.average) << what;
+            EXPECT_EQ(r.pick.format, c.format) << what;
+            EXPECT_EQ(r.pick.copy, c.copy) << what;
+        }
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QPainter>
@@ -175,6 +176,33 @@ TEST_F(XPickMode, ThePickCommandPrintsTheCode)
         EXPECT_EQ(p.exitCode(), c.status) << c.args.join(' ').toStdString() << p.readAllStandardError().toStdString();
         EXPECT_EQ(p.readAllStandardOutput(), c.out) << c.args.join(' ').toStdString();
     }
+
+    // --copy: the code is on the clipboard while the command serves it, and
+    // the command ends once another program takes the clipboard.
+    QCursor::setPos(picture.mapToGlobal(QPoint(20, 15)));
+    QTest::qWait(50);
+    QProcess p;
+    p.start(QString::fromLocal8Bit(program), {"--pick", "--copy"});
+    ASSERT_TRUE(p.waitForStarted());
+    Window window = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (!(window = FindPickWindow(dpy)) && timer.elapsed() < 10000) QTest::qWait(50);
+    ASSERT_NE(window, 0u);
+    QTest::qWait(200);
+    SendKey(dpy, window, XK_Return);
+    timer.restart();
+    while (p.bytesAvailable() == 0 && p.state() == QProcess::Running && timer.elapsed() < 10000) QTest::qWait(20);
+    EXPECT_EQ(p.readAllStandardOutput(), "#6478FF\n");
+    EXPECT_EQ(p.state(), QProcess::Running) << "serves the clipboard";
+    QTest::qWait(200);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "#6478FF");
+    QGuiApplication::clipboard()->setText("taken over");
+    timer.restart();
+    const bool ended = p.state() == QProcess::NotRunning || p.waitForFinished(5000);
+    EXPECT_TRUE(ended) << "still serving after another program took the clipboard";
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(p.exitCode(), 0);
     XCloseDisplay(dpy);
 }
 
