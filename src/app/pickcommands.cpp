@@ -106,7 +106,9 @@ void PickCommands::pickAt(QPoint globalPos)
 
 void PickCommands::startPickMode(QPoint globalPos)
 {
-    if (session_) return;  // one pick at a time
+    // One pick at a time: asking again starts afresh (also when the first
+    // never got hold of the mouse).
+    if (session_) session_->cancel();
     if (!platform::screenReader().canReadPixels()) {
         // The desktop's own picker (and its magnifier) does the work.
         pickAt(globalPos);

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 
 #include "winhelpers.h"
@@ -36,6 +37,8 @@ PickSession::PickSession(std::unique_ptr<PickSurface> surface, int average, int 
     // then.
     refresh_.setInterval(100);
     connect(&refresh_, &QTimer::timeout, this, [this] { magnifier_->refresh(); });
+    grab_.setInterval(20);
+    connect(&grab_, &QTimer::timeout, this, [this] { retryGrab(); });
 }
 
 PickSession::~PickSession()
@@ -57,7 +60,18 @@ void PickSession::start(QPoint globalPos)
     setFocus();
     grabMouse(QCursor(Qt::CrossCursor));
     grabKeyboard();
+    // The desktop grants the grabs only once the window is on the screen,
+    // which may be a moment after show(): ask again until it does.
+    grabTries_ = 0;
+    grab_.start();
     refresh_.start();
+}
+
+void PickSession::retryGrab()
+{
+    QWindow* w = windowHandle();
+    const bool held = w && w->setMouseGrabEnabled(true) && w->setKeyboardGrabEnabled(true);
+    if (held || ++grabTries_ >= 50) grab_.stop();
 }
 
 void PickSession::moveTo(QPoint globalPos, bool warp)
@@ -106,6 +120,7 @@ void PickSession::cancel()
 void PickSession::finish()
 {
     refresh_.stop();
+    grab_.stop();
     releaseKeyboard();
     releaseMouse();
     hide();

@@ -51,10 +51,13 @@ private:
     void moveTo(QPoint globalPos, bool warp);
     void place();
     void finish();
+    void retryGrab();
 
     std::unique_ptr<PickSurface> surface_;
     Magnifier* magnifier_ = nullptr;
     QTimer refresh_;
+    QTimer grab_;
+    int grabTries_ = 0;
     bool done_ = false;
 };
 

@@ -54,11 +54,26 @@ public slots:
             finish({PickStatus::Failed});
             return;
         }
-        const QDBusArgument arg = results.value(QStringLiteral("color")).value<QDBusArgument>();
+        // The colour must be three doubles; anything else (another type, a
+        // value that is no number) is a failure, never a black pick.
+        const QVariant value = results.value(QStringLiteral("color"));
+        if (!value.canConvert<QDBusArgument>()) {
+            finish({PickStatus::Failed});
+            return;
+        }
+        const QDBusArgument arg = value.value<QDBusArgument>();
+        if (arg.currentSignature() != QLatin1String("(ddd)")) {
+            finish({PickStatus::Failed});
+            return;
+        }
         double r = 0, g = 0, b = 0;
         arg.beginStructure();
         arg >> r >> g >> b;
         arg.endStructure();
+        if (!std::isfinite(r) || !std::isfinite(g) || !std::isfinite(b)) {
+            finish({PickStatus::Failed});
+            return;
+        }
         auto byte = [](double v) { return static_cast<TColor>(std::clamp(std::lround(v * 255.0), 0L, 255L)); };
         finish({PickStatus::Picked, byte(r) | byte(g) << 8 | byte(b) << 16});
     }

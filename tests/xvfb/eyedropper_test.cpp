@@ -88,6 +88,22 @@ TEST_F(XPickMode, TakesThePixelsOfThePictureOnTheScreen)
         QObject::connect(session, &app::PickSession::cancelled, [&] { cancelled = true; });
         session->start(start);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(session)) << c.what;
+        if (&c == &cases[0]) {
+            // The pick holds the X server's pointer and keyboard: another
+            // client cannot grab them.
+            QTest::qWait(100);
+            Display* dpy = XOpenDisplay(nullptr);
+            ASSERT_NE(dpy, nullptr);
+            const Window root = DefaultRootWindow(dpy);
+            const int pointer = XGrabPointer(dpy, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, 0, 0,
+                                             CurrentTime);
+            const int keyboard = XGrabKeyboard(dpy, root, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+            XUngrabPointer(dpy, CurrentTime);
+            XUngrabKeyboard(dpy, CurrentTime);
+            XCloseDisplay(dpy);
+            EXPECT_EQ(pointer, AlreadyGrabbed);
+            EXPECT_EQ(keyboard, AlreadyGrabbed);
+        }
         for (const auto& [key, mods] : c.keys) {
             QTest::keyClick(session, key, mods);
             QTest::qWait(20);
