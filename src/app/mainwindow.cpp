@@ -21,6 +21,7 @@
 #include <QToolButton>
 
 #include "colortablecombo.h"
+#include "colourfacts.h"
 #include "hottabs.h"
 #include "logviewer.h"
 #include "page_cie.h"
@@ -54,6 +55,8 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     // window never changes its height.
     statusBar()->setObjectName(QStringLiteral("StatusBarMain"));
     statusBar()->setSizeGripEnabled(false);
+    colourFacts_ = new ColourFacts(statusBar());
+    statusBar()->addWidget(colourFacts_, 1);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("clientArea"));
@@ -150,9 +153,9 @@ void TformMain::CreateActions()
          &TformMain::Contents1Click);
     make(About1, "About1", QStringLiteral("バージョン情報(&A)..."), QString(), QKeySequence(),
          &TformMain::About1Click);
-    pickCommands_ = new PickCommands(
-        this, {[this](RGBCode rgb) { SetCurRGB(rgb); }, [this](const QString& text) { statusBar()->showMessage(text); },
-               [this](const std::function<void()>& f) { Guarded(this, f); }});
+    pickCommands_ = new PickCommands(this, {[this](RGBCode rgb) { SetCurRGB(rgb); },
+                                            [this](const QString& text) { statusBar()->showMessage(text, 6000); },
+                                            [this](const std::function<void()>& f) { Guarded(this, f); }});
 }
 
 void TformMain::CreateMenus()
@@ -181,6 +184,7 @@ void TformMain::CreateMenus()
     file->addAction(pickCommands_->imageAction());
     file->addSeparator();
     entry(file, FileExitCmd, QStringLiteral("終了(&X)"), "Exit1");
+    CreateEditMenu();
     QMenu* options = Named(bar->addMenu(QStringLiteral("オプション(&O)")), "Option1");
     options->setToolTipsVisible(true);  // says why an entry is greyed
     options->addAction(Front1);
@@ -202,7 +206,7 @@ void TformMain::CreateToolBar(QWidget* central)
     ToolBar1->setIconSize(QSize(16, 16));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolBar1->setMovable(false);
-    for (QAction* a : {FileNewCmd, FileOpenCmd, FileSaveCmd, TableLoadCmd, LogViewCmd, TableEditCmd})
+    for (QAction* a : {FileNewCmd, FileOpenCmd, FileSaveCmd, TableLoadCmd, LogViewCmd, TableEditCmd, EditCopyCmd})
         ToolBar1->addAction(a);
     ToolBar1->addSeparator();
     ToolButton6 = Named(new QToolButton(ToolBar1), "ToolButton6");
@@ -366,6 +370,7 @@ void TformMain::DspRGB()
     ClearProblem({editRGBHEX});
     Panel1->setColor(CodeToColor(curRGB_));
     ShowTableEntryOf(curRGB_);
+    UpdateColourFacts();
 }
 
 void TformMain::ShowTableEntryOf(RGBCode rgb)
@@ -387,6 +392,9 @@ void TformMain::DspDsetRGB(RGBCode rgb)
 {
     Panel2->setColor(CodeToColor(rgb));
     Label3->setText(QStringLiteral("#") + HexText(rgb));
+    // A page's refresh may have changed the CIE settings the nearest entry
+    // is found under.
+    UpdateColourFacts();
 }
 
 void TformMain::SetCurRGB(RGBCode rgb)
@@ -485,6 +493,7 @@ void TformMain::BitBtn1Click()
         ClearProblem(shown);
     }
     Panel4->setColor(Panel1->color());
+    UpdateColourFacts();
 }
 
 void TformMain::Panel1Click()
@@ -493,6 +502,8 @@ void TformMain::Panel1Click()
     const auto chosen = platform::dialogs().chooseColor(this, platform::ToQColor(Panel1->color()));
     if (chosen) SetCurRGB(ColorToCode(platform::FromQColor(*chosen)));
 }
+
+void TformMain::UpdateColourFacts() { colourFacts_->Show(curRGB_, ColorToCode(Panel4->color())); }
 
 void TformMain::Panel4Click() { SetCurRGB(ColorToCode(Panel4->color())); }
 

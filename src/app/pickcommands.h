@@ -27,7 +27,8 @@ public:
     struct Host {
         // Makes a taken colour current, as a pick does.
         std::function<void(RGBCode)> take;
-        // A plain message on the status bar.
+        // A plain message on the status bar (for a few seconds: it covers
+        // the colour facts shown there).
         std::function<void(const QString&)> say;
         // Runs a handler, the library's errors shown.
         std::function<void(const std::function<void()>&)> guarded;
