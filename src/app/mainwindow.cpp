@@ -29,6 +29,7 @@
 #include "page_hue.h"
 #include "page_munsell.h"
 #include "page_video.h"
+#include "pickcommands.h"
 #include "platform/colorpanel.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
@@ -152,6 +153,9 @@ void TformMain::CreateActions()
          &TformMain::Contents1Click);
     make(About1, "About1", QStringLiteral("バージョン情報(&A)..."), QString(), QKeySequence(),
          &TformMain::About1Click);
+    pickCommands_ = new PickCommands(this, {[this](RGBCode rgb) { SetCurRGB(rgb); },
+                                            [this](const QString& text) { statusBar()->showMessage(text, 6000); },
+                                            [this](const std::function<void()>& f) { Guarded(this, f); }});
 }
 
 void TformMain::CreateMenus()
@@ -176,6 +180,9 @@ void TformMain::CreateMenus()
     entry(file, TableLoadCmd, QStringLiteral("外部カラーテーブルを開く(&G)..."), "TabLoad1");
     CreateTableList(file);
     file->addSeparator();
+    file->addAction(pickCommands_->pickModeAction());
+    file->addAction(pickCommands_->imageAction());
+    file->addSeparator();
     entry(file, FileExitCmd, QStringLiteral("終了(&X)"), "Exit1");
     CreateEditMenu();
     QMenu* options = Named(bar->addMenu(QStringLiteral("オプション(&O)")), "Option1");
@@ -190,6 +197,7 @@ void TformMain::CreateMenus()
     LiveConv1->setCheckable(true);
     LiveConv1->setToolTip(QStringLiteral("色が変わるたびに表示中のページを更新します（ログには書きません）"));
     connect(LiveConv1, &QAction::toggled, this, [this] { Guarded(LiveConv1, [&] { LiveRefresh(); }); });
+    pickCommands_->addAverageMenu(options);
     QMenu* help = Named(bar->addMenu(QStringLiteral("ヘルプ(&H)")), "Help1");
     help->addAction(Contents1);
     help->addAction(About1);
@@ -209,15 +217,11 @@ void TformMain::CreateToolBar(QWidget* central)
     ToolButton6->setText(QStringLiteral("&P"));
     ToolButton6->setToolTip(QStringLiteral("カラーピック(P)"));
     ToolButton6->setIcon(QIcon(platform::EyedropperCursor().bitmap().copy(8, 0, 24, 24)));
-    // The eyedropper: press on the button, release over the colour.
-    eyedropper_ = new EyedropperButton(ToolButton6, [this](QPoint pos) {
-        QPointer<TformMain> self(this);
-        Guarded(ToolButton6, [&] {
-            platform::PickScreenColour(this, pos, [self](TColor colour) {
-                if (self) self->Guarded(self, [&] { self->SetCurRGB(ColorToCode(colour)); });
-            });
-        });
-    });
+    // The eyedropper: press on the button, release over the colour; a
+    // plain click starts the pick mode with the magnifier.
+    eyedropper_ = new EyedropperButton(
+        ToolButton6, [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->pickAt(pos); }); },
+        [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->startPickMode(pos); }); });
     ToolBar1->addWidget(ToolButton6);
     ToolBar1->addSeparator();
     ToolButton7 = Named(new QToolButton(ToolBar1), "ToolButton7");

@@ -41,6 +41,7 @@ class ColorTableCombo;
 class ColourFacts;
 class ModelPage;
 class EyedropperButton;
+class PickCommands;
 
 // The settings key below the user's root.
 inline const QString kRegistryRoot = QStringLiteral("\\software\\Mardenvi_Qolvar");
@@ -195,6 +196,8 @@ private:
     QLabel* labelColFn = nullptr;
     ColorTableCombo* cboxColor = nullptr;
     EyedropperButton* eyedropper_ = nullptr;
+    // The pick mode, the image path and the averaging square.
+    PickCommands* pickCommands_ = nullptr;
     // The pages in tab order: CIE, HUE, CMYK, VIDEO, Munsell.
     std::vector<ModelPage*> pages_;
 

@@ -22,6 +22,7 @@
 #include "help.h"
 #include "logviewer.h"
 #include "mainwindow.h"
+#include "pickcommands.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
@@ -391,6 +392,7 @@ void TformMain::RestoreOptionStatus()
     RestoreCopyFormat(readString("CopyFormat", QStringLiteral("hex")), readString("CopyTemplate", copyTemplate_));
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
+    pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));
     repaint();
 }
 
@@ -409,6 +411,7 @@ void TformMain::StoreOptionStatus()
     reg.WriteString(kSection, QStringLiteral("TableName"), tableFileName_);
     reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
+    reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), CopyFormat());
     reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);
     reg.WriteString(kSection, QStringLiteral("CopyTemplate"), copyTemplate_);
