@@ -3,6 +3,9 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "aboutbox.h"
 #include "logviewer.h"
@@ -86,6 +89,28 @@ QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc
     // The colour dialog's custom colours live for one run only: what an
     // earlier run left in the toolkit's settings is cleared.
     for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, QColor(Qt::white));
+    // Qt's dialogs and buttons in the user's language (English is Qt's own).
+    InstallQtTranslation(UiLanguage(QLocale::system().uiLanguages()));
+}
+
+QString UiLanguage(const QStringList& uiLanguages)
+{
+    for (const QString& language : uiLanguages) {
+        if (language.startsWith(QLatin1String("ja"), Qt::CaseInsensitive)) return QStringLiteral("ja");
+        if (language.startsWith(QLatin1String("en"), Qt::CaseInsensitive)) return QStringLiteral("en");
+    }
+    return QStringLiteral("en");
+}
+
+bool InstallQtTranslation(const QString& language)
+{
+    if (language == QLatin1String("en")) return false;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 bool QolvarApplication::notify(QObject* receiver, QEvent* event)

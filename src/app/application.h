@@ -21,6 +21,16 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// The language of the user interface for the user's languages in order of
+// preference (QLocale::uiLanguages(), from LANGUAGE, LC_ALL, LC_MESSAGES,
+// LANG): "ja" when Japanese comes before English, else "en".
+QString UiLanguage(const QStringList& uiLanguages);
+
+// Installs Qt's own translation of its dialogs and buttons for the
+// language ("ja": qtbase_ja from Qt's translations folder) into the
+// application; false when there is none to install.
+bool InstallQtTranslation(const QString& language);
+
 // The windows in their order of creation: the main window (which runs its
 // FormCreate), the about box, the log viewer, the table editor. Only the
 // main window is shown (by the caller).

@@ -283,3 +283,29 @@ TEST_F(Startup, SerializedValuesInTheSettingsFileAreMovedAsideUnread)
 }
 
 }  // namespace
+
+TEST(UiLanguage, FollowsTheUsersLanguages)
+{
+    struct Case {
+        QStringList languages;
+        const char* expected;
+    } cases[] = {
+        {{"ja-JP"}, "ja"},
+        {{"ja"}, "ja"},
+        {{"en-US"}, "en"},
+        {{"de-DE", "ja-JP", "en"}, "ja"},  // LANGUAGE=de:ja:en; no German, Japanese first
+        {{"fr-FR", "en-GB", "ja"}, "en"},
+        {{"C"}, "en"},
+        {{}, "en"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(app::UiLanguage(c.languages), c.expected) << c.languages.join(',').toStdString();
+}
+
+TEST(UiLanguage, QtsOwnButtonsInJapanese)
+{
+    // Qt's translations come with the system's Qt (Debian:
+    // qt6-translations-l10n, installed with the build's dependencies).
+    ASSERT_TRUE(app::InstallQtTranslation("ja"));
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+}
