@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "application.h"
+#include "firstframe.h"
 #include "mainwindow.h"
 
 int main(int argc, char** argv)
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     }
     qolvar::app::QolvarApplication app(argc, argv);
     auto windows = qolvar::app::CreateWindows();
+    qolvar::app::MaybeProbeFirstFrame(windows.formMain.get());
     windows.formMain->show();
     return app.exec();
 }
