@@ -29,6 +29,13 @@ void SetFieldMarked(QWidget* field, bool marked)
 
 bool FieldMarked(const QWidget* field) { return field && field->property("invalidInput").toBool(); }
 
+QString WithModifiedMark(const QString& title)
+{
+    QString own = title;
+    own.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return QStringLiteral("[*]") + own;
+}
+
 QString HexText(std::uint32_t v, int width) { return QString::fromLatin1(HexDigits(v, width)); }
 
 std::uint32_t HexOf(const QString& text)
