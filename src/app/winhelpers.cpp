@@ -31,8 +31,11 @@ bool FieldMarked(const QWidget* field) { return field && field->property("invali
 
 QString WithModifiedMark(const QString& title)
 {
+    // Qt's own escape ("[*][*]") is misread after a mark in front of it, so
+    // a "[*]" of the title gets a zero-width space inside: it shows as it
+    // is and is no placeholder.
     QString own = title;
-    own.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    own.replace(QStringLiteral("[*]"), QStringLiteral("[\u200B*]"));
     return QStringLiteral("[*]") + own;
 }
 

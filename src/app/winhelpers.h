@@ -81,7 +81,7 @@ bool FieldMarked(const QWidget* field);
 
 // A window title with the desktop's unsaved-change mark in front ("[*]",
 // shown as "*" while the window is modified); a "[*]" of the title's own
-// (in a file name) is kept as text.
+// (in a file name) still shows as "[*]".
 QString WithModifiedMark(const QString& title);
 
 // Upper-case hexadecimal, zero-padded to at least `width` digits.
