@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "colour/numtext.h"
 
 namespace {
@@ -20,6 +22,30 @@ TEST(ParseDecimal, AcceptsDecimalsWhateverTheLocaleAndNothingElse)
     for (const auto& c : cases) EXPECT_EQ(qolvar::ParseDecimal(c.text), c.value) << '"' << c.text << '"';
     EXPECT_EQ(qolvar::ParseDecimalTrimmed(" \t7.25 \r"), 7.25L);
     EXPECT_EQ(qolvar::ParseDecimalTrimmed("   "), std::nullopt);
+}
+
+// Every decimal reads as the nearest extended value, whichever way the
+// reader takes (short plain decimals are read apart from the rest): the
+// compiler's own reading of the same literal is the reference.
+TEST(ParseDecimal, ReadsTheNearestExtendedValue)
+{
+    struct Case {
+        const char* text;
+        long double value;
+    };
+    const Case cases[] = {
+        {"0.1", 0.1L},
+        {"0.3127", 0.3127L},
+        {"0.008856", 0.008856L},
+        {"-7.9996", -7.9996L},
+        {"1234567890123456789", 1234567890123456789.0L},  // 19 digits, exact
+        {"12345678901234567891", 12345678901234567891.0L},  // 20 digits, rounded
+        {"0.000000000000000000000000001", 1e-27L},
+        {"0.0000000000000000000000000001", 1e-28L},
+        {"3.14159265358979323846", 3.14159265358979323846L},
+    };
+    for (const auto& c : cases) EXPECT_EQ(qolvar::ParseDecimal(c.text), c.value) << c.text;
+    EXPECT_TRUE(std::signbit(*qolvar::ParseDecimal("-0.0")));
 }
 
 // The number texts of the pages: fixed and general forms.

@@ -13,6 +13,7 @@
 #include "programicon.h"
 #include "table/folders.h"
 #include "tbledit.h"
+#include "themeicons.h"
 
 namespace qolvar::app {
 
@@ -83,9 +84,9 @@ QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc
     setApplicationDisplayName(QStringLiteral("Qolvar"));
     // Ties the windows to the installed launcher and its icon (Wayland).
     setDesktopFileName(QStringLiteral("org.mardenvi.Qolvar"));
-    // The installed icon when the icon theme has it, else the program's own
-    // picture (a build tree).
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("org.mardenvi.Qolvar"), QIcon(ProgramPixmap(64))));
+    // The installed icon when the desktop's icon theme has it, else the
+    // program's own picture (a build tree, or no theme chosen).
+    setWindowIcon(ThemeIcon("org.mardenvi.Qolvar", QIcon(ProgramPixmap(64))));
     // The colour dialog's custom colours live for one run only: what an
     // earlier run left in the toolkit's settings is cleared.
     for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, QColor(Qt::white));

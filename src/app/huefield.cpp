@@ -62,7 +62,7 @@ void PaintBox::mouseReleaseEvent(QMouseEvent* event)
     emit MouseUp(event->button(), event->modifiers(), p.x(), p.y());
 }
 
-PictureBox::PictureBox(QWidget* parent, QImage picture) : QWidget(parent), picture_(std::move(picture))
+PictureBox::PictureBox(QWidget* parent, const QImage& (*picture)()) : QWidget(parent), picture_(picture)
 {
     setVisible(false);
 }

@@ -55,15 +55,16 @@ private:
     QImage canvas_;
 };
 
-// A stored picture that is never shown itself; its owner draws it.
+// A stored picture that is never shown itself; its owner draws it. The
+// picture is made when it is first drawn, not at start-up.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget* parent, QImage picture);
-    const QImage& Picture() const { return picture_; }
+    PictureBox(QWidget* parent, const QImage& (*picture)());
+    const QImage& Picture() const { return picture_(); }
 
 private:
-    QImage picture_;
+    const QImage& (*picture_)();
 };
 
 // The pixel of a colour in a canvas (Format_RGB32).

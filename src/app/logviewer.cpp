@@ -1,5 +1,6 @@
 #include "logviewer.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -10,16 +11,15 @@ namespace qolvar::app {
 TformLogViewer::TformLogViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("formLogViewer"));
-    setWindowTitle(QStringLiteral("Log Viewer"));
+    setWindowTitle(QStringLiteral("[*]Log Viewer"));
     memoLog = new QPlainTextEdit(this);
     memoLog->setObjectName(QStringLiteral("memoLog"));
     memoLog->setReadOnly(true);
     memoLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memoLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(12);
-    memoLog->setFont(font);
+    // Codes and numbers line up in the desktop's fixed-width font.
+    memoLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memoLog);
@@ -43,12 +43,12 @@ void TformLogViewer::SetLogText(const QString& text)
     memoLog->setPlainText(t);
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     text_ = t;
-    modified_ = false;
+    SetModified(false);
 }
 
 void TformLogViewer::AppendLine(const QString& line)
 {
-    modified_ = true;
+    SetModified(true);
     QTextCursor cursor(memoLog->document());
     cursor.movePosition(QTextCursor::End);
     if (text_.isEmpty() || text_.endsWith(QLatin1Char('\n'))) {
@@ -67,7 +67,15 @@ void TformLogViewer::Clear()
 {
     text_.clear();
     memoLog->clear();
-    modified_ = false;
+    SetModified(false);
+}
+
+void TformLogViewer::SetModified(bool modified)
+{
+    if (modified == modified_) return;
+    modified_ = modified;
+    setWindowModified(modified);
+    emit modifiedChanged(modified);
 }
 
 }  // namespace qolvar::app

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "application.h"
+#include "firstframe.h"
 #include "mainwindow.h"
 #include "pickcommand.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
         if (parsed.kind == ProgramArgs::Pick) return qolvar::app::RunPickCommand(parsed.pick);
     }
     auto windows = qolvar::app::CreateWindows();
+    qolvar::app::MaybeProbeFirstFrame(windows.formMain.get());
     windows.formMain->show();
     return app.exec();
 }

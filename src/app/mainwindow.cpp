@@ -35,6 +35,7 @@
 #include "platform/dialogs.h"
 #include "platform/screenpick.h"
 #include "platform/spinedit.h"
+#include "themeicons.h"
 #include "winhelpers.h"
 
 namespace qolvar::app {
@@ -45,7 +46,10 @@ using platform::SpinEdit;
 TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("formMain"));
-    setWindowTitle(QStringLiteral("Qolvar"));
+    // "*Qolvar" while the log holds lines that were never saved (the mark
+    // goes in front, so that the desktop does not append the program's
+    // name to a title that no longer ends with it).
+    setWindowTitle(QStringLiteral("[*]Qolvar"));
     QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
     f.setPixelSize(12);
     setFont(f);
@@ -87,6 +91,10 @@ void TformMain::SetWindows(TformLogViewer* logViewer, QWidget* tableEditor)
 {
     formLogViewer_ = logViewer;
     formTblEdit_ = tableEditor;
+    if (logViewer) {
+        setWindowModified(logViewer->Modified());
+        connect(logViewer, &TformLogViewer::modifiedChanged, this, &QWidget::setWindowModified);
+    }
 }
 
 void TformMain::closeEvent(QCloseEvent* event)
@@ -121,29 +129,31 @@ void TformMain::CreateActions()
         });
         a->setStatusTip(hint);
     };
-    QStyle* s = style();
     make(FileNewCmd, "FileNewCmd", QStringLiteral("新規ログ(&N)"), QStringLiteral("新規ログ"),
          QKeySequence(Qt::CTRL | Qt::Key_N), &TformMain::New1Click);
-    FileNewCmd->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+    FileNewCmd->setIcon(ThemeIcon("document-new"));
     make(FileOpenCmd, "FileOpenCmd", QStringLiteral("ログを開く(&O)..."), QStringLiteral("ログを開く"),
          QKeySequence(Qt::CTRL | Qt::Key_O), &TformMain::Open1Click);
-    FileOpenCmd->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    FileOpenCmd->setIcon(ThemeIcon("document-open"));
     make(FileSaveCmd, "FileSaveCmd", QStringLiteral("上書き保存(&S)"), QStringLiteral("ログを上書き保存"),
          QKeySequence(Qt::CTRL | Qt::Key_S), &TformMain::Save1Click);
-    FileSaveCmd->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    FileSaveCmd->setIcon(ThemeIcon("document-save"));
     make(FileSaveAsCmd, "FileSaveAsCmd", QStringLiteral("名前をつけて保存(&A)..."),
          QStringLiteral("ログに名前をつけて保存"), QKeySequence(), &TformMain::SaveAs1Click);
+    FileSaveAsCmd->setIcon(ThemeIcon("document-save-as"));
     make(FileExitCmd, "FileExitCmd", QStringLiteral("終了(&X)"), QStringLiteral("プロセス終了"),
          QKeySequence(Qt::ALT | Qt::Key_X), &TformMain::Exit1Click);
+    FileExitCmd->setIcon(ThemeIcon("application-exit"));
+    FileExitCmd->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     make(TableLoadCmd, "TableLoadCmd", QStringLiteral("外部カラーテーブルを開く(&G)..."),
          QStringLiteral("外部カラーテーブルを開く"), QKeySequence(Qt::CTRL | Qt::Key_G), &TformMain::TabLoad1Click);
-    TableLoadCmd->setIcon(s->standardIcon(QStyle::SP_DirOpenIcon));
+    TableLoadCmd->setIcon(ThemeIcon("folder-open"));
     make(LogViewCmd, "LogViewCmd", QStringLiteral("ログ表示(&L)"), QStringLiteral("ログ表示"),
          QKeySequence(Qt::CTRL | Qt::Key_L), &TformMain::LogView1Click);
-    LogViewCmd->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
+    LogViewCmd->setIcon(ThemeIcon("text-x-generic"));
     make(TableEditCmd, "TableEditCmd", QStringLiteral("カラーテーブル編集(&E)..."),
          QStringLiteral("カラーテーブル編集"), QKeySequence(Qt::CTRL | Qt::Key_E), &TformMain::TblEdit1Click);
-    TableEditCmd->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
+    TableEditCmd->setIcon(ThemeIcon("x-office-spreadsheet"));
     make(Front1, "Front1", QStringLiteral("常に手前に表示(&V)"), QString(), QKeySequence(), &TformMain::Front1Click);
     Front1->setCheckable(true);
     make(TblSort1, "TblSort1", QStringLiteral("色見本をソート(&S)"), QString(), QKeySequence(),
@@ -151,8 +161,10 @@ void TformMain::CreateActions()
     TblSort1->setCheckable(true);
     make(Contents1, "Contents1", QStringLiteral("目次(&C)"), QString(), QKeySequence(Qt::Key_F1),
          &TformMain::Contents1Click);
+    Contents1->setIcon(ThemeIcon("help-contents"));
     make(About1, "About1", QStringLiteral("バージョン情報(&A)..."), QString(), QKeySequence(),
          &TformMain::About1Click);
+    About1->setIcon(ThemeIcon("help-about"));
     pickCommands_ = new PickCommands(this, {[this](RGBCode rgb) { SetCurRGB(rgb); },
                                             [this](const QString& text) { statusBar()->showMessage(text, 6000); },
                                             [this](const std::function<void()>& f) { Guarded(this, f); }});
@@ -166,6 +178,7 @@ void TformMain::CreateMenus()
     auto entry = [](QMenu* menu, QAction* action, const QString& caption, const char* name) {
         // Menu entries show their own captions but run the actions.
         auto* item = Named(new QAction(caption, menu), name);
+        item->setIcon(action->icon());
         item->setShortcut(action->shortcut());
         item->setShortcutContext(Qt::WidgetShortcut);  // the action's own shortcut is the live one
         QObject::connect(item, &QAction::triggered, action, &QAction::trigger);
@@ -216,7 +229,7 @@ void TformMain::CreateToolBar(QWidget* central)
     ToolButton6 = Named(new QToolButton(ToolBar1), "ToolButton6");
     ToolButton6->setText(QStringLiteral("&P"));
     ToolButton6->setToolTip(QStringLiteral("カラーピック(P)"));
-    ToolButton6->setIcon(QIcon(platform::EyedropperCursor().bitmap().copy(8, 0, 24, 24)));
+    ToolButton6->setIcon(ThemeIcon("color-picker"));
     // The eyedropper: press on the button, release over the colour; a
     // plain click starts the pick mode with the magnifier.
     eyedropper_ = new EyedropperButton(
@@ -226,7 +239,7 @@ void TformMain::CreateToolBar(QWidget* central)
     ToolBar1->addSeparator();
     ToolButton7 = Named(new QToolButton(ToolBar1), "ToolButton7");
     ToolButton7->setToolTip(QStringLiteral("ヘルプ(H)"));
-    ToolButton7->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    ToolButton7->setIcon(ThemeIcon("help-contents"));
     connect(ToolButton7, &QToolButton::clicked, this, [this] { Guarded(ToolButton7, [&] { Contents1Click(); }); });
     ToolBar1->addWidget(ToolButton7);
 }
@@ -267,14 +280,16 @@ void TformMain::CreateRGBSection(QWidget* central)
     editRGBHEX = Named(new QLineEdit(QStringLiteral("0"), central), "editRGBHEX");
     editRGBHEX->setGeometry(56, 105, 97, 22);
 
-    BitBtn1 = Named(new QPushButton(style()->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("更新(&R)"), central),
+    BitBtn1 = Named(new QPushButton(ThemeIcon("view-refresh"), QStringLiteral("更新(&R)"), central),
                     "BitBtn1");
     BitBtn1->setGeometry(210, 103, 97, 26);
 
     Panel1 = Named(new ColorPanel(central), "Panel1");
     Panel1->setGeometry(396, 32, 81, 57);
+    Panel1->setToolTip(QStringLiteral("現在の色"));
     Panel4 = Named(new ColorPanel(central), "Panel4");
     Panel4->setGeometry(396, 94, 81, 57);
+    Panel4->setToolTip(QStringLiteral("前回更新時の色"));
 }
 
 void TformMain::ConnectRGBSection()

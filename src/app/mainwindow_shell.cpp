@@ -18,6 +18,7 @@
 #include "colortablecombo.h"
 #include "colour/colourformat.h"
 #include "colourfacts.h"
+#include "themeicons.h"
 #include "colour/munsell.h"
 #include "help.h"
 #include "logviewer.h"
@@ -220,7 +221,7 @@ void TformMain::CreateEditMenu()
                               QStringLiteral("現在の色を選んだ形式でクリップボードにコピー"),
                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                               [this](QAction* a) { Guarded(a, [&] { EditCopyClick(); }); });
-    EditCopyCmd->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+    EditCopyCmd->setIcon(ThemeIcon("edit-copy"));
     edit->addAction(EditCopyCmd);
     QMenu* formats = Named(edit->addMenu(QStringLiteral("コピーの形式(&F)")), "CopyFormat1");
     auto* group = new QActionGroup(this);

@@ -109,7 +109,7 @@ void HuePage::CreateFieldAndStrip()
     PaintBox1 = new PaintBox(HUEPanel1);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setCursor(Qt::CrossCursor);
-    Image1 = new PictureBox(HUEPanel1, HLSFieldPicture());
+    Image1 = new PictureBox(HUEPanel1, &HLSFieldPicture);
     Image1->setObjectName(QStringLiteral("Image1"));
     HUEPanel2 = new QFrame(this);
     HUEPanel2->setObjectName(QStringLiteral("HUEPanel2"));

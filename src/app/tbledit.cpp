@@ -34,6 +34,7 @@
 #include "table/texts.h"
 #include "table/textio.h"
 #include "tblicons.h"
+#include "themeicons.h"
 #include "winhelpers.h"
 
 namespace qolvar::app {
@@ -95,46 +96,53 @@ void TformTblEdit::CreateActions()
         a = MakeCommand(this, name, caption, hint, key,
                         [this, handler](QAction* action) { Guard(action, [&] { (this->*handler)(); }); });
     };
-    QStyle* s = style();
     make(FileNewCmd, "FileNewCmd", QStringLiteral("テーブル新規作成(&N)"), QStringLiteral("テーブル新規作成"),
          QKeySequence(Qt::CTRL | Qt::Key_N), &TformTblEdit::TblFileNew);
-    FileNewCmd->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+    FileNewCmd->setIcon(ThemeIcon("document-new"));
     make(FileOpenCmd, "FileOpenCmd", QStringLiteral("テーブルを開く(&O)..."), QStringLiteral("色見本テーブルを開く"),
          QKeySequence(Qt::CTRL | Qt::Key_O), &TformTblEdit::TblFileOpen);
-    FileOpenCmd->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    FileOpenCmd->setIcon(ThemeIcon("document-open"));
     make(FileSaveCmd, "FileSaveCmd", QStringLiteral("上書き保存(&S)"), QStringLiteral("色見本テーブルを上書き保存"),
          QKeySequence(Qt::CTRL | Qt::Key_S), &TformTblEdit::TblFileSave);
-    FileSaveCmd->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    FileSaveCmd->setIcon(ThemeIcon("document-save"));
     make(FileSaveAsCmd, "FileSaveAsCmd", QStringLiteral("名前をつけて保存(&A)..."),
          QStringLiteral("色見本テーブルに名前をつけて保存"), QKeySequence(), &TformTblEdit::TblFileSaveAs);
+    FileSaveAsCmd->setIcon(ThemeIcon("document-save-as"));
     make(FileExitCmd, "FileExitCmd", QStringLiteral("編集終了(&X)"), QStringLiteral("ウィンドウを閉じる"),
          QKeySequence(Qt::ALT | Qt::Key_X), &TformTblEdit::TblFileExit);
 
-    make(EditUndoCmd, "EditUndoCmd", QStringLiteral("元に戻す(&U)"), QStringLiteral("元に戻す"), QKeySequence(),
+    make(EditUndoCmd, "EditUndoCmd", QStringLiteral("元に戻す(&U)"), QStringLiteral("元に戻す"), QKeySequence(Qt::CTRL | Qt::Key_Z),
          &TformTblEdit::EditUndo);
-    EditUndoCmd->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
-    make(EditCutCmd, "EditCutCmd", QStringLiteral("切り取り(&T)"), QStringLiteral("カット"), QKeySequence(),
+    EditUndoCmd->setIcon(ThemeIcon("edit-undo"));
+    make(EditCutCmd, "EditCutCmd", QStringLiteral("切り取り(&T)"), QStringLiteral("カット"), QKeySequence(Qt::CTRL | Qt::Key_X),
          &TformTblEdit::EditCut);
-    EditCutCmd->setIcon(EditIcon(EditPicture::Cut));
-    make(EditCopyCmd, "EditCopyCmd", QStringLiteral("コピー(&C)"), QStringLiteral("コピー"), QKeySequence(),
+    EditCutCmd->setIcon(ThemeIcon("edit-cut"));
+    make(EditCopyCmd, "EditCopyCmd", QStringLiteral("コピー(&C)"), QStringLiteral("コピー"), QKeySequence(Qt::CTRL | Qt::Key_C),
          &TformTblEdit::EditCopy);
-    EditCopyCmd->setIcon(EditIcon(EditPicture::Copy));
-    make(EditPasteCmd, "EditPasteCmd", QStringLiteral("貼り付け(&P)"), QStringLiteral("貼り付け"), QKeySequence(),
+    EditCopyCmd->setIcon(ThemeIcon("edit-copy"));
+    make(EditPasteCmd, "EditPasteCmd", QStringLiteral("貼り付け(&P)"), QStringLiteral("貼り付け"), QKeySequence(Qt::CTRL | Qt::Key_V),
          &TformTblEdit::EditPaste);
-    EditPasteCmd->setIcon(EditIcon(EditPicture::Paste));
+    EditPasteCmd->setIcon(ThemeIcon("edit-paste"));
     make(EditDeleteCmd, "EditDeleteCmd", QStringLiteral("削除(&D)"), QStringLiteral("削除"),
          QKeySequence(Qt::SHIFT | Qt::Key_Delete), &TformTblEdit::EditDelete);
-    EditDeleteCmd->setIcon(EditIcon(EditPicture::Delete));
+    EditDeleteCmd->setIcon(ThemeIcon("edit-delete"));
+    EditDeleteCmd->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::Key_Delete)});
     make(EditReplaceCmd, "EditReplaceCmd", QStringLiteral("置換(&R)"), QStringLiteral("置換"), QKeySequence(),
          &TformTblEdit::EditReplace);
+    EditReplaceCmd->setIcon(ThemeIcon("edit-find-replace"));
     make(EditAddCmd, "EditAddCmd", QStringLiteral("追加(&A)"), QString(), QKeySequence(), &TformTblEdit::EditAdd);
+    EditAddCmd->setIcon(ThemeIcon("list-add"));
     make(EditInsertCmd, "EditInsertCmd", QStringLiteral("一行挿入(&I)"), QStringLiteral("一行挿入"), QKeySequence(),
          &TformTblEdit::EditInsert);
-    EditInsertCmd->setIcon(EditIcon(EditPicture::Insert));
+    EditInsertCmd->setIcon(ThemeIcon("insert-text"));
     make(LogToTab1, "LogToTab1", QStringLiteral("ログファイルをテーブルに変換(&C)..."), QString(), QKeySequence(),
          &TformTblEdit::LogToTab);
+    LogToTab1->setIcon(ThemeIcon("document-import"));
     make(Tutorial1, "Tutorial1", QStringLiteral("使い方(&T)"), QString(), QKeySequence(),
          &TformTblEdit::Tutorial1Click);
+    Tutorial1->setIcon(ThemeIcon("help-contents"));
+    make(QuitCmd, "QuitCmd", QStringLiteral("終了(&Q)"), QString(), QKeySequence(Qt::CTRL | Qt::Key_Q),
+         &TformTblEdit::QuitProgram);
 }
 
 void TformTblEdit::CreateMenus()
@@ -147,6 +155,7 @@ void TformTblEdit::CreateMenus()
                     const QKeySequence& key = {}) {
         auto* item = Named(new QAction(caption, menu), name);
         item->setToolTip(hint);
+        item->setIcon(action->icon());
         if (!action->shortcut().isEmpty()) {
             item->setShortcut(action->shortcut());
             item->setShortcutContext(Qt::WidgetShortcut);
@@ -213,7 +222,7 @@ void TformTblEdit::CreateToolBar()
     ToolButton1 = Named(new QToolButton(StandardToolBar), "ToolButton1");
     ToolButton1->setText(QStringLiteral("ログファイルをテーブルに変換&C..."));
     ToolButton1->setToolTip(QStringLiteral("ログファイルをテーブルに変換(C)"));
-    ToolButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ToolButton1->setIcon(LogToTab1->icon());
     connect(ToolButton1, &QToolButton::clicked, LogToTab1, &QAction::trigger);
     StandardToolBar->addWidget(ToolButton1);
     StandardToolBar->addSeparator();
@@ -223,7 +232,7 @@ void TformTblEdit::CreateToolBar()
     ToolButton2 = Named(new QToolButton(StandardToolBar), "ToolButton2");
     ToolButton2->setText(QStringLiteral("カラーピック&P"));
     ToolButton2->setToolTip(QStringLiteral("カラーピック(P)"));
-    ToolButton2->setIcon(QIcon(platform::EyedropperCursor().bitmap().copy(8, 0, 24, 24)));
+    ToolButton2->setIcon(ThemeIcon("color-picker"));
     eyedropper_ = new EyedropperButton(ToolButton2,
                                        [this](QPoint pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); });
     StandardToolBar->addWidget(ToolButton2);
@@ -311,21 +320,21 @@ void TformTblEdit::CreateButtons(QWidget* central)
         const char* name;
         const char* text;
         const char* hint;
-        QStyle::StandardPixmap icon;
+        const char* icon;
         void (TformTblEdit::*handler)();
     };
     const Button buttons[] = {
-        {spbtReplase, "spbtReplase", "置換", "カーソル位置に入れる", QStyle::SP_ArrowLeft, &TformTblEdit::EditReplace},
-        {spbtAdd, "spbtAdd", "追加", "リストの末尾に追加", QStyle::SP_FileDialogNewFolder, &TformTblEdit::EditAdd},
-        {spbtUp, "spbtUp", "上へ", "項目を上にあげる", QStyle::SP_ArrowUp, &TformTblEdit::spbtUpClick},
-        {spbtDown, "spbtDown", "下へ", "項目を下にさげる", QStyle::SP_ArrowDown, &TformTblEdit::spbtDownClick},
+        {spbtReplase, "spbtReplase", "置換", "カーソル位置に入れる", "edit-find-replace", &TformTblEdit::EditReplace},
+        {spbtAdd, "spbtAdd", "追加", "リストの末尾に追加", "list-add", &TformTblEdit::EditAdd},
+        {spbtUp, "spbtUp", "上へ", "項目を上にあげる", "go-up", &TformTblEdit::spbtUpClick},
+        {spbtDown, "spbtDown", "下へ", "項目を下にさげる", "go-down", &TformTblEdit::spbtDownClick},
     };
     int x = kFieldsX;
     for (const Button& b : buttons) {
         b.button = Named(new QToolButton(central), b.name);
         b.button->setText(QString::fromUtf8(b.text));
         b.button->setToolTip(QString::fromUtf8(b.hint));
-        b.button->setIcon(style()->standardIcon(b.icon));
+        b.button->setIcon(ThemeIcon(b.icon));
         b.button->setGeometry(x, 266, 44, 24);
         x += 47;
         connect(b.button, &QToolButton::clicked, this,
@@ -351,7 +360,8 @@ void TformTblEdit::ConnectControls()
 void TformTblEdit::ShowTblState(bool withTitle)
 {
     if (withTitle) Label1->setText(doc_.Title());
-    setWindowTitle(doc_.Caption());
+    setWindowTitle(WithModifiedMark(doc_.Caption()));
+    setWindowModified(doc_.TblModified());
     StatusPanel->setText(table::ModifiedText(doc_.TblModified()));
     SpinEditNo->setRange(1, doc_.Count());
 }

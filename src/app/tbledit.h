@@ -63,6 +63,9 @@ public:
     void TblFileSave();
     void TblFileSaveAs();
     void TblFileExit();
+    // Ctrl+Q: ends the program, as closing the main window does (which asks
+    // about this table's unsaved changes first).
+    void QuitProgram();
     void LogToTab();
     // Whether the window may close (runs CheckTblSave).
     bool FormCloseQuery();
@@ -125,7 +128,7 @@ public:
     QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr, *FileExitCmd = nullptr;
     QAction *EditUndoCmd = nullptr, *EditCutCmd = nullptr, *EditCopyCmd = nullptr, *EditPasteCmd = nullptr,
             *EditDeleteCmd = nullptr, *EditReplaceCmd = nullptr, *EditAddCmd = nullptr, *EditInsertCmd = nullptr;
-    QAction *LogToTab1 = nullptr, *Replace1 = nullptr, *Tutorial1 = nullptr;
+    QAction *LogToTab1 = nullptr, *Replace1 = nullptr, *Tutorial1 = nullptr, *QuitCmd = nullptr;
     QMenu* TblEditSort1 = nullptr;
     QAction *RGBU = nullptr, *RGBD = nullptr, *HU = nullptr, *HD = nullptr, *SU = nullptr, *SD = nullptr, *VU = nullptr, *VD = nullptr;
 

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "application.h"
+#include "apphost.h"
 #include "help.h"
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
@@ -132,6 +133,14 @@ void TformTblEdit::TblFileSaveAs()
 }
 
 void TformTblEdit::TblFileExit() { close(); }
+
+void TformTblEdit::QuitProgram()
+{
+    if (auto* main = dynamic_cast<QWidget*>(MainWindow()))
+        main->close();
+    else
+        close();
+}
 
 void TformTblEdit::LogToTab()
 {

@@ -29,6 +29,16 @@ void SetFieldMarked(QWidget* field, bool marked)
 
 bool FieldMarked(const QWidget* field) { return field && field->property("invalidInput").toBool(); }
 
+QString WithModifiedMark(const QString& title)
+{
+    // Qt's own escape ("[*][*]") is misread after a mark in front of it, so
+    // a "[*]" of the title gets a zero-width space inside: it shows as it
+    // is and is no placeholder.
+    QString own = title;
+    own.replace(QStringLiteral("[*]"), QStringLiteral("[\u200B*]"));
+    return QStringLiteral("[*]") + own;
+}
+
 QString HexText(std::uint32_t v, int width) { return QString::fromLatin1(HexDigits(v, width)); }
 
 std::uint32_t HexOf(const QString& text)

@@ -79,6 +79,11 @@ private:
 void SetFieldMarked(QWidget* field, bool marked);
 bool FieldMarked(const QWidget* field);
 
+// A window title with the desktop's unsaved-change mark in front ("[*]",
+// shown as "*" while the window is modified); a "[*]" of the title's own
+// (in a file name) still shows as "[*]".
+QString WithModifiedMark(const QString& title);
+
 // Upper-case hexadecimal, zero-padded to at least `width` digits.
 QString HexText(std::uint32_t v, int width = 6);
 // The hexadecimal field's code of a text (HexToCode).

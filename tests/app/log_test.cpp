@@ -161,7 +161,7 @@ TEST_F(Log, AFailedSaveLeavesThePreviousFile)
 TEST_F(Log, ViewerIsCentredAndReadOnly)
 {
     EXPECT_EQ(log->size(), QSize(600, 480));
-    EXPECT_EQ(log->windowTitle(), "Log Viewer");
+    EXPECT_EQ(log->windowTitle(), "[*]Log Viewer");
     EXPECT_TRUE(log->memoLog->isReadOnly());
     test::Child<QAction>(w, "LogViewCmd")->trigger();
     EXPECT_TRUE(log->isVisible());

@@ -74,7 +74,7 @@ TEST_F(MainWindow, ControlsCarryTheirNames)
                              "PageControl1", "ToolButton6", "ToolButton7"})
         Find<QWidget>(name);
     EXPECT_EQ(w->objectName(), "formMain");
-    EXPECT_EQ(w->windowTitle(), "Qolvar");
+    EXPECT_EQ(w->windowTitle(), "[*]Qolvar");
     EXPECT_EQ(Find<QLabel>("LabelR")->text(), "赤(R)");
     EXPECT_EQ(test::Child<QPushButton>(w, "BitBtn1")->text(), "更新(&R)");
     const QStringList tabs = {"CIE", "HUE", "CMYK", "VIDEO", "Munsell"};

@@ -99,7 +99,7 @@ protected:
 TEST_F(TblEdit, StartsUntitled)
 {
     EXPECT_EQ(e->objectName(), "formTblEdit");
-    EXPECT_EQ(e->windowTitle(), "無題 - Color Table Editor");
+    EXPECT_EQ(e->windowTitle(), "[*]無題 - Color Table Editor");
     EXPECT_EQ(e->Label1->text(), "■ Ｃｏｌｏｒ Ｔａｂｌｅ");
     EXPECT_EQ(e->StatusPanel->text(), "");
     EXPECT_TRUE(e->RGBU->isChecked());
@@ -110,7 +110,7 @@ TEST_F(TblEdit, ReadingShowsTheTableAndItsFirstEntry)
 {
     const QString path = Open({"#ff8000 Orange", "#FF0000 Red bright red", "#00FF00"}, "web.tab");
     EXPECT_EQ(Shown(), QStringList({"#ff8000 Orange", "#FF0000 Red bright red", "#00FF00"}));
-    EXPECT_EQ(e->windowTitle(), "web.tab - Color Table Editor");
+    EXPECT_EQ(e->windowTitle(), "[*]web.tab - Color Table Editor");
     EXPECT_EQ(e->Label1->text(), "  ■ web 3色");
     EXPECT_EQ(e->SpinEditNo->Text(), "1");
     EXPECT_EQ(e->SpinEditNo->maxValue(), 3);
@@ -270,7 +270,7 @@ TEST_F(TblEdit, ReplaceKeepsTheRowAndSaveAsOnlyTheCaption)
     const QString title = e->Label1->text();
     dialogs.savePaths = {dir.filePath("renamed.tab")};
     e->FileSaveAsCmd->trigger();
-    EXPECT_EQ(e->windowTitle(), "renamed.tab - Color Table Editor");
+    EXPECT_EQ(e->windowTitle(), "[*]renamed.tab - Color Table Editor");
     EXPECT_EQ(e->Label1->text(), title);
     e->EditAddCmd->trigger();
     EXPECT_EQ(e->Label1->text(), "  ■ renamed 7色");
@@ -426,7 +426,7 @@ TEST_F(TblEdit, SaveQuestionsAndTheirAnswers)
     EXPECT_TRUE(Shown().isEmpty());
     EXPECT_EQ(e->editRGBHEX->text(), "0");
     EXPECT_EQ(e->SpinEditNo->Text(), "0");
-    EXPECT_EQ(e->windowTitle(), "t.tab - Color Table Editor") << "new keeps the file";
+    EXPECT_EQ(e->windowTitle(), "[*]t.tab - Color Table Editor") << "new keeps the file";
     EXPECT_EQ(e->Panel2->color(), 0xFFFFFFu) << "and the stored colour";
 
     e->FileSaveCmd->trigger();
@@ -476,14 +476,14 @@ TEST_F(TblEdit, SavingUnderANameAsksWhereItMust)
         dialogs.answers = {answer};
         e->FileSaveAsCmd->trigger();
         EXPECT_EQ(Read(existing), "#ABCDEF keep\r\n");
-        EXPECT_EQ(e->windowTitle(), "無題 - Color Table Editor");
+        EXPECT_EQ(e->windowTitle(), "[*]無題 - Color Table Editor");
     }
     EXPECT_EQ(dialogs.messages.back().text, "old.tab は既に存在します。上書きしますか？");
     dialogs.savePaths = {existing};
     dialogs.answers = {kYes};
     e->FileSaveAsCmd->trigger();
     EXPECT_EQ(Read(existing), "#FFFFFF CN0001\r\n");
-    EXPECT_EQ(e->windowTitle(), "old.tab - Color Table Editor");
+    EXPECT_EQ(e->windowTitle(), "[*]old.tab - Color Table Editor");
     EXPECT_EQ(e->StatusPanel->text(), "");
 
     // Saved as .cgd: a text table, the caption stays, the next plain save
@@ -492,7 +492,7 @@ TEST_F(TblEdit, SavingUnderANameAsksWhereItMust)
     dialogs.savePaths = {cgd};
     e->FileSaveAsCmd->trigger();
     EXPECT_EQ(Read(cgd), "#FFFFFF CN0001\r\n");
-    EXPECT_EQ(e->windowTitle(), "old.tab - Color Table Editor");
+    EXPECT_EQ(e->windowTitle(), "[*]old.tab - Color Table Editor");
     e->FileSaveCmd->trigger();
     EXPECT_EQ(dialogs.saveOptions.size(), 6u);
     EXPECT_EQ(dialogs.saveOptions.back().fileName, dir.filePath("guide.tab"));
@@ -569,7 +569,7 @@ TEST_F(TblEdit, FailuresAreShownAndChangeNothing)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, platform::MsgKind::Error);
     EXPECT_EQ(e->StatusPanel->text(), "変更");
-    EXPECT_EQ(e->windowTitle(), "t.tab - Color Table Editor");
+    EXPECT_EQ(e->windowTitle(), "[*]t.tab - Color Table Editor");
     // A failed save in the close question keeps the window open.
     dialogs.messages.clear();
     QFile::remove(path);
@@ -615,7 +615,7 @@ TEST_F(TblEdit, LogConversionKeepsFileAndSnapshotAndAsksFirst)
     EXPECT_EQ(Shown(), QStringList({"#FF8000 CN0000 CMYK=0,127,255,0", "#00FF00 CN0001 "}));
     EXPECT_EQ(e->editName->text(), "CN0000");
     EXPECT_EQ(e->Label1->text(), "  ■ t 2色");
-    EXPECT_EQ(e->windowTitle(), "t.tab - Color Table Editor");
+    EXPECT_EQ(e->windowTitle(), "[*]t.tab - Color Table Editor");
     EXPECT_EQ(e->Document().UndoList(), snapshot);
     EXPECT_EQ(e->StatusPanel->text(), "変更");
 

@@ -1,0 +1,188 @@
+// How the windows fit the desktop: the command pictures and their bundled
+// fallback, the standard keys, the unsaved-change mark of the titles.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSet>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+
+#include "fixture.h"
+#include "themeicons.h"
+
+using namespace qolvar;
+
+namespace {
+
+// Every name the windows ask for has its bundled picture in both sizes, so
+// the tool bars look right without an icon theme; a name with no picture
+// anywhere gives an empty icon, not a failure.
+TEST(ThemeIcons, EveryNameHasABundledPictureInBothSizes)
+{
+    for (const char* name : app::ThemeIconNames()) {
+        const QIcon icon = app::BundledIcon(QString::fromLatin1(name));
+        EXPECT_FALSE(icon.isNull()) << name;
+        const QList<QSize> sizes = icon.availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(22, 22))) << name;
+        EXPECT_FALSE(icon.pixmap(16).isNull()) << name;
+    }
+    const QIcon none = app::ThemeIcon("no-such-icon-anywhere");
+    EXPECT_TRUE(none.isNull());
+    EXPECT_TRUE(none.pixmap(16).isNull());
+}
+
+class Desktop : public test::WidgetTest {
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        Start();
+        w = windows->formMain.get();
+        e = windows->formTblEdit.get();
+    }
+    void Activate(QWidget* window)
+    {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    QString OpenTable(const QStringList& lines, const QString& name = "t.tab")
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write((lines.join("\r\n") + "\r\n").toUtf8());
+        f.close();
+        e->TblFileRead(path);
+        return path;
+    }
+    QStringList Lines() const
+    {
+        QStringList rows;
+        const QAbstractItemModel* m = e->lboxColor->model();
+        for (int r = 0; r < m->rowCount(); ++r) rows << m->index(r, 0).data().toString();
+        return rows;
+    }
+    // The title as the desktop shows it.
+    static QString Shown(QWidget* window) { return window->windowHandle()->title(); }
+    app::TformMain* w = nullptr;
+    app::TformTblEdit* e = nullptr;
+};
+
+// Commands that do different things show different pictures (undo and
+// "カーソル位置に入れる" once shared one).
+TEST_F(Desktop, EditorCommandsHaveDistinctPictures)
+{
+    const QIcon icons[] = {e->EditUndoCmd->icon(),  e->EditCutCmd->icon(),    e->EditCopyCmd->icon(),
+                           e->EditPasteCmd->icon(), e->EditDeleteCmd->icon(), e->EditInsertCmd->icon(),
+                           e->spbtReplase->icon(),  e->spbtAdd->icon(),       e->spbtUp->icon(),
+                           e->spbtDown->icon(),     e->FileNewCmd->icon(),    e->FileOpenCmd->icon(),
+                           e->FileSaveCmd->icon(),  e->ToolButton1->icon(),   e->ToolButton2->icon()};
+    QSet<QString> names;
+    for (const QIcon& icon : icons) {
+        EXPECT_FALSE(icon.isNull());
+        EXPECT_FALSE(icon.name().isEmpty());
+        names.insert(icon.name());
+    }
+    EXPECT_EQ(names.size(), static_cast<qsizetype>(std::size(icons)));
+}
+
+// The editor's standard keys work on the list's lines; in a text field the
+// same keys edit the text and leave the lines alone.
+TEST_F(Desktop, EditorTakesTheStandardEditKeys)
+{
+    Activate(e);
+    OpenTable({"#000001 a", "#000002 b", "#000003 c"});
+    auto select = [&](int row) {
+        e->lboxColor->setFocus();
+        e->lboxColor->SetCurrentRow(row, row, row);
+    };
+    struct Step {
+        const char* what;
+        int row;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QStringList lines;
+    };
+    const Step steps[] = {
+        {"Ctrl+C copies", 1, Qt::Key_C, Qt::ControlModifier, {"#000001 a", "#000002 b", "#000003 c"}},
+        {"Ctrl+X cuts", 0, Qt::Key_X, Qt::ControlModifier, {"#000002 b", "#000003 c"}},
+        {"Ctrl+Z undoes", 0, Qt::Key_Z, Qt::ControlModifier, {"#000001 a", "#000002 b", "#000003 c"}},
+        {"Ctrl+V pastes before the row", 2, Qt::Key_V, Qt::ControlModifier,
+         {"#000001 a", "#000002 b", "#000001 a", "#000003 c"}},
+        {"Delete deletes", 3, Qt::Key_Delete, Qt::NoModifier, {"#000001 a", "#000002 b", "#000001 a"}},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        select(s.row);
+        QTest::keyClick(e->lboxColor, s.key, s.modifiers);
+        EXPECT_EQ(Lines(), s.lines);
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "#000001 a\r\n") << "the cut line";
+
+    e->editName->setFocus();
+    e->editName->setText("Red");
+    e->editName->setCursorPosition(0);
+    QTest::keyClick(e->editName, Qt::Key_Delete);
+    EXPECT_EQ(e->editName->text(), "ed");
+    EXPECT_EQ(Lines(), steps[4].lines);
+}
+
+// Ctrl+Q ends the program from either window; from the editor it first
+// asks about the table's changes, and Cancel keeps everything open.
+TEST_F(Desktop, CtrlQQuitsFromBothWindows)
+{
+    Activate(w);
+    QTest::keyClick(w, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w->isVisible());
+
+    Activate(w);
+    Activate(e);
+    OpenTable({"#000001 a"});
+    e->lboxColor->SetCurrentRow(0, 0, 0);
+    e->EditInsertCmd->trigger();
+    dialogs.messages.clear();
+    dialogs.answers = {platform::kCancel};
+    QTest::keyClick(e, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(e->isVisible());
+    dialogs.answers = {platform::kNo};
+    QTest::keyClick(e, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(e->isVisible());
+}
+
+// The titles carry the desktop's unsaved-change mark while there is
+// something to save: the main window and the log viewer for log lines, the
+// editor for its table. A "[*]" in a file name stays text.
+TEST_F(Desktop, TitlesMarkUnsavedChanges)
+{
+    auto* log = windows->formLogViewer.get();
+    Activate(w);
+    log->show();
+    w->LogWrite("line");
+    EXPECT_EQ(Shown(w), "*Qolvar");
+    EXPECT_EQ(Shown(log), "*Log Viewer");
+    dialogs.savePaths = {dir.filePath("a.log")};
+    test::Child<QAction>(w, "FileSaveCmd")->trigger();
+    EXPECT_EQ(Shown(w), "Qolvar");
+    EXPECT_EQ(Shown(log), "Log Viewer");
+
+    Activate(e);
+    OpenTable({"#000001 a"}, "t[*].tab");
+    // The file's own "[*]" shows as such (with a zero-width space inside).
+    const QString name = QStringLiteral("t[\u200B*].tab - Color Table Editor");
+    EXPECT_EQ(Shown(e), name);
+    e->lboxColor->SetCurrentRow(0, 0, 0);
+    e->EditInsertCmd->trigger();
+    EXPECT_EQ(Shown(e), "*" + name);
+    e->FileSaveCmd->trigger();
+    EXPECT_FALSE(e->Document().TblModified());
+    EXPECT_EQ(Shown(e), name);
+}
+
+}  // namespace
