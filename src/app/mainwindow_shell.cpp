@@ -12,9 +12,11 @@
 #include "application.h"
 #include "colortablecombo.h"
 #include "colour/munsell.h"
+#include "colour/munsell_renotation.h"
 #include "help.h"
 #include "logviewer.h"
 #include "mainwindow.h"
+#include "page_munsell.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
@@ -292,6 +294,8 @@ void TformMain::RestoreOptionStatus()
     if (tableFileName_.isEmpty()) tableFileName_ = exeDir_ + QStringLiteral("/Table/Web標準色.tab");
     Guarded(this, [&] { LoadColorTable(tableFileName_); });
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));
+    if (auto* munsell = findChild<MunsellPage*>())
+        munsell->SetMethod(static_cast<int>(readInteger("MunsellMethod", 0)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
     repaint();
 }
@@ -311,6 +315,7 @@ void TformMain::StoreOptionStatus()
     reg.WriteString(kSection, QStringLiteral("TableName"), tableFileName_);
     reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
+    reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(MunsellMethodInUse));
 }
 
 }  // namespace qolvar::app

@@ -170,6 +170,7 @@ int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* o
     if (!ParseOptions(argc, argv, 3, false, opts, err)) return 2;
     if (templ->Uses(Model::Munsell)) {
         MunsellFileName = opts.munsellFile;
+        MunsellMethodInUse = opts.munsellMethod;
         try {
             LoadMunsellTable(ProgramFolder());
         } catch (const ColourError& e) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <numbers>
 #include <string>
+#include <tuple>
 
 #include "cie.h"
 #include "errors.h"
@@ -36,8 +37,14 @@ double Turn(double a)
     return a;
 }
 
-// A hue brought onto the circle 0 ≤ h < 100.
-double OnCircle(double H) { return H - 100 * std::floor(H / 100); }
+// A hue brought onto the circle 0 ≤ h < 100 (exactly, however large; a hue
+// that is no number is 0).
+double OnCircle(double H)
+{
+    double h = std::fmod(H, 100);
+    if (h < 0) h += 100;
+    return h >= 0 && h < 100 ? h : 0;
+}
 
 // The hue page of hue step k (hue 2.5 k): 10RP is both k = 0 and k = 40.
 int PageOfStep(int k) { return (k + 39) % 40; }
@@ -65,67 +72,60 @@ double MunsellYToValue(double Y)
 RenotationGrid::RenotationGrid(std::span<const MunsellRow> rows, double whiteX, double whiteY)
     : wx_(whiteX), wy_(whiteY)
 {
-    // The planes: every value of a usable row.
+    // The usable rows: a hue page, an even chroma, a value, a chromaticity.
     auto stepOf = [](double v, double step, int lo, int hi, int& k) {
         const double s = v / step;
+        if (!(s > lo - 1 && s < hi + 1)) return false;
         k = static_cast<int>(std::lround(s));
-        return std::isfinite(s) && std::fabs(s - k) < 1e-3 && k >= lo && k <= hi;
+        return std::fabs(s - k) < 1e-3 && k >= lo && k <= hi;
     };
     struct Sample {
+        double V;
         int plane, page, step;
-        double x, y;
+        Point p;
     };
     std::vector<Sample> samples;
-    std::vector<double> values;
     for (const MunsellRow& r : rows) {
         int hk = 0, ck = 0;
         if (!stepOf(r.H, kHueStep, 0, 40, hk) || !stepOf(r.C, 2, 1, kMaxSteps, ck)) continue;
         if (!(r.V > 0 && r.V <= 20) || !std::isfinite(r.x) || !std::isfinite(r.y)) continue;
-        values.push_back(r.V);
-        samples.push_back({0, PageOfStep(hk), ck, r.x, r.y});
+        samples.push_back({r.V, 0, PageOfStep(hk), ck, {r.x, r.y}});
     }
-    std::sort(values.begin(), values.end());
-    values.erase(std::unique(values.begin(), values.end()), values.end());
-    values_ = values;
+    // The planes: every value of a usable row.
+    for (const Sample& s : samples) values_.push_back(s.V);
+    std::sort(values_.begin(), values_.end());
+    values_.erase(std::unique(values_.begin(), values_.end()), values_.end());
     for (double v : values_) planeY_.push_back(MunsellValueToY(v));
-    {
-        std::size_t i = 0;
-        for (const MunsellRow& r : rows) {
-            int hk = 0, ck = 0;
-            if (!stepOf(r.H, kHueStep, 0, 40, hk) || !stepOf(r.C, 2, 1, kMaxSteps, ck)) continue;
-            if (!(r.V > 0 && r.V <= 20) || !std::isfinite(r.x) || !std::isfinite(r.y)) continue;
-            samples[i++].plane = static_cast<int>(std::lower_bound(values_.begin(), values_.end(), r.V) - values_.begin());
-        }
-    }
+    for (Sample& s : samples)
+        s.plane = static_cast<int>(std::lower_bound(values_.begin(), values_.end(), s.V) - values_.begin());
 
-    // Each page's chroma steps; the first sample of a key counts, and a page
-    // ends at its first missing step.
+    // Each page's chroma steps, in order; the first sample of a key counts,
+    // and a page ends at its first missing step.
+    std::stable_sort(samples.begin(), samples.end(), [](const Sample& a, const Sample& b) {
+        return std::tie(a.plane, a.page, a.step) < std::tie(b.plane, b.page, b.step);
+    });
     const int planes = static_cast<int>(values_.size());
-    std::vector<Point> slots(static_cast<std::size_t>(planes) * kPages * kMaxSteps, Point{NAN, NAN});
-    auto slot = [&](int plane, int page, int step) -> Point& {
-        return slots[(static_cast<std::size_t>(plane) * kPages + page) * kMaxSteps + (step - 1)];
-    };
-    for (const Sample& s : samples) {
-        Point& p = slot(s.plane, s.page, s.step);
-        if (std::isnan(p.x)) p = {s.x, s.y};
-    }
     pages_.assign(static_cast<std::size_t>(planes) * kPages, Page{});
-    for (int v = 0; v < planes; ++v)
-        for (int g = 0; g < kPages; ++g) {
-            Page& page = pages_[static_cast<std::size_t>(v) * kPages + g];
-            page.first = static_cast<int>(points_.size());
-            for (int k = 1; k <= kMaxSteps && !std::isnan(slot(v, g, k).x); ++k) {
-                points_.push_back(slot(v, g, k));
+    for (std::size_t i = 0; i < samples.size();) {
+        const Sample& s = samples[i];
+        Page& page = pages_[static_cast<std::size_t>(s.plane) * kPages + s.page];
+        page.first = static_cast<int>(points_.size());
+        std::size_t j = i;
+        for (; j < samples.size() && samples[j].plane == s.plane && samples[j].page == s.page; ++j)
+            if (samples[j].step == page.count + 1) {
+                points_.push_back(samples[j].p);
                 ++page.count;
             }
-        }
+        i = j;
+    }
     // A page missing from a plane is taken from the nearest plane above that
     // has it, else from below.
+    auto at = [&](int v, int g) -> Page& { return pages_[static_cast<std::size_t>(v) * kPages + g]; };
     for (int g = 0; g < kPages; ++g) {
         for (int v = planes - 2; v >= 0; --v)
-            if (pages_[v * kPages + g].count == 0) pages_[v * kPages + g] = pages_[(v + 1) * kPages + g];
+            if (at(v, g).count == 0) at(v, g) = at(v + 1, g);
         for (int v = 1; v < planes; ++v)
-            if (pages_[v * kPages + g].count == 0) pages_[v * kPages + g] = pages_[(v - 1) * kPages + g];
+            if (at(v, g).count == 0) at(v, g) = at(v - 1, g);
     }
 }
 
@@ -135,7 +135,7 @@ RenotationGrid::Point RenotationGrid::PagePoint(int plane, int page, double C) c
     if (pg.count == 0 || !(C > 0)) return {wx_, wy_};
     // Chroma steps: 0 is the white point, k the sample of chroma 2k.
     const double s = C / 2;
-    const int k = std::min(static_cast<int>(s), pg.count - 1);
+    const int k = s >= pg.count - 1 ? pg.count - 1 : static_cast<int>(s);
     const double t = s - k;
     const Point a = k == 0 ? Point{wx_, wy_} : points_[pg.first + k - 1];
     const Point& b = points_[pg.first + k];
@@ -280,7 +280,9 @@ RenotationNotation RenotationGrid::Notation(double x, double y, double Y) const
     }
     n.V = MunsellYToValue(Y);
     const double rho = std::hypot(x - wx_, y - wy_);
-    if (rho < 1e-12 || !(Y > 0)) return n;  // a neutral grey
+    // A neutral grey: black, or a chromaticity within the precision of a
+    // single (about 1e-7) of the white point.
+    if (rho < 1e-6 || !(Y > 0)) return n;
     if (values_.empty()) {
         n.beyond = true;
         return n;
@@ -419,7 +421,8 @@ void RenotationRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, bool* beyo
 void RenotationHVCToYxy(const TColorVec& hvc, TColorVec& yxy)
 {
     const double H = hvc[0], V = hvc[1], C = hvc[2];
-    if (!(V >= 0 && V <= 10)) throw RangeError("明度 V は 0 から 10 までです");
+    // Up to the value of Y = 100 (10.0001), which white converts to.
+    if (!(V >= 0 && MunsellValueToY(V) <= 100.0001)) throw RangeError("明度 V は 0 から 10 までです");
     if (!(C >= 0) || !std::isfinite(H)) throw RangeError("色相と彩度が範囲外です");
     const float Y = static_cast<float>(MunsellValueToY(V));
     if (H < 0 || C == 0) {
@@ -455,6 +458,14 @@ void MunsellHVCToYxy(const TColorVec& hvc, TColorVec& yxy)
 {
     if (MunsellMethodInUse == MunsellMethod::Renotation) return RenotationHVCToYxy(hvc, yxy);
     HVCToYxy(hvc, yxy);
+}
+
+RGBCode MunsellHVCToRGB(const TColorVec& hvc, TColorVec& yxy)
+{
+    if (MunsellMethodInUse == MunsellMethod::Search) return HVCToRGB(hvc, yxy);
+    RenotationHVCToYxy(hvc, yxy);
+    TColorVec copy = yxy;
+    return YxyToRGB(copy);
 }
 
 }  // namespace qolvar

@@ -22,7 +22,7 @@
 // along each page's last chroma step, and Chromaticity says so.
 //
 // x, y, Y → H V/C (Notation): V from Y by inverting the value polynomial;
-// then hue and chroma by Newton iteration on the chromaticity above, from a
+// within 1e-6 of the white point a neutral grey; else hue and chroma by Newton iteration on the chromaticity above, from a
 // start found by the angles of the hue pages around the white point, until
 // x, y are reproduced to 1e-9. A colour beyond the data gets the notation of
 // its hue and value at the chroma limit, marked `beyond`.
@@ -116,5 +116,7 @@ void RenotationHVCToYxy(const TColorVec& hvc, TColorVec& yxy);
 void MunsellRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, bool* beyond = nullptr);
 void MunsellYxyToHVC(const TColorVec& yxy, TColorVec& hvc);
 void MunsellHVCToYxy(const TColorVec& hvc, TColorVec& yxy);
+// yxy = MunsellHVCToYxy(hvc); returns the colour of that Yxy.
+RGBCode MunsellHVCToRGB(const TColorVec& hvc, TColorVec& yxy);
 
 }  // namespace qolvar

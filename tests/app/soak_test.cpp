@@ -22,6 +22,7 @@
 #include <functional>
 #include <random>
 
+#include "colour/munsell_renotation.h"
 #include "fixture.h"
 #include "huefield.h"
 #include "logviewer.h"
@@ -215,6 +216,9 @@ protected:
             checkedLog_ = text.size();
         }
         ASSERT_EQ(e->lboxColor->model()->rowCount(), e->Document().Count()) << action.toStdString();
+        // The Munsell method shown is the one in use.
+        ASSERT_EQ(test::Child<QComboBox>(w, "ComboBoxHVCMethod")->currentIndex(), static_cast<int>(MunsellMethodInUse))
+            << action.toStdString();
         for (const auto& m : dialogs.messages)
             ASSERT_NE(m.text, QStringLiteral("予期しないエラーが発生しました.")) << action.toStdString();
         dialogs.messages.clear();
