@@ -53,7 +53,9 @@ struct RenotationNotation {
     double H = -1;  // 0 < H ≤ 100; −1 for a neutral grey
     double V = 0;
     double C = 0;
-    bool beyond = false;  // the colour lies beyond the data: C is the limit
+    // The notation does not give the colour back: the colour lies beyond the
+    // data (C is then the limit), or the iteration could not reach it.
+    bool beyond = false;
     double x = 0, y = 0;  // the chromaticity of H V/C
 };
 
