@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "cli/cli.h"
@@ -92,36 +90,6 @@ TEST_F(Renotation, EveryTableSampleComesBackToItsNotation)
         }
         EXPECT_EQ(checked, 4230) << file;
     }
-}
-
-// The "real" samples as published in their own file (four decimals). It
-// gives 2.5R 9/2 x = 0.3210, the file of all samples (our table) 0.322:
-// that sample is checked against the table's number above.
-TEST_F(Renotation, EveryRealSampleComesBackToItsNotation)
-{
-    std::ifstream file(QOLVAR_RENOTATION_REAL);
-    if (!file) GTEST_SKIP() << "no " << QOLVAR_RENOTATION_REAL;
-    const RenotationGrid& grid = Shipped(MunsellFileC);
-    const std::string families[] = {"R", "YR", "Y", "GY", "G", "BG", "B", "PB", "P", "RP"};
-    std::string line;
-    std::getline(file, line);
-    int checked = 0;
-    while (std::getline(file, line)) {
-        if (line.starts_with("2.5R,9,2,")) continue;
-        std::istringstream in(line);
-        std::string f[6];
-        for (auto& field : f) std::getline(in, field, ',');
-        std::size_t used = 0;
-        const double step = std::stod(f[0], &used);
-        int j = 0;
-        while (j < 10 && families[j] != f[0].substr(used)) ++j;
-        ASSERT_LT(j, 10) << line;
-        const auto n = grid.Notation(std::stod(f[3]), std::stod(f[4]), std::stod(f[5]) * 0.975);
-        ExpectNotation(n, step + 10 * j, std::stod(f[1]), std::stod(f[2]), line);
-        if (HasFailure()) return;
-        ++checked;
-    }
-    EXPECT_EQ(checked, 2733);
 }
 
 TEST_F(Renotation, ValuePolynomialAndItsInverse)
