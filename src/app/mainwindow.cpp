@@ -21,6 +21,7 @@
 #include <QToolButton>
 
 #include "colortablecombo.h"
+#include "colourfacts.h"
 #include "hottabs.h"
 #include "logviewer.h"
 #include "page_cie.h"
@@ -53,6 +54,8 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     // window never changes its height.
     statusBar()->setObjectName(QStringLiteral("StatusBarMain"));
     statusBar()->setSizeGripEnabled(false);
+    colourFacts_ = new ColourFacts(statusBar());
+    statusBar()->addWidget(colourFacts_, 1);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("clientArea"));
@@ -174,6 +177,7 @@ void TformMain::CreateMenus()
     CreateTableList(file);
     file->addSeparator();
     entry(file, FileExitCmd, QStringLiteral("終了(&X)"), "Exit1");
+    CreateEditMenu();
     QMenu* options = Named(bar->addMenu(QStringLiteral("オプション(&O)")), "Option1");
     options->setToolTipsVisible(true);  // says why an entry is greyed
     options->addAction(Front1);
@@ -193,7 +197,7 @@ void TformMain::CreateToolBar(QWidget* central)
     ToolBar1->setIconSize(QSize(16, 16));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolBar1->setMovable(false);
-    for (QAction* a : {FileNewCmd, FileOpenCmd, FileSaveCmd, TableLoadCmd, LogViewCmd, TableEditCmd})
+    for (QAction* a : {FileNewCmd, FileOpenCmd, FileSaveCmd, TableLoadCmd, LogViewCmd, TableEditCmd, EditCopyCmd})
         ToolBar1->addAction(a);
     ToolBar1->addSeparator();
     ToolButton6 = Named(new QToolButton(ToolBar1), "ToolButton6");
@@ -361,6 +365,7 @@ void TformMain::DspRGB()
     ClearProblem({editRGBHEX});
     Panel1->setColor(CodeToColor(curRGB_));
     ShowTableEntryOf(curRGB_);
+    UpdateColourFacts();
 }
 
 void TformMain::ShowTableEntryOf(RGBCode rgb)
@@ -382,6 +387,9 @@ void TformMain::DspDsetRGB(RGBCode rgb)
 {
     Panel2->setColor(CodeToColor(rgb));
     Label3->setText(QStringLiteral("#") + HexText(rgb));
+    // A page's refresh may have changed the CIE settings the nearest entry
+    // is found under.
+    UpdateColourFacts();
 }
 
 void TformMain::SetCurRGB(RGBCode rgb)
@@ -480,6 +488,7 @@ void TformMain::BitBtn1Click()
         ClearProblem(shown);
     }
     Panel4->setColor(Panel1->color());
+    UpdateColourFacts();
 }
 
 void TformMain::Panel1Click()
@@ -488,6 +497,8 @@ void TformMain::Panel1Click()
     const auto chosen = platform::dialogs().chooseColor(this, platform::ToQColor(Panel1->color()));
     if (chosen) SetCurRGB(ColorToCode(platform::FromQColor(*chosen)));
 }
+
+void TformMain::UpdateColourFacts() { colourFacts_->Show(curRGB_, ColorToCode(Panel4->color())); }
 
 void TformMain::Panel4Click() { SetCurRGB(ColorToCode(Panel4->color())); }
 

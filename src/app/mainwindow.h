@@ -38,6 +38,7 @@ namespace qolvar::app {
 
 class TformLogViewer;
 class ColorTableCombo;
+class ColourFacts;
 class ModelPage;
 class EyedropperButton;
 
@@ -101,6 +102,12 @@ public:
     void TabLoad1Click();
     void TblEdit1Click();
     void TblSort1Click();
+    // Copies the current colour in the chosen format (EditCopyCmd).
+    void EditCopyClick();
+    // Asks for the copy template and chooses it (CopyTemplateEdit1).
+    void CopyTemplateEditClick();
+    // The chosen copy format: hex, css-rgb, css-hsl or template.
+    QString CopyFormat() const;
     void cboxColorClick(int index);
     void cboxColorSelect(int index);
     void DisplayResult(int code, const QString& fileName);
@@ -141,6 +148,12 @@ private:
     void SetColorRows(const QStringList& rows);
     // Shows the drop-down's entry of a colour, or none.
     void ShowTableEntryOf(RGBCode rgb);
+    void CreateEditMenu();
+    void SetCopyFormat(const QString& format);
+    void RestoreCopyFormat(const QString& format, const QString& templ);
+    // Shows the nearest table entry and the contrast with the refreshed
+    // colour in the status bar.
+    void UpdateColourFacts();
 
     RGBCode curRGB_ = 0;
     bool inUpdate_ = false;
@@ -168,6 +181,11 @@ private:
     QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr,
             *FileExitCmd = nullptr, *TableLoadCmd = nullptr, *LogViewCmd = nullptr, *TableEditCmd = nullptr;
     QAction *Front1 = nullptr, *TblSort1 = nullptr, *Contents1 = nullptr, *About1 = nullptr;
+    QAction *EditCopyCmd = nullptr, *CopyHex1 = nullptr, *CopyRGB1 = nullptr, *CopyHSL1 = nullptr,
+            *CopyTemplate1 = nullptr, *CopyTemplateEdit1 = nullptr;
+    // The user's copy template ({R} {G} {B}, {lab.L} …).
+    QString copyTemplate_ = QStringLiteral("{R}, {G}, {B}");
+    ColourFacts* colourFacts_ = nullptr;
     QLabel* labelColFn = nullptr;
     ColorTableCombo* cboxColor = nullptr;
     EyedropperButton* eyedropper_ = nullptr;

@@ -1,16 +1,23 @@
 // The main window's commands: the colour log, the shell, the colour table
 // drop-down, start-up and shutdown with the settings kept between runs.
 #include <QAction>
+#include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStatusBar>
 #include <algorithm>
 #include <memory>
 
 #include "aboutbox.h"
 #include "application.h"
 #include "colortablecombo.h"
+#include "colour/colourformat.h"
+#include "colourfacts.h"
 #include "colour/munsell.h"
 #include "colour/munsell_renotation.h"
 #include "help.h"
@@ -23,6 +30,7 @@
 #include "platform/textfile.h"
 #include "table/entry.h"
 #include "table/filenames.h"
+#include "table/tablefile.h"
 #include "table/texts.h"
 #include "table/textio.h"
 #include "winhelpers.h"
@@ -35,6 +43,8 @@ const QString kLogFilter = QStringLiteral("Log files (*.log)|*.log|すべての�
 const QString kSection = QStringLiteral("formMain");
 // No file name is longer than a path may be (PATH_MAX on Linux).
 constexpr qsizetype kMaxPathLength = 4096;
+// A copy template longer than this is no template anybody typed.
+constexpr qsizetype kMaxTemplateLength = 4096;
 
 }  // namespace
 
@@ -146,7 +156,7 @@ void TformMain::About1Click()
 void TformMain::TabLoad1Click()
 {
     platform::FileDialogOptions o;
-    o.filter = QStringLiteral("Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|すべてのファイル(*.*)|*.*");
+    o.filter = table::TblOpenFilter;
     o.mustExist = true;
     const QString path = ChooseOpenFile(this, o);
     if (!path.isEmpty()) OpenColorTable(path);
@@ -160,7 +170,17 @@ void TformMain::OpenColorTable(const QString& path)
 
 void TformMain::LoadColorTable(const QString& path)
 {
-    const QStringList rows = table::ReadTextLines(path);
+    // A text table's rows are its lines as they stand; a palette's or
+    // swatch's are its entries written as table lines.
+    QStringList rows;
+    const QString ext = table::TblFileExtOf(path);
+    if (ext == QLatin1String(".gpl") || ext == QLatin1String(".aco") || ext == QLatin1String(".cgd")) {
+        const table::TableData data = table::ReadTableFile(path);
+        rows = data.lines;
+        if (!data.warning.isEmpty()) statusBar()->showMessage(data.warning);
+    } else {
+        rows = table::ReadTextLines(path);
+    }
     SetColorRows(rows);
     // The base name: the file name without its folder and its last four
     // characters (a three-letter extension and its dot).
@@ -187,6 +207,81 @@ void TformMain::SetColorRows(const QStringList& rows)
     cboxColor->clear();
     cboxColor->addItems(shown);
     cboxColor->setCurrentIndex(-1);
+    colourFacts_->SetTable(shown);
+    UpdateColourFacts();
+}
+
+// ---------------------------------------------------------------- copy as
+
+void TformMain::CreateEditMenu()
+{
+    QMenu* edit = Named(menuBar()->addMenu(QStringLiteral("編集(&E)")), "Edit1");
+    EditCopyCmd = MakeCommand(this, "EditCopyCmd", QStringLiteral("色をコピー(&C)"),
+                              QStringLiteral("現在の色を選んだ形式でクリップボードにコピー"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                              [this](QAction* a) { Guarded(a, [&] { EditCopyClick(); }); });
+    EditCopyCmd->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+    edit->addAction(EditCopyCmd);
+    QMenu* formats = Named(edit->addMenu(QStringLiteral("コピーの形式(&F)")), "CopyFormat1");
+    auto* group = new QActionGroup(this);
+    auto format = [&](QAction*& a, const char* name, const QString& caption, const char* key) {
+        a = Named(formats->addAction(caption), name);
+        a->setCheckable(true);
+        a->setData(QString::fromLatin1(key));
+        group->addAction(a);
+    };
+    format(CopyHex1, "CopyHex1", QStringLiteral("#RRGGBB"), "hex");
+    format(CopyRGB1, "CopyRGB1", QStringLiteral("rgb(r, g, b)"), "css-rgb");
+    format(CopyHSL1, "CopyHSL1", QStringLiteral("hsl(h, s%, l%)"), "css-hsl");
+    format(CopyTemplate1, "CopyTemplate1", QStringLiteral("テンプレート"), "template");
+    CopyHex1->setChecked(true);
+    formats->addSeparator();
+    CopyTemplateEdit1 = Named(formats->addAction(QStringLiteral("テンプレートを編集(&E)...")), "CopyTemplateEdit1");
+    connect(CopyTemplateEdit1, &QAction::triggered, this,
+            [this] { Guarded(CopyTemplateEdit1, [&] { CopyTemplateEditClick(); }); });
+    SetCopyFormat(QStringLiteral("hex"));
+}
+
+QString TformMain::CopyFormat() const
+{
+    for (QAction* a : {CopyHex1, CopyRGB1, CopyHSL1, CopyTemplate1})
+        if (a->isChecked()) return a->data().toString();
+    return QStringLiteral("hex");
+}
+
+void TformMain::SetCopyFormat(const QString& format)
+{
+    QAction* chosen = CopyHex1;
+    for (QAction* a : {CopyHex1, CopyRGB1, CopyHSL1, CopyTemplate1})
+        if (a->data().toString() == format) chosen = a;
+    chosen->setChecked(true);
+    CopyTemplate1->setText(QStringLiteral("テンプレート: ") + QString(copyTemplate_).replace(u'&', QStringLiteral("&&")));
+}
+
+void TformMain::EditCopyClick()
+{
+    const QString format = CopyFormat();
+    const QString text = CopyText(format == QLatin1String("template") ? copyTemplate_ : format, curRGB_);
+    QGuiApplication::clipboard()->setText(text);
+    statusBar()->showMessage(QStringLiteral("コピーしました: ") + text, 3000);
+}
+
+void TformMain::CopyTemplateEditClick()
+{
+    const auto typed = platform::dialogs().inputText(
+        this, QStringLiteral("コピーのテンプレート"),
+        QStringLiteral("{R} {G} {B} は 0..255、{HEX} は 16 進数、{lab.L} {hsv.H} {munsell} などは各モデルの値です。"),
+        copyTemplate_);
+    if (!typed) return;
+    try {
+        ColourTemplate check(typed->toStdString());
+    } catch (const TemplateError& e) {
+        // The template in use stays; the box says what is wrong.
+        platform::Warning(this, QString::fromUtf8(e.what()));
+        return;
+    }
+    copyTemplate_ = *typed;
+    SetCopyFormat(QStringLiteral("template"));
 }
 
 void TformMain::CreateTableList(QMenu* file)
@@ -293,6 +388,7 @@ void TformMain::RestoreOptionStatus()
     }
     if (tableFileName_.isEmpty()) tableFileName_ = exeDir_ + QStringLiteral("/Table/Web標準色.tab");
     Guarded(this, [&] { LoadColorTable(tableFileName_); });
+    RestoreCopyFormat(readString("CopyFormat", QStringLiteral("hex")), readString("CopyTemplate", copyTemplate_));
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));
     if (auto* munsell = findChild<MunsellPage*>())
         munsell->SetMethod(static_cast<int>(readInteger("MunsellMethod", 0)));
@@ -316,6 +412,27 @@ void TformMain::StoreOptionStatus()
     reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
     reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(MunsellMethodInUse));
+    reg.WriteString(kSection, QStringLiteral("CopyFormat"), CopyFormat());
+    reg.WriteString(kSection, QStringLiteral("CopyTemplate"), copyTemplate_);
+}
+
+void TformMain::RestoreCopyFormat(const QString& format, const QString& templ)
+{
+    // A stored template that cannot be read (the file was edited by hand)
+    // is reported and the default one stays.
+    if (templ.size() > kMaxTemplateLength) {
+        AppExceptionHandler(this, platform::SettingsError(QStringLiteral("'CopyTemplate' が長すぎます（%1 文字）")
+                                                              .arg(templ.size())
+                                                              .toStdString()));
+    } else {
+        try {
+            ColourTemplate check(templ.toStdString());
+            copyTemplate_ = templ;
+        } catch (const TemplateError& e) {
+            AppExceptionHandler(this, platform::SettingsError("'CopyTemplate': " + std::string(e.what())));
+        }
+    }
+    SetCopyFormat(format);
 }
 
 }  // namespace qolvar::app

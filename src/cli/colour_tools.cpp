@@ -52,40 +52,31 @@ std::optional<std::vector<std::string>> PlainValues(int argc, const char* const*
 int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     const std::string path = opts.table.empty() ? DefaultNamedTable() : opts.table;
-    struct Candidate {
-        const NamedColour* colour;
-        LabValue lab;
-    };
     NamedTable table;
-    std::vector<Candidate> candidates;
+    std::vector<LabValue> labs;
     try {
         table = ReadNamedTable(path);
         if (!table.warning.empty()) std::fprintf(err, "qolvar-cli: warning: %s\n", table.warning.c_str());
-        candidates.reserve(table.colours.size());
-        for (const auto& c : table.colours) candidates.push_back({&c, LabOf(c.code)});
+        labs.reserve(table.colours.size());
+        for (const auto& c : table.colours) labs.push_back(LabOf(c.code));
     } catch (const ColourError& e) {
         std::fprintf(err, "qolvar-cli: %s\n", e.what());
         return 1;
     }
-    if (candidates.empty()) {
+    if (labs.empty()) {
         std::fprintf(err, "qolvar-cli: %s has no colours\n", Quoted(path).c_str());
         return 1;
     }
     return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t typed, std::string& line) {
         const RGBCode code = typed & 0xFFFFFF;
         try {
-            const LabValue lab = LabOf(code);
-            const Candidate* best = nullptr;
-            long double bestDelta = 0;
-            for (const auto& c : candidates) {
-                const long double d = DeltaE2000(lab, c.lab);
-                if (!best || d < bestDelta) best = &c, bestDelta = d;
-            }
-            AppendHex(line, best->colour->code);
+            const NearestColour best = *NearestByDeltaE(LabOf(code), labs);
+            const NamedColour& colour = table.colours[best.index];
+            AppendHex(line, colour.code);
             line.push_back(' ');
-            line.append(best->colour->name);
+            line.append(colour.name);
             line.push_back(' ');
-            AppendFixed(line, bestDelta, 1);
+            AppendFixed(line, best.deltaE, 1);
             line.push_back('\n');
             return true;
         } catch (const ColourError& e) {

@@ -84,4 +84,14 @@ long double DeltaE2000(const LabValue& lab1, const LabValue& lab2)
     return e;
 }
 
+std::optional<NearestColour> NearestByDeltaE(const LabValue& lab, std::span<const LabValue> candidates)
+{
+    std::optional<NearestColour> best;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const long double d = DeltaE2000(lab, candidates[i]);
+        if (!best || d < best->deltaE) best = NearestColour{i, d};
+    }
+    return best;
+}
+
 }  // namespace qolvar

@@ -20,6 +20,10 @@
 // difference is symmetric and 0 for equal colours.
 #pragma once
 
+#include <cstddef>
+#include <optional>
+#include <span>
+
 namespace qolvar {
 
 struct LabValue {
@@ -30,5 +34,14 @@ struct LabValue {
 // values are accepted). Throws FloatError (overflow) when values so large
 // that the powers overflow make the result not finite.
 long double DeltaE2000(const LabValue& lab1, const LabValue& lab2);
+
+struct NearestColour {
+    std::size_t index;  // into the candidates
+    long double deltaE;
+};
+
+// The candidate with the least ΔE00 from lab, the first of equals; none when
+// there are no candidates.
+std::optional<NearestColour> NearestByDeltaE(const LabValue& lab, std::span<const LabValue> candidates);
 
 }  // namespace qolvar

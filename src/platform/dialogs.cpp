@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -85,6 +87,15 @@ public:
             url = QUrl::fromLocalFile(pathOrUrl);
         }
         return QDesktopServices::openUrl(url) ? 42 : 31;
+    }
+
+    std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& label,
+                                     const QString& initial) override
+    {
+        bool ok = false;
+        const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, initial, &ok);
+        if (!ok) return std::nullopt;
+        return text;
     }
 };
 

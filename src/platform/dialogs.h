@@ -41,6 +41,14 @@ public:
     // Returns 42 on success, 2 when the file does not exist, 31 when no
     // program opens it.
     virtual int shellOpen(const QString& pathOrUrl) = 0;
+    // A line of text asked for with a label, starting from initial; none
+    // when cancelled (dialogs that ask nothing cancel).
+    virtual std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& label,
+                                             const QString& initial)
+    {
+        (void)parent, (void)caption, (void)label, (void)initial;
+        return std::nullopt;
+    }
 };
 
 // The dialogs in use; SetDialogs(nullptr) restores the Qt implementation.

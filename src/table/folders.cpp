@@ -33,7 +33,8 @@ QStringList TableFilesIn(const QStringList& folders)
     for (const QString& folder : folders) {
         const QDir dir(folder);
         const QStringList names =
-            dir.entryList({QStringLiteral("*.tab"), QStringLiteral("*.txt"), QStringLiteral("*.csv")},
+            dir.entryList({QStringLiteral("*.tab"), QStringLiteral("*.txt"), QStringLiteral("*.csv"),
+                           QStringLiteral("*.gpl"), QStringLiteral("*.aco"), QStringLiteral("*.cgd")},
                           QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
         for (const QString& name : names) files << dir.filePath(name);
     }

@@ -24,7 +24,8 @@ QString DataFolderFor(const QString& exeDir);
 // ~/.local/share/qolvar. Only the name: nothing is created.
 QString DefaultUserFolder();
 
-// The colour tables (*.tab, *.txt, *.csv) lying directly in the folders:
+// The colour tables (text tables *.tab, *.txt, *.csv; GIMP palettes *.gpl;
+// swatches *.aco; colour guides *.cgd) lying directly in the folders:
 // each folder's files by name, the folders in the order given; a folder
 // that does not exist adds nothing.
 QStringList TableFilesIn(const QStringList& folders);

@@ -62,8 +62,9 @@ TEST_F(ColorTable, LoadingReplacesRowsCaptionAndColours)
     const QString path = Write("mine.tab", "#FF0000 赤\r\n\r\n  #00FF00 indented\n#0000ff blue\r#12");
     w->SetCurRGB(0x123456);
     Open(path);
-    EXPECT_EQ(dialogs.openOptions.back().filter,
-              "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|すべてのファイル(*.*)|*.*");
+    // Text tables first; palettes and swatches may be opened as well.
+    EXPECT_TRUE(dialogs.openOptions.back().filter.startsWith("Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|"));
+    EXPECT_TRUE(dialogs.openOptions.back().filter.contains("GIMP パレット (*.gpl)|*.gpl"));
     EXPECT_EQ(Rows(), (QStringList{"#FF0000 赤", "", "  #00FF00 indented", "#0000ff blue", "#12"}));
     EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ mine 5色");
     EXPECT_EQ(w->TableFileName(), path);
@@ -72,6 +73,20 @@ TEST_F(ColorTable, LoadingReplacesRowsCaptionAndColours)
     // a code here.
     const std::vector<TColor> expected = {0x0000FF, 0, 0, 0xFF0000, 0x120000};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(w->TableColors()[i], expected[i]) << i;
+}
+
+TEST_F(ColorTable, PalettesLoadAsTablesAndNameTheNearestColour)
+{
+    Open(Write("pal.gpl", "GIMP Palette\nName: Test\nColumns: 2\n# comment\n255   0   0 Red\n  0 128   0\tDark green\n"));
+    EXPECT_EQ(Rows(), (QStringList{"#FF0000 Red", "#008000 \"Dark green\""}));
+    EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ pal 2色");
+    EXPECT_EQ(w->TableColors()[1], 0x008000u);
+    // The nearest entry of the loaded table, by name, with its ΔE00.
+    auto* nearest = test::Child<QLabel>(w, "labelNearest");
+    w->SetCurRGB(0x008000);
+    EXPECT_EQ(nearest->text(), "≈ Dark green  ΔE 0.0");
+    w->SetCurRGB(0xFE0000);
+    EXPECT_TRUE(nearest->text().startsWith("≈ Red  ΔE ")) << nearest->text().toStdString();
 }
 
 TEST_F(ColorTable, ChoosingARowSetsTheColourAndTheHint)

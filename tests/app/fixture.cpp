@@ -49,6 +49,16 @@ std::optional<QColor> FakeDialogs::chooseColor(QWidget*, const QColor&)
     return c;
 }
 
+std::optional<QString> FakeDialogs::inputText(QWidget*, const QString&, const QString&, const QString& initial)
+{
+    inputInitials.push_back(initial);
+    if (texts.empty()) return std::nullopt;
+    const QString text = texts.front();
+    texts.pop_front();
+    if (text.isNull()) return std::nullopt;
+    return text;
+}
+
 int FakeDialogs::shellOpen(const QString& path)
 {
     opened.push_back(path);

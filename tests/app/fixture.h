@@ -60,6 +60,10 @@ public:
     QString saveFile(QWidget*, const platform::FileDialogOptions& o) override;
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
     int shellOpen(const QString& path) override;
+    // Answers of inputText; a null text, or none left, cancels.
+    std::deque<QString> texts;
+    std::optional<QString> inputText(QWidget*, const QString&, const QString&, const QString& initial) override;
+    std::vector<QString> inputInitials;
 
     // The texts of the boxes shown so far, and forget them.
     QStringList TakeTexts();

@@ -95,7 +95,7 @@ protected:
     // One action of the user, chosen at random.
     QString Act()
     {
-        switch (Pick(12)) {
+        switch (Pick(13)) {
         case 0:
         case 1: {
             QLineEdit* edit = edits[static_cast<qsizetype>(Pick(edits.size()))];
@@ -148,6 +148,15 @@ protected:
             QTest::mouseMove(box, to);
             QTest::mouseRelease(box, Qt::LeftButton, {}, to);
             return "drag on " + box->objectName();
+        }
+        case 10: {
+            // Copying the colour; a template typed at random may be refused.
+            static const char* const commands[] = {"EditCopyCmd", "CopyHex1", "CopyRGB1",
+                                                   "CopyHSL1", "CopyTemplate1", "CopyTemplateEdit1"};
+            const char* command = commands[Pick(std::size(commands))];
+            dialogs.texts = {RandomText()};
+            test::Child<QAction>(w, command)->trigger();
+            return QString::fromLatin1(command);
         }
         default: return EditorAct();
         }

@@ -1,0 +1,52 @@
+// What the main window tells about the current colour besides its codes:
+// the nearest entry of the loaded colour table by CIEDE2000 with its ΔE00,
+// and the WCAG 2 contrast ratio between the current colour and the colour
+// at the last refresh, with the levels it passes. Both sit in the status
+// bar as normal widgets, so a problem message hides them while it is shown.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+#include "colour/codes.h"
+#include "colour/deltae.h"
+
+class QLabel;
+
+namespace qolvar::app {
+
+class ColourFacts : public QWidget {
+    Q_OBJECT
+public:
+    explicit ColourFacts(QWidget* parent = nullptr);
+
+    // The table's rows (lines as the drop-down shows them); their names and
+    // colours are the candidates of the nearest entry.
+    void SetTable(const QStringList& rows);
+    // Shows the facts of the current colour and the refreshed colour; the
+    // L*a*b* values follow the CIE settings in force.
+    void Show(RGBCode current, RGBCode refreshed);
+
+private:
+    struct Candidate {
+        RGBCode code;
+        QString name;
+    };
+    void RebuildLabsIfStale();
+
+    QLabel* labelNearest_ = nullptr;
+    QLabel* labelContrast_ = nullptr;
+    std::vector<Candidate> candidates_;
+    // The candidates' L*a*b* under the CIE settings they were computed with.
+    std::vector<LabValue> labs_;
+    float labsGamma_ = 0, labsWhite_[3] = {0, 0, 0};
+};
+
+// The text of the current colour copied by the chosen format: a name of
+// the predefined formats (hex, css-rgb, css-hsl) or a template. Throws
+// TemplateError for a template that cannot be read, and the conversions'
+// errors.
+QString CopyText(const QString& format, RGBCode code);
+
+}  // namespace qolvar::app
