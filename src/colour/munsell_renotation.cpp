@@ -179,11 +179,25 @@ void RenotationGrid::Planes(double V, int& lo, int& hi, double& w) const
     w = (MunsellValueToY(V) - planeY_[lo]) / (planeY_[hi] - planeY_[lo]);
 }
 
+double RenotationGrid::BelowLowest(double V) const
+{
+    const double v0 = values_.front();
+    return V >= v0 ? 1 : V > 0 ? V / v0 : 0;
+}
+
 void RenotationGrid::Eval(double H, double V, double C, double& x, double& y) const
 {
     int lo = 0, hi = 0;
     double w = 0;
     Planes(V, lo, hi, w);
+    // Below the lowest plane a chromaticity of that plane has a chroma that
+    // shrinks with the value, to 0 at black.
+    const double scale = BelowLowest(V);
+    if (scale < 1) {
+        const Point p = scale > 0 ? PlanePoint(0, H, C / scale) : Point{wx_, wy_};
+        x = p.x, y = p.y;
+        return;
+    }
     const Point a = PlanePoint(lo, H, C);
     if (w == 0) {
         x = a.x, y = a.y;
@@ -210,7 +224,7 @@ double RenotationGrid::MaxChroma(double H, double V) const
         return a + f * (b - a);
     };
     const double a = limit(lo);
-    return w == 0 ? a : a + w * (limit(hi) - a);
+    return (w == 0 ? a : a + w * (limit(hi) - a)) * BelowLowest(V);
 }
 
 bool RenotationGrid::Chromaticity(double H, double V, double C, double& x, double& y) const
@@ -220,7 +234,7 @@ bool RenotationGrid::Chromaticity(double H, double V, double C, double& x, doubl
         return !(C > 0);
     }
     Eval(H, V, C, x, y);
-    return !(C > MaxChroma(H, V) + kLimitSlack);
+    return !(C > MaxChroma(H, V) + kLimitSlack * BelowLowest(V));
 }
 
 // A starting hue and chroma for the iteration: the hue pages' directions
@@ -235,15 +249,17 @@ double RenotationGrid::Start(double V, double x, double y, double& C) const
         r = std::hypot(px - wx_, py - wy_);
         ang = std::atan2(py - wy_, px - wx_);
     };
-    // A first chroma from the page nearest in direction at chroma 2.
-    double best = 10, guess = 2;
+    // A first chroma from the page nearest in direction at chroma 2 (at the
+    // lowest plane's chroma 2 below it).
+    const double scale = std::max(BelowLowest(V), 1e-12);
+    double best = 10, guess = 2 * scale;
     for (int g = 1; g <= kPages; ++g) {
         double r = 0, ang = 0;
-        polar(g * kHueStep, 2, r, ang);
+        polar(g * kHueStep, 2 * scale, r, ang);
         const double d = std::fabs(Turn(ang - target));
-        if (r > 0 && d < best) best = d, guess = 2 * rho / r;
+        if (r > 0 && d < best) best = d, guess = 2 * scale * rho / r;
     }
-    guess = std::clamp(guess, 1e-6, 2.0 * kMaxSteps);
+    guess = std::clamp(guess, 1e-6 * scale, 2.0 * kMaxSteps);
     // The pages at that chroma: the pair whose directions enclose the
     // colour's and whose distance there is nearest to the colour's.
     double r[kPages + 1], ang[kPages + 1];
@@ -266,7 +282,7 @@ double RenotationGrid::Start(double V, double x, double y, double& C) const
             if (d < nearest) nearest = d, H = (g + 1) * kHueStep, rAt = r[g];
         }
     }
-    C = rAt > 0 ? std::clamp(guess * rho / rAt, 1e-6, 2.0 * kMaxSteps) : guess;
+    C = rAt > 0 ? std::clamp(guess * rho / rAt, 1e-6 * scale, 2.0 * kMaxSteps) : guess;
     return H;
 }
 
@@ -328,7 +344,7 @@ RenotationNotation RenotationGrid::Notation(double x, double y, double Y) const
     if (H <= 0) H = 100;
     n.H = H, n.C = C, n.x = px, n.y = py;
     const double limit = MaxChroma(H, V);
-    if (C > limit + kLimitSlack || err > kReproduced) {
+    if (C > limit + kLimitSlack * BelowLowest(V) || err > kReproduced) {
         n.beyond = true;
         if (C > limit) {
             n.C = limit;

@@ -14,7 +14,9 @@
 //    interpolated by the hue's fraction of the 2.5 step;
 //  - between the two bracketing value planes, x and y linearly in the
 //    luminance Y of the value polynomial;
-//  - below the lowest plane and above the highest, the plane's chromaticity;
+//  - above the highest plane, that plane's chromaticity; below the lowest
+//    (0.2) its chromaticity of the chroma C × 0.2 / V, so that chroma
+//    shrinks with the value and black (V = 0) is neutral;
 //  - a page that has no sample in a plane (10Y at value 0.2) is taken from
 //    the nearest plane above that has it.
 // The data's chroma limit of a hue and value (MaxChroma) is interpolated the
@@ -92,6 +94,9 @@ private:
     void Planes(double V, int& lo, int& hi, double& w) const;
     void Eval(double H, double V, double C, double& x, double& y) const;
     double Start(double V, double x, double y, double& C) const;
+    // 1 from the lowest plane up; below it the value's share of the lowest
+    // plane's value (0 at black).
+    double BelowLowest(double V) const;
 
     double wx_, wy_;
     std::vector<double> values_;  // the planes' values, ascending
