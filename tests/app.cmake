@@ -32,3 +32,15 @@ if(XVFB_RUN)
     $<TARGET_FILE:xvfb_pick_test>)
   set_tests_properties(xvfb_pick_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
 endif()
+
+# The pick mode and `qolvar --pick` against a test picture on a real X
+# server.
+find_package(X11)
+if(XVFB_RUN AND X11_FOUND)
+  add_executable(xvfb_eyedropper_test xvfb/eyedropper_test.cpp)
+  target_link_libraries(xvfb_eyedropper_test PRIVATE qolvar_app GTest::gtest Qt6::Test X11::X11)
+  add_test(NAME xvfb_eyedropper_test COMMAND ${XVFB_RUN} -a -s "-screen 0 640x480x24"
+    $<TARGET_FILE:xvfb_eyedropper_test>)
+  set_tests_properties(xvfb_eyedropper_test PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;QOLVAR_PROGRAM=$<TARGET_FILE:qolvar>")
+endif()

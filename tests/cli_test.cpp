@@ -180,6 +180,13 @@ TEST_F(Cli, FormatByTemplate)
     EXPECT_EQ(batch.out, "255 128 0\nzz error: 16 進数の色コードではありません\n");
     EXPECT_EQ(Run({"format", "{Q}", "FF8000"}).status, 2);
     EXPECT_EQ(Run({"format"}).status, 2);
+    // convert MODEL --format: the model's fields bare, R G B as channels
+    // (HSV of FF8000 by hand: H 30 degrees, S and V 255).
+    const auto hsv = Run({"convert", "hsv", "--format", "{H}/{S}/{V} {B}", "FF8000"});
+    EXPECT_EQ(hsv.status, 0);
+    EXPECT_EQ(hsv.out, "30/255/255 0\n");
+    EXPECT_EQ(Run({"convert", "hsv", "--format", "{L}", "FF8000"}).status, 2);
+    EXPECT_EQ(Run({"reverse", "hsv", "--format", "{H}", "1", "2", "3"}).status, 2);
 }
 
 TEST_F(Cli, BadInputIsRefusedWithAMessage)

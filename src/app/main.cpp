@@ -1,13 +1,23 @@
 // Qolvar: creates the windows and runs the event loop until the main window
-// closes.
+// closes; `qolvar --pick` runs only the picker (see pickcommand.h).
 #include <QGuiApplication>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "application.h"
 #include "mainwindow.h"
+#include "pickcommand.h"
 
 int main(int argc, char** argv)
 {
+    using qolvar::app::ProgramArgs;
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    ProgramArgs parsed = qolvar::app::ParseProgramArgs(args);
+    if (parsed.kind == ProgramArgs::Help) {
+        std::fputs(qolvar::app::kProgramHelp, stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     // Without a display there is no window to open: say so plainly.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -17,6 +27,18 @@ int main(int argc, char** argv)
         return 1;
     }
     qolvar::app::QolvarApplication app(argc, argv);
+    if (parsed.kind != ProgramArgs::Window) {
+        // Qt's own options (-platform …) are gone from the arguments now.
+        args.clear();
+        const QStringList rest = QCoreApplication::arguments().mid(1);
+        for (const QString& a : rest) args.push_back(a.toStdString());
+        parsed = qolvar::app::ParseProgramArgs(args);
+        if (parsed.kind == ProgramArgs::Bad) {
+            std::fprintf(stderr, "qolvar: %s\n%s", parsed.error.c_str(), qolvar::app::kProgramHelp);
+            return 2;
+        }
+        if (parsed.kind == ProgramArgs::Pick) return qolvar::app::RunPickCommand(parsed.pick);
+    }
     auto windows = qolvar::app::CreateWindows();
     windows.formMain->show();
     return app.exec();

@@ -29,6 +29,7 @@
 #include "page_hue.h"
 #include "page_munsell.h"
 #include "page_video.h"
+#include "pickcommands.h"
 #include "platform/colorpanel.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
@@ -152,6 +153,9 @@ void TformMain::CreateActions()
          &TformMain::Contents1Click);
     make(About1, "About1", QStringLiteral("バージョン情報(&A)..."), QString(), QKeySequence(),
          &TformMain::About1Click);
+    pickCommands_ = new PickCommands(this, {[this](RGBCode rgb) { SetCurRGB(rgb); },
+                                            [this](const QString& text) { statusBar()->showMessage(text, 6000); },
+                                            [this](const std::function<void()>& f) { Guarded(this, f); }});
 }
 
 void TformMain::CreateMenus()
@@ -176,6 +180,9 @@ void TformMain::CreateMenus()
     entry(file, TableLoadCmd, QStringLiteral("外部カラーテーブルを開く(&G)..."), "TabLoad1");
     CreateTableList(file);
     file->addSeparator();
+    file->addAction(pickCommands_->pickModeAction());
+    file->addAction(pickCommands_->imageAction());
+    file->addSeparator();
     entry(file, FileExitCmd, QStringLiteral("終了(&X)"), "Exit1");
     CreateEditMenu();
     QMenu* options = Named(bar->addMenu(QStringLiteral("オプション(&O)")), "Option1");
@@ -185,6 +192,12 @@ void TformMain::CreateMenus()
     options->addSeparator();
     entry(options, TableEditCmd, QStringLiteral("カラーテーブル編集(&E)..."), "TblEdit1");
     options->addAction(TblSort1);
+    options->addSeparator();
+    LiveConv1 = Named(options->addAction(QStringLiteral("自動更新(&U)")), "LiveConv1");
+    LiveConv1->setCheckable(true);
+    LiveConv1->setToolTip(QStringLiteral("色が変わるたびに表示中のページを更新します（ログには書きません）"));
+    connect(LiveConv1, &QAction::toggled, this, [this] { Guarded(LiveConv1, [&] { LiveRefresh(); }); });
+    pickCommands_->addAverageMenu(options);
     QMenu* help = Named(bar->addMenu(QStringLiteral("ヘルプ(&H)")), "Help1");
     help->addAction(Contents1);
     help->addAction(About1);
@@ -204,15 +217,11 @@ void TformMain::CreateToolBar(QWidget* central)
     ToolButton6->setText(QStringLiteral("&P"));
     ToolButton6->setToolTip(QStringLiteral("カラーピック(P)"));
     ToolButton6->setIcon(QIcon(platform::EyedropperCursor().bitmap().copy(8, 0, 24, 24)));
-    // The eyedropper: press on the button, release over the colour.
-    eyedropper_ = new EyedropperButton(ToolButton6, [this](QPoint pos) {
-        QPointer<TformMain> self(this);
-        Guarded(ToolButton6, [&] {
-            platform::PickScreenColour(this, pos, [self](TColor colour) {
-                if (self) self->Guarded(self, [&] { self->SetCurRGB(ColorToCode(colour)); });
-            });
-        });
-    });
+    // The eyedropper: press on the button, release over the colour; a
+    // plain click starts the pick mode with the magnifier.
+    eyedropper_ = new EyedropperButton(
+        ToolButton6, [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->pickAt(pos); }); },
+        [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->startPickMode(pos); }); });
     ToolBar1->addWidget(ToolButton6);
     ToolBar1->addSeparator();
     ToolButton7 = Named(new QToolButton(ToolBar1), "ToolButton7");
@@ -321,6 +330,7 @@ void TformMain::CreatePages(QWidget* central)
     };
     connect(PageControl1->tabBar(), &QTabBar::tabBarClicked, this, choose);
     connect(PageControl1, &QTabWidget::currentChanged, this, choose);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { Guarded(PageControl1, [&] { LiveRefresh(); }); });
 
     Panel2 = Named(new ColorPanel(central), "Panel2");
     Panel2->setGeometry(16, 184, 81, 57);
@@ -394,9 +404,12 @@ void TformMain::DspDsetRGB(RGBCode rgb)
 
 void TformMain::SetCurRGB(RGBCode rgb)
 {
-    GuardScope guard(inUpdate_);
-    curRGB_ = rgb;
-    DspRGB();
+    {
+        GuardScope guard(inUpdate_);
+        curRGB_ = rgb;
+        DspRGB();
+    }
+    LiveRefresh();
 }
 
 void TformMain::TakeTypedColour(RGBCode rgb)
@@ -476,19 +489,40 @@ bool TformMain::eventFilter(QObject* watched, QEvent* event)
 
 void TformMain::BitBtn1Click()
 {
-    GuardScope guard(inUpdate_);
-    const int index = ActivePageIndex();
-    if (index >= 0 && index < static_cast<int>(pages_.size())) {
-        ModelPage* page = pages_[static_cast<std::size_t>(index)];
-        page->Refresh();
-        // The refreshed page shows usable values only.
-        QList<QWidget*> shown;
-        for (const QPointer<QWidget>& f : markedFields_)
-            if (f && page->isAncestorOf(f)) shown.append(f);
-        ClearProblem(shown);
+    {
+        GuardScope guard(inUpdate_);
+        RefreshActivePage();
     }
     Panel4->setColor(Panel1->color());
     UpdateColourFacts();
+}
+
+void TformMain::RefreshActivePage()
+{
+    const int index = ActivePageIndex();
+    if (index < 0 || index >= static_cast<int>(pages_.size())) return;
+    ModelPage* page = pages_[static_cast<std::size_t>(index)];
+    page->Refresh();
+    // The refreshed page shows usable values only.
+    QList<QWidget*> shown;
+    for (const QPointer<QWidget>& f : markedFields_)
+        if (f && page->isAncestorOf(f)) shown.append(f);
+    ClearProblem(shown);
+}
+
+void TformMain::LiveRefresh()
+{
+    if (!LiveConv1 || !LiveConv1->isChecked() || inUpdate_) return;
+    GuardScope guard(inUpdate_), quiet(liveRefresh_);
+    // The page follows the colour as the refresh command shows it, without
+    // a log line; the colour of the last refresh stays. A conversion that
+    // fails (L*u*v* of black) is said in the status bar, not in a box that
+    // would interrupt a drag.
+    try {
+        RefreshActivePage();
+    } catch (const ColourError& e) {
+        statusBar()->showMessage(QString::fromUtf8(e.what()), 5000);
+    }
 }
 
 void TformMain::Panel1Click()

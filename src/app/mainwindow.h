@@ -41,6 +41,7 @@ class ColorTableCombo;
 class ColourFacts;
 class ModelPage;
 class EyedropperButton;
+class PickCommands;
 
 // The settings key below the user's root.
 inline const QString kRegistryRoot = QStringLiteral("\\software\\Mardenvi_Qolvar");
@@ -154,6 +155,10 @@ private:
     // Shows the nearest table entry and the contrast with the refreshed
     // colour in the status bar.
     void UpdateColourFacts();
+    // Refreshes the active page (the caller holds the update guard).
+    void RefreshActivePage();
+    // With live conversion on, refreshes the active page without a log line.
+    void LiveRefresh();
 
     RGBCode curRGB_ = 0;
     bool inUpdate_ = false;
@@ -180,6 +185,8 @@ private:
     QToolButton *ToolButton6 = nullptr, *ToolButton7 = nullptr;
     QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr,
             *FileExitCmd = nullptr, *TableLoadCmd = nullptr, *LogViewCmd = nullptr, *TableEditCmd = nullptr;
+    QAction* LiveConv1 = nullptr;
+    bool liveRefresh_ = false;  // a live refresh writes no log line
     QAction *Front1 = nullptr, *TblSort1 = nullptr, *Contents1 = nullptr, *About1 = nullptr;
     QAction *EditCopyCmd = nullptr, *CopyHex1 = nullptr, *CopyRGB1 = nullptr, *CopyHSL1 = nullptr,
             *CopyTemplate1 = nullptr, *CopyTemplateEdit1 = nullptr;
@@ -189,6 +196,8 @@ private:
     QLabel* labelColFn = nullptr;
     ColorTableCombo* cboxColor = nullptr;
     EyedropperButton* eyedropper_ = nullptr;
+    // The pick mode, the image path and the averaging square.
+    PickCommands* pickCommands_ = nullptr;
     // The pages in tab order: CIE, HUE, CMYK, VIDEO, Munsell.
     std::vector<ModelPage*> pages_;
 

@@ -24,6 +24,7 @@
 #include "logviewer.h"
 #include "mainwindow.h"
 #include "page_munsell.h"
+#include "pickcommands.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
@@ -52,6 +53,7 @@ constexpr qsizetype kMaxTemplateLength = 4096;
 
 void TformMain::LogWrite(const QString& text)
 {
+    if (liveRefresh_) return;
     if (!formLogViewer_) return;
     // The code of the colour the page converted, as the hexadecimal field
     // shows it; the field itself may hold text not yet applied or no code.
@@ -388,11 +390,13 @@ void TformMain::RestoreOptionStatus()
     }
     if (tableFileName_.isEmpty()) tableFileName_ = exeDir_ + QStringLiteral("/Table/Web標準色.tab");
     Guarded(this, [&] { LoadColorTable(tableFileName_); });
+    LiveConv1->setChecked(readInteger("LiveConversion", 0) != 0);
     RestoreCopyFormat(readString("CopyFormat", QStringLiteral("hex")), readString("CopyTemplate", copyTemplate_));
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));
     if (auto* munsell = findChild<MunsellPage*>())
         munsell->SetMethod(static_cast<int>(readInteger("MunsellMethod", 0)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
+    pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));
     repaint();
 }
 
@@ -412,7 +416,9 @@ void TformMain::StoreOptionStatus()
     reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
     reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(MunsellMethodInUse));
+    reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), CopyFormat());
+    reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);
     reg.WriteString(kSection, QStringLiteral("CopyTemplate"), copyTemplate_);
 }
 

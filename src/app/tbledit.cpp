@@ -442,7 +442,7 @@ void TformTblEdit::Panel2Click() { ShowEditedColor(Panel2->color()); }
 void TformTblEdit::ToolButton2MouseUp(QPoint globalPos)
 {
     QPointer<TformTblEdit> self(this);
-    platform::PickScreenColour(this, globalPos, [self](TColor colour) {
+    platform::PickScreenColour(this, globalPos, [self](TColor colour, platform::PickPath) {
         if (self) self->Guard(self, [&] { self->ShowEditedColor(colour); });
     });
 }

@@ -59,8 +59,9 @@ ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMa
     return r;
 }
 
-EyedropperButton::EyedropperButton(QToolButton* button, std::function<void(QPoint)> release)
-    : QObject(button), button_(button), release_(std::move(release))
+EyedropperButton::EyedropperButton(QToolButton* button, std::function<void(QPoint)> release,
+                                   std::function<void(QPoint)> click)
+    : QObject(button), button_(button), release_(std::move(release)), click_(std::move(click))
 {
     button->installEventFilter(this);
 }
@@ -82,12 +83,16 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
             button_->setEnabled(true);
             QApplication::restoreOverrideCursor();
             const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-            // Released where it was pressed (a plain click): the pick is
-            // cancelled rather than taking the button's own grey. Where the
+            // Released where it was pressed (a plain click): rather than
+            // taking the button's own grey, the click starts the pick mode
+            // where there is one, else the pick is cancelled. Where the
             // screen cannot be read the click hands over to the desktop's
             // picker instead.
             const bool overButton = button_->rect().contains(button_->mapFromGlobal(at));
-            if (!overButton || !platform::screenReader().canReadPixels()) release_(at);
+            if (!overButton || !platform::screenReader().canReadPixels())
+                release_(at);
+            else if (click_)
+                click_(at);
         }
         return true;
     }

@@ -110,11 +110,13 @@ ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMa
 // The eyedropper tool button: pressing it (any mouse button) greys it and
 // shows the eyedropper cursor over the whole screen; releasing the mouse
 // restores both and calls release with the pointer's global position,
-// unless the pointer is still over the button on a screen that can be read
-// (a plain click cancels the pick).
+// unless the pointer is still over the button on a screen that can be read:
+// such a plain click calls click (with the pointer's position) when given,
+// else it cancels the pick.
 class EyedropperButton : public QObject {
 public:
-    EyedropperButton(QToolButton* button, std::function<void(QPoint)> release);
+    EyedropperButton(QToolButton* button, std::function<void(QPoint)> release,
+                     std::function<void(QPoint)> click = {});
     bool active() const { return active_; }
 
 protected:
@@ -123,6 +125,7 @@ protected:
 private:
     QToolButton* button_ = nullptr;
     std::function<void(QPoint)> release_;
+    std::function<void(QPoint)> click_;
     bool active_ = false;
 };
 

@@ -25,7 +25,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [CODE ...]\n"
+    "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [--format TEMPLATE] [CODE ...]\n"
     "  qolvar-cli reverse MODEL [--gamma G] [--white d65|c|a] V1 V2 V3 [V4]\n"
     "  qolvar-cli table convert IN OUT\n"
     "  qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT\n"
@@ -67,7 +67,9 @@ constexpr const char* kUsage =
     "    cmyk C M Y K   yuv Y U V   ycbcr Y Cb Cr   ypbpr Y Pb Pr   yiq Y I Q\n"
     "    munsell H V C x y Y   oklab L a b   oklch L C h\n"
     "    hsl h s l  (CSS HSL: degrees and percent, whole numbers)\n"
-    "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n";
+    "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n"
+    "convert MODEL --format TEMPLATE prints by the template as format does; the\n"
+    "  model's own fields may be written bare: convert lab --format '{L} {a} {b}'\n";
 
 
 
@@ -279,6 +281,8 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
                 problem = ParseGamma(value);
             } else if (name == "--white") {
                 if (!ParseWhite(value)) problem = "invalid value " + Quoted(value);
+            } else if (!nearest && name == "--format") {
+                opts.format = std::string(value);
             } else if (nearest && name == "--table") {
                 if (value.empty()) problem = "needs a file name";
                 opts.table = value;
@@ -467,6 +471,13 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
         return NearestCommand(opts, in, out, err);
     }
     if (!ParseArguments(argc, argv, 2, opts, err)) return 2;
+    if (opts.format) {
+        if (command != "convert") {
+            std::fputs("qolvar-cli: --format applies to convert only\n", err);
+            return 2;
+        }
+        return FormatCodes(*opts.format, argv[2], opts, in, out, err);
+    }
     if (opts.model == Model::Munsell) {
         MunsellFileName = opts.munsellFile;
         MunsellMethodInUse = opts.munsellMethod;

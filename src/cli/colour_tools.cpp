@@ -144,21 +144,16 @@ int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE
 }
 
 // format TEMPLATE [options] [CODE ...]: one line per code by the template.
-int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
+int FormatCodes(std::string_view text, std::string_view model, const Options& opts, std::FILE* in, std::FILE* out,
+                std::FILE* err)
 {
-    if (argc < 3) {
-        std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
-        return 2;
-    }
     std::optional<ColourTemplate> templ;
     try {
-        templ.emplace(argv[2]);
+        templ.emplace(text, model);
     } catch (const ColourError& e) {
         std::fprintf(err, "qolvar-cli: %s\n", e.what());
         return 2;
     }
-    Options opts;
-    if (!ParseOptions(argc, argv, 3, false, opts, err)) return 2;
     if (templ->Uses(Model::Munsell)) {
         MunsellFileName = opts.munsellFile;
         MunsellMethodInUse = opts.munsellMethod;
@@ -179,6 +174,21 @@ int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* o
             return false;
         }
     });
+}
+
+int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    if (argc < 3) {
+        std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
+        return 2;
+    }
+    Options opts;
+    if (!ParseOptions(argc, argv, 3, false, opts, err)) return 2;
+    if (opts.format) {
+        std::fputs("qolvar-cli: format takes its template as its first argument, not --format\n", err);
+        return 2;
+    }
+    return FormatCodes(argv[2], {}, opts, in, out, err);
 }
 
 }  // namespace qolvar::cli

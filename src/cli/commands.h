@@ -35,6 +35,7 @@ struct Options {
     std::string munsellFile = MunsellFileD65;
     MunsellMethod munsellMethod = MunsellMethod::Search;  // --method
     std::string table;  // nearest: --table, empty for the default table
+    std::optional<std::string> format;  // convert: --format TEMPLATE
 };
 
 // An argument as messages quote it: at most 40 characters, so that a huge
@@ -142,5 +143,9 @@ int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE
 int DeltaECommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
+// Prints each typed code by the template (or predefined format); bare
+// field names are the model's when a model is given.
+int FormatCodes(std::string_view text, std::string_view model, const Options& opts, std::FILE* in, std::FILE* out,
+                std::FILE* err);
 
 }  // namespace qolvar::cli

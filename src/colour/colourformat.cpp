@@ -60,8 +60,9 @@ int FieldIndex(const Group& g, std::string_view name)
     return -1;
 }
 
-// The group and field of a token's name.
-std::pair<int, int> ReadToken(std::string_view name)
+// The group and field of a token's name; a bare name that is none of the
+// channel tokens may be a field of the default group.
+std::pair<int, int> ReadToken(std::string_view name, std::string_view defaultGroup)
 {
     const auto dot = name.find('.');
     const std::string_view groupName = dot == std::string_view::npos ? name : name.substr(0, dot);
@@ -75,6 +76,11 @@ std::pair<int, int> ReadToken(std::string_view name)
     if (dot == std::string_view::npos) {
         const int field = FieldIndex(kGroups[0], name);
         if (field >= 0) return {0, field};
+        for (std::size_t g = 1; g < kGroups.size() && !defaultGroup.empty(); ++g) {
+            if (kGroups[g].name != defaultGroup) continue;
+            const int own = FieldIndex(kGroups[g], name);
+            if (own >= 0) return {static_cast<int>(g), own};
+        }
     }
     throw TemplateError("書式の " + Quoted(name) + " は知らないトークンです");
 }
@@ -155,7 +161,7 @@ std::array<int, 3> CssHsl(RGBCode code)
     return {hue, saturation, lightness};
 }
 
-ColourTemplate::ColourTemplate(std::string_view text)
+ColourTemplate::ColourTemplate(std::string_view text, std::string_view model)
 {
     for (const auto& f : kPredefinedFormats)
         if (f.name == text) text = f.templ;
@@ -175,7 +181,7 @@ ColourTemplate::ColourTemplate(std::string_view text)
         const auto close = text.find_first_of("{}", i + 1);
         if (close == std::string_view::npos || text[close] != '}')
             throw TemplateError("書式の { が閉じていません（{ そのものは {{ と書きます）");
-        const auto [group, field] = ReadToken(text.substr(i + 1, close - i - 1));
+        const auto [group, field] = ReadToken(text.substr(i + 1, close - i - 1), model);
         if (!literal.empty()) pieces_.push_back({std::move(literal), -1, -1});
         literal.clear();
         pieces_.push_back({{}, group, field});

@@ -49,8 +49,10 @@ class ColourTemplate {
 public:
     // The text is a template, or the name of a predefined format. Throws
     // TemplateError for a token that is not known, a "{" without its "}"
-    // and a "}" that is neither "}}" nor the end of a token.
-    explicit ColourTemplate(std::string_view text);
+    // and a "}" that is neither "}}" nor the end of a token. With a model
+    // name (lab, hsv …), its fields may be written bare: {L} for {lab.L};
+    // R, G, B, HEX and hex keep their meaning.
+    explicit ColourTemplate(std::string_view text, std::string_view model = {});
 
     // The colour 0xRRGGBB (the bits above 24 are ignored) by the template.
     std::string Format(RGBCode code) const;

@@ -54,11 +54,26 @@ public slots:
             finish({PickStatus::Failed});
             return;
         }
-        const QDBusArgument arg = results.value(QStringLiteral("color")).value<QDBusArgument>();
+        // The colour must be three doubles; anything else (another type, a
+        // value that is no number) is a failure, never a black pick.
+        const QVariant value = results.value(QStringLiteral("color"));
+        if (!value.canConvert<QDBusArgument>()) {
+            finish({PickStatus::Failed});
+            return;
+        }
+        const QDBusArgument arg = value.value<QDBusArgument>();
+        if (arg.currentSignature() != QLatin1String("(ddd)")) {
+            finish({PickStatus::Failed});
+            return;
+        }
         double r = 0, g = 0, b = 0;
         arg.beginStructure();
         arg >> r >> g >> b;
         arg.endStructure();
+        if (!std::isfinite(r) || !std::isfinite(g) || !std::isfinite(b)) {
+            finish({PickStatus::Failed});
+            return;
+        }
         auto byte = [](double v) { return static_cast<TColor>(std::clamp(std::lround(v * 255.0), 0L, 255L)); };
         finish({PickStatus::Picked, byte(r) | byte(g) << 8 | byte(b) << 16});
     }
@@ -91,6 +106,27 @@ public:
         const QColor c = image.pixelColor(0, 0);
         return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 |
                static_cast<TColor>(c.blue()) << 16;
+    }
+
+    QImage grabArea(const QRect& rect, QRect* got) override
+    {
+        if (got) *got = QRect();
+        if (!canReadPixels() || rect.isEmpty()) return {};
+        QScreen* screen = QGuiApplication::screenAt(rect.center());
+        if (!screen) return {};
+        const QRect area = rect & screen->geometry();
+        if (area.isEmpty()) return {};
+        const QPoint local = area.topLeft() - screen->geometry().topLeft();
+        QImage image = screen->grabWindow(0, local.x(), local.y(), area.width(), area.height())
+                           .toImage()
+                           .convertToFormat(QImage::Format_RGB32);
+        if (image.isNull()) return {};
+        // A scaled screen gives device pixels; the picker works in the
+        // screen's own (logical) pixels.
+        if (image.size() != area.size())
+            image = image.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (got) *got = area;
+        return image;
     }
 
     bool pickWithPortal(QWidget* parent, PickDone done) override
@@ -136,26 +172,50 @@ ScreenReader* current = nullptr;
 ScreenReader& screenReader() { return current ? *current : Desktop(); }
 void SetScreenReader(ScreenReader* reader) { current = reader; }
 
-void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor)> take)
+QString ScreenUnreadableReason()
+{
+    const QString p = QGuiApplication::platformName();
+    if (screenReader().canReadPixels()) return {};
+    if (p.startsWith(QLatin1String("wayland")))
+        return QStringLiteral("Wayland ではプログラムが画面を直接読み取れません");
+    return QStringLiteral("この表示環境（%1）には読み取れる画面がありません").arg(p);
+}
+
+QString ScreenPathName()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? QStringLiteral("画面（X11）") : QStringLiteral("画面");
+}
+
+void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor, PickPath)> take,
+                      std::function<void(const QString& why)> failed)
 {
     ScreenReader& reader = screenReader();
+    QString screenWhy = ScreenUnreadableReason();
     if (reader.canReadPixels()) {
         if (const auto pixel = reader.readPixel(globalPos)) {
-            take(*pixel);
+            take(*pixel, PickPath::Screen);
             return;
         }
+        screenWhy = QStringLiteral("画面の読み取りに失敗しました");
     }
+    QPointer<QWidget> owner(parent);
+    const bool hadOwner = parent != nullptr;
+    auto fail = [owner, hadOwner, failed](const QString& why) {
+        if (failed)
+            failed(why);
+        else if (owner || !hadOwner)
+            Warning(owner, QString::fromUtf8(kPickFailedMessage));
+    };
     // Where the screen cannot be read (Wayland), the desktop's own picker
     // lets the user pick; its answer comes later.
-    QPointer<QWidget> owner(parent);
-    const bool asked = reader.pickWithPortal(parent, [owner, take](PickResult result) {
-        if (!owner) return;
+    const bool asked = reader.pickWithPortal(parent, [owner, hadOwner, take, fail, screenWhy](PickResult result) {
+        if (hadOwner && !owner) return;
         if (result.status == PickStatus::Picked)
-            take(result.colour);
+            take(result.colour, PickPath::Portal);
         else if (result.status == PickStatus::Failed)
-            Warning(owner, QString::fromUtf8(kPickFailedMessage));
+            fail(screenWhy + QStringLiteral("。デスクトップのポータルも色の取得に応えませんでした"));
     });
-    if (!asked) Warning(parent, QString::fromUtf8(kPickFailedMessage));
+    if (!asked) fail(screenWhy + QStringLiteral("。セッションバスがないため、デスクトップのポータルに問い合わせられません"));
 }
 
 }  // namespace qolvar::platform

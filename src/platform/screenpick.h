@@ -8,7 +8,10 @@
 // wrong colour.
 #pragma once
 
+#include <QImage>
 #include <QPoint>
+#include <QRect>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -38,7 +41,20 @@ public:
     // portal on this desktop). Returns false when there is no session bus
     // to ask at all.
     virtual bool pickWithPortal(QWidget* parent, PickDone done) = 0;
+    // The pixels of a rectangle of the screen (global coordinates), cut to
+    // the screen that holds its centre: an image in Format_RGB32 and, in
+    // *got, the part of rect it shows. A null image (and an empty *got)
+    // when the screen cannot be read there.
+    virtual QImage grabArea(const QRect& rect, QRect* got)
+    {
+        (void)rect;
+        if (got) *got = QRect();
+        return {};
+    }
 };
+
+// Where a taken colour came from, for the status bar.
+enum class PickPath { Screen, Portal, Image };
 
 // The reader in use; SetScreenReader(nullptr) restores the desktop's.
 ScreenReader& screenReader();
@@ -46,9 +62,17 @@ void SetScreenReader(ScreenReader* reader);
 
 // Picks a screen colour for a window: the pixel at globalPos where the
 // screen can be read, else the desktop portal's picker. take receives the
-// colour, at once or later; when no colour can be had the warning below is
-// shown over parent; a pick the user cancels does nothing.
-void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor)> take);
+// colour and the path that gave it, at once or later. When no colour can be
+// had, failed receives why (for the user); without failed the warning below
+// is shown over parent. A pick the user cancels does nothing.
+void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor, PickPath)> take,
+                      std::function<void(const QString& why)> failed = {});
+
+// Why the screen of this desktop cannot be read directly, for the user
+// (empty where it can).
+QString ScreenUnreadableReason();
+// The name of the direct screen path for the user ("画面（X11）" on X11).
+QString ScreenPathName();
 
 // The warning shown when no colour could be read.
 inline constexpr const char* kPickFailedMessage =

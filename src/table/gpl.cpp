@@ -1,5 +1,7 @@
 #include "gpl.h"
 
+#include <algorithm>
+
 #include <QStringView>
 #include <cstdio>
 #include <optional>
@@ -103,6 +105,13 @@ QByteArray WriteGpl(const std::vector<TColorTabel>& entries, const QString& pale
         const QString name = OneLine(e.Name);
         if (!name.isEmpty()) out += '\t' + name.toUtf8();
         out += '\n';
+    }
+    // Some palette readers refuse a file under 50 bytes as no palette; a
+    // tiny palette gets a comment line that fills it up.
+    constexpr qsizetype kSmallest = 50;
+    if (out.size() < kSmallest) {
+        const qsizetype header = out.indexOf("\n#\n") + 3;
+        out.insert(header, "#" + QByteArray(std::max<qsizetype>(0, kSmallest - out.size() - 2), ' ') + "\n");
     }
     return out;
 }

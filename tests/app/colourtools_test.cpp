@@ -5,9 +5,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 
 #include "fixture.h"
+#include "logviewer.h"
 #include "mainwindow.h"
+#include "platform/colorpanel.h"
+#include "platform/spinedit.h"
 
 using namespace qolvar;
 
@@ -77,6 +81,34 @@ TEST_F(ColourTools, CopyAsFormatsAndTemplateKeptBetweenRuns)
     EXPECT_EQ(Main()->CopyFormat(), "template");
     EXPECT_EQ(dialogs.inputInitials.back(), "{R}/{G}/{B} {HEX}");
     EXPECT_EQ(Copied(), "51/102/153 336699");
+}
+
+TEST_F(ColourTools, LiveConversionFollowsTheColourWithoutLogging)
+{
+    // The hue of 336699 is 210 degrees, of FF0000 0, of 00FF00 120.
+    auto* hue = test::Child<platform::SpinEdit>(Main(), "SpinEditHUE3");
+    Main()->SetActivePageIndex(1);
+    Main()->SetCurRGB(0x336699);
+    EXPECT_NE(hue->Text(), "210") << "off: the page waits for a refresh";
+    Trigger("LiveConv1");
+    EXPECT_EQ(hue->Text(), "210") << "switching it on refreshes at once";
+    test::Child<QSlider>(Main(), "TrackBarRGB3")->setValue(0xFF);  // red channel: FF6699
+    test::Child<QSlider>(Main(), "TrackBarRGB2")->setValue(0);     // FF0099
+    test::Child<QSlider>(Main(), "TrackBarRGB1")->setValue(0);     // FF0000
+    EXPECT_EQ(hue->Text(), "0");
+    // A page shown later is refreshed when it is chosen.
+    Main()->SetActivePageIndex(2);
+    Main()->SetCurRGB(0x00FF00);
+    Main()->SetActivePageIndex(1);
+    EXPECT_EQ(hue->Text(), "120");
+    EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty());
+    EXPECT_EQ(test::Child<platform::ColorPanel>(Main(), "Panel4")->color(), 0u) << "the last refresh's colour stays";
+    // The refresh command still logs; the option is kept.
+    test::Child<QPushButton>(Main(), "BitBtn1")->click();
+    EXPECT_FALSE(windows->formLogViewer->LogText().isEmpty());
+    Stop();
+    Start();
+    EXPECT_TRUE(test::Child<QAction>(Main(), "LiveConv1")->isChecked());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "fixture.h"
 #include "help.h"
 #include "mainwindow.h"
+#include "pickmode.h"
 #include "platform/cursors.h"
 #include "platform/screenpick.h"
 
@@ -29,6 +30,22 @@ public:
     {
         reads.push_back(pos);
         return pixel;
+    }
+    // The screen's pixels: a 40×30 picture at (100, 100), R = 5x, G = 8y,
+    // B = 255 where x + y is odd; nothing elsewhere.
+    QImage picture = Picture();
+    QImage grabArea(const QRect& rect, QRect* got) override
+    {
+        const QRect area = rect & QRect(QPoint(100, 100), picture.size());
+        *got = area;
+        return area.isEmpty() ? QImage() : picture.copy(area.translated(-100, -100));
+    }
+    static QImage Picture()
+    {
+        QImage image(40, 30, QImage::Format_RGB32);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) image.setPixel(x, y, qRgb(5 * x, 8 * y, (x + y) % 2 ? 255 : 0));
+        return image;
     }
     bool pickWithPortal(QWidget*, platform::PickDone done) override
     {
@@ -85,12 +102,65 @@ TEST_F(Picker, AReadableScreenGivesThePixelUnderThePointer)
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty());
     Pick(Qt::RightButton);  // any button picks
     EXPECT_EQ(screen.reads.size(), 2u);
-    // A plain click on the button cancels: nothing is read, the colour stays.
+    // A plain click on the button takes no pixel: it starts the pick mode,
+    // and Esc there leaves the colour as it was.
     w->SetCurRGB(0x123456);
     QTest::mouseClick(test::Child<QToolButton>(w, "ToolButton6"), Qt::LeftButton);
     EXPECT_EQ(screen.reads.size(), 2u);
+    auto* session = w->findChild<app::PickSession*>("formPickMode");
+    ASSERT_NE(session, nullptr);
+    EXPECT_TRUE(session->isVisible());
+    QTest::keyClick(session, Qt::Key_Escape);
     EXPECT_EQ(w->CurRGB(), 0x123456u);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Picker, PickModeTakesTheMagnifiedSquare)
+{
+    // Hand-computed from the picture: R = 5x, G = 8y, B = 255 where x + y is
+    // odd; the pointer starts at (20, 15) of it.
+    struct Case {
+        const char* what;
+        int average;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        std::optional<RGBCode> taken;  // nullopt: cancelled
+    };
+    const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier;
+    const Case cases[] = {
+        {"the pixel under the pointer", 1, {{Qt::Key_Return, none}}, 0x6478FF},
+        {"nudged right by one", 1, {{Qt::Key_Right, none}, {Qt::Key_Return, none}}, 0x697800},
+        {"nudged down by ten", 1, {{Qt::Key_Down, shift}, {Qt::Key_Enter, none}}, 0x64C8FF},
+        {"3x3: five of nine dither pixels", 3, {{Qt::Key_Return, none}}, 0x64788E},
+        {"5x5: thirteen of 25 (132.6)", 5, {{Qt::Key_Return, none}}, 0x647885},
+        {"3x3 cut by the corner: R 2.5 -> 2, B 127.5 -> 128", 3,
+         {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Up, shift}, {Qt::Key_Up, none}, {Qt::Key_Up, none},
+          {Qt::Key_Up, none}, {Qt::Key_Up, none}, {Qt::Key_Up, none}, {Qt::Key_Return, none}},
+         0x020480},
+        {"zoomed, then cancelled", 1, {{Qt::Key_Plus, none}, {Qt::Key_Minus, none}, {Qt::Key_Escape, none}},
+         std::nullopt},
+        {"off the picture there is nothing to take; Esc", 1,
+         {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Return, none},
+          {Qt::Key_Escape, none}},
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        w->SetCurRGB(0x123456);
+        test::Child<QAction>(w, QStringLiteral("actPickAverage%1").arg(c.average).toLatin1().constData())->trigger();
+        QCursor::setPos(QPoint(120, 115));
+        test::Child<QAction>(w, "actPickMode")->trigger();
+        auto* session = w->findChild<app::PickSession*>("formPickMode");
+        ASSERT_NE(session, nullptr) << c.what;
+        EXPECT_EQ(session->position(), QPoint(120, 115));
+        for (const auto& [key, mods] : c.keys) QTest::keyClick(session, key, mods);
+        EXPECT_EQ(w->CurRGB(), c.taken.value_or(0x123456)) << c.what;
+        const QString status = test::Child<QStatusBar>(w, "StatusBarMain")->currentMessage();
+        if (c.taken) {
+            EXPECT_TRUE(status.contains("画面") && status.contains("#" + app::HexText(*c.taken))) << c.what;
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(w->findChild<app::PickSession*>("formPickMode"), nullptr) << c.what;
+    }
+    EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty()) << "a pick writes no log line";
 }
 
 TEST_F(Picker, WithoutAReadableScreenThePortalPicks)
@@ -116,12 +186,18 @@ TEST_F(Picker, WithoutAReadableScreenThePortalPicks)
         screen.pixel.reset();
         screen.portalAvailable = c.portal;
         screen.portalAnswer = {c.answer, CodeToColor(0x336699)};
+        dialogs.answers = {platform::kNo};
         Pick();
         EXPECT_EQ(w->CurRGB(), c.expected);
         const QStringList texts = dialogs.TakeTexts();
         EXPECT_EQ(!texts.isEmpty(), c.warned);
+        const QString status = test::Child<QStatusBar>(w, "StatusBarMain")->currentMessage();
         if (c.warned) {
-            EXPECT_EQ(texts.first(), QString::fromUtf8(platform::kPickFailedMessage));
+            // The warning says why and offers the image path (declined here).
+            EXPECT_TRUE(texts.first().startsWith(QString::fromUtf8(platform::kPickFailedMessage)));
+            EXPECT_TRUE(status.contains("画面から色を取れません")) << status.toStdString();
+        } else if (c.answer == platform::PickStatus::Picked) {
+            EXPECT_TRUE(status.startsWith("デスクトップのポータルから")) << status.toStdString();
         }
     }
 }

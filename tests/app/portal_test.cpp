@@ -10,6 +10,7 @@
 #include <QDBusObjectPath>
 #include <QGuiApplication>
 #include <QTest>
+#include <limits>
 
 #include "fixture.h"
 #include "mainwindow.h"
@@ -117,6 +118,14 @@ TEST_F(Portal, CancelAndErrorAreToldApart)
     EXPECT_EQ(result->status, platform::PickStatus::Cancelled);
     portal->response = 2;
     result = PickThroughPortal();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->status, platform::PickStatus::Failed);
+}
+
+TEST_F(Portal, AColourThatIsNoNumberIsAFailureNotBlack)
+{
+    portal->g = std::numeric_limits<double>::quiet_NaN();
+    const auto result = PickThroughPortal();
     ASSERT_TRUE(result);
     EXPECT_EQ(result->status, platform::PickStatus::Failed);
 }

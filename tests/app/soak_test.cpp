@@ -25,6 +25,7 @@
 #include "colour/munsell_renotation.h"
 #include "fixture.h"
 #include "huefield.h"
+#include "imagepick.h"
 #include "logviewer.h"
 #include "mainwindow.h"
 #include "tbledit.h"
@@ -66,6 +67,13 @@ protected:
         }
         combos << w->findChildren<QComboBox*>();
         paintBoxes << w->findChildren<app::PaintBox*>();
+        // A picture for the image viewer: R = 20x, G = 25y, B = 255 where
+        // x + y is odd.
+        QImage picture(12, 9, QImage::Format_RGB32);
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 12; ++x) picture.setPixel(x, y, qRgb(20 * x, 25 * y, (x + y) % 2 ? 255 : 0));
+        picturePath = dir.filePath("picture.png");
+        picture.save(picturePath);
         tabs = test::Child<QTabWidget>(w, "PageControl1");
         hex = test::Child<QLineEdit>(w, "editRGBHEX");
     }
@@ -95,7 +103,7 @@ protected:
     // One action of the user, chosen at random.
     QString Act()
     {
-        switch (Pick(13)) {
+        switch (Pick(14)) {
         case 0:
         case 1: {
             QLineEdit* edit = edits[static_cast<qsizetype>(Pick(edits.size()))];
@@ -150,16 +158,41 @@ protected:
             return "drag on " + box->objectName();
         }
         case 10: {
-            // Copying the colour; a template typed at random may be refused.
+            // Copying the colour (a template typed at random may be refused),
+            // live conversion on and off.
             static const char* const commands[] = {"EditCopyCmd", "CopyHex1", "CopyRGB1",
-                                                   "CopyHSL1", "CopyTemplate1", "CopyTemplateEdit1"};
+                                                   "CopyHSL1", "CopyTemplate1", "CopyTemplateEdit1", "LiveConv1"};
             const char* command = commands[Pick(std::size(commands))];
             dialogs.texts = {RandomText()};
             test::Child<QAction>(w, command)->trigger();
             return QString::fromLatin1(command);
         }
+        case 11: return PickAct();
         default: return EditorAct();
         }
+    }
+
+    // The averaging square, and the image viewer: opened, keys pressed in it.
+    QString PickAct()
+    {
+        if (Pick(4) == 0) {
+            const QString name = QStringLiteral("actPickAverage%1").arg(2 * Pick(4) + 1);
+            test::Child<QAction>(w, name.toLatin1().constData())->trigger();
+            return name;
+        }
+        auto* viewer = w->findChild<app::ImagePickWindow*>("formImagePick");
+        if (!viewer) {
+            dialogs.openPaths = {picturePath};
+            test::Child<QAction>(w, "actPickImage")->trigger();
+            return QStringLiteral("open the image viewer");
+        }
+        static const Qt::Key keys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
+                                       Qt::Key_Plus,  Qt::Key_Minus,  Qt::Key_Return, Qt::Key_Escape};
+        const Qt::Key key = keys[Pick(std::size(keys))];
+        const Qt::KeyboardModifiers mods = Pick(2) ? Qt::ShiftModifier : Qt::NoModifier;
+        QTest::keyClick(test::Child<QWidget>(viewer, "imageView"), key, mods);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return QStringLiteral("key %1 in the image viewer").arg(key);
     }
 
     QString EditorAct()
@@ -228,6 +261,11 @@ protected:
         // The Munsell method shown is the one in use.
         ASSERT_EQ(test::Child<QComboBox>(w, "ComboBoxHVCMethod")->currentIndex(), static_cast<int>(MunsellMethodInUse))
             << action.toStdString();
+        // The viewer's position stays on the picture, where there is a colour.
+        if (auto* viewer = w->findChild<app::ImagePickWindow*>("formImagePick")) {
+            ASSERT_TRUE(QRect(0, 0, 12, 9).contains(viewer->position())) << action.toStdString();
+            ASSERT_TRUE(viewer->magnifier()->colour().has_value()) << action.toStdString();
+        }
         for (const auto& m : dialogs.messages)
             ASSERT_NE(m.text, QStringLiteral("予期しないエラーが発生しました.")) << action.toStdString();
         dialogs.messages.clear();
@@ -245,6 +283,7 @@ protected:
     QList<app::PaintBox*> paintBoxes;
     QTabWidget* tabs = nullptr;
     QLineEdit* hex = nullptr;
+    QString picturePath;
     qsizetype checkedLog_ = 0;
 };
 

@@ -89,6 +89,13 @@ TEST(GplWrite, ByteExactAndReadBack)
     }
     EXPECT_EQ(back.title, "Mine");
     EXPECT_TRUE(back.warning.isEmpty());
+    // A tiny palette is filled up to 50 bytes by a comment line (some
+    // readers refuse anything shorter): 35 bytes of header, 14 of entry.
+    const QByteArray tiny = WriteGpl({MakeEntry(CodeToColor(0xFF0000), "R")}, QStringLiteral("a"));
+    EXPECT_EQ(tiny, QByteArray("GIMP Palette\nName: a\nColumns: 16\n#\n#\n255   0   0\tR\n"));
+    EXPECT_EQ(WriteGpl({}, QStringLiteral("a")).size(), 50);
+    ASSERT_EQ(ReadGpl(tiny).entries.size(), 1u);
+    EXPECT_EQ(ReadGpl(tiny).entries[0].Name, "R");
     EXPECT_EQ(GplPaletteName("/a/b/Web colours.gpl"), "Web colours");
     EXPECT_EQ(GplPaletteName("/a/.gpl"), ".gpl");
 }
