@@ -125,6 +125,37 @@ void BM_HVCToRGB(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
+// The interpolation of the renotation samples: RGB → H V/C solves for the
+// notation, H V/C → RGB interpolates once.
+void BM_RenotationRGBToHVC(benchmark::State& state)
+{
+    LoadTable();
+    Loop(state, [](RGBCode c) {
+        TColorVec hvc, yxy;
+        RenotationRGBToHVC(c, hvc, yxy);
+        return hvc[0] + hvc[1] + hvc[2];
+    });
+}
+
+void BM_RenotationHVCToRGB(benchmark::State& state)
+{
+    LoadTable();
+    std::vector<TColorVec> inputs;
+    for (RGBCode c : Codes()) {
+        TColorVec hvc, yxy;
+        RenotationRGBToHVC(c, hvc, yxy);
+        inputs.push_back(hvc);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        TColorVec yxy;
+        RenotationHVCToYxy(inputs[i], yxy);
+        benchmark::DoNotOptimize(YxyToRGB(yxy));
+        i = (i + 1) & 4095;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 // Reading a table and indexing it, as the Munsell page does on a switch.
 void BM_LoadMunsellTable(benchmark::State& state, const char* file)
 {
@@ -164,6 +195,8 @@ BENCHMARK(BM_Forward<RGBToLuv>)->Name("RGBToLuv");
 BENCHMARK(BM_Reverse<RGBToLuv, LuvToRGB>)->Name("LuvToRGB");
 BENCHMARK(BM_RGBToHVC)->Name("RGBToHVC")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HVCToRGB)->Name("HVCToRGB")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenotationRGBToHVC)->Name("RenotationRGBToHVC")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenotationHVCToRGB)->Name("RenotationHVCToRGB")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LoadMunsellTable, d65, MunsellFileD65)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadMunsellTable, c, MunsellFileC)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MunsellMemory, d65, MunsellFileD65)->Unit(benchmark::kMillisecond)->Iterations(1);

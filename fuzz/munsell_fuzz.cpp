@@ -1,5 +1,5 @@
-// Fuzz target: the renotation table loader and a search over whatever it
-// loaded.
+// Fuzz target: the renotation table loader, a search over whatever it
+// loaded, and the interpolation grid built from it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -26,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         qolvar::TColorVec hvc, yxy;
         qolvar::YxyToHVC({0.31f, 0.33f, 20.0f}, hvc);
         qolvar::HVCToYxy({5.0f, 5.0f, 4.0f}, yxy);
+        qolvar::RenotationYxyToHVC({0.31f, 0.33f, 20.0f}, hvc);
+        qolvar::RenotationYxyToHVC({0.5f, 0.3f, 50.0f}, hvc);
+        qolvar::RenotationHVCToYxy({5.0f, 5.0f, 4.0f}, yxy);
     } catch (const qolvar::ColourError&) {
     }
     return 0;

@@ -1,5 +1,6 @@
 // Fuzz target: the Munsell conversions through the shipped D65 renotation
-// table on any values: YxyToHVC, HVCToYxy, HVCToRGB and RGBToHVC. The input
+// table on any values: YxyToHVC, HVCToYxy, HVCToRGB and RGBToHVC, by the
+// table search or (selector bit 0x40) the renotation's interpolation. The input
 // is read in records of 13 bytes: a selector, then three values, either
 // any single-precision bit patterns or 32-bit integers scaled onto the
 // usual ranges (and a little beyond). Only ColourError may come out.
@@ -46,24 +47,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         qolvar::TColorVec v{};
         for (int k = 0; k < 3; ++k) std::memcpy(&v[k], &w[k], sizeof(float));
         qolvar::TColorVec hvc{}, yxy{};
+        qolvar::MunsellMethodInUse =
+            (selector & 0x40) ? qolvar::MunsellMethod::Renotation : qolvar::MunsellMethod::Search;
         try {
             switch (selector % 4) {
             case 0:  // Yxy
                 if (!raw) v = {Scaled(w[0], -0.1f, 1.1f), Scaled(w[1], -0.1f, 1.1f), Scaled(w[2], -10, 120)};
-                qolvar::YxyToHVC(v, hvc);
+                qolvar::MunsellYxyToHVC(v, hvc);
                 break;
             case 1:  // H V C
                 if (!raw) v = {Scaled(w[0], -10, 110), Scaled(w[1], -1, 11), Scaled(w[2], -1, 50)};
-                qolvar::HVCToYxy(v, yxy);
+                qolvar::MunsellHVCToYxy(v, yxy);
                 break;
             case 2:
                 if (!raw) v = {Scaled(w[0], -10, 110), Scaled(w[1], -1, 11), Scaled(w[2], -1, 50)};
-                (void)qolvar::HVCToRGB(v, yxy);
+                (void)qolvar::MunsellHVCToRGB(v, yxy);
                 break;
             default: {
-                qolvar::RGBToHVC(w[0] & (raw ? 0xFFFFFFFFu : 0xFFFFFFu), hvc, yxy);
+                qolvar::MunsellRGBToHVC(w[0] & (raw ? 0xFFFFFFFFu : 0xFFFFFFu), hvc, yxy);
                 // And back, as the Munsell page shows it.
-                (void)qolvar::HVCToRGB(hvc, yxy);
+                (void)qolvar::MunsellHVCToRGB(hvc, yxy);
                 break;
             }
             }

@@ -289,6 +289,31 @@ TEST_F(Cli, MunsellUsesTheShippedTables)
     EXPECT_EQ(Run({"convert", "munsell", "--munsell-table", "x", "FF0000"}).status, 2);
 }
 
+// The interpolation of the renotation samples: same line, the colour's own
+// Yxy; a sample's notation gives the colour of the sample's x, y with the
+// polynomial's Y (5R 5/10 under C: 0.475, 0.323; Y of value 5 19.270875).
+TEST_F(Cli, MunsellRenotationMethod)
+{
+    const auto red = Run({"convert", "munsell", "--method", "renotation", "FF0000"});
+    EXPECT_EQ(red.status, 0);
+    EXPECT_TRUE(red.err.empty()) << red.err;
+    float H = 0, V = 0, C = 0;
+    char tail[128] = {};
+    ASSERT_EQ(std::sscanf(red.out.c_str(), "FF0000 %f %f %f %127[^\n]", &H, &V, &C, tail), 4) << red.out;
+    EXPECT_STREQ(tail, "0.640000165 0.329999447 21.2649002 -> FF0000");
+    EXPECT_TRUE(H > 0 && H < 10) << H;  // a red hue
+    EXPECT_GT(C, 10);
+    EXPECT_EQ(Run({"convert", "munsell", "--method=renotation", "808080"}).out.substr(0, 10), "808080 -1 ");
+    EXPECT_EQ(Run({"reverse", "munsell", "--method", "renotation", "--munsell-table", "c", "5", "5", "10"}).out,
+              Run({"reverse", "yxy", "0.475", "0.323", "19.270875"}).out);
+    const auto far = Run({"reverse", "munsell", "--method", "renotation", "5", "5", "60"});
+    EXPECT_EQ(far.status, 1);
+    EXPECT_NE(far.err.find("彩度"), std::string::npos) << far.err;
+    EXPECT_EQ(Run({"convert", "munsell", "--method", "table", "FF0000"}).status, 2);
+    // The search stays the default, also after a run with the other method.
+    EXPECT_EQ(Run({"reverse", "munsell", "5", "5", "10"}).out, "C35857\n");
+}
+
 TEST_F(Cli, HelpGoesToStandardOutput)
 {
     const auto r = Run({"--help"});

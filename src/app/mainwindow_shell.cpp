@@ -20,9 +20,11 @@
 #include "colourfacts.h"
 #include "themeicons.h"
 #include "colour/munsell.h"
+#include "colour/munsell_renotation.h"
 #include "help.h"
 #include "logviewer.h"
 #include "mainwindow.h"
+#include "page_munsell.h"
 #include "pickcommands.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
@@ -392,6 +394,8 @@ void TformMain::RestoreOptionStatus()
     LiveConv1->setChecked(readInteger("LiveConversion", 0) != 0);
     RestoreCopyFormat(readString("CopyFormat", QStringLiteral("hex")), readString("CopyTemplate", copyTemplate_));
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)));
+    if (auto* munsell = findChild<MunsellPage*>())
+        munsell->SetMethod(static_cast<int>(readInteger("MunsellMethod", 0)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
     pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));
     repaint();
@@ -412,6 +416,7 @@ void TformMain::StoreOptionStatus()
     reg.WriteString(kSection, QStringLiteral("TableName"), tableFileName_);
     reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
+    reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(MunsellMethodInUse));
     reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), CopyFormat());
     reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);

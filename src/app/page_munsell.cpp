@@ -6,6 +6,7 @@
 
 #include "colour/models.h"
 #include "colour/munsell.h"
+#include "colour/munsell_renotation.h"
 #include "colour/numeric.h"
 #include "pagetext.h"
 
@@ -28,6 +29,15 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
     ComboBoxHVC = AddTypedComboBox("ComboBoxHVC", {QStringLiteral("標準の光D65"), QStringLiteral("標準の光C")},
                                    QStringLiteral("標準の光D65"), QRect(316, 10, 150, 22),
                                    [this] { ComboBoxHVCChange(); });
+    // How H V/C is found: the table search or the interpolation of the
+    // renotation samples.
+    ComboBoxHVCMethod = new QComboBox(this);
+    ComboBoxHVCMethod->setObjectName(QStringLiteral("ComboBoxHVCMethod"));
+    ComboBoxHVCMethod->addItems({QStringLiteral("表の探索"), QStringLiteral("再表記データの補間")});
+    ComboBoxHVCMethod->setGeometry(316, 38, 150, 22);
+    ComboBoxHVCMethod->setCurrentIndex(static_cast<int>(MunsellMethodInUse));
+    connect(ComboBoxHVCMethod, &QComboBox::activated, this,
+            [this] { Guarded(ComboBoxHVCMethod, [&] { ComboBoxHVCMethodChange(); }); });
 
     LabelHVC3 = label("LabelHVC3", QStringLiteral("色相(H)"), 16, 72, 90);
     LabelHVC2 = label("LabelHVC2", QStringLiteral("明度（V）"), 120, 72, 80);
@@ -125,7 +135,7 @@ void MunsellPage::EditHVC1Change()
             throw FieldProblem(EditHVC2, "明度 V は 0 から 10 までです");
         if (!(hvc[2] >= 0)) throw FieldProblem(EditHVC1, "彩度 C は 0 以上です");
         TColorVec yxy{};
-        TakeTypedColour(HVCToRGB(hvc, yxy));
+        TakeTypedColour(MunsellHVCToRGB(hvc, yxy));
         DspHVCxyY(yxy);
     });
 }
@@ -142,7 +152,7 @@ void MunsellPage::EditHVCxyY1Change()
         yxy[1] = num::single(RealOf(EditHVCxyY1));
         TakeTypedColour(ModelToRGB(Model::Yxy, values));
         TColorVec hvc{};
-        YxyToHVC(yxy, hvc);
+        MunsellYxyToHVC(yxy, hvc);
         DspHVC(hvc);
     });
 }
@@ -156,6 +166,19 @@ void MunsellPage::ComboBoxHVCChange()
     }
     LoadMunsellTable(host_.ExeDir().toStdString());
     btHVCClick();
+}
+
+void MunsellPage::ComboBoxHVCMethodChange()
+{
+    SetMethod(ComboBoxHVCMethod->currentIndex());
+    btHVCClick();
+}
+
+void MunsellPage::SetMethod(int index)
+{
+    MunsellMethodInUse = index == 1 ? MunsellMethod::Renotation : MunsellMethod::Search;
+    const QSignalBlocker quiet(ComboBoxHVCMethod);
+    ComboBoxHVCMethod->setCurrentIndex(static_cast<int>(MunsellMethodInUse));
 }
 
 }  // namespace qolvar::app

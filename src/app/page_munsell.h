@@ -25,12 +25,17 @@ public:
     void EditHVC1Change();
     void EditHVCxyY1Change();
     void ComboBoxHVCChange();
+    void ComboBoxHVCMethodChange();
+    // Shows and uses a conversion method by its item index (0 the table
+    // search, 1 the renotation's interpolation; any other index: 0).
+    void SetMethod(int index);
 
     // The hue text of a hue number (H < 0: neutral "N").
     static QString HueText(float H);
 
     QLabel* LabelHVC = nullptr;
     QComboBox* ComboBoxHVC = nullptr;
+    QComboBox* ComboBoxHVCMethod = nullptr;
     QLabel *LabelHVC3 = nullptr, *LabelHVC2 = nullptr, *LabelHVC1 = nullptr, *Label6 = nullptr;
     QLineEdit *EditHVC3 = nullptr, *EditHVC2 = nullptr, *EditHVC1 = nullptr;
     QLabel *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr;

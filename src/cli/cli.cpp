@@ -44,6 +44,8 @@ constexpr const char* kUsage =
     "  --gamma G      display gamma for the CIE models (default 2.2)\n"
     "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
     "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
+    "  --method M     Munsell conversion: search (default, the table search) or\n"
+    "                 renotation (interpolation of the renotation data)\n"
     "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n"
     "oklab prints L a b, oklch L C h (four decimals, h in degrees with two, 0 for a\n"
     "  grey), from sRGB; --gamma and --white do not apply. reverse oklab / oklch\n"
@@ -97,9 +99,10 @@ void AppendVec(std::string& out, const TColorVec& v)
 
 // The forward conversion's values and the back-converted colour, as the
 // page's refresh computes them.
-RGBCode ConvertInto(Model model, std::uint32_t code, std::string& out)
+RGBCode ConvertInto(Model model, std::uint32_t code, std::string& out, bool* beyond)
 {
     const ModelValues v = ConvertToModel(model, code);
+    if (beyond) *beyond = v.beyond;
     if (IsFloatModel(model)) {
         AppendVec(out, v.vec);
         if (model == Model::Munsell) AppendVec(out, v.yxy);
@@ -186,11 +189,22 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
 }
 
 
-int Convert(const Options& opts, std::FILE* in, std::FILE* out)
+int Convert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& buffer) {
-        return opts.ok ? AppendOkLine(*opts.ok, code, buffer) : AppendConvertLine(opts.model, code, buffer);
+    unsigned long beyond = 0;
+    const int status = ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& buffer) {
+        if (opts.ok) return AppendOkLine(*opts.ok, code, buffer);
+        bool far = false;
+        const bool done = AppendConvertLine(opts.model, code, buffer, &far);
+        beyond += far;
+        return done;
     });
+    if (beyond > 0)
+        std::fprintf(err,
+                     "qolvar-cli: note: %lu colour(s) lie beyond the renotation data; their lines give the "
+                     "nearest notation the data reach and its colour\n",
+                     beyond);
+    return status;
 }
 
 
@@ -272,6 +286,13 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
             } else if (nearest && name == "--table") {
                 if (value.empty()) problem = "needs a file name";
                 opts.table = value;
+            } else if (!nearest && name == "--method") {
+                if (value == "search")
+                    opts.munsellMethod = MunsellMethod::Search;
+                else if (value == "renotation")
+                    opts.munsellMethod = MunsellMethod::Renotation;
+                else
+                    problem = "invalid value " + Quoted(value) + " (search or renotation)";
             } else if (!nearest && name == "--munsell-table") {
                 if (value != "d65" && value != "D65" && value != "c" && value != "C")
                     problem = "invalid value " + Quoted(value);
@@ -329,12 +350,13 @@ void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e)
 }
 
 
-bool AppendConvertLine(Model model, std::uint32_t code, std::string& out)
+bool AppendConvertLine(Model model, std::uint32_t code, std::string& out, bool* beyond)
 {
     const std::size_t mark = out.size();
     AppendHex(out, code);
+    if (beyond) *beyond = false;
     try {
-        const RGBCode back = ConvertInto(model, code, out);
+        const RGBCode back = ConvertInto(model, code, out, beyond);
         out.append(" -> ");
         AppendHex(out, back);
         out.push_back('\n');
@@ -441,6 +463,7 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     // Every run starts from the program's start-up settings.
     CIEGamma = 2.2f;
     SetCIEWhite(0);
+    MunsellMethodInUse = MunsellMethod::Search;
     if (command == "format") return FormatCommand(argc, argv, in, out, err);
     Options opts;
     if (command == "nearest") {
@@ -457,6 +480,7 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     }
     if (opts.model == Model::Munsell) {
         MunsellFileName = opts.munsellFile;
+        MunsellMethodInUse = opts.munsellMethod;
         try {
             LoadMunsellTable(ProgramFolder());
         } catch (const ColourError& e) {
@@ -464,7 +488,7 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
             return 2;
         }
     }
-    if (command == "convert") return Convert(opts, in, out);
+    if (command == "convert") return Convert(opts, in, out, err);
     return ReverseCommand(opts, out, err);
 }
 

@@ -20,8 +20,9 @@ namespace qolvar::cli {
 
 // Appends the convert line of one code (with its newline) to out:
 // "RRGGBB v1 v2 v3 -> RRGGBB", or "RRGGBB error: MESSAGE" when the
-// conversion fails; returns false in that case.
-bool AppendConvertLine(Model model, std::uint32_t code, std::string& out);
+// conversion fails; returns false in that case. *beyond (when given) says
+// whether a Munsell notation is only the nearest the renotation data reach.
+bool AppendConvertLine(Model model, std::uint32_t code, std::string& out, bool* beyond = nullptr);
 
 // The convert line of one code in OKLab or OKLCh: "RRGGBB L a b -> RRGGBB"
 // (or L C h); the colour after the arrow is that of the values as printed.

@@ -156,6 +156,7 @@ int FormatCodes(std::string_view text, std::string_view model, const Options& op
     }
     if (templ->Uses(Model::Munsell)) {
         MunsellFileName = opts.munsellFile;
+        MunsellMethodInUse = opts.munsellMethod;
         try {
             LoadMunsellTable(ProgramFolder());
         } catch (const ColourError& e) {

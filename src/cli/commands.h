@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "colour/codes.h"
+#include "colour/munsell_renotation.h"
 #include "colour/colour.h"
 #include "colour/oklab.h"
 
@@ -32,6 +33,7 @@ struct Options {
     std::optional<OkModel> ok;  // oklab or oklch instead of model
     std::vector<std::string> values;
     std::string munsellFile = MunsellFileD65;
+    MunsellMethod munsellMethod = MunsellMethod::Search;  // --method
     std::string table;  // nearest: --table, empty for the default table
     std::optional<std::string> format;  // convert: --format TEMPLATE
 };
@@ -50,7 +52,8 @@ void AppendNotACode(std::string& out, std::string_view text);
 void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e);
 
 // Parses "[options] [--] values..." starting at argv[first]. --gamma and
-// --white always; --munsell-table for the conversions, --table for nearest.
+// --white always; --munsell-table and --method for the conversions, --table
+// for nearest.
 bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err);
 
 // Standard output in large pieces; a piece that cannot be written (a full

@@ -11,5 +11,6 @@
 #include "hue.h"
 #include "models.h"
 #include "munsell.h"
+#include "munsell_renotation.h"
 #include "oklab.h"
 #include "video.h"

@@ -4,6 +4,7 @@
 #include "cmyk.h"
 #include "hue.h"
 #include "munsell.h"
+#include "munsell_renotation.h"
 #include "video.h"
 
 namespace qolvar {
@@ -47,7 +48,7 @@ ModelValues ConvertToModel(Model model, RGBCode rgb)
     case Model::YCbCr:
     case Model::YPbPr:
     case Model::YIQ: v.code = RGBToVideo(VideoIndex(model), rgb); break;
-    case Model::Munsell: RGBToHVC(rgb, v.vec, v.yxy); break;
+    case Model::Munsell: MunsellRGBToHVC(rgb, v.vec, v.yxy, &v.beyond); break;
     }
     return v;
 }
@@ -76,7 +77,7 @@ RGBCode ModelToRGB(Model model, const ModelValues& values)
     case Model::YIQ: return VideoToRGB(VideoIndex(model), values.code);
     case Model::Munsell: {
         TColorVec yxy{};
-        return HVCToRGB(v, yxy);
+        return MunsellHVCToRGB(v, yxy);
     }
     }
     return 0;

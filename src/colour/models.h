@@ -53,6 +53,7 @@ struct ModelValues {
     TColorVec vec{};         // the float models
     TColorVec yxy{};         // Munsell only
     std::uint32_t code = 0;  // the packed models
+    bool beyond = false;     // Munsell by the renotation: the colour lies beyond the data
 };
 
 // A colour's values in a model.

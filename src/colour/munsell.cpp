@@ -88,6 +88,7 @@ std::string MunsellFileName = MunsellFileD65;
 MunsellRows MunsellTable{};
 MunsellRows MunsellByY{};
 int MunsellLast = -1;
+unsigned MunsellLoads = 0;
 
 namespace {
 
@@ -440,6 +441,7 @@ void LoadMunsellTable(const std::string& folder)
     MunsellByY = MunsellTable;
     SortRows(MunsellByY.data(), kFieldY, 0, MunsellLast);
     TheIndex().Rebuild();
+    ++MunsellLoads;
 }
 
 std::size_t MunsellIndexBytes() { return TheIndex().Bytes(); }

@@ -63,6 +63,9 @@ extern MunsellRows MunsellTable;  // rows in file order
 extern MunsellRows MunsellByY;    // the same rows sorted by Y (0..MunsellLast)
 // Index of the last loaded row; -1 while no table (or an empty one) is loaded.
 extern int MunsellLast;
+// How many tables have been loaded, so that what is built from a table knows
+// when to build again.
+extern unsigned MunsellLoads;
 
 // Reads folder + MunsellFileName. On any failure (the file cannot be opened,
 // a line with fewer than six fields or a field that is not a number, more

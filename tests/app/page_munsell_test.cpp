@@ -7,6 +7,7 @@
 
 #include "colour/cie.h"
 #include "colour/munsell.h"
+#include "colour/munsell_renotation.h"
 #include "colour/numeric.h"
 #include "page_munsell.h"
 #include "page_testing.h"
@@ -43,6 +44,7 @@ protected:
     {
         PageTest::TearDown();
         app::SetProgramFolder(QString());
+        MunsellMethodInUse = MunsellMethod::Search;
     }
     QStringList HVC() const { return {p->EditHVC3->text(), p->EditHVC2->text(), p->EditHVC1->text()}; }
     QStringList Yxy() const { return {p->EditHVCxyY3->text(), p->EditHVCxyY2->text(), p->EditHVCxyY1->text()}; }
@@ -250,3 +252,35 @@ TEST_F(MunsellPageTest, UnreadableTableIsReportedAndThePageKept)
 }
 
 }  // namespace
+
+// The method choice converts by the interpolation of the renotation
+// samples, and the next start comes back with it.
+TEST_F(MunsellPageTest, MethodChoiceRefreshesAndIsStored)
+{
+    SetColour(0x3A9F62);
+    Refresh();
+    const QStringList search = HVC();
+    Choose(p->ComboBoxHVCMethod, 1);
+    EXPECT_EQ(MunsellMethodInUse, MunsellMethod::Renotation);
+    TColorVec hvc{}, yxy{};
+    RenotationRGBToHVC(0x3A9F62, hvc, yxy);
+    EXPECT_EQ(HVC(), HVCTexts(hvc));
+    EXPECT_NE(HVC(), search);
+    EXPECT_EQ(w->CurRGB(), 0x3A9F62u);  // the colour's own Yxy converts back to it
+    // Typed values past the data's chroma are marked; the colour stays.
+    Paste(p->EditHVC1, QStringLiteral("60"));
+    EXPECT_EQ(Problem(), "値が範囲外です！");
+    EXPECT_EQ(w->CurRGB(), 0x3A9F62u);
+
+    Stop();
+    EXPECT_EQ(StoredSetting("MunsellMethod"), "1");
+    MunsellMethodInUse = MunsellMethod::Search;
+    StartOn(4);
+    p = w->findChild<app::MunsellPage*>();
+    EXPECT_EQ(p->ComboBoxHVCMethod->currentIndex(), 1);
+    EXPECT_EQ(MunsellMethodInUse, MunsellMethod::Renotation);
+    Stop();
+    StoreSetting("MunsellMethod", "7");  // no method: the search
+    StartOn(4);
+    EXPECT_EQ(MunsellMethodInUse, MunsellMethod::Search);
+}

@@ -22,6 +22,7 @@
 #include <functional>
 #include <random>
 
+#include "colour/munsell_renotation.h"
 #include "fixture.h"
 #include "huefield.h"
 #include "imagepick.h"
@@ -257,6 +258,9 @@ protected:
             checkedLog_ = text.size();
         }
         ASSERT_EQ(e->lboxColor->model()->rowCount(), e->Document().Count()) << action.toStdString();
+        // The Munsell method shown is the one in use.
+        ASSERT_EQ(test::Child<QComboBox>(w, "ComboBoxHVCMethod")->currentIndex(), static_cast<int>(MunsellMethodInUse))
+            << action.toStdString();
         // The viewer's position stays on the picture, where there is a colour.
         if (auto* viewer = w->findChild<app::ImagePickWindow*>("formImagePick")) {
             ASSERT_TRUE(QRect(0, 0, 12, 9).contains(viewer->position())) << action.toStdString();
