@@ -9,12 +9,17 @@
 #include "firstframe.h"
 #include "mainwindow.h"
 #include "pickcommand.h"
+#include "version.h"
 
 int main(int argc, char** argv)
 {
     using qolvar::app::ProgramArgs;
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     ProgramArgs parsed = qolvar::app::ParseProgramArgs(args);
+    if (args.size() == 1 && (args[0] == "--version" || args[0] == "-V")) {
+        std::fputs("qolvar " QOLVAR_FILE_VERSION "\n", stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     if (parsed.kind == ProgramArgs::Help) {
         std::fputs(qolvar::app::kProgramHelp, stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;

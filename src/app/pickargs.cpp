@@ -8,6 +8,7 @@ const char* const kProgramHelp =
     "  qolvar --pick [--average N] [--format hex|rgb|hsl] [--copy]\n"
     "                         pick one colour from the screen and print it\n"
     "  qolvar --help          show this help\n"
+    "  qolvar --version       show the version\n"
     "\n"
     "--pick shows only the picker: a magnifier follows the pointer (on Wayland\n"
     "the desktop's own picker is used). Wheel or +/- zoom (2x to 32x), arrow keys\n"
