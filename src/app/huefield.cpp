@@ -1,5 +1,6 @@
 #include "huefield.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -13,6 +14,8 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button reach the owner too; it decides what they do.
     setMouseTracking(true);
+    // Reached by Tab and a click; the arrow keys move the marker.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QImage& PaintBox::Canvas()
@@ -33,6 +36,12 @@ void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawImage(0, 0, Canvas());
+    if (hasFocus()) {
+        // A dotted frame in the inverse of the pixels, visible on any colour.
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void PaintBox::Invalidate()
@@ -43,6 +52,32 @@ void PaintBox::Invalidate()
 void PaintBox::showEvent(QShowEvent*) { emit Paint(); }
 
 void PaintBox::resizeEvent(QResizeEvent*) { Invalidate(); }
+
+void PaintBox::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left: emit Nudge(-step, 0); break;
+    case Qt::Key_Right: emit Nudge(step, 0); break;
+    case Qt::Key_Up: emit Nudge(0, -step); break;
+    case Qt::Key_Down: emit Nudge(0, step); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+// The focus frame is drawn over the canvas while the box has the focus.
+void PaintBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PaintBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
 
 void PaintBox::mousePressEvent(QMouseEvent* event)
 {

@@ -42,8 +42,13 @@ signals:
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // An arrow key: the marker moves by dx, dy (ten with Shift).
+    void Nudge(int dx, int dy);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -148,6 +148,21 @@ void HuePage::ConnectControls()
     });
     connect(PaintBox2, &PaintBox::MouseUp, this,
             [this] { Guarded(PaintBox2, [&] { PaintBox2MouseUp(); }); });
+    // The keys move the markers as a drag to the next pixel would.
+    connect(PaintBox1, &PaintBox::Nudge, this, [this](int dx, int dy) {
+        Guarded(PaintBox1, [&] {
+            const int x = (FieldMarkerRect.Left + FieldMarkerRect.Right) / 2 + dx;
+            const int y = (FieldMarkerRect.Top + FieldMarkerRect.Bottom) / 2 + dy;
+            PaintBox1MouseDown(std::clamp(x, 0, ModeIndex() == kHSV ? 255 : 360), y);
+            PaintBox1MouseUp();
+        });
+    });
+    connect(PaintBox2, &PaintBox::Nudge, this, [this](int, int dy) {
+        Guarded(PaintBox2, [&] {
+            PaintBox2MouseDown(StripRow + dy);
+            PaintBox2MouseUp();
+        });
+    });
 }
 
 int HuePage::ModeIndex() const { return modes_->checkedId(); }

@@ -287,6 +287,38 @@ TEST_F(HuePageTest, HSVFieldAndStripPicks)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(HuePageTest, ArrowKeysMoveTheMarkersAsADragWould)
+{
+    Show(kHSV, true, 0xFF0000);
+    QWidget* field = p->PaintBox1;
+    Click(field, {50, 55});  // S 50, V 200
+    // Key, Shift, then the field's S and V (clamped at the edges).
+    struct Step {
+        Qt::Key key;
+        bool shift;
+        int s, v;
+    } steps[] = {
+        {Qt::Key_Right, false, 51, 200}, {Qt::Key_Right, true, 61, 200}, {Qt::Key_Up, false, 61, 201},
+        {Qt::Key_Down, true, 61, 191},   {Qt::Key_Left, true, 51, 191},  {Qt::Key_Up, true, 51, 201},
+    };
+    for (const Step& s : steps) {
+        QTest::keyClick(field, s.key, s.shift ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(w->CurRGB(), HSVToRGB(static_cast<HueCode>(s.s) << 8 | static_cast<HueCode>(s.v))) << s.s;
+    }
+    for (int i = 0; i < 30; ++i) QTest::keyClick(field, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(w->CurRGB(), HSVToRGB(0 << 8 | 201)) << "stops at the left edge";
+    // The strip: rows 16 and 48 are hues 22 and 68 (see the clicks above).
+    Click(p->PaintBox2, {10, 16});
+    QTest::keyClick(p->PaintBox2, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(p->PaintBox2, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(p->PaintBox2, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(p->PaintBox2, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(p->PaintBox2, Qt::Key_Down);
+    QTest::keyClick(p->PaintBox2, Qt::Key_Down);
+    EXPECT_EQ(p->StripRow, 38);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(HuePageTest, HLSFieldAndStripPicks)
 {
     Show(kHLS, true, 0x336699);  // 210, 102, 128
