@@ -1,6 +1,6 @@
 // Writes a screenshot of the main window for each model page after a
-// refresh of one colour, of the log viewer and of the table editor, for
-// looking at the windows by eye and for the README:
+// refresh of one colour, of the log viewer, the table editor and the about
+// box, for looking at the windows by eye and for the README:
 //   qolvar-screenshots OUT_DIR [RRGGBB]
 // Run it on a display (xvfb-run on a machine without one).
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "aboutbox.h"
 #include "application.h"
 #include "colour/codes.h"
 #include "logviewer.h"
@@ -54,5 +55,9 @@ int main(int argc, char** argv)
     editor->ShowCurEntry();
     QTest::qWait(100);
     editor->grab().save(out + QStringLiteral("/editor.png"));
+    qolvar::app::TAboutBox about(w);
+    about.show();
+    QTest::qWait(100);
+    about.grab().save(out + QStringLiteral("/about.png"));
     return 0;
 }

@@ -4,9 +4,12 @@
 #include <QScreen>
 
 #include <QEvent>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 
 #include "application.h"
@@ -21,44 +24,72 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("バージョン情報"));
-    setFixedSize(249, 129);
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(0, 0, 249, 129);
-    auto label = [panel](const char* name, const QString& text, int x, int y, int w, int h) {
+    auto label = [panel](const char* name, const QString& text) {
         auto* l = new QLabel(text, panel);
         l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(x, y, w, h);
         return l;
     };
-    ProgramIcon = label("ProgramIcon", QString(), 10, 18, 65, 65);
+    ProgramIcon = label("ProgramIcon", QString());
     ProgramIcon->setPixmap(ProgramPixmap(65));
     ProgramIcon->setScaledContents(true);
-    ProductName = label("ProductName", QStringLiteral("プロダクト名"), 90, 10, 150, 22);
+    ProgramIcon->setFixedSize(65, 65);
+    ProductName = label("ProductName", QStringLiteral("プロダクト名"));
     QFont bold = font();
     bold.setBold(true);
     bold.setPixelSize(19);
     ProductName->setFont(bold);
-    Description = label("Description", QStringLiteral("説明"), 90, 34, 155, 16);
-    Version = label("Version", QStringLiteral("バージョン番号"), 90, 50, 155, 16);
-    Copyright = label("Copyright", QStringLiteral("著作権表記"), 90, 66, 155, 16);
+    Description = label("Description", QStringLiteral("説明"));
+    Version = label("Version", QStringLiteral("バージョン番号"));
+    Copyright = label("Copyright", QStringLiteral("著作権表記"));
     QFont small = font();
     small.setPixelSize(11);
-    Label1 = label("Label1", QStringLiteral("Mardenvi Home Page"), 10, 90, 120, 14);
+    Label1 = label("Label1", QStringLiteral("Mardenvi Home Page"));
     QFont link = small;
     link.setUnderline(true);
     Label1->setFont(link);
     Label1->setStyleSheet(QStringLiteral("color: #0000FF;"));
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
-    Label2 = label("Label2", QStringLiteral(QOLVAR_CONTACT), 8, 104, 125, 14);
+    Label2 = label("Label2", QStringLiteral(QOLVAR_CONTACT));
     Label2->setFont(small);
     OKButton = new QPushButton(QStringLiteral("OK"), panel);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(135, 92, 75, 25);
+    OKButton->setMinimumWidth(75);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The icon at the left of the four lines about the program; the link
+    // and the contact below, the OK button at the bottom right. The box
+    // grows with its texts, so no line is ever cut.
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(0);
+    for (QLabel* l : {ProductName, Description, Version, Copyright}) texts->addWidget(l);
+    texts->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(15);
+    top->addWidget(ProgramIcon, 0, Qt::AlignTop);
+    top->addLayout(texts, 1);
+    auto* links = new QVBoxLayout;
+    links->setSpacing(0);
+    links->addWidget(Label1);
+    links->addWidget(Label2);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(links);
+    bottom->addStretch(1);
+    bottom->addWidget(OKButton, 0, Qt::AlignBottom);
+    auto* inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(10, 8, 10, 8);
+    inner->addLayout(top, 1);
+    inner->addLayout(bottom);
+    auto* outer = new QGridLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(panel, 0, 0);
+    outer->setColumnMinimumWidth(0, 249);
+    outer->setRowMinimumHeight(0, 129);
+    resize(249, 129);
 }
 
 QString TAboutBox::GetVersionValue(const QString& name)
@@ -81,6 +112,9 @@ void TAboutBox::FormShow()
 void TAboutBox::showEvent(QShowEvent* event)
 {
     FormShow();
+    // The texts are known now; the box grows to hold them.
+    layout()->activate();
+    resize(size().expandedTo(sizeHint()));
     // The box stands in the middle of the screen, not over its owner.
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen) move(screen->geometry().center() - QPoint(width() / 2, height() / 2));

@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,6 +21,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
+#include <array>
 
 #include "colortablecombo.h"
 #include "colourfacts.h"
@@ -39,6 +43,11 @@
 #include "winhelpers.h"
 
 namespace qolvar::app {
+
+namespace {
+// The space between the tab bar and the top of a page.
+constexpr int kPageMargin = 6;
+}  // namespace
 
 using platform::ColorPanel;
 using platform::SpinEdit;
@@ -64,7 +73,6 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("clientArea"));
-    central->setFixedSize(489, 513);
     setCentralWidget(central);
 
     CreateActions();
@@ -74,12 +82,84 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     ConnectRGBSection();
     CreateColorTable(central);
     CreatePages(central);
+    LayOut(central);
     Panel2->raise();
     Panel3->raise();
     move(192, 106);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     FormCreate();
+}
+
+void TformMain::LayOut(QWidget* central)
+{
+    // The RGB rows and the colour table row widen with the window; the two
+    // large swatches keep their size at the right; the page area takes what
+    // height is left.
+    auto* channels = new QGridLayout;
+    channels->setHorizontalSpacing(6);
+    channels->setVerticalSpacing(2);
+    const std::array<std::array<QWidget*, 3>, 3> rows = {{{LabelR, TrackBarRGB3, SpinEditRGB3},
+                                                          {LabelG, TrackBarRGB2, SpinEditRGB2},
+                                                          {LabelB, TrackBarRGB1, SpinEditRGB1}}};
+    for (int r = 0; r < 3; ++r) {
+        rows[static_cast<std::size_t>(r)][0]->setMinimumWidth(40);
+        rows[static_cast<std::size_t>(r)][1]->setMinimumWidth(200);
+        rows[static_cast<std::size_t>(r)][2]->setFixedSize(64, 22);
+        for (int c = 0; c < 3; ++c) channels->addWidget(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], r, c);
+    }
+    channels->setColumnStretch(1, 1);
+    auto* hexRow = new QHBoxLayout;
+    hexRow->setSpacing(2);
+    hexRow->addWidget(Label5);
+    editRGBHEX->setFixedWidth(97);
+    hexRow->addWidget(editRGBHEX);
+    hexRow->addStretch(1);
+    BitBtn1->setMinimumWidth(97);
+    hexRow->addWidget(BitBtn1);
+    channels->addWidget(LabelRGB, 3, 0);
+    channels->addLayout(hexRow, 3, 1);
+
+    auto* tableRow = new QHBoxLayout;
+    tableRow->setSpacing(4);
+    labelColFn->setMinimumWidth(132);
+    tableRow->addWidget(labelColFn);
+    cboxColor->setMinimumWidth(200);
+    tableRow->addWidget(cboxColor, 1);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addLayout(channels);
+    left->addLayout(tableRow);
+    auto* swatches = new QVBoxLayout;
+    swatches->setSpacing(5);
+    for (QWidget* panel : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Panel4)}) {
+        panel->setFixedSize(81, 57);
+        swatches->addWidget(panel);
+    }
+    swatches->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(6, 4, 12, 4);
+    top->setSpacing(10);
+    top->addLayout(left, 1);
+    top->addLayout(swatches);
+
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(ToolBar1);
+    column->addLayout(top);
+    column->addWidget(PageControl1, 1);
+    resize(sizeHint().expandedTo(minimumSizeHint()));
+}
+
+void TformMain::PlaceResultSwatch()
+{
+    // The result swatch and its code sit on the top-left corner of the
+    // shown page, wherever the centred page lies in the page area.
+    const int index = std::clamp(PageControl1->currentIndex(), 0, static_cast<int>(pages_.size()) - 1);
+    const QPoint corner = pages_[static_cast<std::size_t>(index)]->mapTo(centralWidget(), QPoint(0, 0));
+    Panel2->move(corner + QPoint(16, 0));
+    Panel3->move(corner + QPoint(120, 0));
 }
 
 TformMain::~TformMain()
@@ -219,7 +299,6 @@ void TformMain::CreateMenus()
 void TformMain::CreateToolBar(QWidget* central)
 {
     ToolBar1 = Named(new QToolBar(central), "ToolBar1");
-    ToolBar1->setGeometry(0, 0, 489, 28);
     ToolBar1->setIconSize(QSize(16, 16));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolBar1->setMovable(false);
@@ -266,29 +345,20 @@ void TformMain::CreateRGBSection(QWidget* central)
         r.label = row.label;
         r.track = row.track;
         r.spin = row.spin;
-        r.label->setGeometry(8, r.y + 3, 44, 16);
-        r.track->setGeometry(52, r.y, 255, 22);
-        r.spin->setGeometry(314, r.y, 64, 22);
     }
     LabelRGB = Named(new QLabel(QStringLiteral("RGB"), central), "LabelRGB");
-    LabelRGB->setGeometry(8, 107, 32, 20);
     Label5 = Named(new QLabel(QStringLiteral("#"), central), "Label5");
     QFont big = font();
     big.setPixelSize(16);
     Label5->setFont(big);
-    Label5->setGeometry(40, 105, 14, 22);
     editRGBHEX = Named(new QLineEdit(QStringLiteral("0"), central), "editRGBHEX");
-    editRGBHEX->setGeometry(56, 105, 97, 22);
 
     BitBtn1 = Named(new QPushButton(ThemeIcon("view-refresh"), QStringLiteral("更新(&R)"), central),
                     "BitBtn1");
-    BitBtn1->setGeometry(210, 103, 97, 26);
 
     Panel1 = Named(new ColorPanel(central), "Panel1");
-    Panel1->setGeometry(396, 32, 81, 57);
     Panel1->setToolTip(QStringLiteral("現在の色"));
     Panel4 = Named(new ColorPanel(central), "Panel4");
-    Panel4->setGeometry(396, 94, 81, 57);
     Panel4->setToolTip(QStringLiteral("前回更新時の色"));
 }
 
@@ -308,7 +378,6 @@ void TformMain::ConnectRGBSection()
 void TformMain::CreateColorTable(QWidget* central)
 {
     labelColFn = Named(new QLabel(QStringLiteral("■ Web標準色 140色"), central), "labelColFn");
-    labelColFn->setGeometry(4, 134, 136, 20);
     cboxColor = Named(new ColorTableCombo(
                           [this](int row) {
                               return row >= 0 && static_cast<std::size_t>(row) < tableColors_.size()
@@ -317,7 +386,6 @@ void TformMain::CreateColorTable(QWidget* central)
                           },
                           central),
                       "cboxColor");
-    cboxColor->setGeometry(140, 132, 251, 24);
     connect(cboxColor, &QComboBox::activated, this, [this](int index) {
         Guarded(cboxColor, [&] {
             cboxColorClick(index);
@@ -329,11 +397,31 @@ void TformMain::CreateColorTable(QWidget* central)
 void TformMain::CreatePages(QWidget* central)
 {
     PageControl1 = Named(new HotTrackTabWidget(central), "PageControl1");
-    PageControl1->setGeometry(0, 160, 489, 353);
     pages_ = {new CIEPage(*this, PageControl1), new HuePage(*this, PageControl1), new CMYKPage(*this, PageControl1),
               new VideoPage(*this, PageControl1), new MunsellPage(*this, PageControl1)};
     const char* captions[] = {"CIE", "HUE", "CMYK", "VIDEO", "Munsell"};
-    for (std::size_t i = 0; i < pages_.size(); ++i) PageControl1->addTab(pages_[i], QString::fromLatin1(captions[i]));
+    // Every page keeps its size and sits in the middle of the page area, so
+    // that the colour field keeps one pixel per value however large the
+    // window is.
+    QSize pageSize(485, 0);
+    for (ModelPage* page : pages_) {
+        const QRect used = page->childrenRect();
+        pageSize = pageSize.expandedTo(QSize(used.right() + 5, used.bottom() + 5));
+    }
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        auto* holder = new QWidget(PageControl1);
+        auto* grid = new QGridLayout(holder);
+        grid->setContentsMargins(0, kPageMargin, 0, 0);
+        grid->setRowStretch(0, 1);
+        grid->setRowStretch(2, 1);
+        grid->setColumnStretch(0, 1);
+        grid->setColumnStretch(2, 1);
+        pages_[i]->setFixedSize(pageSize);
+        grid->addWidget(pages_[i], 1, 1);
+        PageControl1->addTab(holder, QString::fromLatin1(captions[i]));
+    }
+    for (ModelPage* page : pages_) page->installEventFilter(this);
+    PageControl1->installEventFilter(this);
     PageControl1->setCurrentIndex(1);
     // Choosing a page, by the mouse or by the keys (Ctrl+Tab), ends the
     // state of no active page.
@@ -348,10 +436,10 @@ void TformMain::CreatePages(QWidget* central)
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { Guarded(PageControl1, [&] { LiveRefresh(); }); });
 
     Panel2 = Named(new ColorPanel(central), "Panel2");
-    Panel2->setGeometry(16, 184, 81, 57);
+    Panel2->resize(81, 57);
     Panel3 = Named(new QFrame(central), "Panel3");
     static_cast<QFrame*>(Panel3)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel3->setGeometry(120, 184, 113, 25);
+    Panel3->resize(113, 25);
     Label2 = Named(new QLabel(QStringLiteral("RGB"), Panel3), "Label2");
     Label2->setGeometry(6, 4, 30, 17);
     Label3 = Named(new QLabel(QString(), Panel3), "Label3");
@@ -491,6 +579,10 @@ void TformMain::editRGBHEXChange()
 
 bool TformMain::eventFilter(QObject* watched, QEvent* event)
 {
+    const auto* page = qobject_cast<ModelPage*>(watched);
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+        ((page && page->isVisible()) || watched == PageControl1))
+        PlaceResultSwatch();
     // The field applies its text when the user leaves it, not when the
     // window merely loses activation or a menu opens over it.
     if (watched == editRGBHEX && event->type() == QEvent::FocusOut) {

@@ -146,6 +146,10 @@ private:
     void ConnectRGBSection();
     void CreatePages(QWidget* central);
     void CreateColorTable(QWidget* central);
+    // Puts the controls into the window's layouts.
+    void LayOut(QWidget* central);
+    // Keeps the result swatch and its code on the shown page's corner.
+    void PlaceResultSwatch();
     void SetColorRows(const QStringList& rows);
     // Shows the drop-down's entry of a colour, or none.
     void ShowTableEntryOf(RGBCode rgb);

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -62,7 +63,7 @@ TformTblEdit::TformTblEdit(QWidget* parent) : QMainWindow(parent)
     StatusPanel->setFixedWidth(50);
     StatusBar1->addWidget(StatusPanel);
     setStatusBar(StatusBar1);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    resize(sizeHint().expandedTo(minimumSizeHint()));
 
     // FormCreate: the eyedropper cursor and the untitled table.
     platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor());
@@ -240,30 +241,40 @@ void TformTblEdit::CreateToolBar()
 
 void TformTblEdit::CreateControls(QWidget* central)
 {
-    // The list at the left, the entry's fields in a column of 185 pixels at
-    // the right.
-    central->setFixedSize(537, 296);
+    // The list at the left takes what room the window has; the entry's
+    // fields keep their column of 193 pixels at the right.
     Label1 = Named(new QLabel(table::TblInitialTitle, central), "Label1");
     QFont bold = font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label1->setGeometry(4, 4, 329, 18);
 
     lboxColor = Named(new TblListBox(*this, central), "lboxColor");
     QFont listFont(QStringLiteral("ＭＳ Ｐ明朝"));
     listFont.setPixelSize(13);
     lboxColor->setFont(listFont);
-    lboxColor->setGeometry(4, 26, 329, 265);
+    lboxColor->setMinimumSize(329, 265);
     model_ = new TblLinesModel(doc_, this);
     lboxColor->setModel(model_);
     lboxColor->setItemDelegate(MakeRowDelegate(doc_, lboxColor));
-    CreateEntryFields(central);
-    CreateButtons(central);
+    auto* column = new QWidget(central);
+    column->setFixedSize(193, 296);
+    CreateEntryFields(column);
+    CreateButtons(column);
     ConnectControls();
+
+    auto* list = new QVBoxLayout;
+    list->setSpacing(4);
+    list->addWidget(Label1);
+    list->addWidget(lboxColor, 1);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->setSpacing(7);
+    row->addLayout(list, 1);
+    row->addWidget(column, 0, Qt::AlignTop);
 }
 
 namespace {
-constexpr int kFieldsX = 344, kLabelWidth = 52, kFieldX = kFieldsX + kLabelWidth;
+constexpr int kFieldsX = 4, kLabelWidth = 52, kFieldX = kFieldsX + kLabelWidth;
 }
 
 void TformTblEdit::CreateEntryFields(QWidget* central)

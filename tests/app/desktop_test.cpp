@@ -4,13 +4,19 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
 
 #include "fixture.h"
+#include "aboutbox.h"
+#include "logviewer.h"
+#include "page_hue.h"
 #include "themeicons.h"
 
 using namespace qolvar;
@@ -183,6 +189,50 @@ TEST_F(Desktop, TitlesMarkUnsavedChanges)
     e->FileSaveCmd->trigger();
     EXPECT_FALSE(e->Document().TblModified());
     EXPECT_EQ(Shown(e), name);
+}
+
+// The windows cannot shrink below their default sizes; growing them widens
+// the editor's list and the log text, and the main window's page area,
+// where the page keeps its size in the middle (one pixel of the colour
+// field per value) with the result swatch on its corner.
+TEST_F(Desktop, WindowsGrowWithTheirContentsAndKeepTheirMinimums)
+{
+    auto* log = windows->formLogViewer.get();
+    app::TAboutBox about(w);
+    for (QWidget* window : {static_cast<QWidget*>(w), static_cast<QWidget*>(e), static_cast<QWidget*>(log),
+                            static_cast<QWidget*>(&about)})
+        window->show();
+    QTest::qWait(20);
+    struct Minimum {
+        QWidget* area;
+        QSize size;
+    };
+    for (const Minimum& m : {Minimum{w->centralWidget(), {489, 513}}, Minimum{e->centralWidget(), {537, 296}},
+                             Minimum{&about, {249, 129}}}) {
+        m.area->window()->resize(50, 50);
+        QTest::qWait(20);
+        EXPECT_GE(m.area->width(), m.size.width()) << m.area->window()->objectName().toStdString();
+        EXPECT_GE(m.area->height(), m.size.height()) << m.area->window()->objectName().toStdString();
+    }
+    EXPECT_GE(about.findChild<QLabel*>("Copyright")->width(), about.findChild<QLabel*>("Copyright")->sizeHint().width())
+        << "no cut line";
+
+    auto* tabs = test::Child<QTabWidget>(w, "PageControl1");
+    auto* hue = w->findChild<app::HuePage*>();
+    const QSize field = hue->HUEPanel1->size(), list = e->lboxColor->size();
+    auto* text = log->findChild<QPlainTextEdit*>();
+    const QSize logText = text->size();
+    for (QWidget* window : {static_cast<QWidget*>(w), static_cast<QWidget*>(e), static_cast<QWidget*>(log)})
+        window->resize(window->size() + QSize(200, 120));
+    QTest::qWait(20);
+    EXPECT_EQ(e->lboxColor->size(), list + QSize(200, 120));
+    EXPECT_EQ(text->size(), logText + QSize(200, 120));
+    EXPECT_EQ(hue->HUEPanel1->size(), field);
+    const QRect page(hue->mapTo(w, QPoint(0, 0)), hue->size());
+    const QRect area(tabs->currentWidget()->mapTo(w, QPoint(0, 0)), tabs->currentWidget()->size());
+    EXPECT_LE(std::abs(page.center().x() - area.center().x()), 1);
+    EXPECT_GT(page.left() - area.left(), 90);
+    EXPECT_EQ(test::Child<QWidget>(w, "Panel2")->mapTo(w, QPoint(0, 0)), page.topLeft() + QPoint(16, 0));
 }
 
 }  // namespace

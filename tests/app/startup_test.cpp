@@ -110,7 +110,10 @@ TEST_F(Startup, StoredSettingsComeBack)
     StoreSetting("PageIndex", "3");
     StoreSetting("Left", "300");
     StoreSetting("Top", "200");
+    StoreSetting("Width", "700");
+    StoreSetting("Height", "650");
     Start();
+    EXPECT_EQ(Main()->size(), QSize(700, 650));
     EXPECT_EQ(Main()->CurRGB(), 0xFF0000u);
     EXPECT_EQ(test::Child<QLineEdit>(Main(), "editRGBHEX")->text(), "FF0000");
     EXPECT_EQ(Main()->ActivePageIndex(), 3);
