@@ -478,18 +478,22 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
         }
         return FormatCodes(*opts.format, argv[2], opts, in, out, err);
     }
-    if (opts.model == Model::Munsell) {
-        MunsellFileName = opts.munsellFile;
-        MunsellMethodInUse = opts.munsellMethod;
-        try {
-            LoadMunsellTable(ProgramFolder());
-        } catch (const ColourError& e) {
-            std::fprintf(err, "qolvar-cli: %s\n", e.what());
-            return 2;
-        }
-    }
+    if (opts.model == Model::Munsell && !LoadMunsellFor(opts, err)) return 2;
     if (command == "convert") return Convert(opts, in, out, err);
     return ReverseCommand(opts, out, err);
+}
+
+bool LoadMunsellFor(const Options& opts, std::FILE* err)
+{
+    MunsellFileName = opts.munsellFile;
+    MunsellMethodInUse = opts.munsellMethod;
+    try {
+        LoadMunsellTable(ProgramFolder());
+        return true;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        return false;
+    }
 }
 
 int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)

@@ -154,16 +154,7 @@ int FormatCodes(std::string_view text, std::string_view model, const Options& op
         std::fprintf(err, "qolvar-cli: %s\n", e.what());
         return 2;
     }
-    if (templ->Uses(Model::Munsell)) {
-        MunsellFileName = opts.munsellFile;
-        MunsellMethodInUse = opts.munsellMethod;
-        try {
-            LoadMunsellTable(ProgramFolder());
-        } catch (const ColourError& e) {
-            std::fprintf(err, "qolvar-cli: %s\n", e.what());
-            return 2;
-        }
-    }
+    if (templ->Uses(Model::Munsell) && !LoadMunsellFor(opts, err)) return 2;
     return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& line) {
         try {
             line.append(templ->Format(code));

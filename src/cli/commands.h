@@ -56,6 +56,10 @@ void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e);
 // for nearest.
 bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err);
 
+// Loads the Munsell table and chooses the method the options name; a table
+// that cannot be loaded is reported and gives false.
+bool LoadMunsellFor(const Options& opts, std::FILE* err);
+
 // Standard output in large pieces; a piece that cannot be written (a full
 // disk, a closed pipe) ends the output.
 class Output {
