@@ -188,4 +188,39 @@ std::int64_t RoundDiv(std::int64_t num, std::int64_t den)
     return q;
 }
 
+MarkerOverhang::MarkerOverhang(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    lower();
+}
+
+void MarkerOverhang::Follow(const QRect& frame)
+{
+    setGeometry(frame.adjusted(-kReach, -kReach, kReach, kReach));
+    lower();
+}
+
+void MarkerOverhang::Show(const QRect& circle)
+{
+    circle_ = circle.translated(kReach, kReach);
+    update();
+}
+
+void MarkerOverhang::Hide()
+{
+    circle_ = QRect();
+    update();
+}
+
+void MarkerOverhang::paintEvent(QPaintEvent*)
+{
+    if (circle_.isEmpty()) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QRgb back = palette().color(backgroundRole()).rgb();
+    p.setPen(QPen(QColor(back ^ 0x00FFFFFFu), 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(circle_);
+}
+
 }  // namespace qolvar::app

@@ -72,6 +72,27 @@ private:
     const QImage& (*picture_)();
 };
 
+// The part of the field's circle that lies beyond the field's edges. It
+// stands under the field's frame, reaching past it by the circle's radius,
+// so that the field covers it and only the outside part shows; there the
+// circle is drawn as inverting the page's background would draw it.
+class MarkerOverhang : public QWidget {
+public:
+    static constexpr int kReach = 6;
+    explicit MarkerOverhang(QWidget* parent);
+    // Follows the field's frame (its geometry in the common parent).
+    void Follow(const QRect& frame);
+    // The circle in the frame's coordinates, or none.
+    void Show(const QRect& circle);
+    void Hide();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect circle_;
+};
+
 // The pixel of a colour in a canvas (Format_RGB32).
 inline QRgb PixelOf(RGBCode rgb) { return 0xFF000000u | (rgb & 0xFFFFFFu); }
 

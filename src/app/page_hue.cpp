@@ -33,6 +33,9 @@ const ModeLayout kModes[2] = {
 
 constexpr int kPanelTop = 64;
 constexpr int kPanelHeight = 257;
+// The field and the strip stand this far from the page's left edge, so that
+// the field's circle shows whole at the field's left edge too.
+constexpr int kFieldLeft = MarkerOverhang::kReach;
 
 QString HexCode(std::uint32_t v, int digits) { return QStringLiteral("#") + HexText(v, digits); }
 
@@ -78,10 +81,10 @@ void HuePage::CreateValueControls()
         auto* s = new SpinEdit(this);
         s->setObjectName(QString::fromLatin1(name));
         s->setRange(0, maxValue);
-        s->setGeometry(392, y, 64, 22);
+        s->setGeometry(392 + kFieldLeft, y, 64, 22);
         return s;
     };
-    constexpr int x = 392;
+    constexpr int x = 392 + kFieldLeft;
     LabelHUE = AddTitle("LabelHUE", QStringLiteral("HLS"), QRect(x, 68, 90, 18));
     LabelHUE->setFixedHeight(22);
     LabelHUE0 = label("LabelHUE0", QString(), x, 92, 90);
@@ -102,6 +105,7 @@ void HuePage::CreateValueControls()
 
 void HuePage::CreateFieldAndStrip()
 {
+    overhang_ = new MarkerOverhang(this);
     HUEPanel1 = new QFrame(this);
     HUEPanel1->setObjectName(QStringLiteral("HUEPanel1"));
     HUEPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -173,8 +177,9 @@ void HuePage::SetModeLayout(int mode)
     LabelHUE->setText(QString::fromLatin1(m.name));
     LabelHUE2->setText(QString::fromUtf8(m.middle));
     LabelHUE1->setText(QString::fromUtf8(m.low));
-    HUEPanel1->setGeometry(0, kPanelTop, m.fieldWidth, kPanelHeight);
-    HUEPanel2->setGeometry(m.stripLeft, kPanelTop, 23, kPanelHeight);
+    HUEPanel1->setGeometry(kFieldLeft, kPanelTop, m.fieldWidth, kPanelHeight);
+    HUEPanel2->setGeometry(m.stripLeft + kFieldLeft, kPanelTop, 23, kPanelHeight);
+    overhang_->Follow(HUEPanel1->geometry());
     // The paint boxes fill their panels inside the bevel; resizing the
     // field makes it repaint itself in the new mode, and the strip is
     // repainted at its new place.
@@ -305,6 +310,8 @@ void HuePage::MoveMarkers(HueCode code)
     InvertEllipse(field, FieldMarkerRect);
     MarkerShown = true;
     PaintBox1->Changed();
+    const TRect& r = FieldMarkerRect;
+    overhang_->Show(QRect(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1).translated(PaintBox1->pos()));
 }
 
 void HuePage::Gradation1()
@@ -357,6 +364,7 @@ void HuePage::PaintBox1Paint()
         p.drawImage(0, 0, Image1->Picture());
     }
     MarkerShown = false;  // the picture covered the circle
+    overhang_->Hide();
     PaintBox1->Changed();
 }
 

@@ -82,6 +82,8 @@ public:
     // The field's circle is drawn at FieldMarkerRect.
     bool MarkerShown = false;
     TRect FieldMarkerRect;
+    // What of the circle lies beyond the field's edges.
+    MarkerOverhang* overhang_ = nullptr;
     TRect StripMarkerRect;
 
 private:

@@ -124,8 +124,8 @@ TEST_F(HuePageTest, ModesRelabelRelayOutAndRefresh)
         EXPECT_EQ(p->LabelHUE->text(), l.name);
         EXPECT_EQ(p->LabelHUE2->text(), l.middle);
         EXPECT_EQ(p->LabelHUE1->text(), l.low);
-        EXPECT_EQ(p->HUEPanel1->geometry(), QRect(0, 64, l.fieldWidth, 257));
-        EXPECT_EQ(p->HUEPanel2->geometry(), QRect(l.stripLeft, 64, 23, 257));
+        EXPECT_EQ(p->HUEPanel1->geometry(), QRect(6, 64, l.fieldWidth, 257));
+        EXPECT_EQ(p->HUEPanel2->geometry(), QRect(l.stripLeft + 6, 64, 23, 257));
         EXPECT_EQ(p->PaintBox1->size(), QSize(l.fieldWidth - 2, 255));
     };
     const Layout hsv{"HSV", "彩度(S)", "強度(V)", 256, 260}, hls{"HLS", "明度(L)", "彩度(S)", 361, 364};
