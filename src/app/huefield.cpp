@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <future>
+#include <mutex>
 
 #include "colour/hue.h"
 
@@ -114,19 +116,38 @@ void FillHSVField(QImage& canvas, std::uint32_t hue)
     }
 }
 
+namespace {
+
+QImage MakeHLSFieldPicture()
+{
+    QImage img(360, 256, QImage::Format_RGB32);
+    for (int y = 0; y < 256; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const auto saturation = static_cast<HueCode>(255 - y);
+        for (int x = 0; x < 360; ++x)
+            line[x] = PixelOf(HLSToRGB(static_cast<HueCode>(x) << 16 | 128u << 8 | saturation));
+    }
+    return img;
+}
+
+std::once_flag pictureStarted;
+std::shared_future<QImage> picture;
+
+void StartHLSFieldPicture(std::launch how)
+{
+    std::call_once(pictureStarted, [how] { picture = std::async(how, MakeHLSFieldPicture).share(); });
+}
+
+}  // namespace
+
+void PrepareHLSFieldPicture() { StartHLSFieldPicture(std::launch::async); }
+
 const QImage& HLSFieldPicture()
 {
-    static const QImage picture = [] {
-        QImage img(360, 256, QImage::Format_RGB32);
-        for (int y = 0; y < 256; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-            const auto saturation = static_cast<HueCode>(255 - y);
-            for (int x = 0; x < 360; ++x)
-                line[x] = PixelOf(HLSToRGB(static_cast<HueCode>(x) << 16 | 128u << 8 | saturation));
-        }
-        return img;
-    }();
-    return picture;
+    // Made here, in the caller's thread, unless PrepareHLSFieldPicture
+    // already has it made in the background.
+    StartHLSFieldPicture(std::launch::deferred);
+    return picture.get();
 }
 
 namespace {

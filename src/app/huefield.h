@@ -103,6 +103,9 @@ void FillHSVField(QImage& canvas, std::uint32_t hue);
 // The HLS field: 360 × 256 pixels, column x hue x degrees, row y saturation
 // 255 - y, lightness 128. Computed once.
 const QImage& HLSFieldPicture();
+// Starts making that picture in a background thread, so that it is ready
+// when the HUE page first shows the HLS field (the program's start).
+void PrepareHLSFieldPicture();
 
 // The hue strip of HSV: row i shows hue HueOfRow(i) at full saturation and
 // value, as a line 24 pixels long (rows 0..359, clipped to the canvas).

@@ -7,6 +7,7 @@
 
 #include "application.h"
 #include "firstframe.h"
+#include "huefield.h"
 #include "mainwindow.h"
 #include "pickcommand.h"
 #include "version.h"
@@ -45,6 +46,9 @@ int main(int argc, char** argv)
         }
         if (parsed.kind == ProgramArgs::Pick) return qolvar::app::RunPickCommand(parsed.pick);
     }
+    // The HLS field of the page shown first is made while the windows are
+    // being built.
+    qolvar::app::PrepareHLSFieldPicture();
     auto windows = qolvar::app::CreateWindows();
     qolvar::app::MaybeProbeFirstFrame(windows.formMain.get());
     windows.formMain->show();
