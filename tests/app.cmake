@@ -44,3 +44,13 @@ if(XVFB_RUN AND X11_FOUND)
   set_tests_properties(xvfb_eyedropper_test PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=xcb;QOLVAR_PROGRAM=$<TARGET_FILE:qolvar>")
 endif()
+
+# The main window on the Wayland platform, against a private headless
+# Weston that tests/wayland/run starts and stops. Not skipped when Weston or
+# Qt's Wayland plugin is missing: scripts/install-deps installs both.
+add_executable(wayland_mainwindow_test wayland/mainwindow_test.cpp app/fixture.cpp)
+target_link_libraries(wayland_mainwindow_test PRIVATE qolvar_app GTest::gtest Qt6::Test)
+target_include_directories(wayland_mainwindow_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/app ${CMAKE_CURRENT_SOURCE_DIR})
+add_test(NAME wayland_mainwindow_test
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland/run $<TARGET_FILE:wayland_mainwindow_test>)
+set_tests_properties(wayland_mainwindow_test PROPERTIES TIMEOUT 90)

@@ -308,36 +308,43 @@ RenotationNotation RenotationGrid::Notation(double x, double y, double Y) const
     double H = Start(V, x, y, C);
 
     // Newton's iteration on (H, C), each step halved until it comes closer.
+    // The interpolation bends where hue pages and chroma steps meet, and a
+    // colour on a sample's own hue and chroma sits on such a corner: when
+    // the step of the forward differences does not halve the distance, the
+    // differences taken towards the other sides of the corner are tried too,
+    // and the best of their steps is taken.
     double px = 0, py = 0;
     Eval(H, V, C, px, py);
     double err = std::max(std::fabs(px - x), std::fabs(py - y));
     for (int it = 0; it < 60 && err > kConverged; ++it) {
-        constexpr double h = 1e-6;
-        double hx = 0, hy = 0, cx = 0, cy = 0;
-        Eval(H + h, V, C, hx, hy);
-        Eval(H, V, C + h, cx, cy);
-        const double a = (hx - px) / h, b = (cx - px) / h, c = (hy - py) / h, d = (cy - py) / h;
-        const double det = a * d - b * c;
-        if (!(std::fabs(det) > 0)) break;
-        double dH = (-(px - x) * d + b * (py - y)) / det;
-        double dC = (-(py - y) * a + c * (px - x)) / det;
-        if (!std::isfinite(dH) || !std::isfinite(dC)) break;
-        dH = std::clamp(dH, -5.0, 5.0);
-        dC = std::clamp(dC, -8.0, 8.0);
-        if (C + dC <= 0) dC = -C / 2;
-        bool moved = false;
-        for (int half = 0; half < 30; ++half) {
-            double qx = 0, qy = 0;
-            Eval(H + dH, V, C + dC, qx, qy);
-            const double e = std::max(std::fabs(qx - x), std::fabs(qy - y));
-            if (e < err) {
-                H += dH, C += dC, px = qx, py = qy, err = e;
-                moved = true;
-                break;
+        double best = err, bestH = H, bestC = C, bestX = px, bestY = py;
+        for (int side = 0; side < 4 && !(best <= err / 2); ++side) {
+            const double hH = side & 1 ? -1e-6 : 1e-6, hC = side & 2 ? -1e-6 : 1e-6;
+            double hx = 0, hy = 0, cx = 0, cy = 0;
+            Eval(H + hH, V, C, hx, hy);
+            Eval(H, V, C + hC, cx, cy);
+            const double a = (hx - px) / hH, b = (cx - px) / hC, c = (hy - py) / hH, d = (cy - py) / hC;
+            const double det = a * d - b * c;
+            if (!(std::fabs(det) > 0)) continue;
+            double dH = (-(px - x) * d + b * (py - y)) / det;
+            double dC = (-(py - y) * a + c * (px - x)) / det;
+            if (!std::isfinite(dH) || !std::isfinite(dC)) continue;
+            dH = std::clamp(dH, -5.0, 5.0);
+            dC = std::clamp(dC, -8.0, 8.0);
+            if (C + dC <= 0) dC = -C / 2;
+            for (int half = 0; half < 30; ++half) {
+                double qx = 0, qy = 0;
+                Eval(H + dH, V, C + dC, qx, qy);
+                const double e = std::max(std::fabs(qx - x), std::fabs(qy - y));
+                if (e < best) {
+                    best = e, bestH = H + dH, bestC = C + dC, bestX = qx, bestY = qy;
+                    break;
+                }
+                dH /= 2, dC /= 2;
             }
-            dH /= 2, dC /= 2;
         }
-        if (!moved) break;
+        if (!(best < err)) break;
+        H = bestH, C = bestC, px = bestX, py = bestY, err = best;
     }
 
     H = OnCircle(H);
