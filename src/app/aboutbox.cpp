@@ -20,7 +20,7 @@ namespace qolvar::app {
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(tr("バージョン情報"));
     setFixedSize(249, 129);
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -35,14 +35,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     ProgramIcon = label("ProgramIcon", QString(), 10, 18, 65, 65);
     ProgramIcon->setPixmap(ProgramPixmap(65));
     ProgramIcon->setScaledContents(true);
-    ProductName = label("ProductName", QStringLiteral("プロダクト名"), 90, 10, 150, 22);
+    ProductName = label("ProductName", tr("プロダクト名"), 90, 10, 150, 22);
     QFont bold = font();
     bold.setBold(true);
     bold.setPixelSize(19);
     ProductName->setFont(bold);
-    Description = label("Description", QStringLiteral("説明"), 90, 34, 155, 16);
-    Version = label("Version", QStringLiteral("バージョン番号"), 90, 50, 155, 16);
-    Copyright = label("Copyright", QStringLiteral("著作権表記"), 90, 66, 155, 16);
+    Description = label("Description", tr("説明"), 90, 34, 155, 16);
+    Version = label("Version", tr("バージョン番号"), 90, 50, 155, 16);
+    Copyright = label("Copyright", tr("著作権表記"), 90, 66, 155, 16);
     QFont small = font();
     small.setPixelSize(11);
     Label1 = label("Label1", QStringLiteral("Mardenvi Home Page"), 10, 90, 120, 14);
@@ -73,7 +73,10 @@ QString TAboutBox::GetVersionValue(const QString& name)
 void TAboutBox::FormShow()
 {
     ProductName->setText(GetVersionValue(QStringLiteral("ProductName")));
-    Description->setText(GetVersionValue(QStringLiteral("FileDescription")));
+    // The description in the user's language (the text of version.h.in
+    // marked below).
+    static_cast<void>(QT_TR_NOOP("色コード変換ツール"));
+    Description->setText(tr(GetVersionValue(QStringLiteral("FileDescription")).toUtf8().constData()));
     Version->setText(QStringLiteral("Version ") + GetVersionValue(QStringLiteral("FileVersion")));
     Copyright->setText(QStringLiteral("Copyright ") + GetVersionValue(QStringLiteral("LegalCopyright")));
 }

@@ -20,7 +20,7 @@ PickSession::PickSession(std::unique_ptr<PickSurface> surface, int average, int 
       surface_(std::move(surface))
 {
     setObjectName(QStringLiteral("formPickMode"));
-    setWindowTitle(QStringLiteral("Qolvar - 色を取る"));
+    setWindowTitle(tr("Qolvar - 色を取る"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
