@@ -2,6 +2,597 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>色のモデル</source>
+        <translation>Colour model</translation>
+    </message>
+    <message>
+        <source>色のモデルのページを選ぶ (左右の矢印キー)</source>
+        <translation>Chooses the page of a colour model (left and right arrow keys)</translation>
+    </message>
+    <message>
+        <source>画面から色を取る</source>
+        <translation>Pick a colour from the screen</translation>
+    </message>
+    <message>
+        <source>矢印キーでポインタを動かし、Enter で色を取る。Esc でやめる</source>
+        <translation>Move the pointer with the arrow keys, Enter picks the colour, Esc cancels</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>赤の値 (0〜255)</source>
+        <translation>Red value (0 to 255)</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>緑の値 (0〜255)</source>
+        <translation>Green value (0 to 255)</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>青の値 (0〜255)</source>
+        <translation>Blue value (0 to 255)</translation>
+    </message>
+    <message>
+        <source>赤のスライダー</source>
+        <translation>Red slider</translation>
+    </message>
+    <message>
+        <source>赤の値 (0〜255) を矢印キーで変える</source>
+        <translation>Changes the red value (0 to 255) with the arrow keys</translation>
+    </message>
+    <message>
+        <source>緑のスライダー</source>
+        <translation>Green slider</translation>
+    </message>
+    <message>
+        <source>緑の値 (0〜255) を矢印キーで変える</source>
+        <translation>Changes the green value (0 to 255) with the arrow keys</translation>
+    </message>
+    <message>
+        <source>青のスライダー</source>
+        <translation>Blue slider</translation>
+    </message>
+    <message>
+        <source>青の値 (0〜255) を矢印キーで変える</source>
+        <translation>Changes the blue value (0 to 255) with the arrow keys</translation>
+    </message>
+    <message>
+        <source>16 進数の色コード</source>
+        <translation>Hexadecimal colour code</translation>
+    </message>
+    <message>
+        <source>現在の色の 16 進数コード (RRGGBB)。Enter でその色にする</source>
+        <translation>The hexadecimal code of the current colour (RRGGBB); Enter makes it the colour</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>表示中のページを現在の色で更新し、ログに書く</source>
+        <translation>Updates the page shown with the current colour and writes it to the log</translation>
+    </message>
+    <message>
+        <source>現在の色</source>
+        <translation>Current colour</translation>
+    </message>
+    <message>
+        <source>現在の色。Space で色の選択ダイアログを開く</source>
+        <translation>The current colour; Space opens the colour dialog</translation>
+    </message>
+    <message>
+        <source>前回更新時の色</source>
+        <translation>Colour of the last update</translation>
+    </message>
+    <message>
+        <source>前回更新したときの色。Space でその色に戻す</source>
+        <translation>The colour of the last update; Space goes back to it</translation>
+    </message>
+    <message>
+        <source>カラーテーブル</source>
+        <translation>Colour table</translation>
+    </message>
+    <message>
+        <source>カラーテーブルの色。選んだ色が現在の色になる</source>
+        <translation>The colours of the colour table; the one chosen becomes the current colour</translation>
+    </message>
+    <message>
+        <source>色のモデルのページ</source>
+        <translation>The pages of the colour models</translation>
+    </message>
+    <message>
+        <source>XYZ</source>
+        <translation>XYZ</translation>
+    </message>
+    <message>
+        <source>CIE XYZ で表示する</source>
+        <translation>Shows CIE XYZ</translation>
+    </message>
+    <message>
+        <source>Yxy</source>
+        <translation>Yxy</translation>
+    </message>
+    <message>
+        <source>CIE Yxy で表示する</source>
+        <translation>Shows CIE Yxy</translation>
+    </message>
+    <message>
+        <source>L*a*b*</source>
+        <translation>L*a*b*</translation>
+    </message>
+    <message>
+        <source>CIE L*a*b* で表示する</source>
+        <translation>Shows CIE L*a*b*</translation>
+    </message>
+    <message>
+        <source>L*u*v*</source>
+        <translation>L*u*v*</translation>
+    </message>
+    <message>
+        <source>CIE L*u*v* で表示する</source>
+        <translation>Shows CIE L*u*v*</translation>
+    </message>
+    <message>
+        <source>CIE の第 1 の値</source>
+        <translation>First CIE value</translation>
+    </message>
+    <message>
+        <source>選んだモデルの第 1 の値 (X、Y または L*)</source>
+        <translation>The first value of the chosen model (X, Y or L*)</translation>
+    </message>
+    <message>
+        <source>CIE の第 2 の値</source>
+        <translation>Second CIE value</translation>
+    </message>
+    <message>
+        <source>選んだモデルの第 2 の値 (Y、x、a* または u*)</source>
+        <translation>The second value of the chosen model (Y, x, a* or u*)</translation>
+    </message>
+    <message>
+        <source>CIE の第 3 の値</source>
+        <translation>Third CIE value</translation>
+    </message>
+    <message>
+        <source>選んだモデルの第 3 の値 (Z、y、b* または v*)</source>
+        <translation>The third value of the chosen model (Z, y, b* or v*)</translation>
+    </message>
+    <message>
+        <source>小数点以下 2 桁</source>
+        <translation>Two decimal places</translation>
+    </message>
+    <message>
+        <source>値を小数点以下 2 桁で表示する</source>
+        <translation>Shows the values with two decimal places</translation>
+    </message>
+    <message>
+        <source>ガンマ</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>RGB のガンマ。一覧から選ぶか数値を入力する</source>
+        <translation>The gamma of RGB; choose one from the list or type a number</translation>
+    </message>
+    <message>
+        <source>標準の光</source>
+        <translation>Illuminant</translation>
+    </message>
+    <message>
+        <source>白色点にする標準の光</source>
+        <translation>The illuminant used as the white point</translation>
+    </message>
+    <message>
+        <source>HSV</source>
+        <translation>HSV</translation>
+    </message>
+    <message>
+        <source>HSV (色相・彩度・強度) で表示する</source>
+        <translation>Shows HSV (hue, saturation, value)</translation>
+    </message>
+    <message>
+        <source>HLS</source>
+        <translation>HLS</translation>
+    </message>
+    <message>
+        <source>HLS (色相・明度・彩度) で表示する</source>
+        <translation>Shows HLS (hue, lightness, saturation)</translation>
+    </message>
+    <message>
+        <source>色相</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>色相 (0〜359 度)</source>
+        <translation>Hue (0 to 359 degrees)</translation>
+    </message>
+    <message>
+        <source>HUE の第 2 の値</source>
+        <translation>Second hue model value</translation>
+    </message>
+    <message>
+        <source>HLS の明度または HSV の彩度</source>
+        <translation>The lightness of HLS or the saturation of HSV</translation>
+    </message>
+    <message>
+        <source>HUE の第 3 の値</source>
+        <translation>Third hue model value</translation>
+    </message>
+    <message>
+        <source>HLS の彩度または HSV の強度</source>
+        <translation>The saturation of HLS or the value of HSV</translation>
+    </message>
+    <message>
+        <source>% 表示</source>
+        <translation>Show in %</translation>
+    </message>
+    <message>
+        <source>値を百分率で表示する</source>
+        <translation>Shows the values as percentages</translation>
+    </message>
+    <message>
+        <source>色のフィールド</source>
+        <translation>Colour field</translation>
+    </message>
+    <message>
+        <source>色を選ぶ面。矢印キーで印を動かす (Shift で 10 画素)</source>
+        <translation>The field to choose a colour in; the arrow keys move the marker (Shift: 10 pixels)</translation>
+    </message>
+    <message>
+        <source>色相のストリップ</source>
+        <translation>Hue strip</translation>
+    </message>
+    <message>
+        <source>色相を選ぶ帯。矢印キーで印を動かす (Shift で 10 画素)</source>
+        <translation>The strip to choose the hue in; the arrow keys move the marker (Shift: 10 pixels)</translation>
+    </message>
+    <message>
+        <source>シアン</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>シアンの値</source>
+        <translation>Cyan value</translation>
+    </message>
+    <message>
+        <source>マゼンタ</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>マゼンタの値</source>
+        <translation>Magenta value</translation>
+    </message>
+    <message>
+        <source>イエロー</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>イエローの値</source>
+        <translation>Yellow value</translation>
+    </message>
+    <message>
+        <source>キー (黒)</source>
+        <translation>Key (black)</translation>
+    </message>
+    <message>
+        <source>キー (黒) の値</source>
+        <translation>Key (black) value</translation>
+    </message>
+    <message>
+        <source>シアンのスライダー</source>
+        <translation>Cyan slider</translation>
+    </message>
+    <message>
+        <source>シアンの値を矢印キーで変える</source>
+        <translation>Changes the cyan value with the arrow keys</translation>
+    </message>
+    <message>
+        <source>マゼンタのスライダー</source>
+        <translation>Magenta slider</translation>
+    </message>
+    <message>
+        <source>マゼンタの値を矢印キーで変える</source>
+        <translation>Changes the magenta value with the arrow keys</translation>
+    </message>
+    <message>
+        <source>イエローのスライダー</source>
+        <translation>Yellow slider</translation>
+    </message>
+    <message>
+        <source>イエローの値を矢印キーで変える</source>
+        <translation>Changes the yellow value with the arrow keys</translation>
+    </message>
+    <message>
+        <source>キー (黒) のスライダー</source>
+        <translation>Key (black) slider</translation>
+    </message>
+    <message>
+        <source>キー (黒) の値を矢印キーで変える</source>
+        <translation>Changes the key (black) value with the arrow keys</translation>
+    </message>
+    <message>
+        <source>YUV</source>
+        <translation>YUV</translation>
+    </message>
+    <message>
+        <source>YUV で表示する</source>
+        <translation>Shows YUV</translation>
+    </message>
+    <message>
+        <source>YCbCr</source>
+        <translation>YCbCr</translation>
+    </message>
+    <message>
+        <source>YCbCr で表示する</source>
+        <translation>Shows YCbCr</translation>
+    </message>
+    <message>
+        <source>YPbPr</source>
+        <translation>YPbPr</translation>
+    </message>
+    <message>
+        <source>YPbPr で表示する</source>
+        <translation>Shows YPbPr</translation>
+    </message>
+    <message>
+        <source>YIQ</source>
+        <translation>YIQ</translation>
+    </message>
+    <message>
+        <source>YIQ で表示する</source>
+        <translation>Shows YIQ</translation>
+    </message>
+    <message>
+        <source>輝度</source>
+        <translation>Luma</translation>
+    </message>
+    <message>
+        <source>輝度 Y の値</source>
+        <translation>The luma value Y</translation>
+    </message>
+    <message>
+        <source>第 1 の色差</source>
+        <translation>First colour difference</translation>
+    </message>
+    <message>
+        <source>選んだモデルの第 1 の色差 (U、Cb、Pb または I)</source>
+        <translation>The first colour difference of the chosen model (U, Cb, Pb or I)</translation>
+    </message>
+    <message>
+        <source>第 2 の色差</source>
+        <translation>Second colour difference</translation>
+    </message>
+    <message>
+        <source>選んだモデルの第 2 の色差 (V、Cr、Pr または Q)</source>
+        <translation>The second colour difference of the chosen model (V, Cr, Pr or Q)</translation>
+    </message>
+    <message>
+        <source>マンセル値の標準の光</source>
+        <translation>The illuminant of the Munsell values</translation>
+    </message>
+    <message>
+        <source>求め方</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>マンセル値の求め方</source>
+        <translation>How the Munsell values are found</translation>
+    </message>
+    <message>
+        <source>色相 H</source>
+        <translation>Hue H</translation>
+    </message>
+    <message>
+        <source>マンセルの色相 (例: 5R、N)</source>
+        <translation>Munsell hue (for example 5R or N)</translation>
+    </message>
+    <message>
+        <source>明度 V</source>
+        <translation>Value V</translation>
+    </message>
+    <message>
+        <source>マンセルの明度 (0〜10)</source>
+        <translation>Munsell value (0 to 10)</translation>
+    </message>
+    <message>
+        <source>彩度 C</source>
+        <translation>Chroma C</translation>
+    </message>
+    <message>
+        <source>マンセルの彩度 (0 以上)</source>
+        <translation>Munsell chroma (0 or more)</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>色度座標 x</source>
+        <translation>Chromaticity coordinate x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>色度座標 y</source>
+        <translation>Chromaticity coordinate y</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>輝度率 Y</source>
+        <translation>Luminance factor Y</translation>
+    </message>
+    <message>
+        <source>色見本の一覧</source>
+        <translation>Swatch list</translation>
+    </message>
+    <message>
+        <source>テーブルの色見本。矢印キーで選ぶ</source>
+        <translation>The table&apos;s swatches; choose one with the arrow keys</translation>
+    </message>
+    <message>
+        <source>番号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>選んだ色見本の番号</source>
+        <translation>The number of the chosen swatch</translation>
+    </message>
+    <message>
+        <source>色見本の 16 進数コード (RRGGBB)</source>
+        <translation>The hexadecimal code of the swatch (RRGGBB)</translation>
+    </message>
+    <message>
+        <source>色の設定</source>
+        <translation>Colour setting</translation>
+    </message>
+    <message>
+        <source>編集中の色。Space で色の選択ダイアログを開く</source>
+        <translation>The colour being edited; Space opens the colour dialog</translation>
+    </message>
+    <message>
+        <source>色名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>色見本の名前</source>
+        <translation>The name of the swatch</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>色見本のコメント</source>
+        <translation>The comment of the swatch</translation>
+    </message>
+    <message>
+        <source>置換</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>カーソル位置の色見本を編集中の色で置き換える</source>
+        <translation>Replaces the swatch at the cursor with the colour being edited</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>編集中の色をリストの末尾に追加する</source>
+        <translation>Adds the colour being edited at the end of the list</translation>
+    </message>
+    <message>
+        <source>上へ</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>選んだ色見本を上にあげる</source>
+        <translation>Moves the chosen swatch up</translation>
+    </message>
+    <message>
+        <source>下へ</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>選んだ色見本を下にさげる</source>
+        <translation>Moves the chosen swatch down</translation>
+    </message>
+    <message>
+        <source>ログ</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>バージョン情報を閉じる</source>
+        <translation>Closes the about box</translation>
+    </message>
+    <message>
+        <source>ホームページ</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>作者のホームページまたはヘルプを開く</source>
+        <translation>Opens the author&apos;s home page or the help</translation>
+    </message>
+    <message>
+        <source>画像</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>色を取る画像。矢印キーで位置を動かし、Enter で色を取る</source>
+        <translation>The image to pick from; the arrow keys move the position, Enter picks the colour</translation>
+    </message>
+    <message>
+        <source>拡大鏡</source>
+        <translation>Magnifier</translation>
+    </message>
+    <message>
+        <source>画像の現在位置の拡大</source>
+        <translation>A magnified view of the position in the image</translation>
+    </message>
+    <message>
+        <source>ポインタの下の画面の拡大</source>
+        <translation>A magnified view of the screen under the pointer</translation>
+    </message>
+    <message>
+        <source>色見本の元の色</source>
+        <translation>Swatch&apos;s original colour</translation>
+    </message>
+    <message>
+        <source>一覧で選んだ色見本の元の色。Space で編集中の色をこの色に戻す</source>
+        <translation>The original colour of the swatch chosen in the list; Space puts it back as the colour being edited</translation>
+    </message>
+    <message>
+        <source>変換した色のログ (読み取り専用)</source>
+        <translation>The log of the converted colours (read only)</translation>
+    </message>
+    <message>
+        <source>カラーピック</source>
+        <translation>Colour picker</translation>
+    </message>
+    <message>
+        <source>ボタンを押したまま色の上で離すとその色を取る。Space で拡大鏡の取り方を始める</source>
+        <translation>Press the button and release it over a colour to pick that colour; Space starts picking with the magnifier</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>ヘルプの目次を開く</source>
+        <translation>Opens the contents of the help</translation>
+    </message>
+    <message>
+        <source>ログファイルをテーブルに変換</source>
+        <translation>Convert log file to table</translation>
+    </message>
+    <message>
+        <source>ログファイルを読んで色見本テーブルに変換する</source>
+        <translation>Reads a log file and converts it to a swatch table</translation>
+    </message>
+    <message>
+        <source>ボタンを押したまま色の上で離すとその色を編集中の色にする</source>
+        <translation>Press the button and release it over a colour to make that the colour being edited</translation>
+    </message>
+</context>
+<context>
     <name>ChannelRow</name>
     <message>
         <source>赤(R)</source>

@@ -4,11 +4,13 @@
 #include <QScreen>
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
+#include "accessible.h"
 #include "application.h"
 #include "help.h"
 #include "platform/dialogs.h"
@@ -52,6 +54,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     Label1->setStyleSheet(QStringLiteral("color: #0000FF;"));
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
+    Label1->setFocusPolicy(Qt::StrongFocus);  // Enter or Space opens the page
     Label2 = label("Label2", QStringLiteral(QOLVAR_CONTACT), 8, 104, 125, 14);
     Label2->setFont(small);
     OKButton = new QPushButton(QStringLiteral("OK"), panel);
@@ -59,6 +62,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     OKButton->setGeometry(135, 92, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    // The button first, then the link.
+    setTabOrder(OKButton, Label1);
+    OKButton->setFocus();
+    DescribeAboutBox(this);
 }
 
 QString TAboutBox::GetVersionValue(const QString& name)
@@ -105,6 +112,14 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
     if (watched == Label1) {
         switch (event->type()) {
         case QEvent::MouseButtonRelease: Label1Click(); return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                Label1Click();
+                return true;
+            }
+            break;
+        }
         case QEvent::Enter: Label1MouseEnter(); break;
         case QEvent::Leave: Label1MouseLeave(); break;
         default: break;

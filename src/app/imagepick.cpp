@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "accessible.h"
 #include "platform/pickaverage.h"
 #include "winhelpers.h"
 
@@ -125,6 +126,7 @@ ImagePickWindow::ImagePickWindow(QImage image, const QString& name, int average,
     resize(std::min(imageSize.width() + 40, 900) + Magnifier::kView + 20,
            std::max(std::min(imageSize.height() + 40, 700), Magnifier::kView + Magnifier::kStrip + 120));
     setPosition(QPoint(imageSize.width() / 2, imageSize.height() / 2));
+    DescribeImagePicker(this);
     view_->setFocus();
 }
 

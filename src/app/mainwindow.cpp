@@ -20,6 +20,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "accessible.h"
 #include "colortablecombo.h"
 #include "colourfacts.h"
 #include "hottabs.h"
@@ -78,6 +79,7 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     Panel3->raise();
     move(192, 106);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    DescribeMainWindow(this);
 
     FormCreate();
 }
@@ -235,6 +237,11 @@ void TformMain::CreateToolBar(QWidget* central)
     eyedropper_ = new EyedropperButton(
         ToolButton6, [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->pickAt(pos); }); },
         [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->startPickMode(pos); }); });
+    // The mouse never clicks it (the eyedropper takes the mouse); Space on
+    // the focused button starts the pick mode, which the keyboard drives.
+    connect(ToolButton6, &QToolButton::clicked, this, [this] {
+        Guarded(ToolButton6, [&] { pickCommands_->startPickMode(ToolButton6->mapToGlobal(ToolButton6->rect().center())); });
+    });
     ToolBar1->addWidget(ToolButton6);
     ToolBar1->addSeparator();
     ToolButton7 = Named(new QToolButton(ToolBar1), "ToolButton7");

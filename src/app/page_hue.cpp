@@ -45,6 +45,11 @@ HuePage::HuePage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     CreateModes();
     CreateValueControls();
     CreateFieldAndStrip();
+    // Tab runs left to right: the modes, the field and the strip, then the
+    // values in the column beside them.
+    setTabOrder(modes_->button(kHLS), PaintBox1);
+    setTabOrder(PaintBox1, PaintBox2);
+    setTabOrder(PaintBox2, SpinEditHUE3);
     SetModeLayout(kHLS);
     ConnectControls();
 }

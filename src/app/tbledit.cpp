@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "accessible.h"
 #include "application.h"
 #include "apphost.h"
 #include "colour/errors.h"
@@ -63,6 +64,7 @@ TformTblEdit::TformTblEdit(QWidget* parent) : QMainWindow(parent)
     StatusBar1->addWidget(StatusPanel);
     setStatusBar(StatusBar1);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    DescribeTableEditor(this);
 
     // FormCreate: the eyedropper cursor and the untitled table.
     platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor());
@@ -310,6 +312,7 @@ void TformTblEdit::CreateEntryFields(QWidget* central)
     editName->setGeometry(kFieldX, 146, 133, 22);
     label("LabelComment", tr("コメント"), 174);
     memoComment = Named(new QPlainTextEdit(central), "memoComment");
+    memoComment->setTabChangesFocus(true);  // Tab moves on: no keyboard trap
     memoComment->setGeometry(kFieldsX, 194, 185, 64);
 }
 
