@@ -596,15 +596,15 @@
     <name>ChannelRow</name>
     <message>
         <source>赤(R)</source>
-        <translation>Red (R)</translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>緑(G)</source>
-        <translation>Green (G)</translation>
+        <translation>Green</translation>
     </message>
     <message>
         <source>青(B)</source>
-        <translation>Blue (B)</translation>
+        <translation>Blue</translation>
     </message>
     <message>
         <source>シアン&#x3000;(C)</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>キー[黒](K)</source>
-        <translation>Key [black] (K)</translation>
+        <translation>Black (K)</translation>
     </message>
 </context>
 <context>
@@ -1345,35 +1345,35 @@ Wheel, + / -: zoom</translation>
     <name>qolvar::app::VideoPage</name>
     <message>
         <source>色差[青み](U)</source>
-        <translation>Colour difference [blue] (U)</translation>
+        <translation>Blue diff (U)</translation>
     </message>
     <message>
         <source>色差[赤み](V)</source>
-        <translation>Colour difference [red] (V)</translation>
+        <translation>Red diff (V)</translation>
     </message>
     <message>
         <source>色差[青み](Cb)</source>
-        <translation>Colour difference [blue] (Cb)</translation>
+        <translation>Blue diff (Cb)</translation>
     </message>
     <message>
         <source>色差[赤み](Cr)</source>
-        <translation>Colour difference [red] (Cr)</translation>
+        <translation>Red diff (Cr)</translation>
     </message>
     <message>
         <source>色差[青み](Pb)</source>
-        <translation>Colour difference [blue] (Pb)</translation>
+        <translation>Blue diff (Pb)</translation>
     </message>
     <message>
         <source>色差[赤み](Pr)</source>
-        <translation>Colour difference [red] (Pr)</translation>
+        <translation>Red diff (Pr)</translation>
     </message>
     <message>
         <source>間隔[橙→水](I)</source>
-        <translation>In-phase [orange→cyan] (I)</translation>
+        <translation>In-phase (I)</translation>
     </message>
     <message>
         <source>対角[黄→紫](Q)</source>
-        <translation>Quadrature [yellow→purple] (Q)</translation>
+        <translation>Quadrature (Q)</translation>
     </message>
     <message>
         <source>輝度(Y)</source>
