@@ -1446,6 +1446,10 @@ Wheel, + / -: zoom</translation>
         <source>&apos;%1&apos; の設定に失敗しました</source>
         <translation>Setting &apos;%1&apos; failed</translation>
     </message>
+    <message>
+        <source>文字列の大きさが メモ の制限を越えました</source>
+        <translation>The text is larger than the viewer can hold</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::table</name>
