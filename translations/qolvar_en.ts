@@ -1593,5 +1593,9 @@ Wheel, + / -: zoom</translation>
         <source>Log files (*.log)|*.log|すべてのファイル(*.*)|*.*</source>
         <translation>Log files (*.log)|*.log|All files (*.*)|*.*</translation>
     </message>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
 </context>
 </TS>

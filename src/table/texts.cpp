@@ -2,7 +2,20 @@
 
 #include <QCoreApplication>
 
+#include "filenames.h"
+
 namespace qolvar::table {
+
+namespace {
+
+// A file name part as shown: the untitled table's name (which stays the
+// same in every language inside the program) in the user's language.
+QString Shown(const QString& fileNamePart)
+{
+    return fileNamePart == Untitled ? QCoreApplication::translate("qolvar::table", "無題") : fileNamePart;
+}
+
+}  // namespace
 
 QString TblTitleText(const QString& baseName, long long count)
 {
@@ -11,7 +24,7 @@ QString TblTitleText(const QString& baseName, long long count)
 
 QString TblCaptionText(const QString& fileNamePart)
 {
-    return QStringLiteral("%1 - Color Table Editor").arg(fileNamePart);
+    return QStringLiteral("%1 - Color Table Editor").arg(Shown(fileNamePart));
 }
 
 QString CgdCaptionText(const QString& title) { return title + QStringLiteral(" - ") + ApplicationTitle; }
@@ -20,7 +33,7 @@ QString ModifiedText(bool modified) { return modified ? QCoreApplication::transl
 
 QString SaveChangesQuestion(const QString& fileNamePart)
 {
-    return QCoreApplication::translate("qolvar::table", "%1 への変更を保存しますか？").arg(fileNamePart);
+    return QCoreApplication::translate("qolvar::table", "%1 への変更を保存しますか？").arg(Shown(fileNamePart));
 }
 
 QString OverwriteQuestion(const QString& fileNamePart)
