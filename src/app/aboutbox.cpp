@@ -6,12 +6,14 @@
 #include <QEvent>
 #include <QBoxLayout>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 
+#include "accessible.h"
 #include "application.h"
 #include "help.h"
 #include "platform/dialogs.h"
@@ -23,7 +25,7 @@ namespace qolvar::app {
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(tr("バージョン情報"));
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -36,14 +38,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     ProgramIcon->setPixmap(ProgramPixmap(65));
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setFixedSize(65, 65);
-    ProductName = label("ProductName", QStringLiteral("プロダクト名"));
+    ProductName = label("ProductName", tr("プロダクト名"));
     QFont bold = font();
     bold.setBold(true);
     bold.setPixelSize(19);
     ProductName->setFont(bold);
-    Description = label("Description", QStringLiteral("説明"));
-    Version = label("Version", QStringLiteral("バージョン番号"));
-    Copyright = label("Copyright", QStringLiteral("著作権表記"));
+    Description = label("Description", tr("説明"));
+    Version = label("Version", tr("バージョン番号"));
+    Copyright = label("Copyright", tr("著作権表記"));
     QFont small = font();
     small.setPixelSize(11);
     Label1 = label("Label1", QStringLiteral("Mardenvi Home Page"));
@@ -53,6 +55,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     Label1->setStyleSheet(QStringLiteral("color: #0000FF;"));
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
+    Label1->setFocusPolicy(Qt::StrongFocus);  // Enter or Space opens the page
     Label2 = label("Label2", QStringLiteral(QOLVAR_CONTACT));
     Label2->setFont(small);
     OKButton = new QPushButton(QStringLiteral("OK"), panel);
@@ -90,6 +93,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     outer->setColumnMinimumWidth(0, 249);
     outer->setRowMinimumHeight(0, 129);
     resize(249, 129);
+    // The button first, then the link.
+    setTabOrder(OKButton, Label1);
+    OKButton->setFocus();
+    DescribeAboutBox(this);
 }
 
 QString TAboutBox::GetVersionValue(const QString& name)
@@ -104,7 +111,10 @@ QString TAboutBox::GetVersionValue(const QString& name)
 void TAboutBox::FormShow()
 {
     ProductName->setText(GetVersionValue(QStringLiteral("ProductName")));
-    Description->setText(GetVersionValue(QStringLiteral("FileDescription")));
+    // The description in the user's language (the text of version.h.in
+    // marked below).
+    static_cast<void>(QT_TR_NOOP("色コード変換ツール"));
+    Description->setText(tr(GetVersionValue(QStringLiteral("FileDescription")).toUtf8().constData()));
     Version->setText(QStringLiteral("Version ") + GetVersionValue(QStringLiteral("FileVersion")));
     Copyright->setText(QStringLiteral("Copyright ") + GetVersionValue(QStringLiteral("LegalCopyright")));
 }
@@ -136,6 +146,14 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
     if (watched == Label1) {
         switch (event->type()) {
         case QEvent::MouseButtonRelease: Label1Click(); return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                Label1Click();
+                return true;
+            }
+            break;
+        }
         case QEvent::Enter: Label1MouseEnter(); break;
         case QEvent::Leave: Label1MouseLeave(); break;
         default: break;

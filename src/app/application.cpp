@@ -1,11 +1,13 @@
 #include "application.h"
 
+#include <QCoreApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <vector>
 
 #include "aboutbox.h"
 #include "logviewer.h"
@@ -90,8 +92,9 @@ QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc
     // The colour dialog's custom colours live for one run only: what an
     // earlier run left in the toolkit's settings is cleared.
     for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, QColor(Qt::white));
-    // Qt's dialogs and buttons in the user's language (English is Qt's own).
-    InstallQtTranslation(UiLanguage(QLocale::system().uiLanguages()));
+    // The program's texts and Qt's dialogs and buttons in the user's
+    // language.
+    UseLanguage(UiLanguage(QLocale::system().uiLanguages()));
 }
 
 QString UiLanguage(const QStringList& uiLanguages)
@@ -103,15 +106,58 @@ QString UiLanguage(const QStringList& uiLanguages)
     return QStringLiteral("en");
 }
 
+namespace {
+
+// The translators UseLanguage installed, removed by the next call.
+std::vector<QTranslator*>& installedTranslators()
+{
+    static std::vector<QTranslator*> installed;
+    return installed;
+}
+
+bool Install(QTranslator* translator, bool loaded)
+{
+    if (!loaded || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    installedTranslators().push_back(translator);
+    return true;
+}
+
+}  // namespace
+
 bool InstallQtTranslation(const QString& language)
 {
     if (language == QLatin1String("en")) return false;
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
+    return Install(translator, translator->load(QStringLiteral("qtbase_") + language,
+                                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+}
+
+bool InstallProgramTranslation(const QString& language)
+{
+    // The program's texts are written in Japanese; other languages come
+    // from the translations embedded in the program.
+    if (language == QLatin1String("ja")) return false;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    return Install(translator, translator->load(QStringLiteral(":/qolvar/translations/qolvar_") + language));
+}
+
+void UseLanguage(const QString& language)
+{
+    RemoveTranslations();
+    InstallQtTranslation(language);
+    InstallProgramTranslation(language);
+}
+
+void RemoveTranslations()
+{
+    for (QTranslator* t : installedTranslators()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
     }
-    return QCoreApplication::installTranslator(translator);
+    installedTranslators().clear();
 }
 
 bool QolvarApplication::notify(QObject* receiver, QEvent* event)
@@ -121,7 +167,7 @@ bool QolvarApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& e) {
         if (mainWindow) mainWindow->AppExceptionHandler(receiver, e);
     } catch (...) {
-        if (mainWindow) mainWindow->AppExceptionHandler(receiver, std::runtime_error("予期しないエラーが発生しました"));
+        if (mainWindow) mainWindow->AppExceptionHandler(receiver, std::runtime_error(QCoreApplication::translate("Qolvar", "予期しないエラーが発生しました").toStdString()));
     }
     return false;
 }

@@ -31,6 +31,21 @@ QString UiLanguage(const QStringList& uiLanguages);
 // application; false when there is none to install.
 bool InstallQtTranslation(const QString& language);
 
+// Installs the program's own translation for the language (the texts are
+// written in Japanese; "en": the embedded English translation); false for
+// Japanese or a language without one.
+bool InstallProgramTranslation(const QString& language);
+
+// The program and Qt's dialogs in the language: removes what an earlier
+// call installed, then installs both translations. Windows created
+// afterwards show their texts in it; files the program writes never change
+// with the language.
+void UseLanguage(const QString& language);
+
+// Removes every translation installed through these functions: the
+// program's Japanese texts and Qt's English ones.
+void RemoveTranslations();
+
 // The windows in their order of creation: the main window (which runs its
 // FormCreate), the about box, the log viewer, the table editor. Only the
 // main window is shown (by the caller).

@@ -77,8 +77,8 @@ void ColourFacts::Show(RGBCode current, RGBCode refreshed)
         if (const auto best = NearestByDeltaE(LabOf(current), labs_)) {
             const Candidate& c = candidates_[best->index];
             const QString name = c.name.isEmpty() ? QStringLiteral("#") + HexText(c.code) : c.name;
-            nearest = QStringLiteral("≈ %1  ΔE %2").arg(name, Fixed(best->deltaE, 1));
-            nearestHint = QStringLiteral("カラーテーブルで最も近い色: %1 #%2（CIEDE2000 の色差 ΔE00 = %3）")
+            nearest = tr("≈ %1  ΔE %2").arg(name, Fixed(best->deltaE, 1));
+            nearestHint = tr("カラーテーブルで最も近い色: %1 #%2（CIEDE2000 の色差 ΔE00 = %3）")
                               .arg(name, HexText(c.code), Fixed(best->deltaE, 2));
         }
     } catch (const ColourError&) {
@@ -90,17 +90,17 @@ void ColourFacts::Show(RGBCode current, RGBCode refreshed)
     const long double ratio = ContrastRatio(current, refreshed);
     const ContrastLevels levels = ContrastLevelsOf(ratio);
     // The best level each size of text reaches.
-    auto level = [](bool aaa, bool aa) { return aaa ? QStringLiteral("AAA") : aa ? QStringLiteral("AA") : QStringLiteral("—"); };
-    labelContrast_->setText(QStringLiteral("コントラスト %1:1  %2 / 大 %3")
+    auto level = [](bool aaa, bool aa) { return aaa ? QStringLiteral("AAA") : aa ? QStringLiteral("AA") : tr("—"); };
+    labelContrast_->setText(tr("コントラスト %1:1  %2 / 大 %3")
                                 .arg(Fixed(ratio, 2), level(levels.normalAAA, levels.normalAA),
                                      level(levels.largeAAA, levels.largeAA)));
     labelContrast_->setToolTip(
-        QStringLiteral("現在の色と前回更新時の色のコントラスト比（WCAG 2）%1:1\n"
-                       "通常の文字: AA %2、AAA %3\n大きい文字: AA %4、AAA %5")
-            .arg(Fixed(ratio, 2), levels.normalAA ? QStringLiteral("合格") : QStringLiteral("不合格"),
-                 levels.normalAAA ? QStringLiteral("合格") : QStringLiteral("不合格"),
-                 levels.largeAA ? QStringLiteral("合格") : QStringLiteral("不合格"),
-                 levels.largeAAA ? QStringLiteral("合格") : QStringLiteral("不合格")));
+        tr("現在の色と前回更新時の色のコントラスト比（WCAG 2）%1:1\n"
+                          "通常の文字: AA %2、AAA %3\n大きい文字: AA %4、AAA %5")
+            .arg(Fixed(ratio, 2), levels.normalAA ? tr("合格") : tr("不合格"),
+                 levels.normalAAA ? tr("合格") : tr("不合格"),
+                 levels.largeAA ? tr("合格") : tr("不合格"),
+                 levels.largeAAA ? tr("合格") : tr("不合格")));
 }
 
 QString CopyText(const QString& format, RGBCode code)

@@ -1,5 +1,6 @@
 #include "help.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "platform/dialogs.h"
@@ -22,14 +23,15 @@ void DisplayResult(QWidget* parent, int code, const QString& fileName)
 {
     const unsigned c = static_cast<unsigned>(code) & 0xFFFF;
     if (c >= 32) return;
-    platform::Warning(parent, QStringLiteral("プログラムを起動できません \"") + fileName + QStringLiteral("\".\r") +
-                                  QStringLiteral("Return Code ") + QString::number(c) + QStringLiteral(" ."));
+    platform::Warning(parent, QCoreApplication::translate("Help", "プログラムを起動できません \"%1\".\rReturn Code %2 .")
+                                  .arg(fileName)
+                                  .arg(c));
 }
 
 QString HelpFailureText(const QString& path)
 {
-    if (!QFileInfo::exists(path)) return QStringLiteral("ヘルプ %1 が見つかりません。").arg(path);
-    return QStringLiteral("ヘルプ %1 を表示できません。ファイルを開くプログラムを起動できませんでした。").arg(path);
+    if (!QFileInfo::exists(path)) return QCoreApplication::translate("Help", "ヘルプ %1 が見つかりません。").arg(path);
+    return QCoreApplication::translate("Help", "ヘルプ %1 を表示できません。ファイルを開くプログラムを起動できませんでした。").arg(path);
 }
 
 void BrowseHelp(QWidget* parent, const QString& folder, const QString& fileName)

@@ -1,5 +1,6 @@
 #include "imagepick.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "accessible.h"
 #include "platform/pickaverage.h"
 #include "winhelpers.h"
 
@@ -24,7 +26,7 @@ std::optional<QImage> ReadPickImage(const QString& path, QString* error)
     QImage image = reader.read();
     if (image.isNull()) {
         if (error)
-            *error = QStringLiteral("画像 %1 を読み込めません（%2）").arg(path, reader.errorString());
+            *error = QCoreApplication::translate("ImagePickWindow", "画像 %1 を読み込めません（%2）").arg(path, reader.errorString());
         return std::nullopt;
     }
     return image;
@@ -38,7 +40,7 @@ QString PickImageFilter()
         patterns << QStringLiteral("*.") + QString::fromLatin1(f).toLower()
                  << QStringLiteral("*.") + QString::fromLatin1(f).toUpper();
     patterns.removeDuplicates();
-    return QStringLiteral("画像ファイル|%1|すべてのファイル(*.*)|*.*").arg(patterns.join(QLatin1Char(';')));
+    return QCoreApplication::translate("ImagePickWindow", "画像ファイル|%1|すべてのファイル(*.*)|*.*").arg(patterns.join(QLatin1Char(';')));
 }
 
 // The image at its own size, with the averaging square marked; the pointer
@@ -98,7 +100,7 @@ ImagePickWindow::ImagePickWindow(QImage image, const QString& name, int average,
     : QWidget(owner, Qt::Window), surface_(std::make_unique<ImageSurface>(std::move(image))), name_(name)
 {
     setObjectName(QStringLiteral("formImagePick"));
-    setWindowTitle(QStringLiteral("画像から色を取る - %1").arg(name));
+    setWindowTitle(tr("画像から色を取る - %1").arg(name));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QHBoxLayout(this);
     scroll_ = Named(new QScrollArea(this), "scrollImage");
@@ -113,7 +115,7 @@ ImagePickWindow::ImagePickWindow(QImage image, const QString& name, int average,
     side->addWidget(magnifier_);
     label_ = Named(new QLabel(this), "labelImagePos");
     side->addWidget(label_);
-    auto* hint = Named(new QLabel(QStringLiteral("クリック・Enter: 色を取る\nEsc・右クリック: やめる\n"
+    auto* hint = Named(new QLabel(tr("クリック・Enter: 色を取る\nEsc・右クリック: やめる\n"
                                                  "矢印: 1 画素（Shift: 10 画素）移動\nホイール・＋／－: 拡大率"),
                                   this),
                        "labelImageHint");
@@ -124,6 +126,7 @@ ImagePickWindow::ImagePickWindow(QImage image, const QString& name, int average,
     resize(std::min(imageSize.width() + 40, 900) + Magnifier::kView + 20,
            std::max(std::min(imageSize.height() + 40, 700), Magnifier::kView + Magnifier::kStrip + 120));
     setPosition(QPoint(imageSize.width() / 2, imageSize.height() / 2));
+    DescribeImagePicker(this);
     view_->setFocus();
 }
 

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "accessible.h"
+
 namespace qolvar::app {
 
 TformLogViewer::TformLogViewer(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -23,6 +25,7 @@ TformLogViewer::TformLogViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memoLog);
+    DescribeLogViewer(this);
     FormCreate();
 }
 

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <array>
 
+#include "accessible.h"
 #include "colortablecombo.h"
 #include "colourfacts.h"
 #include "hottabs.h"
@@ -86,6 +87,7 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     Panel2->raise();
     Panel3->raise();
     move(192, 106);
+    DescribeMainWindow(this);
 
     FormCreate();
 }
@@ -209,40 +211,40 @@ void TformMain::CreateActions()
         });
         a->setStatusTip(hint);
     };
-    make(FileNewCmd, "FileNewCmd", QStringLiteral("新規ログ(&N)"), QStringLiteral("新規ログ"),
+    make(FileNewCmd, "FileNewCmd", tr("新規ログ(&N)"), tr("新規ログ"),
          QKeySequence(Qt::CTRL | Qt::Key_N), &TformMain::New1Click);
     FileNewCmd->setIcon(ThemeIcon("document-new"));
-    make(FileOpenCmd, "FileOpenCmd", QStringLiteral("ログを開く(&O)..."), QStringLiteral("ログを開く"),
+    make(FileOpenCmd, "FileOpenCmd", tr("ログを開く(&O)..."), tr("ログを開く"),
          QKeySequence(Qt::CTRL | Qt::Key_O), &TformMain::Open1Click);
     FileOpenCmd->setIcon(ThemeIcon("document-open"));
-    make(FileSaveCmd, "FileSaveCmd", QStringLiteral("上書き保存(&S)"), QStringLiteral("ログを上書き保存"),
+    make(FileSaveCmd, "FileSaveCmd", tr("上書き保存(&S)"), tr("ログを上書き保存"),
          QKeySequence(Qt::CTRL | Qt::Key_S), &TformMain::Save1Click);
     FileSaveCmd->setIcon(ThemeIcon("document-save"));
-    make(FileSaveAsCmd, "FileSaveAsCmd", QStringLiteral("名前をつけて保存(&A)..."),
-         QStringLiteral("ログに名前をつけて保存"), QKeySequence(), &TformMain::SaveAs1Click);
+    make(FileSaveAsCmd, "FileSaveAsCmd", tr("名前をつけて保存(&A)..."),
+         tr("ログに名前をつけて保存"), QKeySequence(), &TformMain::SaveAs1Click);
     FileSaveAsCmd->setIcon(ThemeIcon("document-save-as"));
-    make(FileExitCmd, "FileExitCmd", QStringLiteral("終了(&X)"), QStringLiteral("プロセス終了"),
+    make(FileExitCmd, "FileExitCmd", tr("終了(&X)"), tr("プロセス終了"),
          QKeySequence(Qt::ALT | Qt::Key_X), &TformMain::Exit1Click);
     FileExitCmd->setIcon(ThemeIcon("application-exit"));
     FileExitCmd->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    make(TableLoadCmd, "TableLoadCmd", QStringLiteral("外部カラーテーブルを開く(&G)..."),
-         QStringLiteral("外部カラーテーブルを開く"), QKeySequence(Qt::CTRL | Qt::Key_G), &TformMain::TabLoad1Click);
+    make(TableLoadCmd, "TableLoadCmd", tr("外部カラーテーブルを開く(&G)..."),
+         tr("外部カラーテーブルを開く"), QKeySequence(Qt::CTRL | Qt::Key_G), &TformMain::TabLoad1Click);
     TableLoadCmd->setIcon(ThemeIcon("folder-open"));
-    make(LogViewCmd, "LogViewCmd", QStringLiteral("ログ表示(&L)"), QStringLiteral("ログ表示"),
+    make(LogViewCmd, "LogViewCmd", tr("ログ表示(&L)"), tr("ログ表示"),
          QKeySequence(Qt::CTRL | Qt::Key_L), &TformMain::LogView1Click);
     LogViewCmd->setIcon(ThemeIcon("text-x-generic"));
-    make(TableEditCmd, "TableEditCmd", QStringLiteral("カラーテーブル編集(&E)..."),
-         QStringLiteral("カラーテーブル編集"), QKeySequence(Qt::CTRL | Qt::Key_E), &TformMain::TblEdit1Click);
+    make(TableEditCmd, "TableEditCmd", tr("カラーテーブル編集(&E)..."),
+         tr("カラーテーブル編集"), QKeySequence(Qt::CTRL | Qt::Key_E), &TformMain::TblEdit1Click);
     TableEditCmd->setIcon(ThemeIcon("x-office-spreadsheet"));
-    make(Front1, "Front1", QStringLiteral("常に手前に表示(&V)"), QString(), QKeySequence(), &TformMain::Front1Click);
+    make(Front1, "Front1", tr("常に手前に表示(&V)"), QString(), QKeySequence(), &TformMain::Front1Click);
     Front1->setCheckable(true);
-    make(TblSort1, "TblSort1", QStringLiteral("色見本をソート(&S)"), QString(), QKeySequence(),
+    make(TblSort1, "TblSort1", tr("色見本をソート(&S)"), QString(), QKeySequence(),
          &TformMain::TblSort1Click);
     TblSort1->setCheckable(true);
-    make(Contents1, "Contents1", QStringLiteral("目次(&C)"), QString(), QKeySequence(Qt::Key_F1),
+    make(Contents1, "Contents1", tr("目次(&C)"), QString(), QKeySequence(Qt::Key_F1),
          &TformMain::Contents1Click);
     Contents1->setIcon(ThemeIcon("help-contents"));
-    make(About1, "About1", QStringLiteral("バージョン情報(&A)..."), QString(), QKeySequence(),
+    make(About1, "About1", tr("バージョン情報(&A)..."), QString(), QKeySequence(),
          &TformMain::About1Click);
     About1->setIcon(ThemeIcon("help-about"));
     pickCommands_ = new PickCommands(this, {[this](RGBCode rgb) { SetCurRGB(rgb); },
@@ -254,7 +256,7 @@ void TformMain::CreateMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = Named(bar->addMenu(QStringLiteral("ファイル(&F)")), "File1");
+    QMenu* file = Named(bar->addMenu(tr("ファイル(&F)")), "File1");
     auto entry = [](QMenu* menu, QAction* action, const QString& caption, const char* name) {
         // Menu entries show their own captions but run the actions.
         auto* item = Named(new QAction(caption, menu), name);
@@ -265,33 +267,33 @@ void TformMain::CreateMenus()
         menu->addAction(item);
         return item;
     };
-    entry(file, FileNewCmd, QStringLiteral("新規ログ(&N)"), "New1");
-    entry(file, FileOpenCmd, QStringLiteral("ログを開く(&O)..."), "Open1");
-    entry(file, FileSaveCmd, QStringLiteral("ログの上書き保存(&S)"), "Save1");
-    entry(file, FileSaveAsCmd, QStringLiteral("ログに名前をつけて保存(&A)..."), "SaveAs1");
+    entry(file, FileNewCmd, tr("新規ログ(&N)"), "New1");
+    entry(file, FileOpenCmd, tr("ログを開く(&O)..."), "Open1");
+    entry(file, FileSaveCmd, tr("ログの上書き保存(&S)"), "Save1");
+    entry(file, FileSaveAsCmd, tr("ログに名前をつけて保存(&A)..."), "SaveAs1");
     file->addSeparator();
-    entry(file, TableLoadCmd, QStringLiteral("外部カラーテーブルを開く(&G)..."), "TabLoad1");
+    entry(file, TableLoadCmd, tr("外部カラーテーブルを開く(&G)..."), "TabLoad1");
     CreateTableList(file);
     file->addSeparator();
     file->addAction(pickCommands_->pickModeAction());
     file->addAction(pickCommands_->imageAction());
     file->addSeparator();
-    entry(file, FileExitCmd, QStringLiteral("終了(&X)"), "Exit1");
+    entry(file, FileExitCmd, tr("終了(&X)"), "Exit1");
     CreateEditMenu();
-    QMenu* options = Named(bar->addMenu(QStringLiteral("オプション(&O)")), "Option1");
+    QMenu* options = Named(bar->addMenu(tr("オプション(&O)")), "Option1");
     options->setToolTipsVisible(true);  // says why an entry is greyed
     options->addAction(Front1);
-    entry(options, LogViewCmd, QStringLiteral("ログ表示(&L)"), "LogView1");
+    entry(options, LogViewCmd, tr("ログ表示(&L)"), "LogView1");
     options->addSeparator();
-    entry(options, TableEditCmd, QStringLiteral("カラーテーブル編集(&E)..."), "TblEdit1");
+    entry(options, TableEditCmd, tr("カラーテーブル編集(&E)..."), "TblEdit1");
     options->addAction(TblSort1);
     options->addSeparator();
-    LiveConv1 = Named(options->addAction(QStringLiteral("自動更新(&U)")), "LiveConv1");
+    LiveConv1 = Named(options->addAction(tr("自動更新(&U)")), "LiveConv1");
     LiveConv1->setCheckable(true);
-    LiveConv1->setToolTip(QStringLiteral("色が変わるたびに表示中のページを更新します（ログには書きません）"));
+    LiveConv1->setToolTip(tr("色が変わるたびに表示中のページを更新します（ログには書きません）"));
     connect(LiveConv1, &QAction::toggled, this, [this] { Guarded(LiveConv1, [&] { LiveRefresh(); }); });
     pickCommands_->addAverageMenu(options);
-    QMenu* help = Named(bar->addMenu(QStringLiteral("ヘルプ(&H)")), "Help1");
+    QMenu* help = Named(bar->addMenu(tr("ヘルプ(&H)")), "Help1");
     help->addAction(Contents1);
     help->addAction(About1);
 }
@@ -307,17 +309,22 @@ void TformMain::CreateToolBar(QWidget* central)
     ToolBar1->addSeparator();
     ToolButton6 = Named(new QToolButton(ToolBar1), "ToolButton6");
     ToolButton6->setText(QStringLiteral("&P"));
-    ToolButton6->setToolTip(QStringLiteral("カラーピック(P)"));
+    ToolButton6->setToolTip(tr("カラーピック(P)"));
     ToolButton6->setIcon(ThemeIcon("color-picker"));
     // The eyedropper: press on the button, release over the colour; a
     // plain click starts the pick mode with the magnifier.
     eyedropper_ = new EyedropperButton(
         ToolButton6, [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->pickAt(pos); }); },
         [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->startPickMode(pos); }); });
+    // The mouse never clicks it (the eyedropper takes the mouse); Space on
+    // the focused button starts the pick mode, which the keyboard drives.
+    connect(ToolButton6, &QToolButton::clicked, this, [this] {
+        Guarded(ToolButton6, [&] { pickCommands_->startPickMode(ToolButton6->mapToGlobal(ToolButton6->rect().center())); });
+    });
     ToolBar1->addWidget(ToolButton6);
     ToolBar1->addSeparator();
     ToolButton7 = Named(new QToolButton(ToolBar1), "ToolButton7");
-    ToolButton7->setToolTip(QStringLiteral("ヘルプ(H)"));
+    ToolButton7->setToolTip(tr("ヘルプ(H)"));
     ToolButton7->setIcon(ThemeIcon("help-contents"));
     connect(ToolButton7, &QToolButton::clicked, this, [this] { Guarded(ToolButton7, [&] { Contents1Click(); }); });
     ToolBar1->addWidget(ToolButton7);
@@ -333,11 +340,11 @@ void TformMain::CreateRGBSection(QWidget* central)
         int y;
     };
     const Row rows[] = {
-        {{"LabelR", "赤(R)", "TrackBarRGB3", "SpinEditRGB3", "background: #FF0000; color: #FFFFFF;"}, LabelR,
+        {{"LabelR", QT_TRANSLATE_NOOP("ChannelRow", "赤(R)"), "TrackBarRGB3", "SpinEditRGB3", "background: #FF0000; color: #FFFFFF;"}, LabelR,
          TrackBarRGB3, SpinEditRGB3, 32},
-        {{"LabelG", "緑(G)", "TrackBarRGB2", "SpinEditRGB2", "background: #00FF00; color: #000000;"}, LabelG,
+        {{"LabelG", QT_TRANSLATE_NOOP("ChannelRow", "緑(G)"), "TrackBarRGB2", "SpinEditRGB2", "background: #00FF00; color: #000000;"}, LabelG,
          TrackBarRGB2, SpinEditRGB2, 56},
-        {{"LabelB", "青(B)", "TrackBarRGB1", "SpinEditRGB1", "background: #0000FF; color: #FFFFFF;"}, LabelB,
+        {{"LabelB", QT_TRANSLATE_NOOP("ChannelRow", "青(B)"), "TrackBarRGB1", "SpinEditRGB1", "background: #0000FF; color: #FFFFFF;"}, LabelB,
          TrackBarRGB1, SpinEditRGB1, 80},
     };
     for (const Row& r : rows) {
@@ -353,13 +360,13 @@ void TformMain::CreateRGBSection(QWidget* central)
     Label5->setFont(big);
     editRGBHEX = Named(new QLineEdit(QStringLiteral("0"), central), "editRGBHEX");
 
-    BitBtn1 = Named(new QPushButton(ThemeIcon("view-refresh"), QStringLiteral("更新(&R)"), central),
+    BitBtn1 = Named(new QPushButton(ThemeIcon("view-refresh"), tr("更新(&R)"), central),
                     "BitBtn1");
 
     Panel1 = Named(new ColorPanel(central), "Panel1");
-    Panel1->setToolTip(QStringLiteral("現在の色"));
+    Panel1->setToolTip(tr("現在の色"));
     Panel4 = Named(new ColorPanel(central), "Panel4");
-    Panel4->setToolTip(QStringLiteral("前回更新時の色"));
+    Panel4->setToolTip(tr("前回更新時の色"));
 }
 
 void TformMain::ConnectRGBSection()
@@ -377,7 +384,7 @@ void TformMain::ConnectRGBSection()
 
 void TformMain::CreateColorTable(QWidget* central)
 {
-    labelColFn = Named(new QLabel(QStringLiteral("■ Web標準色 140色"), central), "labelColFn");
+    labelColFn = Named(new QLabel(tr("■ Web標準色 140色"), central), "labelColFn");
     cboxColor = Named(new ColorTableCombo(
                           [this](int row) {
                               return row >= 0 && static_cast<std::size_t>(row) < tableColors_.size()
@@ -525,7 +532,7 @@ void TformMain::TakeTypedColour(RGBCode rgb)
 void TformMain::OverErr()
 {
     platform::dialogs().beep();
-    platform::Warning(this, QStringLiteral("値が範囲外です！"), platform::kYes);
+    platform::Warning(this, tr("値が範囲外です！"), platform::kYes);
 }
 
 void TformMain::ShowProblem(const QList<QWidget*>& group, const QList<QWidget*>& marked, const QString& why)
@@ -570,7 +577,7 @@ void TformMain::editRGBHEXChange()
                                                        static_cast<std::size_t>(text.size())));
     // Text that is no code stays as typed, marked; the colour stays.
     if (!code) {
-        ShowProblem({editRGBHEX}, {editRGBHEX}, QString::fromUtf8(kNotAHexCode.data(), kNotAHexCode.size()));
+        ShowProblem({editRGBHEX}, {editRGBHEX}, tr("16 進数の色コードではありません"));
         return;
     }
     ClearProblem({editRGBHEX});

@@ -1,5 +1,6 @@
 // The main window's commands: the colour log, the shell, the colour table
 // drop-down, start-up and shutdown with the settings kept between runs.
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
@@ -41,7 +42,7 @@ namespace qolvar::app {
 
 namespace {
 
-const QString kLogFilter = QStringLiteral("Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
+QString LogFilter() { return QCoreApplication::translate("TformMain", "Log files (*.log)|*.log|すべてのファイル(*.*)|*.*"); }
 const QString kSection = QStringLiteral("formMain");
 // No file name is longer than a path may be (PATH_MAX on Linux).
 constexpr qsizetype kMaxPathLength = 4096;
@@ -65,7 +66,7 @@ bool TformMain::CheckLogSave()
 {
     if (!formLogViewer_ || !formLogViewer_->Modified()) return true;
     const QString question = logFileName_.isEmpty()
-                                 ? QStringLiteral("ログへの変更を保存しますか？")
+                                 ? tr("ログへの変更を保存しますか？")
                                  : table::SaveChangesQuestion(table::FileNamePart(logFileName_));
     const int answer = platform::Confirmation(this, question, platform::kYes | platform::kNo | platform::kCancel);
     if (answer == platform::kCancel) return false;
@@ -82,14 +83,14 @@ void TformMain::New1Click()
 {
     if (!CheckLogSave()) return;
     if (formLogViewer_) formLogViewer_->Clear();
-    platform::Information(this, QStringLiteral("ログをクリアしました"));
+    platform::Information(this, tr("ログをクリアしました"));
 }
 
 void TformMain::Open1Click()
 {
     if (!CheckLogSave()) return;
     platform::FileDialogOptions o;
-    o.filter = kLogFilter;
+    o.filter = LogFilter();
     o.mustExist = true;
     const QString path = ChooseOpenFile(this, o);
     if (path.isEmpty()) return;
@@ -114,7 +115,7 @@ void TformMain::Save1Click()
 void TformMain::SaveAs1Click()
 {
     platform::FileDialogOptions o;
-    o.filter = kLogFilter;
+    o.filter = LogFilter();
     o.initialDir = QFileInfo(saveDialogName_).isAbsolute() ? QFileInfo(saveDialogName_).path() : QString();
     o.fileName = saveDialogName_;
     o.mustExist = false;
@@ -159,7 +160,7 @@ void TformMain::About1Click()
 void TformMain::TabLoad1Click()
 {
     platform::FileDialogOptions o;
-    o.filter = table::TblOpenFilter;
+    o.filter = table::TblOpenFilter();
     o.mustExist = true;
     const QString path = ChooseOpenFile(this, o);
     if (!path.isEmpty()) OpenColorTable(path);
@@ -190,7 +191,7 @@ void TformMain::LoadColorTable(const QString& path)
     const QString name = table::FileNamePart(path);
     const QString base = name.size() > 4 ? name.left(name.size() - 4) : QString();
     labelColFn->setText(QStringLiteral("  ■ ") + base + QLatin1Char(' ') + QString::number(rows.size()) +
-                        QStringLiteral("色"));
+                        tr("色"));
 }
 
 void TformMain::SetColorRows(const QStringList& rows)
@@ -218,14 +219,14 @@ void TformMain::SetColorRows(const QStringList& rows)
 
 void TformMain::CreateEditMenu()
 {
-    QMenu* edit = Named(menuBar()->addMenu(QStringLiteral("編集(&E)")), "Edit1");
-    EditCopyCmd = MakeCommand(this, "EditCopyCmd", QStringLiteral("色をコピー(&C)"),
-                              QStringLiteral("現在の色を選んだ形式でクリップボードにコピー"),
+    QMenu* edit = Named(menuBar()->addMenu(tr("編集(&E)")), "Edit1");
+    EditCopyCmd = MakeCommand(this, "EditCopyCmd", tr("色をコピー(&C)"),
+                              tr("現在の色を選んだ形式でクリップボードにコピー"),
                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                               [this](QAction* a) { Guarded(a, [&] { EditCopyClick(); }); });
     EditCopyCmd->setIcon(ThemeIcon("edit-copy"));
     edit->addAction(EditCopyCmd);
-    QMenu* formats = Named(edit->addMenu(QStringLiteral("コピーの形式(&F)")), "CopyFormat1");
+    QMenu* formats = Named(edit->addMenu(tr("コピーの形式(&F)")), "CopyFormat1");
     auto* group = new QActionGroup(this);
     auto format = [&](QAction*& a, const char* name, const QString& caption, const char* key) {
         a = Named(formats->addAction(caption), name);
@@ -236,10 +237,10 @@ void TformMain::CreateEditMenu()
     format(CopyHex1, "CopyHex1", QStringLiteral("#RRGGBB"), "hex");
     format(CopyRGB1, "CopyRGB1", QStringLiteral("rgb(r, g, b)"), "css-rgb");
     format(CopyHSL1, "CopyHSL1", QStringLiteral("hsl(h, s%, l%)"), "css-hsl");
-    format(CopyTemplate1, "CopyTemplate1", QStringLiteral("テンプレート"), "template");
+    format(CopyTemplate1, "CopyTemplate1", tr("テンプレート"), "template");
     CopyHex1->setChecked(true);
     formats->addSeparator();
-    CopyTemplateEdit1 = Named(formats->addAction(QStringLiteral("テンプレートを編集(&E)...")), "CopyTemplateEdit1");
+    CopyTemplateEdit1 = Named(formats->addAction(tr("テンプレートを編集(&E)...")), "CopyTemplateEdit1");
     connect(CopyTemplateEdit1, &QAction::triggered, this,
             [this] { Guarded(CopyTemplateEdit1, [&] { CopyTemplateEditClick(); }); });
     SetCopyFormat(QStringLiteral("hex"));
@@ -258,7 +259,7 @@ void TformMain::SetCopyFormat(const QString& format)
     for (QAction* a : {CopyHex1, CopyRGB1, CopyHSL1, CopyTemplate1})
         if (a->data().toString() == format) chosen = a;
     chosen->setChecked(true);
-    CopyTemplate1->setText(QStringLiteral("テンプレート: ") + QString(copyTemplate_).replace(u'&', QStringLiteral("&&")));
+    CopyTemplate1->setText(tr("テンプレート: ") + QString(copyTemplate_).replace(u'&', QStringLiteral("&&")));
 }
 
 void TformMain::EditCopyClick()
@@ -266,14 +267,14 @@ void TformMain::EditCopyClick()
     const QString format = CopyFormat();
     const QString text = CopyText(format == QLatin1String("template") ? copyTemplate_ : format, curRGB_);
     QGuiApplication::clipboard()->setText(text);
-    statusBar()->showMessage(QStringLiteral("コピーしました: ") + text, 3000);
+    statusBar()->showMessage(tr("コピーしました: ") + text, 3000);
 }
 
 void TformMain::CopyTemplateEditClick()
 {
     const auto typed = platform::dialogs().inputText(
-        this, QStringLiteral("コピーのテンプレート"),
-        QStringLiteral("{R} {G} {B} は 0..255、{HEX} は 16 進数、{lab.L} {hsv.H} {munsell} などは各モデルの値です。"),
+        this, tr("コピーのテンプレート"),
+        tr("{R} {G} {B} は 0..255、{HEX} は 16 進数、{lab.L} {hsv.H} {munsell} などは各モデルの値です。"),
         copyTemplate_);
     if (!typed) return;
     try {
@@ -291,7 +292,7 @@ void TformMain::CreateTableList(QMenu* file)
 {
     // The shipped colour tables, then the user's own (a separator between
     // the folders), read afresh each time the menu opens.
-    QMenu* list = Named(file->addMenu(QStringLiteral("カラーテーブル(&T)")), "TabList1");
+    QMenu* list = Named(file->addMenu(tr("カラーテーブル(&T)")), "TabList1");
     connect(list, &QMenu::aboutToShow, this, [this, list] {
         list->clear();
         QString folder;
@@ -304,7 +305,7 @@ void TformMain::CreateTableList(QMenu* file)
             item->setData(path);
             connect(item, &QAction::triggered, this, [this, path] { Guarded(this, [&] { OpenColorTable(path); }); });
         }
-        if (list->isEmpty()) list->addAction(QStringLiteral("（なし）"))->setEnabled(false);
+        if (list->isEmpty()) list->addAction(tr("（なし）"))->setEnabled(false);
     });
 }
 
@@ -349,7 +350,7 @@ void TformMain::FormCreate()
     step([] { platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor()); });
     if (!platform::WindowPlacementSupported()) {
         Front1->setEnabled(false);
-        Front1->setToolTip(QStringLiteral("このデスクトップ（Wayland）ではウィンドウを常に手前に表示できません"));
+        Front1->setToolTip(tr("このデスクトップ（Wayland）ではウィンドウを常に手前に表示できません"));
     }
     exeDir_ = ProgramFolder();
     step([&] {
@@ -384,7 +385,7 @@ void TformMain::RestoreOptionStatus()
     if (tableFileName_.size() > kMaxPathLength) {
         // A stored name that no file can have is refused at once (loading
         // and reporting it would take long); the default table stands in.
-        AppExceptionHandler(this, platform::SettingsError(QStringLiteral("'TableName' が長すぎます（%1 文字）")
+        AppExceptionHandler(this, platform::SettingsError(tr("'TableName' が長すぎます（%1 文字）")
                                                               .arg(tableFileName_.size())
                                                               .toStdString()));
         tableFileName_.clear();
@@ -428,7 +429,7 @@ void TformMain::RestoreCopyFormat(const QString& format, const QString& templ)
     // A stored template that cannot be read (the file was edited by hand)
     // is reported and the default one stays.
     if (templ.size() > kMaxTemplateLength) {
-        AppExceptionHandler(this, platform::SettingsError(QStringLiteral("'CopyTemplate' が長すぎます（%1 文字）")
+        AppExceptionHandler(this, platform::SettingsError(tr("'CopyTemplate' が長すぎます（%1 文字）")
                                                               .arg(templ.size())
                                                               .toStdString()));
     } else {

@@ -77,7 +77,7 @@ void CIEPage::CreateControls()
         *edits[i] = e;
     }
 
-    ckCIE = new QCheckBox(QStringLiteral("小数点以下2桁で表示"), this);
+    ckCIE = new QCheckBox(tr("小数点以下2桁で表示"), this);
     ckCIE->setObjectName(QStringLiteral("ckCIE"));
     ckCIE->setGeometry(200, 116, 200, 22);
     ckCIE->setChecked(true);
@@ -89,8 +89,8 @@ void CIEPage::CreateControls()
                                      QStringLiteral("3.0")},
                                     QStringLiteral("gamma 2.2"), QRect(200, 148, 150, 22), [this] { ComboBoxCIE2Change(); });
     ComboBoxCIE1 = AddTypedComboBox(
-        "ComboBoxCIE1", {QStringLiteral("標準の光D65"), QStringLiteral("標準の光C"), QStringLiteral("標準の光A")},
-        QStringLiteral("標準の光D65"), QRect(200, 180, 150, 22), [this] { ComboBoxCIE1Change(); });
+        "ComboBoxCIE1", {tr("標準の光D65"), tr("標準の光C"), tr("標準の光A")},
+        tr("標準の光D65"), QRect(200, 180, 150, 22), [this] { ComboBoxCIE1Change(); });
 }
 
 void CIEPage::ConnectControls()

@@ -27,7 +27,7 @@ CMYKPage::CMYKPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     LabelCMYK = AddTitle("LabelCMYK", QStringLiteral("CMYK"), QRect(250, 10, 60, 22));
     LabelCMYK0 = AddLabel("LabelCMYK0", QString(), QRect(316, 13, 120, 18));
 
-    ckCMYK = new QCheckBox(QStringLiteral("% 表示"), this);
+    ckCMYK = new QCheckBox(tr("% 表示"), this);
     ckCMYK->setObjectName(QStringLiteral("ckCMYK"));
     ckCMYK->setGeometry(250, 38, 120, 22);
     ckCMYK->setChecked(true);
@@ -52,13 +52,13 @@ void CMYKPage::CreateRows()
         const char* percentName;
     };
     const Row rows[] = {
-        {{"LabelCMYK4", "シアン　(C)", "TrackBarCMYK4", "SpinEditCMYK4", "background: #00FFFF; color: #000000;"},
+        {{"LabelCMYK4", QT_TRANSLATE_NOOP("ChannelRow", "シアン　(C)"), "TrackBarCMYK4", "SpinEditCMYK4", "background: #00FFFF; color: #000000;"},
          LabelCMYK4, TrackBarCMYK4, SpinEditCMYK4, LabelCPer4, "LabelCPer4"},
-        {{"LabelCMYK3", "マゼンタ(M)", "TrackBarCMYK3", "SpinEditCMYK3", "background: #FF00FF; color: #FFFFFF;"},
+        {{"LabelCMYK3", QT_TRANSLATE_NOOP("ChannelRow", "マゼンタ(M)"), "TrackBarCMYK3", "SpinEditCMYK3", "background: #FF00FF; color: #FFFFFF;"},
          LabelCMYK3, TrackBarCMYK3, SpinEditCMYK3, LabelCPer3, "LabelCPer3"},
-        {{"LabelCMYK2", "イエロー(Y)", "TrackBarCMYK2", "SpinEditCMYK2", "background: #FFFF00; color: #000000;"},
+        {{"LabelCMYK2", QT_TRANSLATE_NOOP("ChannelRow", "イエロー(Y)"), "TrackBarCMYK2", "SpinEditCMYK2", "background: #FFFF00; color: #000000;"},
          LabelCMYK2, TrackBarCMYK2, SpinEditCMYK2, LabelCPer2, "LabelCPer2"},
-        {{"LabelCMYK1", "キー[黒](K)", "TrackBarCMYK1", "SpinEditCMYK1", "background: #000000; color: #FFFFFF;"},
+        {{"LabelCMYK1", QT_TRANSLATE_NOOP("ChannelRow", "キー[黒](K)"), "TrackBarCMYK1", "SpinEditCMYK1", "background: #000000; color: #FFFFFF;"},
          LabelCMYK1, TrackBarCMYK1, SpinEditCMYK1, LabelCPer1, "LabelCPer1"},
     };
     // The rows start below the main window's result swatch, which lies over

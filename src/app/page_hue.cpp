@@ -27,8 +27,8 @@ struct ModeLayout {
     int stripLeft;         // HUEPanel2
 };
 const ModeLayout kModes[2] = {
-    {"HSV", "彩度(S)", "強度(V)", 256, 260},
-    {"HLS", "明度(L)", "彩度(S)", 361, 364},
+    {"HSV", QT_TRANSLATE_NOOP("qolvar::app::HuePage", "彩度(S)"), QT_TRANSLATE_NOOP("qolvar::app::HuePage", "強度(V)"), 256, 260},
+    {"HLS", QT_TRANSLATE_NOOP("qolvar::app::HuePage", "明度(L)"), QT_TRANSLATE_NOOP("qolvar::app::HuePage", "彩度(S)"), 361, 364},
 };
 
 constexpr int kPanelTop = 64;
@@ -48,6 +48,11 @@ HuePage::HuePage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     CreateModes();
     CreateValueControls();
     CreateFieldAndStrip();
+    // Tab runs left to right: the modes, the field and the strip, then the
+    // values in the column beside them.
+    setTabOrder(modes_->button(kHLS), PaintBox1);
+    setTabOrder(PaintBox1, PaintBox2);
+    setTabOrder(PaintBox2, SpinEditHUE3);
     SetModeLayout(kHLS);
     ConnectControls();
 }
@@ -88,16 +93,16 @@ void HuePage::CreateValueControls()
     LabelHUE = AddTitle("LabelHUE", QStringLiteral("HLS"), QRect(x, 68, 90, 18));
     LabelHUE->setFixedHeight(22);
     LabelHUE0 = label("LabelHUE0", QString(), x, 92, 90);
-    LabelHUE3 = label("LabelHUE3", QStringLiteral("色相(H)"), x, 120, 90);
+    LabelHUE3 = label("LabelHUE3", tr("色相(H)"), x, 120, 90);
     SpinEditHUE3 = spin("SpinEditHUE3", 138, 359);
     Label4 = label("Label4", QStringLiteral("°"), x + 66, 140, 20);
-    LabelHUE2 = label("LabelHUE2", QStringLiteral("明度(L)"), x, 170, 90);
+    LabelHUE2 = label("LabelHUE2", tr("明度(L)"), x, 170, 90);
     SpinEditHUE2 = spin("SpinEditHUE2", 188, 100);
     LabelHPer2 = label("LabelHPer2", QStringLiteral("%"), x + 66, 190, 20);
-    LabelHUE1 = label("LabelHUE1", QStringLiteral("彩度(S)"), x, 220, 90);
+    LabelHUE1 = label("LabelHUE1", tr("彩度(S)"), x, 220, 90);
     SpinEditHUE1 = spin("SpinEditHUE1", 238, 100);
     LabelHPer1 = label("LabelHPer1", QStringLiteral("%"), x + 66, 240, 20);
-    ckHUE = new QCheckBox(QStringLiteral("% 表示"), this);
+    ckHUE = new QCheckBox(tr("% 表示"), this);
     ckHUE->setObjectName(QStringLiteral("ckHUE"));
     ckHUE->setGeometry(x, 272, 90, 22);
     ckHUE->setChecked(true);
@@ -175,8 +180,8 @@ void HuePage::SetModeLayout(int mode)
 {
     const ModeLayout& m = kModes[mode == kHSV ? kHSV : kHLS];
     LabelHUE->setText(QString::fromLatin1(m.name));
-    LabelHUE2->setText(QString::fromUtf8(m.middle));
-    LabelHUE1->setText(QString::fromUtf8(m.low));
+    LabelHUE2->setText(tr(m.middle));
+    LabelHUE1->setText(tr(m.low));
     HUEPanel1->setGeometry(kFieldLeft, kPanelTop, m.fieldWidth, kPanelHeight);
     HUEPanel2->setGeometry(m.stripLeft + kFieldLeft, kPanelTop, 23, kPanelHeight);
     overhang_->Follow(HUEPanel1->geometry());

@@ -26,22 +26,22 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
     };
     // The top-left corner lies under the main window's result swatch.
     LabelHVC = AddTitle("LabelHVC", QStringLiteral("HV/C"), QRect(250, 10, 60, 22));
-    ComboBoxHVC = AddTypedComboBox("ComboBoxHVC", {QStringLiteral("標準の光D65"), QStringLiteral("標準の光C")},
-                                   QStringLiteral("標準の光D65"), QRect(316, 10, 150, 22),
+    ComboBoxHVC = AddTypedComboBox("ComboBoxHVC", {tr("標準の光D65"), tr("標準の光C")},
+                                   tr("標準の光D65"), QRect(316, 10, 150, 22),
                                    [this] { ComboBoxHVCChange(); });
     // How H V/C is found: the table search or the interpolation of the
     // renotation samples.
     ComboBoxHVCMethod = new QComboBox(this);
     ComboBoxHVCMethod->setObjectName(QStringLiteral("ComboBoxHVCMethod"));
-    ComboBoxHVCMethod->addItems({QStringLiteral("表の探索"), QStringLiteral("再表記データの補間")});
+    ComboBoxHVCMethod->addItems({tr("表の探索"), tr("再表記データの補間")});
     ComboBoxHVCMethod->setGeometry(316, 38, 150, 22);
     ComboBoxHVCMethod->setCurrentIndex(static_cast<int>(MunsellMethodInUse));
     connect(ComboBoxHVCMethod, &QComboBox::activated, this,
             [this] { Guarded(ComboBoxHVCMethod, [&] { ComboBoxHVCMethodChange(); }); });
 
-    LabelHVC3 = label("LabelHVC3", QStringLiteral("色相(H)"), 16, 72, 90);
-    LabelHVC2 = label("LabelHVC2", QStringLiteral("明度（V）"), 120, 72, 80);
-    LabelHVC1 = label("LabelHVC1", QStringLiteral("彩度（C）"), 216, 72, 80);
+    LabelHVC3 = label("LabelHVC3", tr("色相(H)"), 16, 72, 90);
+    LabelHVC2 = label("LabelHVC2", tr("明度（V）"), 120, 72, 80);
+    LabelHVC1 = label("LabelHVC1", tr("彩度（C）"), 216, 72, 80);
     EditHVC3 = edit("EditHVC3", QStringLiteral("N"), 16, 92, 90);
     EditHVC2 = edit("EditHVC2", QStringLiteral("0"), 120, 92, 76);
     Label6 = label("Label6", QStringLiteral("/"), 200, 92, 12, 22);
@@ -116,7 +116,7 @@ void MunsellPage::EditHVC1Change()
         const std::size_t j = hue.familyIndex;
         // A family that matches no name is marked, not taken for a grey.
         if (j > 10)
-            throw FieldProblem(EditHVC3, QStringLiteral("色相「%1」の記号は R YR Y GY G BG B PB P RP N のどれでもありません")
+            throw FieldProblem(EditHVC3, tr("色相「%1」の記号は R YR Y GY G BG B PB P RP N のどれでもありません")
                                              .arg(EditHVC3->text().left(40))
                                              .toStdString());
         TColorVec hvc{};
@@ -132,8 +132,8 @@ void MunsellPage::EditHVC1Change()
         hvc[2] = num::single(RealOf(EditHVC1));
         // Values past white, or a negative chroma, have no colour.
         if (!(hvc[1] >= 0 && hvc[1] <= 10))
-            throw FieldProblem(EditHVC2, "明度 V は 0 から 10 までです");
-        if (!(hvc[2] >= 0)) throw FieldProblem(EditHVC1, "彩度 C は 0 以上です");
+            throw FieldProblem(EditHVC2, tr("明度 V は 0 から 10 までです").toStdString());
+        if (!(hvc[2] >= 0)) throw FieldProblem(EditHVC1, tr("彩度 C は 0 以上です").toStdString());
         TColorVec yxy{};
         TakeTypedColour(MunsellHVCToRGB(hvc, yxy));
         DspHVCxyY(yxy);

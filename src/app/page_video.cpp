@@ -21,10 +21,10 @@ struct ModeTexts {
     const char* name;  // LabelYx1x2
 };
 const ModeTexts kModes[4] = {
-    {Model::YUV, "色差[青み](U)", "色差[赤み](V)", "YUV"},
-    {Model::YCbCr, "色差[青み](Cb)", "色差[赤み](Cr)", "YCbCr"},
-    {Model::YPbPr, "色差[青み](Pb)", "色差[赤み](Pr)", "YPbPr"},
-    {Model::YIQ, "間隔[橙→水](I)", "対角[黄→紫](Q)", "YIQ"},
+    {Model::YUV, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](U)"), QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](V)"), "YUV"},
+    {Model::YCbCr, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](Cb)"), QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Cr)"), "YCbCr"},
+    {Model::YPbPr, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](Pb)"), QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Pr)"), "YPbPr"},
+    {Model::YIQ, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "間隔[橙→水](I)"), QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "対角[黄→紫](Q)"), "YIQ"},
 };
 
 // The model of a mode index (YIQ for any other, as the video routines take
@@ -53,13 +53,13 @@ VideoPage::VideoPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     LabelYx1x20 = label("LabelYx1x20", QString(), 110, 75, 120);
 
     const char* labels[3] = {"LabelYx1x23", "LabelYx1x22", "LabelYx1x21"};
-    const char* captions[3] = {"輝度(Y)", kModes[kYUV].d1, kModes[kYUV].d2};
+    const char* captions[3] = {QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "輝度(Y)"), kModes[kYUV].d1, kModes[kYUV].d2};
     const char* names[3] = {"SpinEditYx1x23", "SpinEditYx1x22", "SpinEditYx1x21"};
     QLabel** labelPtrs[3] = {&LabelYx1x23, &LabelYx1x22, &LabelYx1x21};
     SpinEdit** spins[3] = {&SpinEditYx1x23, &SpinEditYx1x22, &SpinEditYx1x21};
     for (int i = 0; i < 3; ++i) {
         const int y = 112 + 32 * i;
-        *labelPtrs[i] = label(labels[i], QString::fromUtf8(captions[i]), 16, y + 4, 100);
+        *labelPtrs[i] = label(labels[i], tr(captions[i]), 16, y + 4, 100);
         auto* s = new SpinEdit(this);
         s->setObjectName(QString::fromLatin1(names[i]));
         s->setGeometry(120, y, 72, 24);
@@ -122,8 +122,8 @@ void VideoPage::RadioGroupYx1x2Click()
     SpinEditYx1x22->setRange(-128, 127);
     SpinEditYx1x21->setRange(-128, 127);
     if (mode >= 0 && mode < 4) {
-        LabelYx1x22->setText(QString::fromUtf8(kModes[mode].d1));
-        LabelYx1x21->setText(QString::fromUtf8(kModes[mode].d2));
+        LabelYx1x22->setText(tr(kModes[mode].d1));
+        LabelYx1x21->setText(tr(kModes[mode].d2));
         LabelYx1x2->setText(QString::fromLatin1(kModes[mode].name));
     }
     if (mode == kYCbCr) {

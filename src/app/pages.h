@@ -3,6 +3,7 @@
 // reaches the program only through its AppHost.
 #pragma once
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,7 +129,7 @@ protected:
             if (const auto* p = dynamic_cast<const FieldProblem*>(&e))
                 host_.ShowProblem(group, {p->field}, QString::fromStdString(e.what()));
             else
-                host_.ShowProblem(group, group, QStringLiteral("値が範囲外です！"));
+                host_.ShowProblem(group, group, tr("値が範囲外です！"));
         });
         if (ok) host_.ClearProblem(group);
     }
@@ -151,8 +152,8 @@ protected:
     }
     static std::string NotANumber(const QString& text)
     {
-        if (text.trimmed().isEmpty()) return "値が入力されていません";
-        return QStringLiteral("「%1」は数値ではありません").arg(text.left(40)).toStdString();
+        if (text.trimmed().isEmpty()) return QCoreApplication::translate("qolvar::app::ModelPage", "値が入力されていません").toStdString();
+        return QCoreApplication::translate("qolvar::app::ModelPage", "「%1」は数値ではありません").arg(text.left(40)).toStdString();
     }
 
     // The typed values' colour becomes current: the result swatch, CurRGB

@@ -1,5 +1,6 @@
 #include "pickcommands.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QCursor>
@@ -21,10 +22,10 @@ QString PickPathMessage(RGBCode colour, platform::PickPath path, const QString& 
     const QString code = QStringLiteral("#") + HexText(colour & 0xFFFFFF);
     switch (path) {
     case platform::PickPath::Screen:
-        return QStringLiteral("%1から色を取りました: %2%3").arg(platform::ScreenPathName(), code, detail);
+        return QCoreApplication::translate("PickCommands", "%1から色を取りました: %2%3").arg(platform::ScreenPathName(), code, detail);
     case platform::PickPath::Portal:
-        return QStringLiteral("デスクトップのポータルから色を取りました: %1").arg(code);
-    case platform::PickPath::Image: return QStringLiteral("画像から色を取りました: %1%2").arg(code, detail);
+        return QCoreApplication::translate("PickCommands", "デスクトップのポータルから色を取りました: %1").arg(code);
+    case platform::PickPath::Image: return QCoreApplication::translate("PickCommands", "画像から色を取りました: %1%2").arg(code, detail);
     }
     return code;
 }
@@ -32,21 +33,21 @@ QString PickPathMessage(RGBCode colour, platform::PickPath path, const QString& 
 namespace {
 QString AverageNote(int average)
 {
-    return average > 1 ? QStringLiteral("（%1×%1 の平均）").arg(average) : QString();
+    return average > 1 ? QCoreApplication::translate("PickCommands", "（%1×%1 の平均）").arg(average) : QString();
 }
 }  // namespace
 
 PickCommands::PickCommands(QWidget* window, Host host) : QObject(window), window_(window), host_(std::move(host))
 {
-    pickMode_ = MakeCommand(window, "actPickMode", QStringLiteral("画面から色を取る(&P)"),
-                            QStringLiteral("拡大鏡で画面の色を取る"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+    pickMode_ = MakeCommand(window, "actPickMode", QCoreApplication::translate("PickCommands", "画面から色を取る(&P)"),
+                            QCoreApplication::translate("PickCommands", "拡大鏡で画面の色を取る"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                             [this](QAction*) { host_.guarded([&] { startPickMode(QCursor::pos()); }); });
-    image_ = MakeCommand(window, "actPickImage", QStringLiteral("画像から色を取る(&I)..."),
-                         QStringLiteral("画像ファイルを開いて色を取る"), QKeySequence(Qt::CTRL | Qt::Key_I),
+    image_ = MakeCommand(window, "actPickImage", QCoreApplication::translate("PickCommands", "画像から色を取る(&I)..."),
+                         QCoreApplication::translate("PickCommands", "画像ファイルを開いて色を取る"), QKeySequence(Qt::CTRL | Qt::Key_I),
                          [this](QAction*) { host_.guarded([&] { pickImage(); }); });
     averages_ = new QActionGroup(this);
     for (int size : platform::kPickAverages) {
-        auto* a = new QAction(QStringLiteral("%1×%1 画素").arg(size), window);
+        auto* a = new QAction(QCoreApplication::translate("PickCommands", "%1×%1 画素").arg(size), window);
         a->setObjectName(QStringLiteral("actPickAverage%1").arg(size));
         a->setCheckable(true);
         a->setChecked(size == average_);
@@ -58,7 +59,7 @@ PickCommands::PickCommands(QWidget* window, Host host) : QObject(window), window
 
 QMenu* PickCommands::addAverageMenu(QMenu* options)
 {
-    QMenu* menu = Named(options->addMenu(QStringLiteral("平均する範囲(&M)")), "menuPickAverage");
+    QMenu* menu = Named(options->addMenu(QCoreApplication::translate("PickCommands", "平均する範囲(&M)")), "menuPickAverage");
     menu->addActions(averages_->actions());
     return menu;
 }
@@ -82,11 +83,11 @@ void PickCommands::took(RGBCode colour, platform::PickPath path, const QString& 
 
 void PickCommands::failed(const QString& why)
 {
-    host_.say(QStringLiteral("画面から色を取れません: %1").arg(why));
+    host_.say(QCoreApplication::translate("PickCommands", "画面から色を取れません: %1").arg(why));
     // The image path works everywhere: offer it.
     const int answer = platform::Warning(window_,
-                                         QString::fromUtf8(platform::kPickFailedMessage) + QStringLiteral("\n") + why +
-                                             QStringLiteral("。\n\n画像ファイル（スクリーンショットなど）から色を取りますか？"),
+                                         QCoreApplication::translate("qolvar::platform", platform::kPickFailedMessage) + QStringLiteral("\n") + why +
+                                             QCoreApplication::translate("PickCommands", "。\n\n画像ファイル（スクリーンショットなど）から色を取りますか？"),
                                          platform::kYes | platform::kNo);
     if (answer == platform::kYes) pickImage();
 }
@@ -126,7 +127,7 @@ void PickCommands::startPickMode(QPoint globalPos)
 void PickCommands::pickImage()
 {
     platform::FileDialogOptions o;
-    o.title = QStringLiteral("画像から色を取る");
+    o.title = QCoreApplication::translate("PickCommands", "画像から色を取る");
     o.filter = PickImageFilter();
     const QString path = ChooseOpenFile(window_, o);
     if (!path.isEmpty()) openImage(path);
@@ -149,11 +150,11 @@ void PickCommands::openImage(const QString& path)
         if (w) zoom_ = w->magnifier()->zoom();
         host_.guarded([&] {
             took(colour, platform::PickPath::Image,
-                 QStringLiteral("（%1、x %2, y %3%4）")
+                 QCoreApplication::translate("PickCommands", "（%1、x %2, y %3%4）")
                      .arg(name)
                      .arg(at.x())
                      .arg(at.y())
-                     .arg(average > 1 ? QStringLiteral("、%1×%1 の平均").arg(average) : QString()));
+                     .arg(average > 1 ? QCoreApplication::translate("PickCommands", "、%1×%1 の平均").arg(average) : QString()));
         });
     });
     imageWindow_->show();

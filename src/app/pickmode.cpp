@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "accessible.h"
 #include "winhelpers.h"
 
 namespace qolvar::app {
@@ -20,7 +21,7 @@ PickSession::PickSession(std::unique_ptr<PickSurface> surface, int average, int 
       surface_(std::move(surface))
 {
     setObjectName(QStringLiteral("formPickMode"));
-    setWindowTitle(QStringLiteral("Qolvar - 色を取る"));
+    setWindowTitle(tr("Qolvar - 色を取る"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -32,6 +33,7 @@ PickSession::PickSession(std::unique_ptr<PickSurface> surface, int average, int 
     magnifier_->setAverage(average);
     magnifier_->setZoom(zoom);
     layout->addWidget(magnifier_);
+    DescribePickMode(this);
     setStyleSheet(QStringLiteral("qolvar--app--PickSession { border: 1px solid black; }"));
     // The screen under a resting pointer may change: grab it again now and
     // then.

@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "accessible.h"
 #include "application.h"
 #include "apphost.h"
 #include "colour/errors.h"
@@ -64,6 +65,7 @@ TformTblEdit::TformTblEdit(QWidget* parent) : QMainWindow(parent)
     StatusBar1->addWidget(StatusPanel);
     setStatusBar(StatusBar1);
     resize(sizeHint().expandedTo(minimumSizeHint()));
+    DescribeTableEditor(this);
 
     // FormCreate: the eyedropper cursor and the untitled table.
     platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor());
@@ -97,52 +99,52 @@ void TformTblEdit::CreateActions()
         a = MakeCommand(this, name, caption, hint, key,
                         [this, handler](QAction* action) { Guard(action, [&] { (this->*handler)(); }); });
     };
-    make(FileNewCmd, "FileNewCmd", QStringLiteral("テーブル新規作成(&N)"), QStringLiteral("テーブル新規作成"),
+    make(FileNewCmd, "FileNewCmd", tr("テーブル新規作成(&N)"), tr("テーブル新規作成"),
          QKeySequence(Qt::CTRL | Qt::Key_N), &TformTblEdit::TblFileNew);
     FileNewCmd->setIcon(ThemeIcon("document-new"));
-    make(FileOpenCmd, "FileOpenCmd", QStringLiteral("テーブルを開く(&O)..."), QStringLiteral("色見本テーブルを開く"),
+    make(FileOpenCmd, "FileOpenCmd", tr("テーブルを開く(&O)..."), tr("色見本テーブルを開く"),
          QKeySequence(Qt::CTRL | Qt::Key_O), &TformTblEdit::TblFileOpen);
     FileOpenCmd->setIcon(ThemeIcon("document-open"));
-    make(FileSaveCmd, "FileSaveCmd", QStringLiteral("上書き保存(&S)"), QStringLiteral("色見本テーブルを上書き保存"),
+    make(FileSaveCmd, "FileSaveCmd", tr("上書き保存(&S)"), tr("色見本テーブルを上書き保存"),
          QKeySequence(Qt::CTRL | Qt::Key_S), &TformTblEdit::TblFileSave);
     FileSaveCmd->setIcon(ThemeIcon("document-save"));
-    make(FileSaveAsCmd, "FileSaveAsCmd", QStringLiteral("名前をつけて保存(&A)..."),
-         QStringLiteral("色見本テーブルに名前をつけて保存"), QKeySequence(), &TformTblEdit::TblFileSaveAs);
+    make(FileSaveAsCmd, "FileSaveAsCmd", tr("名前をつけて保存(&A)..."),
+         tr("色見本テーブルに名前をつけて保存"), QKeySequence(), &TformTblEdit::TblFileSaveAs);
     FileSaveAsCmd->setIcon(ThemeIcon("document-save-as"));
-    make(FileExitCmd, "FileExitCmd", QStringLiteral("編集終了(&X)"), QStringLiteral("ウィンドウを閉じる"),
+    make(FileExitCmd, "FileExitCmd", tr("編集終了(&X)"), tr("ウィンドウを閉じる"),
          QKeySequence(Qt::ALT | Qt::Key_X), &TformTblEdit::TblFileExit);
 
-    make(EditUndoCmd, "EditUndoCmd", QStringLiteral("元に戻す(&U)"), QStringLiteral("元に戻す"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+    make(EditUndoCmd, "EditUndoCmd", tr("元に戻す(&U)"), tr("元に戻す"), QKeySequence(Qt::CTRL | Qt::Key_Z),
          &TformTblEdit::EditUndo);
     EditUndoCmd->setIcon(ThemeIcon("edit-undo"));
-    make(EditCutCmd, "EditCutCmd", QStringLiteral("切り取り(&T)"), QStringLiteral("カット"), QKeySequence(Qt::CTRL | Qt::Key_X),
+    make(EditCutCmd, "EditCutCmd", tr("切り取り(&T)"), tr("カット"), QKeySequence(Qt::CTRL | Qt::Key_X),
          &TformTblEdit::EditCut);
     EditCutCmd->setIcon(ThemeIcon("edit-cut"));
-    make(EditCopyCmd, "EditCopyCmd", QStringLiteral("コピー(&C)"), QStringLiteral("コピー"), QKeySequence(Qt::CTRL | Qt::Key_C),
+    make(EditCopyCmd, "EditCopyCmd", tr("コピー(&C)"), tr("コピー"), QKeySequence(Qt::CTRL | Qt::Key_C),
          &TformTblEdit::EditCopy);
     EditCopyCmd->setIcon(ThemeIcon("edit-copy"));
-    make(EditPasteCmd, "EditPasteCmd", QStringLiteral("貼り付け(&P)"), QStringLiteral("貼り付け"), QKeySequence(Qt::CTRL | Qt::Key_V),
+    make(EditPasteCmd, "EditPasteCmd", tr("貼り付け(&P)"), tr("貼り付け"), QKeySequence(Qt::CTRL | Qt::Key_V),
          &TformTblEdit::EditPaste);
     EditPasteCmd->setIcon(ThemeIcon("edit-paste"));
-    make(EditDeleteCmd, "EditDeleteCmd", QStringLiteral("削除(&D)"), QStringLiteral("削除"),
+    make(EditDeleteCmd, "EditDeleteCmd", tr("削除(&D)"), tr("削除"),
          QKeySequence(Qt::SHIFT | Qt::Key_Delete), &TformTblEdit::EditDelete);
     EditDeleteCmd->setIcon(ThemeIcon("edit-delete"));
     EditDeleteCmd->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::Key_Delete)});
-    make(EditReplaceCmd, "EditReplaceCmd", QStringLiteral("置換(&R)"), QStringLiteral("置換"), QKeySequence(),
+    make(EditReplaceCmd, "EditReplaceCmd", tr("置換(&R)"), tr("置換"), QKeySequence(),
          &TformTblEdit::EditReplace);
     EditReplaceCmd->setIcon(ThemeIcon("edit-find-replace"));
-    make(EditAddCmd, "EditAddCmd", QStringLiteral("追加(&A)"), QString(), QKeySequence(), &TformTblEdit::EditAdd);
+    make(EditAddCmd, "EditAddCmd", tr("追加(&A)"), QString(), QKeySequence(), &TformTblEdit::EditAdd);
     EditAddCmd->setIcon(ThemeIcon("list-add"));
-    make(EditInsertCmd, "EditInsertCmd", QStringLiteral("一行挿入(&I)"), QStringLiteral("一行挿入"), QKeySequence(),
+    make(EditInsertCmd, "EditInsertCmd", tr("一行挿入(&I)"), tr("一行挿入"), QKeySequence(),
          &TformTblEdit::EditInsert);
     EditInsertCmd->setIcon(ThemeIcon("insert-text"));
-    make(LogToTab1, "LogToTab1", QStringLiteral("ログファイルをテーブルに変換(&C)..."), QString(), QKeySequence(),
+    make(LogToTab1, "LogToTab1", tr("ログファイルをテーブルに変換(&C)..."), QString(), QKeySequence(),
          &TformTblEdit::LogToTab);
     LogToTab1->setIcon(ThemeIcon("document-import"));
-    make(Tutorial1, "Tutorial1", QStringLiteral("使い方(&T)"), QString(), QKeySequence(),
+    make(Tutorial1, "Tutorial1", tr("使い方(&T)"), QString(), QKeySequence(),
          &TformTblEdit::Tutorial1Click);
     Tutorial1->setIcon(ThemeIcon("help-contents"));
-    make(QuitCmd, "QuitCmd", QStringLiteral("終了(&Q)"), QString(), QKeySequence(Qt::CTRL | Qt::Key_Q),
+    make(QuitCmd, "QuitCmd", tr("終了(&Q)"), QString(), QKeySequence(Qt::CTRL | Qt::Key_Q),
          &TformTblEdit::QuitProgram);
 }
 
@@ -169,8 +171,8 @@ void TformTblEdit::CreateMenus()
         return item;
     };
 
-    QMenu* file = Named(bar->addMenu(QStringLiteral("ファイル(&F)")), "File1");
-    entry(file, FileNewCmd, QStringLiteral("新規作成(&N)"), "FileNew1", FileNewCmd->toolTip());
+    QMenu* file = Named(bar->addMenu(tr("ファイル(&F)")), "File1");
+    entry(file, FileNewCmd, tr("新規作成(&N)"), "FileNew1", FileNewCmd->toolTip());
     file->addAction(FileOpenCmd);
     file->addAction(FileSaveCmd);
     file->addAction(FileSaveAsCmd);
@@ -178,17 +180,17 @@ void TformTblEdit::CreateMenus()
     file->addSeparator();
     file->addAction(FileExitCmd);
 
-    QMenu* edit = Named(bar->addMenu(QStringLiteral("編集(&E)")), "Edit1");
+    QMenu* edit = Named(bar->addMenu(tr("編集(&E)")), "Edit1");
     for (QAction* a : {EditUndoCmd, EditCutCmd, EditCopyCmd, EditPasteCmd, EditDeleteCmd}) edit->addAction(a);
     edit->addSeparator();
     // "置き換え" runs replace, like the action it is named after.
-    Replace1 = entry(edit, EditReplaceCmd, QStringLiteral("置き換え(&R)"), "Replace1", EditReplaceCmd->toolTip(),
+    Replace1 = entry(edit, EditReplaceCmd, tr("置き換え(&R)"), "Replace1", EditReplaceCmd->toolTip(),
                      QKeySequence(Qt::CTRL | Qt::Key_H));
-    entry(edit, EditAddCmd, QStringLiteral("末尾に追加(&A)"), "EditAdd1", QStringLiteral("末尾に追加"));
+    entry(edit, EditAddCmd, tr("末尾に追加(&A)"), "EditAdd1", tr("末尾に追加"));
     edit->addAction(EditInsertCmd);
     edit->addSeparator();
 
-    TblEditSort1 = Named(edit->addMenu(QStringLiteral("色見本をソート(&S)")), "TblEditSort1");
+    TblEditSort1 = Named(edit->addMenu(tr("色見本をソート(&S)")), "TblEditSort1");
     sortGroup_ = new QActionGroup(this);
     sortGroup_->setExclusive(true);
     QAction** items[] = {&RGBU, &RGBD, &HU, &HD, &SU, &SD, &VU, &VD};
@@ -207,7 +209,7 @@ void TformTblEdit::CreateMenus()
     }
     RGBU->setChecked(true);
 
-    QMenu* help = Named(bar->addMenu(QStringLiteral("ヘルプ(&H)")), "Help1");
+    QMenu* help = Named(bar->addMenu(tr("ヘルプ(&H)")), "Help1");
     help->addAction(Tutorial1);
 }
 
@@ -221,8 +223,8 @@ void TformTblEdit::CreateToolBar()
     addToolBar(Qt::TopToolBarArea, StandardToolBar);
     for (QAction* a : {FileNewCmd, FileOpenCmd, FileSaveCmd}) StandardToolBar->addAction(a);
     ToolButton1 = Named(new QToolButton(StandardToolBar), "ToolButton1");
-    ToolButton1->setText(QStringLiteral("ログファイルをテーブルに変換&C..."));
-    ToolButton1->setToolTip(QStringLiteral("ログファイルをテーブルに変換(C)"));
+    ToolButton1->setText(tr("ログファイルをテーブルに変換&C..."));
+    ToolButton1->setToolTip(tr("ログファイルをテーブルに変換(C)"));
     ToolButton1->setIcon(LogToTab1->icon());
     connect(ToolButton1, &QToolButton::clicked, LogToTab1, &QAction::trigger);
     StandardToolBar->addWidget(ToolButton1);
@@ -231,8 +233,8 @@ void TformTblEdit::CreateToolBar()
         StandardToolBar->addAction(a);
     StandardToolBar->addSeparator();
     ToolButton2 = Named(new QToolButton(StandardToolBar), "ToolButton2");
-    ToolButton2->setText(QStringLiteral("カラーピック&P"));
-    ToolButton2->setToolTip(QStringLiteral("カラーピック(P)"));
+    ToolButton2->setText(tr("カラーピック&P"));
+    ToolButton2->setToolTip(tr("カラーピック(P)"));
     ToolButton2->setIcon(ThemeIcon("color-picker"));
     eyedropper_ = new EyedropperButton(ToolButton2,
                                        [this](QPoint pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); });
@@ -243,7 +245,7 @@ void TformTblEdit::CreateControls(QWidget* central)
 {
     // The list at the left takes what room the window has; the entry's
     // fields keep their column of 193 pixels at the right.
-    Label1 = Named(new QLabel(table::TblInitialTitle, central), "Label1");
+    Label1 = Named(new QLabel(table::TblInitialTitle(), central), "Label1");
     QFont bold = font();
     bold.setBold(true);
     Label1->setFont(bold);
@@ -312,15 +314,16 @@ void TformTblEdit::CreateEntryFields(QWidget* central)
 
     Panel1 = Named(new ColorPanel(central), "Panel1");
     Panel1->setGeometry(kFieldsX + 114, 64, 64, 36);
-    Panel1->setToolTip(QStringLiteral("色の設定"));
+    Panel1->setToolTip(tr("色の設定"));
     Panel2 = Named(new ColorPanel(central), "Panel2");
     Panel2->setGeometry(kFieldsX + 114, 102, 64, 36);
 
-    label("LabelName", QStringLiteral("色名"), 146);
+    label("LabelName", tr("色名"), 146);
     editName = Named(new QLineEdit(central), "editName");
     editName->setGeometry(kFieldX, 146, 133, 22);
-    label("LabelComment", QStringLiteral("コメント"), 174);
+    label("LabelComment", tr("コメント"), 174);
     memoComment = Named(new QPlainTextEdit(central), "memoComment");
+    memoComment->setTabChangesFocus(true);  // Tab moves on: no keyboard trap
     memoComment->setGeometry(kFieldsX, 194, 185, 64);
 }
 
@@ -335,16 +338,16 @@ void TformTblEdit::CreateButtons(QWidget* central)
         void (TformTblEdit::*handler)();
     };
     const Button buttons[] = {
-        {spbtReplase, "spbtReplase", "置換", "カーソル位置に入れる", "edit-find-replace", &TformTblEdit::EditReplace},
-        {spbtAdd, "spbtAdd", "追加", "リストの末尾に追加", "list-add", &TformTblEdit::EditAdd},
-        {spbtUp, "spbtUp", "上へ", "項目を上にあげる", "go-up", &TformTblEdit::spbtUpClick},
-        {spbtDown, "spbtDown", "下へ", "項目を下にさげる", "go-down", &TformTblEdit::spbtDownClick},
+        {spbtReplase, "spbtReplase", QT_TR_NOOP("置換"), QT_TR_NOOP("カーソル位置に入れる"), "edit-find-replace", &TformTblEdit::EditReplace},
+        {spbtAdd, "spbtAdd", QT_TR_NOOP("追加"), QT_TR_NOOP("リストの末尾に追加"), "list-add", &TformTblEdit::EditAdd},
+        {spbtUp, "spbtUp", QT_TR_NOOP("上へ"), QT_TR_NOOP("項目を上にあげる"), "go-up", &TformTblEdit::spbtUpClick},
+        {spbtDown, "spbtDown", QT_TR_NOOP("下へ"), QT_TR_NOOP("項目を下にさげる"), "go-down", &TformTblEdit::spbtDownClick},
     };
     int x = kFieldsX;
     for (const Button& b : buttons) {
         b.button = Named(new QToolButton(central), b.name);
-        b.button->setText(QString::fromUtf8(b.text));
-        b.button->setToolTip(QString::fromUtf8(b.hint));
+        b.button->setText(tr(b.text));
+        b.button->setToolTip(tr(b.hint));
         b.button->setIcon(ThemeIcon(b.icon));
         b.button->setGeometry(x, 266, 44, 24);
         x += 47;

@@ -81,7 +81,7 @@ void TformTblEdit::TblFileOpen()
 {
     if (!CheckTblSave()) return;
     platform::FileDialogOptions o;
-    o.filter = table::TblOpenFilter;
+    o.filter = table::TblOpenFilter();
     o.initialDir = DialogFolder(doc_.File());
     o.mustExist = true;
     const QString path = ChooseOpenFile(this, o);
@@ -115,7 +115,7 @@ void TformTblEdit::TblFileSave()
 void TformTblEdit::TblFileSaveAs()
 {
     platform::FileDialogOptions o;
-    o.filter = table::TblSaveFilter;
+    o.filter = table::TblSaveFilter();
     o.defaultExt = table::TblSaveDefaultExt;
     o.initialDir = DialogFolder(doc_.File(), true);
     o.fileName = table::ProposedSaveName(doc_.File());
@@ -147,7 +147,7 @@ void TformTblEdit::LogToTab()
     // The conversion replaces the list: unsaved changes are asked about first.
     if (!CheckTblSave()) return;
     platform::FileDialogOptions o;
-    o.filter = table::LogOpenFilter;
+    o.filter = table::LogOpenFilter();
     o.mustExist = true;
     const QString path = ChooseOpenFile(this, o);
     if (!path.isEmpty()) ShowResult(doc_.LogToTab(path));

@@ -59,7 +59,7 @@ std::optional<RGBCode> RGBOfSpins(const platform::SpinEdit* red, const platform:
 ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMax)
 {
     ChannelRow r{};
-    r.label = Named(new QLabel(QString::fromUtf8(names.caption), parent), names.label);
+    r.label = Named(new QLabel(QCoreApplication::translate("ChannelRow", names.caption), parent), names.label);
     r.track = Named(new QSlider(Qt::Horizontal, parent), names.track);
     r.track->setRange(0, 255);
     r.track->setTickPosition(QSlider::NoTicks);

@@ -1,5 +1,7 @@
 #include "colorpanel.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,6 +33,12 @@ void ColorPanel::paintEvent(QPaintEvent* event)
     {
         QPainter p(this);
         p.fillRect(contentsRect(), ToQColor(color_));
+        if (hasFocus()) {
+            // The focus shows as a dashed frame in the colour's contrast.
+            const QColor c = ToQColor(color_);
+            p.setPen(QPen(qGray(c.rgb()) < 128 ? Qt::white : Qt::black, 1, Qt::DashLine));
+            p.drawRect(contentsRect().adjusted(1, 1, -2, -2));
+        }
     }
     QFrame::paintEvent(event);
 }
@@ -39,6 +47,26 @@ void ColorPanel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
     QFrame::mouseReleaseEvent(event);
+}
+
+void ColorPanel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) emit clicked();
+        event->accept();
+        return;
+    default: QFrame::keyPressEvent(event);
+    }
+}
+
+void ColorPanel::connectNotify(const QMetaMethod& signal)
+{
+    // Only a swatch that does something is a control the keyboard reaches.
+    if (signal == QMetaMethod::fromSignal(&ColorPanel::clicked)) setFocusPolicy(Qt::StrongFocus);
+    QFrame::connectNotify(signal);
 }
 
 }  // namespace qolvar::platform

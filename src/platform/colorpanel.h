@@ -1,5 +1,6 @@
 // A swatch: a panel showing one colour with a lowered bevel; clicking it
-// raises clicked().
+// raises clicked(). A swatch whose clicked() is connected takes the focus
+// from the keyboard, and Space or Enter on it raise clicked() too.
 #pragma once
 
 #include <QFrame>
@@ -22,6 +23,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     TColor color_ = 0;

@@ -1,5 +1,6 @@
 #include "dialogs.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -114,17 +115,17 @@ void SetDialogs(Dialogs* d) { current = d; }
 
 int Warning(QWidget* parent, const QString& text, int buttons)
 {
-    return dialogs().message(parent, MsgKind::Warning, QStringLiteral("警告"), text, buttons);
+    return dialogs().message(parent, MsgKind::Warning, QCoreApplication::translate("qolvar::platform", "警告"), text, buttons);
 }
 
 int Confirmation(QWidget* parent, const QString& text, int buttons)
 {
-    return dialogs().message(parent, MsgKind::Confirmation, QStringLiteral("確認"), text, buttons);
+    return dialogs().message(parent, MsgKind::Confirmation, QCoreApplication::translate("qolvar::platform", "確認"), text, buttons);
 }
 
 int Information(QWidget* parent, const QString& text, int buttons)
 {
-    return dialogs().message(parent, MsgKind::Information, QStringLiteral("情報"), text, buttons);
+    return dialogs().message(parent, MsgKind::Information, QCoreApplication::translate("qolvar::platform", "情報"), text, buttons);
 }
 
 QString QtFilter(const QString& filter)

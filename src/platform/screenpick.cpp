@@ -1,5 +1,6 @@
 #include "screenpick.h"
 
+#include <QCoreApplication>
 #include "dialogs.h"
 
 #include <QDBusConnection>
@@ -177,13 +178,13 @@ QString ScreenUnreadableReason()
     const QString p = QGuiApplication::platformName();
     if (screenReader().canReadPixels()) return {};
     if (p.startsWith(QLatin1String("wayland")))
-        return QStringLiteral("Wayland ではプログラムが画面を直接読み取れません");
-    return QStringLiteral("この表示環境（%1）には読み取れる画面がありません").arg(p);
+        return QCoreApplication::translate("qolvar::platform", "Wayland ではプログラムが画面を直接読み取れません");
+    return QCoreApplication::translate("qolvar::platform", "この表示環境（%1）には読み取れる画面がありません").arg(p);
 }
 
 QString ScreenPathName()
 {
-    return QGuiApplication::platformName() == QLatin1String("xcb") ? QStringLiteral("画面（X11）") : QStringLiteral("画面");
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? QCoreApplication::translate("qolvar::platform", "画面（X11）") : QCoreApplication::translate("qolvar::platform", "画面");
 }
 
 void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor, PickPath)> take,
@@ -196,7 +197,7 @@ void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TCol
             take(*pixel, PickPath::Screen);
             return;
         }
-        screenWhy = QStringLiteral("画面の読み取りに失敗しました");
+        screenWhy = QCoreApplication::translate("qolvar::platform", "画面の読み取りに失敗しました");
     }
     QPointer<QWidget> owner(parent);
     const bool hadOwner = parent != nullptr;
@@ -204,7 +205,7 @@ void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TCol
         if (failed)
             failed(why);
         else if (owner || !hadOwner)
-            Warning(owner, QString::fromUtf8(kPickFailedMessage));
+            Warning(owner, QCoreApplication::translate("qolvar::platform", kPickFailedMessage));
     };
     // Where the screen cannot be read (Wayland), the desktop's own picker
     // lets the user pick; its answer comes later.
@@ -213,9 +214,9 @@ void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TCol
         if (result.status == PickStatus::Picked)
             take(result.colour, PickPath::Portal);
         else if (result.status == PickStatus::Failed)
-            fail(screenWhy + QStringLiteral("。デスクトップのポータルも色の取得に応えませんでした"));
+            fail(screenWhy + QCoreApplication::translate("qolvar::platform", "。デスクトップのポータルも色の取得に応えませんでした"));
     });
-    if (!asked) fail(screenWhy + QStringLiteral("。セッションバスがないため、デスクトップのポータルに問い合わせられません"));
+    if (!asked) fail(screenWhy + QCoreApplication::translate("qolvar::platform", "。セッションバスがないため、デスクトップのポータルに問い合わせられません"));
 }
 
 }  // namespace qolvar::platform

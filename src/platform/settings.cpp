@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -102,8 +103,8 @@ void RefuseUnreadableFile(const QString& fileName)
     QFile::remove(aside);
     if (!QFile::rename(fileName, aside))
         throw SettingsError(
-            QStringLiteral("設定ファイル %1 は読めない内容を含んでいます。削除するか移動してください").arg(fileName).toStdString());
-    throw SettingsError(QStringLiteral("設定ファイル %1 は読めない内容を含んでいたため %2 に移しました。既定の設定で始めます")
+            QCoreApplication::translate("qolvar::platform", "設定ファイル %1 は読めない内容を含んでいます。削除するか移動してください").arg(fileName).toStdString());
+    throw SettingsError(QCoreApplication::translate("qolvar::platform", "設定ファイル %1 は読めない内容を含んでいたため %2 に移しました。既定の設定で始めます")
                             .arg(fileName, aside)
                             .toStdString());
 }
@@ -160,13 +161,13 @@ void RegKeyCreate(const QString& path)
     auto s = Open();
     const QString group = GroupOf(path);
     if (!CreateGroup(*s, group))
-        throw SettingsError(QStringLiteral("キー %1 の作成に失敗しました").arg(path).toStdString());
+        throw SettingsError(QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(path).toStdString());
 }
 
 RegIniFile::RegIniFile(const QString& path) : group_(GroupOf(path)), settings_(Open())
 {
     if (!GroupExists(*settings_, group_) && !CreateGroup(*settings_, group_))
-        throw SettingsError(QStringLiteral("キー %1 の作成に失敗しました").arg(path).toStdString());
+        throw SettingsError(QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(path).toStdString());
 }
 
 RegIniFile::~RegIniFile() = default;
@@ -177,7 +178,7 @@ QString RegIniFile::ReadString(const QString& section, const QString& name, cons
     const QVariant v = settings_->value(key);
     if (!v.isValid()) return def;
     if (v.typeId() != QMetaType::QString)
-        throw SettingsError(QStringLiteral("'%1' のデータ型が不正です").arg(name).toStdString());
+        throw SettingsError(QCoreApplication::translate("qolvar::platform", "'%1' のデータ型が不正です").arg(name).toStdString());
     return v.toString();
 }
 
@@ -193,11 +194,11 @@ void RegIniFile::WriteString(const QString& section, const QString& name, const 
 {
     const QString sectionGroup = group_ + QLatin1Char('/') + section;
     if (!GroupExists(*settings_, sectionGroup) && !CreateGroup(*settings_, sectionGroup))
-        throw SettingsError(QStringLiteral("キー %1 の作成に失敗しました").arg(section).toStdString());
+        throw SettingsError(QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(section).toStdString());
     settings_->setValue(sectionGroup + QLatin1Char('/') + name, value);
     settings_->sync();
     if (settings_->status() != QSettings::NoError)
-        throw SettingsError(QStringLiteral("'%1' の設定に失敗しました").arg(name).toStdString());
+        throw SettingsError(QCoreApplication::translate("qolvar::platform", "'%1' の設定に失敗しました").arg(name).toStdString());
 }
 
 void RegIniFile::WriteInteger(const QString& section, const QString& name, qint64 value)

@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "table/textio.h"
@@ -9,7 +10,7 @@ namespace qolvar::platform {
 QString ReadTextFile(const QString& path, qint64 maxBytes)
 {
     const QFileInfo info(path);
-    if (info.isFile() && info.size() > maxBytes) throw FileError("文字列の大きさが メモ の制限を越えました");
+    if (info.isFile() && info.size() > maxBytes) throw FileError(QCoreApplication::translate("qolvar::platform", "文字列の大きさが メモ の制限を越えました").toStdString());
     const QByteArray bytes = table::ReadFileBytes(path);
     table::CheckLineCount(bytes, path);
     return table::DecodeLocalText(bytes);

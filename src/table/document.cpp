@@ -1,5 +1,7 @@
 #include "document.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,7 +35,7 @@ long long ReadNo(const QString& text)
 {
     bool ok = false;
     const long long n = text.trimmed().toLongLong(&ok, 10);
-    if (!ok) throw ConvertError(QStringLiteral("'%1' は整数ではありません").arg(text).toStdString());
+    if (!ok) throw ConvertError(QCoreApplication::translate("qolvar::table", "'%1' は整数ではありません").arg(text).toStdString());
     return n;
 }
 
@@ -65,7 +67,7 @@ void TblDocument::SetTblFileName(const QString& fileName)
 
 QString TblDocument::Title() const
 {
-    return titleCount_ < 0 ? TblInitialTitle : TblTitleText(file_.TblBaseName, titleCount_);
+    return titleCount_ < 0 ? TblInitialTitle() : TblTitleText(file_.TblBaseName, titleCount_);
 }
 
 bool TblDocument::SaveNeedsName() const
@@ -220,7 +222,7 @@ EditResult TblDocument::EditReplace(int currentRow, const QString& noText, const
     const long long no = ReadNo(noText);
     if (no < 1 || no > Count()) {
         EditResult r = Unchanged(currentRow);
-        r.warning = QStringLiteral("No. %1 は範囲外です。1～%2 の番号を指定してください").arg(no).arg(Count());
+        r.warning = QCoreApplication::translate("qolvar::table", "No. %1 は範囲外です。1～%2 の番号を指定してください").arg(no).arg(Count());
         return r;
     }
     Snapshot();

@@ -1,5 +1,7 @@
 #include "gpl.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include <QStringView>
@@ -59,7 +61,7 @@ TableData ReadGpl(QByteArrayView bytes, const QString& fileName)
 {
     const QStringList lines = SplitTextLines(DecodeLocalText(bytes));
     if (lines.isEmpty() || !lines.first().startsWith(Mark))
-        throw FileError(QStringLiteral("ファイル %1 は GIMP パレットではありません").arg(fileName).toStdString());
+        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は GIMP パレットではありません").arg(fileName).toStdString());
 
     TableData data;
     qsizetype i = 1;
@@ -84,7 +86,7 @@ TableData ReadGpl(QByteArrayView bytes, const QString& fileName)
         data.entries.push_back(MakeEntry(colour->color, colour->name));
     }
     if (skipped > 0)
-        data.warning = QStringLiteral("ファイル %1 の %2 行は色として読めないため読み飛ばしました（最初は %3 行目）")
+        data.warning = QCoreApplication::translate("qolvar::table", "ファイル %1 の %2 行は色として読めないため読み飛ばしました（最初は %3 行目）")
                            .arg(fileName)
                            .arg(skipped)
                            .arg(firstSkipped);

@@ -1,5 +1,6 @@
 #include "sort.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <utility>
 
@@ -9,11 +10,13 @@ namespace qolvar::table {
 
 QString SortModeCaption(SortMode mode)
 {
-    static const char16_t* const captions[SortModeCount] = {
-        u"RGB　昇順", u"RGB　降順", u"色相　昇順", u"色相　降順",
-        u"彩度　昇順", u"彩度　降順", u"明度　昇順", u"明度　降順",
+    static const char* const captions[SortModeCount] = {
+        QT_TRANSLATE_NOOP("qolvar::table", "RGB　昇順"), QT_TRANSLATE_NOOP("qolvar::table", "RGB　降順"),
+        QT_TRANSLATE_NOOP("qolvar::table", "色相　昇順"), QT_TRANSLATE_NOOP("qolvar::table", "色相　降順"),
+        QT_TRANSLATE_NOOP("qolvar::table", "彩度　昇順"), QT_TRANSLATE_NOOP("qolvar::table", "彩度　降順"),
+        QT_TRANSLATE_NOOP("qolvar::table", "明度　昇順"), QT_TRANSLATE_NOOP("qolvar::table", "明度　降順"),
     };
-    return QString::fromUtf16(captions[static_cast<int>(mode)]);
+    return QCoreApplication::translate("qolvar::table", captions[static_cast<int>(mode)]);
 }
 
 int SortKey(const TColorTabel& entry, SortMode mode)

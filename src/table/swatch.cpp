@@ -1,5 +1,7 @@
 #include "swatch.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -100,7 +102,7 @@ QByteArrayView UpToZero(QByteArrayView bytes)
 
 [[noreturn]] void NotAco(const QString& fileName, const QString& detail = {})
 {
-    throw FileError(QStringLiteral("ファイル %1 は Photoshop スウォッチとして読めません%2")
+    throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は Photoshop スウォッチとして読めません%2")
                         .arg(fileName, detail)
                         .toStdString());
 }
@@ -109,7 +111,7 @@ QByteArrayView UpToZero(QByteArrayView bytes)
 
 QString ShortFileWarning(const QString& fileName, long long announced, long long read)
 {
-    return QStringLiteral("ファイル %1 は途中で終わっています（%2 色のうち %3 色を読み込みました）")
+    return QCoreApplication::translate("qolvar::table", "ファイル %1 は途中で終わっています（%2 色のうち %3 色を読み込みました）")
         .arg(fileName)
         .arg(announced)
         .arg(read);
@@ -125,7 +127,7 @@ TableData ReadAco(QByteArrayView bytes, const QString& fileName)
     } catch (const ShortRead&) {
         NotAco(fileName);
     }
-    if (version > 2) NotAco(fileName, QStringLiteral("（版 %1）").arg(version));
+    if (version > 2) NotAco(fileName, QCoreApplication::translate("qolvar::table", "（版 %1）").arg(version));
     if (version == 1) {
         // A version 2 section after the version 1 records carries the names.
         qsizetype next = 4 + qsizetype(count) * 10;
@@ -170,7 +172,7 @@ TableData ReadAco(QByteArrayView bytes, const QString& fileName)
 QByteArray WriteAco(const std::vector<TColorTabel>& entries)
 {
     if (entries.size() > 65535)
-        throw RangeError(QStringLiteral("Photoshop スウォッチには 65535 色までしか保存できません（%1 色あります）")
+        throw RangeError(QCoreApplication::translate("qolvar::table", "Photoshop スウォッチには 65535 色までしか保存できません（%1 色あります）")
                              .arg(entries.size())
                              .toStdString());
     qsizetype size = 4;
@@ -194,10 +196,10 @@ QByteArray WriteAco(const std::vector<TColorTabel>& entries)
 TableData ReadCgd(QByteArrayView bytes, const QString& fileName)
 {
     if (!bytes.startsWith("CT10"))
-        throw FileError(QStringLiteral("ファイル %1 は DIC 色見本帳ファイルではありません").arg(fileName).toStdString());
+        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は DIC 色見本帳ファイルではありません").arg(fileName).toStdString());
     constexpr qsizetype HeaderSize = 256, NameRecord = 128, CommentRecord = 512;
     if (bytes.size() < HeaderSize)
-        throw FileError(QStringLiteral("ファイル %1 は途中で終わっています").arg(fileName).toStdString());
+        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は途中で終わっています").arg(fileName).toStdString());
     qsizetype pos = 6;
     const std::uint16_t count = GetWordLE(bytes, pos);
 
@@ -243,7 +245,7 @@ TableData ReadCgd(QByteArrayView bytes, const QString& fileName)
     if (named.size() < count)
         data.warning = ShortFileWarning(fileName, count, static_cast<long long>(named.size()));
     else if (withoutComment > 0)
-        data.warning = QStringLiteral("ファイル %1 は途中で終わっています（%2 色のうち %3 色はコメントを読めませんでした）")
+        data.warning = QCoreApplication::translate("qolvar::table", "ファイル %1 は途中で終わっています（%2 色のうち %3 色はコメントを読めませんでした）")
                            .arg(fileName)
                            .arg(count)
                            .arg(withoutComment);

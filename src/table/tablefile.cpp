@@ -1,5 +1,7 @@
 #include "tablefile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "filenames.h"
@@ -49,8 +51,8 @@ namespace {
 QString NoCommentFormat(const QString& path)
 {
     switch (KindOf(path)) {
-    case TblFileKind::Aco: return QStringLiteral("Photoshop スウォッチ");
-    case TblFileKind::Gpl: return QStringLiteral("GIMP パレット");
+    case TblFileKind::Aco: return QCoreApplication::translate("qolvar::table", "Photoshop スウォッチ");
+    case TblFileKind::Gpl: return QCoreApplication::translate("qolvar::table", "GIMP パレット");
     case TblFileKind::Cgd:
     case TblFileKind::Text: break;
     }
@@ -68,15 +70,14 @@ int CommentsLost(const QString& path, const std::vector<TColorTabel>& entries)
 
 QString CommentsLostQuestion(const QString& path, int count)
 {
-    return QStringLiteral(
-               "%1にはコメントを保存できません。コメントのある %2 色はコメントなしで保存されます。保存しますか？")
+    return QCoreApplication::translate("qolvar::table", "%1にはコメントを保存できません。コメントのある %2 色はコメントなしで保存されます。保存しますか？")
         .arg(NoCommentFormat(path))
         .arg(count);
 }
 
 QString CommentsLostWarning(const QString& path, int count)
 {
-    return QStringLiteral("%1にはコメントを保存できません（コメントのある %2 色はコメントなしで保存しました）")
+    return QCoreApplication::translate("qolvar::table", "%1にはコメントを保存できません（コメントのある %2 色はコメントなしで保存しました）")
         .arg(NoCommentFormat(path))
         .arg(count);
 }

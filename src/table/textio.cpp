@@ -1,5 +1,7 @@
 #include "textio.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -12,7 +14,7 @@ namespace {
 
 [[noreturn]] void CannotOpen(const QString& path)
 {
-    throw FileError(QStringLiteral("ファイル %1 は開けません").arg(path).toStdString());
+    throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は開けません").arg(path).toStdString());
 }
 
 bool IsSeparator(QChar c)
@@ -88,7 +90,7 @@ QByteArray ReadFileBytes(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) CannotOpen(path);
     if (file.size() > MaxFileBytes)
-        throw FileError(QStringLiteral("ファイル %1 は大きすぎて開けません").arg(path).toStdString());
+        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は大きすぎて開けません").arg(path).toStdString());
     // Read in pieces so that files whose size is not known in advance (pipes,
     // special files) are bounded too.
     QByteArray bytes;
@@ -98,7 +100,7 @@ QByteArray ReadFileBytes(const QString& path)
         if (got < 0) CannotOpen(path);
         if (got == 0) break;
         if (bytes.size() + got > MaxFileBytes)
-            throw FileError(QStringLiteral("ファイル %1 は大きすぎて開けません").arg(path).toStdString());
+            throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は大きすぎて開けません").arg(path).toStdString());
         bytes.append(buffer, got);
     }
     return bytes;
@@ -113,7 +115,7 @@ void CheckLineCount(QByteArrayView bytes, const QString& path)
         if (p[i] == '\n' || (p[i] == '\r' && (i + 1 == n || p[i + 1] != '\n'))) ++lines;
     if (n > 0 && p[n - 1] != '\n' && p[n - 1] != '\r') ++lines;
     if (lines > MaxTextLines)
-        throw FileError(QStringLiteral("ファイル %1 は行が多すぎて開けません（%2 行まで）")
+        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は行が多すぎて開けません（%2 行まで）")
                             .arg(path)
                             .arg(MaxTextLines)
                             .toStdString());
@@ -137,7 +139,7 @@ void WriteFileAtomic(const QString& path, const QByteArray& bytes)
                          file.error() == QFileDevice::NoError;
     if (!written) file.cancelWriting();
     if (!written || !file.commit())
-        throw FileError(QStringLiteral("ファイル %1 を作成できません").arg(path).toStdString());
+        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 を作成できません").arg(path).toStdString());
 }
 
 QString FileNamePart(const QString& path)

@@ -8,7 +8,7 @@ namespace qolvar::table {
 // The title label: "  ■ " + base name + " " + count + "色".
 QString TblTitleText(const QString& baseName, long long count);
 // The title label before any table is shown.
-inline const QString TblInitialTitle = QStringLiteral("■ Ｃｏｌｏｒ Ｔａｂｌｅ");
+QString TblInitialTitle();
 
 // The window caption for a file: "NAME - Color Table Editor".
 QString TblCaptionText(const QString& fileNamePart);
@@ -26,13 +26,11 @@ QString OverwriteQuestion(const QString& fileNamePart);
 inline const QString ApplicationTitle = QStringLiteral("Qolvar");
 
 // File dialog filters ("description|patterns" pairs joined by "|").
-inline const QString TblOpenFilter = QStringLiteral(
-    "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|"
-    "GIMP パレット (*.gpl)|*.gpl|DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*");
-inline const QString TblSaveFilter = QStringLiteral(
-    "Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|"
-    "すべてのファイル(*.*)|*.*");
+// They are in the user's language: functions, not constants, so that they
+// follow the translation the application installs.
+QString TblOpenFilter();
+QString TblSaveFilter();
 inline const QString TblSaveDefaultExt = QStringLiteral("tab");
-inline const QString LogOpenFilter = QStringLiteral("Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
+QString LogOpenFilter();
 
 }  // namespace qolvar::table

@@ -440,7 +440,7 @@ TEST_F(TblEdit, SaveQuestionsAndTheirAnswers)
     dialogs.openPaths = {Write("u.tab", "#000009 z\r\n")};
     e->FileOpenCmd->trigger();
     EXPECT_EQ(Shown(), QStringList({"#000009 z"}));
-    EXPECT_EQ(dialogs.openOptions.back().filter, table::TblOpenFilter);
+    EXPECT_EQ(dialogs.openOptions.back().filter, table::TblOpenFilter());
     EXPECT_EQ(Read(path), "#000001 a\r\n");
 }
 
@@ -466,7 +466,7 @@ TEST_F(TblEdit, SavingUnderANameAsksWhereItMust)
     dialogs.answers = {kYes};
     EXPECT_FALSE(e->close());
     ASSERT_EQ(dialogs.saveOptions.size(), 1u);
-    EXPECT_EQ(dialogs.saveOptions[0].filter, table::TblSaveFilter);
+    EXPECT_EQ(dialogs.saveOptions[0].filter, table::TblSaveFilter());
     EXPECT_EQ(dialogs.saveOptions[0].defaultExt, "tab");
 
     // Over an existing file: only Yes writes.
@@ -611,7 +611,7 @@ TEST_F(TblEdit, LogConversionKeepsFileAndSnapshotAndAsksFirst)
     dialogs.answers = {kNo};
     dialogs.openPaths = {Write("c.log", "RGB=#FF8000 CMYK=0,127,255,0\r\nRGB=#00FF00\r\n")};
     e->LogToTab1->trigger();
-    EXPECT_EQ(dialogs.openOptions.back().filter, table::LogOpenFilter);
+    EXPECT_EQ(dialogs.openOptions.back().filter, table::LogOpenFilter());
     EXPECT_EQ(Shown(), QStringList({"#FF8000 CN0000 CMYK=0,127,255,0", "#00FF00 CN0001 "}));
     EXPECT_EQ(e->editName->text(), "CN0000");
     EXPECT_EQ(e->Label1->text(), "  ■ t 2色");
