@@ -166,6 +166,31 @@ TEST_F(Munsell, LoadReadsRowsAndSortsACopyByY)
     EXPECT_EQ(MunsellTable[0].Y, 19.3f);  // the file order stays in MunsellTable
 }
 
+// A table read ahead in the background is what the next load of the same
+// file installs, its error included; a load of another file reads that file.
+TEST_F(Munsell, APrefetchedTableIsTheFileItWasReadFrom)
+{
+    Write("5,5,2,19.3,0.34,0.33\n10,4,2,12,0.3,0.3\n");
+    PrefetchMunsellTable(dir_.string());
+    LoadMunsellTable(dir_.string());
+    EXPECT_EQ(MunsellLast, 1);
+    EXPECT_EQ(MunsellTable[1].Y, 12.0f);
+
+    PrefetchMunsellTable(dir_.string());
+    Write("5,5,2,19.3,0.34,0.33\n");
+    const std::string prefetched = MunsellFileName;
+    MunsellFileName = "\\missing.csv";
+    EXPECT_THROW(LoadMunsellTable(dir_.string()), FileError) << "not the prefetched file";
+    MunsellFileName = prefetched;
+    LoadMunsellTable(dir_.string());
+    EXPECT_EQ(MunsellLast, 0) << "the file as it is now";
+
+    Write("1,2,3,4,x,6\n");
+    PrefetchMunsellTable(dir_.string());
+    EXPECT_THROW(LoadMunsellTable(dir_.string()), FileError);
+    EXPECT_EQ(MunsellLast, 0) << "the previous table stays";
+}
+
 TEST_F(Munsell, AFailedLoadKeepsThePreviousTableWhole)
 {
     Load("5,5,2,19.3,0.34,0.33\n10,4,2,12,0.3,0.3\n");

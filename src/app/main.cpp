@@ -9,6 +9,7 @@
 #include "firstframe.h"
 #include "huefield.h"
 #include "mainwindow.h"
+#include "colour/munsell.h"
 #include "pickcommand.h"
 #include "version.h"
 
@@ -46,9 +47,11 @@ int main(int argc, char** argv)
         }
         if (parsed.kind == ProgramArgs::Pick) return qolvar::app::RunPickCommand(parsed.pick);
     }
-    // The HLS field of the page shown first is made while the windows are
-    // being built.
+    // The HLS field of the page shown first is made, and the Munsell table
+    // the main window loads first is read, while the windows are being built.
     qolvar::app::PrepareHLSFieldPicture();
+    qolvar::MunsellFileName = qolvar::MunsellFileD65;
+    qolvar::PrefetchMunsellTable(qolvar::app::ProgramFolder().toStdString());
     auto windows = qolvar::app::CreateWindows();
     qolvar::app::MaybeProbeFirstFrame(windows.formMain.get());
     windows.formMain->show();

@@ -125,6 +125,10 @@ void TformMain::LayOut(QWidget* central)
     tableRow->setSpacing(4);
     labelColFn->setMinimumWidth(132);
     tableRow->addWidget(labelColFn);
+    // The drop-down's width comes from the layout, not from measuring every
+    // entry of the table (which costs a tenth of the start-up).
+    cboxColor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboxColor->setMinimumContentsLength(20);
     cboxColor->setMinimumWidth(200);
     tableRow->addWidget(cboxColor, 1);
 

@@ -64,7 +64,6 @@ TformTblEdit::TformTblEdit(QWidget* parent) : QMainWindow(parent)
     StatusPanel->setFixedWidth(50);
     StatusBar1->addWidget(StatusPanel);
     setStatusBar(StatusBar1);
-    resize(sizeHint().expandedTo(minimumSizeHint()));
     DescribeTableEditor(this);
 
     // FormCreate: the eyedropper cursor and the untitled table.

@@ -65,6 +65,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <map>
 #include <tuple>
@@ -394,9 +395,12 @@ HueTextParts SplitHueText(std::string_view text)
     return parts;
 }
 
-void LoadMunsellTable(const std::string& folder)
+namespace {
+
+// The rows of the table file at path; throws FileError as LoadMunsellTable
+// describes.
+std::vector<MunsellRow> ReadMunsellRows(const std::string& path)
 {
-    const std::string path = TablePath(folder);
     std::ifstream file(path, std::ios::binary);
     if (!file) throw FileError("ファイル " + path + " は開けません");
     // A full table is a few hundred kilobytes; a file that is far larger (or
@@ -434,6 +438,36 @@ void LoadMunsellTable(const std::string& folder)
             throw FileError(path + " の行数が多すぎます (最大 " + std::to_string(MunsellCapacity) + " 行)");
         rows.push_back({v[0], v[1], v[2], v[3], v[4], v[5]});
     }
+    return rows;
+}
+
+// A table being read in the background since the program's start.
+struct Prefetch {
+    std::string path;
+    std::future<std::vector<MunsellRow>> rows;
+};
+Prefetch& ThePrefetch()
+{
+    static Prefetch prefetch;
+    return prefetch;
+}
+
+}  // namespace
+
+void PrefetchMunsellTable(const std::string& folder)
+{
+    Prefetch& p = ThePrefetch();
+    p.path = TablePath(folder);
+    p.rows = std::async(std::launch::async, ReadMunsellRows, p.path);
+}
+
+void LoadMunsellTable(const std::string& folder)
+{
+    const std::string path = TablePath(folder);
+    Prefetch& p = ThePrefetch();
+    std::future<std::vector<MunsellRow>> prefetched = std::move(p.rows);
+    const bool usePrefetched = prefetched.valid() && p.path == path;
+    const std::vector<MunsellRow> rows = usePrefetched ? prefetched.get() : ReadMunsellRows(path);
 
     // The whole file is read: only now does the table change.
     std::copy(rows.begin(), rows.end(), MunsellTable.begin());

@@ -72,6 +72,10 @@ extern unsigned MunsellLoads;
 // rows than the capacity) throws FileError naming the file and line, and the
 // previous table stays whole and in use.
 void LoadMunsellTable(const std::string& folder);
+// Starts reading folder + MunsellFileName in a background thread; the next
+// LoadMunsellTable of the same file takes what it read (or its error)
+// instead of reading again.
+void PrefetchMunsellTable(const std::string& folder);
 
 // Bytes the index of the loaded table holds besides MunsellTable and
 // MunsellByY (its hue list, working lists and the sorted lists it keeps).
