@@ -588,8 +588,8 @@
         <translation>Reads a log file and converts it to a swatch table</translation>
     </message>
     <message>
-        <source>ボタンを押したまま色の上で離すとその色を編集中の色にする</source>
-        <translation>Press the button and release it over a colour to make that the colour being edited</translation>
+        <source>ボタンを押したまま色の上で離すとその色を編集中の色にする。Space で拡大鏡の取り方を始める</source>
+        <translation>Press the button and release it over a colour to make that the colour being edited; Space starts picking with the magnifier</translation>
     </message>
 </context>
 <context>

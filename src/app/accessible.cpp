@@ -115,7 +115,7 @@ void DescribeTableEditor(QWidget* window)
 {
     Describe(window, {
         {"ToolButton1", QT_TRANSLATE_NOOP("Accessible", "ログファイルをテーブルに変換"), QT_TRANSLATE_NOOP("Accessible", "ログファイルを読んで色見本テーブルに変換する")},
-        {"ToolButton2", QT_TRANSLATE_NOOP("Accessible", "カラーピック"), QT_TRANSLATE_NOOP("Accessible", "ボタンを押したまま色の上で離すとその色を編集中の色にする")},
+        {"ToolButton2", QT_TRANSLATE_NOOP("Accessible", "カラーピック"), QT_TRANSLATE_NOOP("Accessible", "ボタンを押したまま色の上で離すとその色を編集中の色にする。Space で拡大鏡の取り方を始める")},
         {"lboxColor", QT_TRANSLATE_NOOP("Accessible", "色見本の一覧"), QT_TRANSLATE_NOOP("Accessible", "テーブルの色見本。矢印キーで選ぶ")},
         {"SpinEditNo", QT_TRANSLATE_NOOP("Accessible", "番号"), QT_TRANSLATE_NOOP("Accessible", "選んだ色見本の番号")},
         {"editRGBHEX", QT_TRANSLATE_NOOP("Accessible", "16 進数の色コード"), QT_TRANSLATE_NOOP("Accessible", "色見本の 16 進数コード (RRGGBB)")},

@@ -27,6 +27,8 @@
 #include "apphost.h"
 #include "colour/errors.h"
 #include "help.h"
+#include "magnifier.h"
+#include "pickmode.h"
 #include "platform/colorpanel.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
@@ -237,6 +239,9 @@ void TformTblEdit::CreateToolBar()
     ToolButton2->setIcon(ThemeIcon("color-picker"));
     eyedropper_ = new EyedropperButton(ToolButton2,
                                        [this](QPoint pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); });
+    // From the keyboard (Space on the focused button) the pick goes through
+    // the magnifier, which the keys drive.
+    connect(ToolButton2, &QToolButton::clicked, this, [this] { Guard(ToolButton2, [&] { StartPickMode(); }); });
     StandardToolBar->addWidget(ToolButton2);
 }
 
@@ -461,6 +466,20 @@ void TformTblEdit::Panel1Click()
 }
 
 void TformTblEdit::Panel2Click() { ShowEditedColor(Panel2->color()); }
+
+void TformTblEdit::StartPickMode()
+{
+    const QPoint at = ToolButton2->mapToGlobal(ToolButton2->rect().center());
+    if (!platform::screenReader().canReadPixels()) {
+        ToolButton2MouseUp(at);  // the desktop's own picker
+        return;
+    }
+    if (pickSession_) pickSession_->cancel();
+    pickSession_ = new PickSession(std::make_unique<ScreenSurface>(), 1, 8, this);
+    connect(pickSession_, &PickSession::taken, this,
+            [this](RGBCode colour) { Guard(this, [&] { ShowEditedColor(CodeToColor(colour)); }); });
+    pickSession_->start(at);
+}
 
 void TformTblEdit::ToolButton2MouseUp(QPoint globalPos)
 {

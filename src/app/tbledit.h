@@ -14,6 +14,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "colour/codes.h"
 #include "colour/errors.h"
@@ -40,6 +41,7 @@ class SpinEdit;
 namespace qolvar::app {
 
 class EyedropperButton;
+class PickSession;
 
 class TformTblEdit : public QMainWindow {
     Q_OBJECT
@@ -80,6 +82,9 @@ public:
     void Panel2Click();
     // The eyedropper released at a global position: its colour.
     void ToolButton2MouseUp(QPoint globalPos);
+    // Starts picking with the magnifier (the keyboard's way to the
+    // eyedropper).
+    void StartPickMode();
 
     // Operations on the lines.
     void EditUndo();
@@ -161,6 +166,7 @@ private:
     QActionGroup* sortGroup_ = nullptr;
     bool showingResult_ = false;  // the list is being rewritten: no click
     EyedropperButton* eyedropper_ = nullptr;
+    QPointer<PickSession> pickSession_;
     int wheelRest_ = 0;  // rotation not yet turned into steps
 };
 

@@ -81,7 +81,12 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
     if (watched != button_) return false;
     if (event->type() == QEvent::MouseButtonPress) {
         // During the pick the button is greyed, not pressed; it still
-        // hears the release through this filter.
+        // hears the release through this filter. Greying a focused button
+        // would hand the focus to the next control (the editor's list would
+        // show its row over the colour being edited), so the focus is put
+        // aside and given back afterwards.
+        hadFocus_ = button_->hasFocus();
+        if (hadFocus_) button_->clearFocus();
         button_->setEnabled(false);
         QApplication::setOverrideCursor(platform::ScreenCursor(platform::kEyedropperCursor));
         active_ = true;
@@ -91,6 +96,7 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
         if (active_) {
             active_ = false;
             button_->setEnabled(true);
+            if (hadFocus_) button_->setFocus(Qt::OtherFocusReason);
             QApplication::restoreOverrideCursor();
             const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
             // Released where it was pressed (a plain click): rather than

@@ -131,6 +131,7 @@ private:
     QToolButton* button_ = nullptr;
     std::function<void(QPoint)> release_;
     std::function<void(QPoint)> click_;
+    bool hadFocus_ = false;
     bool active_ = false;
 };
 

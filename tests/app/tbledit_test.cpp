@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "fixture.h"
+#include "pickmode.h"
 #include "help.h"
 #include "platform/colorpanel.h"
 #include "platform/screenpick.h"
@@ -35,6 +36,14 @@ public:
         return pixel;
     }
     bool pickWithPortal(QWidget*, platform::PickDone) override { return false; }
+    // Every pixel of the screen is the one colour.
+    QImage grabArea(const QRect& rect, QRect* got) override
+    {
+        *got = rect;
+        QImage area(rect.size(), QImage::Format_RGB32);
+        area.fill(pixel ? QColor(platform::ToQColor(*pixel)) : QColor(Qt::black));
+        return area;
+    }
 };
 
 class TblEdit : public test::WidgetTest {
@@ -650,11 +659,22 @@ TEST_F(TblEdit, ColourPickTakesThePixelUnderThePointer)
     EXPECT_EQ(screen.reads.size(), reads);
     EXPECT_EQ(e->editRGBHEX->text(), "336699");
 
+    // From the keyboard: Space on the button starts the pick mode, Enter
+    // there takes the pixel under the magnifier.
+    screen.pixel = CodeToColor(0x00FF80);
+    e->ToolButton2->setFocus();
+    QTest::keyClick(e->ToolButton2, Qt::Key_Space);
+    auto* session = e->findChild<app::PickSession*>("formPickMode");
+    ASSERT_NE(session, nullptr);
+    QTest::keyClick(session, Qt::Key_Return);
+    EXPECT_EQ(e->editRGBHEX->text(), "00FF80");
+    EXPECT_EQ(Shown(), QStringList({"#000001 a"}));
+
     screen.pixel.reset();  // unreadable, and no desktop picker either
     QTest::mousePress(e->ToolButton2, Qt::LeftButton);
     QTest::mouseRelease(e->ToolButton2, Qt::LeftButton, {}, away);
     EXPECT_EQ(dialogs.TakeTexts(), QStringList({QString::fromUtf8(platform::kPickFailedMessage)}));
-    EXPECT_EQ(e->editRGBHEX->text(), "336699");
+    EXPECT_EQ(e->editRGBHEX->text(), "00FF80");
     platform::SetScreenReader(nullptr);
 }
 
