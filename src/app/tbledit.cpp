@@ -325,7 +325,7 @@ void TformTblEdit::CreateEntryFields(QWidget* central)
     label("LabelName", tr("色名"), 146);
     editName = Named(new QLineEdit(central), "editName");
     editName->setGeometry(kFieldX, 146, 133, 22);
-    label("LabelComment", tr("コメント"), 174);
+    label("LabelComment", tr("コメント"), 174)->resize(185, 16);  // above the box, as wide
     memoComment = Named(new QPlainTextEdit(central), "memoComment");
     memoComment->setTabChangesFocus(true);  // Tab moves on: no keyboard trap
     memoComment->setGeometry(kFieldsX, 194, 185, 64);
