@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
+#include <functional>
 #include <vector>
 
 #include "aboutbox.h"
@@ -176,16 +178,68 @@ Windows::Windows() = default;
 Windows::~Windows() = default;
 Windows::Windows(Windows&&) noexcept = default;
 
-Windows CreateWindows()
+namespace {
+
+void CreateMainWindow(Windows& w)
 {
-    Windows w;
     w.formMain = std::make_unique<TformMain>();
     mainWindow = w.formMain.get();
+}
+
+// Runs its task once, just after the window's first frame (the frame is on
+// the screen before the event loop takes up the posted task), or after a
+// quarter of a second should the window not have painted by then.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QWidget* window, std::function<void()> task) : QObject(window), task_(std::move(task))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(250, this, [this] { Run(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, this, [this] { Run(); });
+        return false;
+    }
+
+private:
+    void Run()
+    {
+        if (!task_) return;
+        auto task = std::move(task_);
+        task_ = nullptr;
+        deleteLater();
+        task();
+    }
+
+    std::function<void()> task_;
+};
+
+}  // namespace
+
+void CreateHiddenWindows(Windows& w)
+{
+    if (w.formTblEdit) return;
     w.AboutBox = std::make_unique<TAboutBox>();
     w.formLogViewer = std::make_unique<TformLogViewer>();
     w.formTblEdit = std::make_unique<TformTblEdit>();
     w.formMain->SetWindows(w.formLogViewer.get(), w.formTblEdit.get());
+}
+
+Windows CreateWindows()
+{
+    Windows w;
+    CreateMainWindow(w);
+    CreateHiddenWindows(w);
     return w;
+}
+
+void CreateWindowsMainFirst(Windows& w)
+{
+    CreateMainWindow(w);
+    new AfterFirstFrame(w.formMain.get(), [&w] { CreateHiddenWindows(w); });
 }
 
 }  // namespace qolvar::app

@@ -60,6 +60,15 @@ struct Windows {
 };
 Windows CreateWindows();
 
+// The about box, the log viewer and the table editor, tied to the main
+// window (once).
+void CreateHiddenWindows(Windows& w);
+
+// For the program's start: the main window now, the windows that start
+// hidden once it has painted its first frame (or a quarter of a second
+// later at most), so that it appears sooner. `w` must not move until then.
+void CreateWindowsMainFirst(Windows& w);
+
 // The program's folder, where its shipped data files lie (read-only): the
 // executable's folder in a build tree, share/qolvar of an installed prefix
 // (table/folders.h), unless set otherwise (tests give a test a folder of

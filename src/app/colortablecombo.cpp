@@ -1,4 +1,5 @@
 #include "colortablecombo.h"
+#include "winhelpers.h"
 
 #include <QPainter>
 #include <QStyleOptionComboBox>
@@ -54,10 +55,7 @@ ColorTableCombo::ColorTableCombo(RowColour colour, QWidget* parent) : QComboBox(
     setMaxVisibleItems(20);
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setItemDelegate(new ColourRowDelegate(colour_, this));
-    QFont f(QStringLiteral("ＭＳ ゴシック"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(12);
-    setFont(f);
+    setFont(NamedFont(QStringLiteral("ＭＳ ゴシック"), 12, QFontDatabase::FixedFont));
 }
 
 void ColorTableCombo::paintEvent(QPaintEvent*)

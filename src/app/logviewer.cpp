@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "accessible.h"
+#include "winhelpers.h"
 
 namespace qolvar::app {
 
@@ -21,7 +22,7 @@ TformLogViewer::TformLogViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     memoLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Codes and numbers line up in the desktop's fixed-width font.
-    memoLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memoLog->setFont(DesktopFont(QFontDatabase::FixedFont));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memoLog);

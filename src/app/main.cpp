@@ -52,7 +52,8 @@ int main(int argc, char** argv)
     qolvar::app::PrepareHLSFieldPicture();
     qolvar::MunsellFileName = qolvar::MunsellFileD65;
     qolvar::PrefetchMunsellTable(qolvar::app::ProgramFolder().toStdString());
-    auto windows = qolvar::app::CreateWindows();
+    qolvar::app::Windows windows;
+    qolvar::app::CreateWindowsMainFirst(windows);
     qolvar::app::MaybeProbeFirstFrame(windows.formMain.get());
     windows.formMain->show();
     return app.exec();

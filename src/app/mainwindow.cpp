@@ -60,9 +60,7 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     // goes in front, so that the desktop does not append the program's
     // name to a title that no longer ends with it).
     setWindowTitle(QStringLiteral("[*]Qolvar"));
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPixelSize(12);
-    setFont(f);
+    setFont(NamedFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
 
     // The status bar says why a typed value cannot be used (no box takes the
     // focus away from the field); it exists from the start so that the

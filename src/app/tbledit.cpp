@@ -49,9 +49,7 @@ using platform::SpinEdit;
 TformTblEdit::TformTblEdit(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("formTblEdit"));
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPixelSize(12);
-    setFont(f);
+    setFont(NamedFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
 
     CreateActions();
     CreateMenus();
@@ -255,9 +253,7 @@ void TformTblEdit::CreateControls(QWidget* central)
     Label1->setFont(bold);
 
     lboxColor = Named(new TblListBox(*this, central), "lboxColor");
-    QFont listFont(QStringLiteral("ＭＳ Ｐ明朝"));
-    listFont.setPixelSize(13);
-    lboxColor->setFont(listFont);
+    lboxColor->setFont(NamedFont(QStringLiteral("ＭＳ Ｐ明朝"), 13));
     lboxColor->setMinimumSize(329, 265);
     model_ = new TblLinesModel(doc_, this);
     lboxColor->setModel(model_);

@@ -1,6 +1,7 @@
 #include "winhelpers.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QSlider>
 #include <QMouseEvent>
@@ -113,6 +114,20 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return false;
+}
+
+QFont DesktopFont(QFontDatabase::SystemFont kind)
+{
+    QFont font = QFontDatabase::systemFont(kind);
+    font.setFamily(QFontInfo(font).family());
+    return font;
+}
+
+QFont NamedFont(const QString& family, int pixelSize, QFontDatabase::SystemFont kind)
+{
+    QFont font = QFontDatabase::hasFamily(family) ? QFont(family) : DesktopFont(kind);
+    font.setPixelSize(pixelSize);
+    return font;
 }
 
 }  // namespace qolvar::app

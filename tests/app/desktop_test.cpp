@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include "logviewer.h"
 #include "page_hue.h"
 #include "themeicons.h"
+#include "winhelpers.h"
 
 using namespace qolvar;
 
@@ -236,3 +239,28 @@ TEST_F(Desktop, WindowsGrowWithTheirContentsAndKeepTheirMinimums)
 }
 
 }  // namespace
+
+// A family the windows name is used when it is installed; otherwise the
+// desktop's font of the kind, under the name of the family it resolves to,
+// at the size the window asks for.
+TEST(Fonts, NamedFamilyOrTheDesktopsFont)
+{
+    const QString sans = QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+    const QString fixed = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+    const struct {
+        const char* family;
+        int pixels;
+        QFontDatabase::SystemFont kind;
+        QString expected;
+    } rows[] = {
+        {"IPAGothic", 12, QFontDatabase::GeneralFont, QStringLiteral("IPAGothic")},
+        {"No Such Family Qv", 13, QFontDatabase::GeneralFont, sans},
+        {"No Such Family Qv", 12, QFontDatabase::FixedFont, fixed},
+    };
+    for (const auto& r : rows) {
+        const QFont f = app::NamedFont(QString::fromLatin1(r.family), r.pixels, r.kind);
+        EXPECT_EQ(f.family(), r.expected) << r.family;
+        EXPECT_EQ(f.pixelSize(), r.pixels) << r.family;
+    }
+    EXPECT_TRUE(QFontInfo(app::NamedFont(QStringLiteral("No Such Family Qv"), 12, QFontDatabase::FixedFont)).fixedPitch());
+}

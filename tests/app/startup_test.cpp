@@ -312,3 +312,21 @@ TEST(UiLanguage, QtsOwnButtonsInJapanese)
     EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
     EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }
+
+// The program makes the windows that start hidden just after the main
+// window's first frame (or soon after, should it never paint); they are then
+// tied to it as if made with it: its log lines reach the log viewer.
+TEST_F(Startup, HiddenWindowsFollowTheMainWindow)
+{
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown ? "shown" : "never painted");
+        app::Windows w;
+        app::CreateWindowsMainFirst(w);
+        EXPECT_EQ(w.formTblEdit, nullptr);
+        if (shown) w.formMain->show();
+        QTRY_VERIFY_WITH_TIMEOUT(w.formTblEdit && w.formLogViewer && w.AboutBox, 5000);
+        w.formMain->SetCurRGB(0xFF8000);
+        w.formMain->LogWrite("CMYK=0,127,255,0");
+        EXPECT_EQ(w.formLogViewer->LogText(), "RGB=#FF8000 CMYK=0,127,255,0\r\n");
+    }
+}
