@@ -1,5 +1,6 @@
 #include "colourfacts.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -36,6 +37,10 @@ ColourFacts::ColourFacts(QWidget* parent) : QWidget(parent)
     labelContrast_ = Named(new QLabel(this), "labelContrast");
     labelNearest_->setTextFormat(Qt::PlainText);
     labelContrast_->setTextFormat(Qt::PlainText);
+    // The name takes what width the status bar has left, shortened with
+    // "…" to fit it; it never widens the window.
+    labelNearest_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    labelNearest_->installEventFilter(this);
     row->addWidget(labelNearest_, 1);
     row->addWidget(labelContrast_);
 }
@@ -84,7 +89,8 @@ void ColourFacts::Show(RGBCode current, RGBCode refreshed)
     } catch (const ColourError&) {
         labs_.clear();
     }
-    labelNearest_->setText(labelNearest_->fontMetrics().elidedText(nearest, Qt::ElideRight, 210));
+    nearest_ = nearest;
+    ElideNearest();
     labelNearest_->setToolTip(nearestHint);
 
     const long double ratio = ContrastRatio(current, refreshed);
@@ -101,6 +107,21 @@ void ColourFacts::Show(RGBCode current, RGBCode refreshed)
                  levels.normalAAA ? tr("合格") : tr("不合格"),
                  levels.largeAA ? tr("合格") : tr("不合格"),
                  levels.largeAAA ? tr("合格") : tr("不合格")));
+}
+
+void ColourFacts::ElideNearest()
+{
+    // Until the window is laid out the label has no width of its own yet.
+    labelNearest_->setText(labelNearest_->isVisible()
+                               ? labelNearest_->fontMetrics().elidedText(nearest_, Qt::ElideRight, labelNearest_->width())
+                               : nearest_);
+}
+
+bool ColourFacts::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == labelNearest_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        ElideNearest();
+    return QWidget::eventFilter(watched, event);
 }
 
 QString CopyText(const QString& format, RGBCode code)

@@ -28,15 +28,21 @@ public:
     // L*a*b* values follow the CIE settings in force.
     void Show(RGBCode current, RGBCode refreshed);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Candidate {
         RGBCode code;
         QString name;
     };
     void RebuildLabsIfStale();
+    // Shows the nearest entry's text, shortened to the label's width.
+    void ElideNearest();
 
     QLabel* labelNearest_ = nullptr;
     QLabel* labelContrast_ = nullptr;
+    QString nearest_;
     std::vector<Candidate> candidates_;
     // The candidates' L*a*b* under the CIE settings they were computed with.
     std::vector<LabValue> labs_;

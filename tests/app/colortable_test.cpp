@@ -89,6 +89,22 @@ TEST_F(ColorTable, PalettesLoadAsTablesAndNameTheNearestColour)
     EXPECT_TRUE(nearest->text().startsWith("≈ Red  ΔE ")) << nearest->text().toStdString();
 }
 
+// The nearest name shows whole where the window is wide enough, and is
+// shortened with "…" where it is not.
+TEST_F(ColorTable, TheNearestNameTakesTheWidthThereIs)
+{
+    const QString name(40, QLatin1Char('g'));
+    Open(Write("long.tab", ("#008000 " + name + "\r\n").toUtf8()));
+    auto* nearest = test::Child<QLabel>(w, "labelNearest");
+    w->show();
+    w->SetCurRGB(0x008000);
+    w->resize(1400, w->height());
+    QTRY_COMPARE(nearest->text(), "≈ " + name + "  ΔE 0.0");
+    w->resize(w->minimumWidth(), w->height());
+    QTRY_VERIFY(nearest->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(w->width(), w->minimumWidth()) << "a long name does not widen the window";
+}
+
 TEST_F(ColorTable, ChoosingARowSetsTheColourAndTheHint)
 {
     Open(Write("t.tab", "#FF8000 orange\r\n#336699 blue\r\n"));
