@@ -624,6 +624,97 @@
     </message>
 </context>
 <context>
+    <name>ErrorText</name>
+    <message>
+        <source>ファイル %1 は開けません</source>
+        <translation>The file %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は大きすぎて開けません</source>
+        <translation>The file %1 is too large to open</translation>
+    </message>
+    <message>
+        <source>ファイル %1 を読み込めません</source>
+        <translation>The file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 の %2 行目: %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>6 つの値 (H, V, C, Y, x, y) がありません</source>
+        <translation>the six values (H, V, C, Y, x, y) are not all there</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は数値ではありません</source>
+        <translation>&apos;%1&apos; is not a number</translation>
+    </message>
+    <message>
+        <source>%1 の行数が多すぎます (最大 %2 行)</source>
+        <translation>%1 has too many lines (at most %2)</translation>
+    </message>
+    <message>
+        <source>Y が表の範囲から遠すぎます</source>
+        <translation>Y is too far outside the table&apos;s range</translation>
+    </message>
+    <message>
+        <source>マンセル表が読み込まれていません</source>
+        <translation>No Munsell table is loaded</translation>
+    </message>
+    <message>
+        <source>表に近い色票がありません (%1)</source>
+        <translation>The table has no sample near this colour (%1)</translation>
+    </message>
+    <message>
+        <source>明度 V は 0 から 10 までです</source>
+        <translation>The value V runs from 0 to 10</translation>
+    </message>
+    <message>
+        <source>色相と彩度が範囲外です</source>
+        <translation>The hue or the chroma is out of range</translation>
+    </message>
+    <message>
+        <source>彩度 C がデータの範囲を超えています (この色相と明度では %1 まで)</source>
+        <translation>The chroma C is beyond the data (at most %1 for this hue and value)</translation>
+    </message>
+    <message>
+        <source>OKLab の値が大きすぎます</source>
+        <translation>The OKLab values are too large</translation>
+    </message>
+    <message>
+        <source>浮動小数点数の無効な演算です</source>
+        <translation>Invalid floating-point operation</translation>
+    </message>
+    <message>
+        <source>浮動小数点数を 0 で除算しました</source>
+        <translation>Floating-point division by zero</translation>
+    </message>
+    <message>
+        <source>浮動小数点演算でオーバーフローしました</source>
+        <translation>Floating-point overflow</translation>
+    </message>
+    <message>
+        <source>浮動小数点演算のエラーです</source>
+        <translation>Floating-point error</translation>
+    </message>
+    <message>
+        <source>書式の %1 は知らないトークンです</source>
+        <translation>%1 in the template is not a known token</translation>
+    </message>
+    <message>
+        <source>書式の } に対応する { がありません（} そのものは }} と書きます）</source>
+        <translation>A } in the template has no matching { (write }} for a } itself)</translation>
+    </message>
+    <message>
+        <source>書式の { が閉じていません（{ そのものは {{ と書きます）</source>
+        <translation>A { in the template is not closed (write {{ for a { itself)</translation>
+    </message>
+    <message>
+        <source>16 進数の色コードではありません</source>
+        <translation>This is not a hexadecimal colour code</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>プログラムを起動できません &quot;%1&quot;.<byte value="xd"/>Return Code %2 .</source>

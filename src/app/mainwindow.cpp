@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <array>
 
+#include "errortext.h"
 #include "accessible.h"
 #include "colortablecombo.h"
 #include "colourfacts.h"
@@ -637,7 +638,7 @@ void TformMain::LiveRefresh()
     try {
         RefreshActivePage();
     } catch (const ColourError& e) {
-        statusBar()->showMessage(QString::fromUtf8(e.what()), 5000);
+        statusBar()->showMessage(ErrorText(e), 5000);
     }
 }
 
@@ -657,7 +658,7 @@ void TformMain::Panel4Click() { SetCurRGB(ColorToCode(Panel4->color())); }
 void TformMain::AppExceptionHandler(QObject*, const std::exception& e)
 {
     if (dynamic_cast<const ConvertError*>(&e)) return;
-    QString message = QString::fromUtf8(e.what());
+    QString message = ErrorText(e);
     if (!message.isEmpty() && message.back() > QLatin1Char('.')) message += QLatin1Char('.');
     platform::dialogs().message(this, platform::MsgKind::Error, QStringLiteral("Qolvar"), message, platform::kOk);
 }

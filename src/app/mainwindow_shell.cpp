@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "errortext.h"
 #include "aboutbox.h"
 #include "application.h"
 #include "colortablecombo.h"
@@ -281,7 +282,7 @@ void TformMain::CopyTemplateEditClick()
         ColourTemplate check(typed->toStdString());
     } catch (const TemplateError& e) {
         // The template in use stays; the box says what is wrong.
-        platform::Warning(this, QString::fromUtf8(e.what()));
+        platform::Warning(this, ErrorText(e));
         return;
     }
     copyTemplate_ = *typed;
@@ -437,7 +438,7 @@ void TformMain::RestoreCopyFormat(const QString& format, const QString& templ)
             ColourTemplate check(templ.toStdString());
             copyTemplate_ = templ;
         } catch (const TemplateError& e) {
-            AppExceptionHandler(this, platform::SettingsError("'CopyTemplate': " + std::string(e.what())));
+            AppExceptionHandler(this, platform::SettingsError("'CopyTemplate': " + ErrorText(e).toStdString()));
         }
     }
     SetCopyFormat(format);

@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "errortext.h"
 #include "accessible.h"
 #include "application.h"
 #include "apphost.h"
@@ -87,7 +88,7 @@ void TformTblEdit::HandleError(QObject* sender, const std::exception& e)
         return;
     }
     if (dynamic_cast<const ConvertError*>(&e)) return;
-    platform::dialogs().message(this, platform::MsgKind::Error, table::ApplicationTitle, QString::fromUtf8(e.what()),
+    platform::dialogs().message(this, platform::MsgKind::Error, table::ApplicationTitle, ErrorText(e),
                                 platform::kOk);
 }
 

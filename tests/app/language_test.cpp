@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "application.h"
+#include "errortext.h"
 #include "fixture.h"
 #include "logviewer.h"
 #include "mainwindow.h"
@@ -138,3 +139,28 @@ TEST_F(Language, EveryControlTheTabKeyReachesIsNamedAndDescribed)
 }
 
 }  // namespace
+
+// The colour library's messages (Japanese, with file names and values in
+// them) reach the user in the user's language, the values unchanged; in
+// Japanese every message comes back exactly as it was.
+TEST_F(Language, LibraryMessagesAreTranslatedWithTheirValues)
+{
+    const struct {
+        const char* message;
+        const char* english;
+    } rows[] = {
+        {"ファイル /tmp/a b.csv は開けません", "The file /tmp/a b.csv cannot be opened"},
+        {"/d/HVC.csv の 12 行目: 'x1' は数値ではありません", "/d/HVC.csv, line 12: 'x1' is not a number"},
+        {"表に近い色票がありません (H)", "The table has no sample near this colour (H)"},
+        {"書式の {%1} は知らないトークンです", "{%1} in the template is not a known token"},
+        {"予期しない何か", "予期しない何か"},
+    };
+    for (const char* language : {"en", "ja"}) {
+        app::UseLanguage(QString::fromLatin1(language));
+        for (const auto& r : rows) {
+            const QString message = QString::fromUtf8(r.message);
+            EXPECT_EQ(app::ErrorText(message), QString::fromUtf8(language[0] == 'e' ? r.english : r.message))
+                << language << " " << r.message;
+        }
+    }
+}
