@@ -11,7 +11,8 @@
 # (bench/startup_plain.cpp) takes the program's window size from its first
 # run; then the two are started alternately, RUNS times each, so that a
 # slower or busier moment weighs on both alike. Prints every time, the
-# medians and their ratio. Needs xvfb (and x11-utils' xwininfo for the
+# medians and their ratio, and the median of the plain window showing one
+# line of text (startup_plain … label). Needs xvfb (and x11-utils' xwininfo for the
 # memory figure). Both run under a private D-Bus session bus (dbus-run-session)
 # when none is set, as on a desktop: without a bus, Qt tries to start one the
 # first time a window makes a menu bar (a fork and exec that no desktop user
@@ -46,12 +47,14 @@ probe() {
 # A first start of each to warm the file cache; it also gives the size.
 read -r _ _ width height < <(probe "$bin")
 probe "$plain" "$width" "$height" >/dev/null
-program=() yardstick=() programCpu=() yardstickCpu=()
+program=() yardstick=() programCpu=() yardstickCpu=() labelled=()
 for _ in $(seq "$runs"); do
   read -r t c _ < <(probe "$bin")
   program+=("$t") programCpu+=("$c")
   read -r t c _ < <(probe "$plain" "$width" "$height")
   yardstick+=("$t") yardstickCpu+=("$c")
+  read -r t _ < <(probe "$plain" "$width" "$height" label)
+  labelled+=("$t")
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 mp=$(median "${program[@]}")
@@ -61,6 +64,9 @@ echo "qolvar to first frame (ms):       ${program[*]}"
 echo "plain window to first frame (ms): ${yardstick[*]}"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "median: qolvar $mp ms, plain window $my ms, ratio $(ratio "$mp" "$my")"
+# The plain window with one line of text: what text alone costs.
+ml=$(median "${labelled[@]}")
+echo "plain window with one line of text: median $ml ms, ratio to the plain window $(ratio "$ml" "$my")"
 # Processor time to the first frame: what the program itself spends, less
 # sensitive to other load on the machine than the wall clock.
 cp=$(median "${programCpu[@]}")
