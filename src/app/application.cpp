@@ -187,20 +187,24 @@ void CreateMainWindow(Windows& w)
 }
 
 // Runs its task once, just after the window's first frame (the frame is on
-// the screen before the event loop takes up the posted task), or after a
-// quarter of a second should the window not have painted by then.
+// the screen before the event loop takes up the posted task), or a quarter
+// of a second after the window is shown should it not have painted by then
+// (a window that starts minimised).
 class AfterFirstFrame : public QObject {
 public:
     AfterFirstFrame(QWidget* window, std::function<void()> task) : QObject(window), task_(std::move(task))
     {
         window->installEventFilter(this);
-        QTimer::singleShot(250, this, [this] { Run(); });
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) QTimer::singleShot(0, this, [this] { Run(); });
+        if (event->type() == QEvent::Show && !timerStarted_) {
+            timerStarted_ = true;
+            QTimer::singleShot(250, this, [this] { Run(); });
+        }
         return false;
     }
 
@@ -215,6 +219,7 @@ private:
     }
 
     std::function<void()> task_;
+    bool timerStarted_ = false;
 };
 
 }  // namespace
@@ -222,9 +227,14 @@ private:
 void CreateHiddenWindows(Windows& w)
 {
     if (w.formTblEdit) return;
-    w.AboutBox = std::make_unique<TAboutBox>();
-    w.formLogViewer = std::make_unique<TformLogViewer>();
-    w.formTblEdit = std::make_unique<TformTblEdit>();
+    // All three or none: a window that cannot be made leaves the main
+    // window as it was.
+    auto about = std::make_unique<TAboutBox>();
+    auto log = std::make_unique<TformLogViewer>();
+    auto editor = std::make_unique<TformTblEdit>();
+    w.AboutBox = std::move(about);
+    w.formLogViewer = std::move(log);
+    w.formTblEdit = std::move(editor);
     w.formMain->SetWindows(w.formLogViewer.get(), w.formTblEdit.get());
 }
 

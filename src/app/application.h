@@ -65,8 +65,9 @@ Windows CreateWindows();
 void CreateHiddenWindows(Windows& w);
 
 // For the program's start: the main window now, the windows that start
-// hidden once it has painted its first frame (or a quarter of a second
-// later at most), so that it appears sooner. `w` must not move until then.
+// hidden just after it has painted its first frame (or a quarter of a
+// second after it is shown, should it not paint), so that it appears
+// sooner. `w` must not move until then.
 void CreateWindowsMainFirst(Windows& w);
 
 // The program's folder, where its shipped data files lie (read-only): the

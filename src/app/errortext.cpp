@@ -50,7 +50,7 @@ const std::vector<Pattern>& Patterns()
         static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
         for (const char* text : kLibraryTexts) {
             const QString source = QString::fromUtf8(text);
-            QString expression = QStringLiteral("^");
+            QString expression;
             qsizetype from = 0;
             for (auto it = placeholder.globalMatch(source); it.hasNext();) {
                 const QRegularExpressionMatch m = it.next();
@@ -58,8 +58,10 @@ const std::vector<Pattern>& Patterns()
                 expression += QStringLiteral("(.*)");
                 from = m.capturedEnd();
             }
-            expression += QRegularExpression::escape(source.mid(from)) + QStringLiteral("$");
-            all.push_back({QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption), text});
+            expression += QRegularExpression::escape(source.mid(from));
+            all.push_back({QRegularExpression(QRegularExpression::anchoredPattern(expression),
+                                              QRegularExpression::DotMatchesEverythingOption),
+                           text});
         }
         return all;
     }();

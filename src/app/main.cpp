@@ -54,6 +54,8 @@ int main(int argc, char** argv)
     qolvar::PrefetchMunsellTable(qolvar::app::ProgramFolder().toStdString());
     qolvar::app::Windows windows;
     qolvar::app::CreateWindowsMainFirst(windows);
+    // Installed after the hidden windows' hook, the probe sees the first
+    // frame before it and ends the process before they are made.
     qolvar::app::MaybeProbeFirstFrame(windows.formMain.get());
     windows.formMain->show();
     return app.exec();

@@ -247,18 +247,20 @@ TEST(Fonts, NamedFamilyOrTheDesktopsFont)
 {
     const QString sans = QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
     const QString fixed = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+    const QByteArray installed = QFontDatabase::families().value(0).toUtf8();
+    ASSERT_FALSE(installed.isEmpty());
     const struct {
         const char* family;
         int pixels;
         QFontDatabase::SystemFont kind;
         QString expected;
     } rows[] = {
-        {"IPAGothic", 12, QFontDatabase::GeneralFont, QStringLiteral("IPAGothic")},
+        {installed.constData(), 12, QFontDatabase::GeneralFont, QString::fromUtf8(installed)},
         {"No Such Family Qv", 13, QFontDatabase::GeneralFont, sans},
         {"No Such Family Qv", 12, QFontDatabase::FixedFont, fixed},
     };
     for (const auto& r : rows) {
-        const QFont f = app::NamedFont(QString::fromLatin1(r.family), r.pixels, r.kind);
+        const QFont f = app::NamedFont(QString::fromUtf8(r.family), r.pixels, r.kind);
         EXPECT_EQ(f.family(), r.expected) << r.family;
         EXPECT_EQ(f.pixelSize(), r.pixels) << r.family;
     }
