@@ -41,7 +41,8 @@ struct Files {
     {
         WriteFileAtomic(table, EncodeTextTable(TableLines(kLines)));
         QStringList log;
-        for (int i = 0; i < kLines; ++i) log.append(QStringLiteral("RGB=#%1 HSV=30,255,255").arg(i * 4093 & 0xFFFFFF, 6, 16, QChar(u'0')));
+        for (int i = 0; i < kLines; ++i)
+            log.append(QStringLiteral("RGB=#%1 HSV=30,255,255").arg(i * 4093 & 0xFFFFFF, 6, 16, QChar(u'0')));
         WriteFileAtomic(this->log, EncodeTextTable(log));
     }
 };
@@ -80,24 +81,48 @@ void OnTable(benchmark::State& state, Op op)
     }
 }
 
-void BM_Undo(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.EditUndo(0); }); }
-void BM_Copy(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.EditCopy(kSelection); }); }
-void BM_Cut(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.EditCut(100, kSelection); }); }
+void BM_Undo(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.EditUndo(0); });
+}
+void BM_Copy(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.EditCopy(kSelection); });
+}
+void BM_Cut(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.EditCut(100, kSelection); });
+}
 void BM_Paste(benchmark::State& s)
 {
     QString clip;
     for (int i = 0; i < 10; ++i) clip += QStringLiteral("#FF8000 pasted%1 comment\r\n").arg(i);
     OnTable(s, [&](TblDocument& d) { return d.EditPaste(clip, 2048); });
 }
-void BM_Delete(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.EditDelete(100, kSelection); }); }
-void BM_Insert(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.EditInsert(2048); }); }
+void BM_Delete(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.EditDelete(100, kSelection); });
+}
+void BM_Insert(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.EditInsert(2048); });
+}
 void BM_Replace(benchmark::State& s)
 {
     OnTable(s, [](TblDocument& d) { return d.EditReplace(0, "2048", "FF8000", "Orange", "warm"); });
 }
-void BM_Add(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.EditAdd("FF8000", "", "warm"); }); }
-void BM_MoveUp(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.MoveUp(2048); }); }
-void BM_MoveDown(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.MoveDown(2048); }); }
+void BM_Add(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.EditAdd("FF8000", "", "warm"); });
+}
+void BM_MoveUp(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.MoveUp(2048); });
+}
+void BM_MoveDown(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.MoveDown(2048); });
+}
 void BM_DragDrop(benchmark::State& s)
 {
     OnTable(s, [](TblDocument& d) { return d.DragDrop(100, kSelection, 70, 20, 1000); });
@@ -106,7 +131,10 @@ void BM_SortTable(benchmark::State& s)
 {
     OnTable(s, [&](TblDocument& d) { return d.SortTable(static_cast<SortMode>(s.range(0)), 0); });
 }
-void BM_LogToTab(benchmark::State& s) { OnTable(s, [](TblDocument& d) { return d.LogToTab(Shared().log); }); }
+void BM_LogToTab(benchmark::State& s)
+{
+    OnTable(s, [](TblDocument& d) { return d.LogToTab(Shared().log); });
+}
 void BM_ReadTextTable(benchmark::State& s)
 {
     OnTable(s, [](TblDocument& d) { return d.TblFileRead(Shared().table); });
@@ -136,7 +164,9 @@ void BM_SortTbl(benchmark::State& state)
 std::vector<TColorTabel> SwatchEntries(int n)
 {
     std::vector<TColorTabel> v;
-    for (int i = 0; i < n; ++i) v.push_back(MakeEntry(static_cast<TColor>(i * 2654435761u & 0xFFFFFF), QStringLiteral("Swatch colour %1").arg(i)));
+    for (int i = 0; i < n; ++i)
+        v.push_back(
+            MakeEntry(static_cast<TColor>(i * 2654435761u & 0xFFFFFF), QStringLiteral("Swatch colour %1").arg(i)));
     return v;
 }
 

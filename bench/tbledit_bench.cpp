@@ -47,13 +47,19 @@ void WriteFiles(const QTemporaryDir& dir)
     for (int i = 0; i < kLines; ++i) {
         const QString hex = QStringLiteral("%1").arg(rng() & 0xFFFFFF, 6, 16, QChar(u'0')).toUpper();
         table += QStringLiteral("#%1 色名%2 コメント %3, あれこれ\r\n").arg(hex).arg(i).arg(rng() % 1000).toUtf8();
-        log += QStringLiteral("RGB=#%1 HSV=%2,%3,%4\r\n").arg(hex).arg(rng() % 360).arg(rng() % 256).arg(rng() % 256).toUtf8();
+        log += QStringLiteral("RGB=#%1 HSV=%2,%3,%4\r\n")
+                   .arg(hex)
+                   .arg(rng() % 360)
+                   .arg(rng() % 256)
+                   .arg(rng() % 256)
+                   .toUtf8();
     }
     tablePath = dir.filePath(QStringLiteral("big.tab"));
     logPath = dir.filePath(QStringLiteral("big.log"));
     for (const auto& [path, bytes] : {std::pair{tablePath, table}, std::pair{logPath, log}}) {
         QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
     }
 }
 
@@ -85,16 +91,32 @@ void Run(benchmark::State& state, const std::function<void()>& op, bool fresh = 
     if (!empties && editor->Document().Count() < kLines - 10) state.SkipWithError("the table shrank");
 }
 
-void BM_Read(benchmark::State& s) { Run(s, [] { editor->TblFileRead(tablePath); }, false); }
-void BM_New(benchmark::State& s) { Run(s, [] { editor->TblFileNew(); }, true, true); }
+void BM_Read(benchmark::State& s)
+{
+    Run(
+        s, [] { editor->TblFileRead(tablePath); }, false);
+}
+void BM_New(benchmark::State& s)
+{
+    Run(
+        s, [] { editor->TblFileNew(); }, true, true);
+}
 void BM_Undo(benchmark::State& s)
 {
     Reset();
     editor->EditInsert();  // a snapshot of 4097 lines
-    Run(s, [] { editor->EditUndo(); }, false);
+    Run(
+        s, [] { editor->EditUndo(); }, false);
 }
-void BM_Copy(benchmark::State& s) { Run(s, [] { editor->EditCopy(); }, false); }
-void BM_Cut(benchmark::State& s) { Run(s, [] { editor->EditCut(); }); }
+void BM_Copy(benchmark::State& s)
+{
+    Run(
+        s, [] { editor->EditCopy(); }, false);
+}
+void BM_Cut(benchmark::State& s)
+{
+    Run(s, [] { editor->EditCut(); });
+}
 void BM_Paste(benchmark::State& s)
 {
     QString text;
@@ -102,13 +124,34 @@ void BM_Paste(benchmark::State& s)
     QGuiApplication::clipboard()->setText(text);
     Run(s, [] { editor->EditPaste(); });
 }
-void BM_Delete(benchmark::State& s) { Run(s, [] { editor->EditDelete(); }); }
-void BM_Insert(benchmark::State& s) { Run(s, [] { editor->EditInsert(); }); }
-void BM_Replace(benchmark::State& s) { Run(s, [] { editor->EditReplace(); }); }
-void BM_Add(benchmark::State& s) { Run(s, [] { editor->EditAdd(); }); }
-void BM_MoveUp(benchmark::State& s) { Run(s, [] { editor->spbtUpClick(); }); }
-void BM_MoveDown(benchmark::State& s) { Run(s, [] { editor->spbtDownClick(); }); }
-void BM_DragDrop(benchmark::State& s) { Run(s, [] { editor->lboxColorDragDrop(100); }); }
+void BM_Delete(benchmark::State& s)
+{
+    Run(s, [] { editor->EditDelete(); });
+}
+void BM_Insert(benchmark::State& s)
+{
+    Run(s, [] { editor->EditInsert(); });
+}
+void BM_Replace(benchmark::State& s)
+{
+    Run(s, [] { editor->EditReplace(); });
+}
+void BM_Add(benchmark::State& s)
+{
+    Run(s, [] { editor->EditAdd(); });
+}
+void BM_MoveUp(benchmark::State& s)
+{
+    Run(s, [] { editor->spbtUpClick(); });
+}
+void BM_MoveDown(benchmark::State& s)
+{
+    Run(s, [] { editor->spbtDownClick(); });
+}
+void BM_DragDrop(benchmark::State& s)
+{
+    Run(s, [] { editor->lboxColorDragDrop(100); });
+}
 void BM_Sort(benchmark::State& s)
 {
     QAction* items[] = {editor->RGBU, editor->RGBD, editor->HU, editor->HD,

@@ -1,10 +1,10 @@
 // Fuzz target: the renotation table loader, a search over whatever it
 // loaded, and the interpolation grid built from it.
+#include <unistd.h>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "colour/colour.h"
 

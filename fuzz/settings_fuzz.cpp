@@ -2,6 +2,7 @@
 // are the INI file; the program's key is opened and the main window's values
 // read. Only SettingsError may come out; every value read as text reads
 // again the same.
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <cstddef>
@@ -9,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include "platform/settings.h"
 

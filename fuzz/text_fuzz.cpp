@@ -56,7 +56,8 @@ void CheckHex(std::string_view text)
     // A typed code: both overloads agree; bare digits that read as a code
     // read as HexToCode reads them, and a CSS code is 24 bits.
     const auto typed = qolvar::ReadTypedHex(text);
-    if (ascii) Check(qolvar::ReadTypedHex(std::u16string_view(wide)) == typed, "the two ReadTypedHex overloads disagree");
+    if (ascii)
+        Check(qolvar::ReadTypedHex(std::u16string_view(wide)) == typed, "the two ReadTypedHex overloads disagree");
     if (typed && !text.empty() && text.front() != '#' && text.front() != ' ' && text.front() != '\t' &&
         text.back() != ' ' && text.back() != '\t')
         Check(*typed == narrow, "ReadTypedHex reads bare digits unlike HexToCode");

@@ -56,19 +56,19 @@ TEST_P(CIEForward, MatchesPublishedValues)
     ExpectVecNear(v, p.a, p.b, p.c, p.tol);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, CIEForward,
-    ::testing::Values(ForwardCase{"RedXYZ", 0xFF0000, RGBToXYZ, 0.412411f, 0.212649f, 0.019332f, 1e-7f},
-                      ForwardCase{"RedYxy", 0xFF0000, RGBToYxy, 0.6400f, 0.3300f, 21.2649f, 1e-4f},
-                      ForwardCase{"RedLab", 0xFF0000, RGBToLab, 53.238f, 80.092f, 67.202f, 1e-3f},
-                      ForwardCase{"RedLuv", 0xFF0000, RGBToLuv, 53.238f, 175.01f, 37.758f, 1e-2f},
-                      ForwardCase{"GreyLab", 0x808080, RGBToLab, 53.976f, 0, 0, 1e-3f},
-                      ForwardCase{"BlackXYZ", 0x000000, RGBToXYZ, 0, 0, 0, 0},
-                      ForwardCase{"BlackYxy", 0x000000, RGBToYxy, 0, 0, 0, 0},
-                      ForwardCase{"BlackLab", 0x000000, RGBToLab, 0, 0, 0, 0},
-                      // Black in L*u*v* takes the white's chromaticity: no 0/0.
-                      ForwardCase{"BlackLuv", 0x000000, RGBToLuv, 0, 0, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, CIEForward,
+                         ::testing::Values(ForwardCase{"RedXYZ", 0xFF0000, RGBToXYZ, 0.412411f, 0.212649f, 0.019332f,
+                                                       1e-7f},
+                                           ForwardCase{"RedYxy", 0xFF0000, RGBToYxy, 0.6400f, 0.3300f, 21.2649f, 1e-4f},
+                                           ForwardCase{"RedLab", 0xFF0000, RGBToLab, 53.238f, 80.092f, 67.202f, 1e-3f},
+                                           ForwardCase{"RedLuv", 0xFF0000, RGBToLuv, 53.238f, 175.01f, 37.758f, 1e-2f},
+                                           ForwardCase{"GreyLab", 0x808080, RGBToLab, 53.976f, 0, 0, 1e-3f},
+                                           ForwardCase{"BlackXYZ", 0x000000, RGBToXYZ, 0, 0, 0, 0},
+                                           ForwardCase{"BlackYxy", 0x000000, RGBToYxy, 0, 0, 0, 0},
+                                           ForwardCase{"BlackLab", 0x000000, RGBToLab, 0, 0, 0, 0},
+                                           // Black in L*u*v* takes the white's chromaticity: no 0/0.
+                                           ForwardCase{"BlackLuv", 0x000000, RGBToLuv, 0, 0, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CIE, RoundTripsOfTheExamples)
 {
@@ -192,9 +192,8 @@ TEST_F(CIE, LabToXYZThresholdIsStrictlyBelowExtended7_9996)
         float L;
         bool linear;
     };
-    for (auto [L, linear] : {Case{7.9995f, true}, Case{7.9996f, true},
-                             Case{std::nextafter(7.9996f, 10.0f), false}, Case{8.0f, false},
-                             Case{0.0f, true}, Case{-5.0f, true}}) {
+    for (auto [L, linear] : {Case{7.9995f, true}, Case{7.9996f, true}, Case{std::nextafter(7.9996f, 10.0f), false},
+                             Case{8.0f, false}, Case{0.0f, true}, Case{-5.0f, true}}) {
         if (linear)
             EXPECT_LT(X(L), 0.04f) << L;
         else
@@ -236,14 +235,14 @@ TEST_F(CIE, LuvReverseOfBlackAndZeroDivisors)
     EXPECT_EQ(v, (TColorVec{0, 0, 0}));
     TColorVec w{0, 0, 0};
     EXPECT_EQ(LuvToRGB(w), 0u);
-
 }
 
 // Whatever is typed, the reverse conversions return finite values or throw
 // FloatError; no infinity or NaN escapes into a colour.
 TEST_F(CIE, ReverseConversionsNeverLeakNonFiniteValues)
 {
-    const float values[] = {0, -0.0f, 1e-30f, -1e-30f, 0.5f, -7.9996f, 7.9996f, 50, -304.39f, 1e10f, -1e10f, 3e38f, -3e38f};
+    const float values[] = {0,  -0.0f,    1e-30f, -1e-30f, 0.5f,  -7.9996f, 7.9996f,
+                            50, -304.39f, 1e10f,  -1e10f,  3e38f, -3e38f};
     using Reverse = void (*)(TColorVec&);
     for (Reverse reverse : {Reverse{LuvToXYZ}, Reverse{LabToXYZ}, Reverse{YxyToXYZ}})
         for (float a : values)

@@ -26,14 +26,12 @@ TEST_P(HexToCodeTest, ReadsAsTheHexFieldDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HexToCodeTest,
-    ::testing::Values(HexCase{"", 0}, HexCase{"#FF0000", 0}, HexCase{" FF", 0}, HexCase{"0x10", 0},
-                      HexCase{"12G4", 0}, HexCase{"FF ", 0}, HexCase{"-1", 0}, HexCase{"$FF", 0},
-                      HexCase{"abcdef", 0xABCDEF}, HexCase{"ABCDEF", 0xABCDEF}, HexCase{"ff8000", 0xFF8000},
-                      HexCase{"FF8000", 0xFF8000}, HexCase{"0", 0}, HexCase{"7", 7},
-                      HexCase{"FFFFFFFF", 0xFFFFFFFF}, HexCase{"1234567", 0x1234567},
+    ::testing::Values(HexCase{"", 0}, HexCase{"#FF0000", 0}, HexCase{" FF", 0}, HexCase{"0x10", 0}, HexCase{"12G4", 0},
+                      HexCase{"FF ", 0}, HexCase{"-1", 0}, HexCase{"$FF", 0}, HexCase{"abcdef", 0xABCDEF},
+                      HexCase{"ABCDEF", 0xABCDEF}, HexCase{"ff8000", 0xFF8000}, HexCase{"FF8000", 0xFF8000},
+                      HexCase{"0", 0}, HexCase{"7", 7}, HexCase{"FFFFFFFF", 0xFFFFFFFF}, HexCase{"1234567", 0x1234567},
                       // Only the first eight characters are ever examined.
-                      HexCase{"123456789", 0x12345678}, HexCase{"12345678G", 0x12345678},
-                      HexCase{"1234567G", 0},
+                      HexCase{"123456789", 0x12345678}, HexCase{"12345678G", 0x12345678}, HexCase{"1234567G", 0},
                       // Either byte of a multibyte character ends the reading.
                       HexCase{"FF\xE3\x80\x80", 0}, HexCase{"\xEF\xBC\xA6", 0}));
 
@@ -53,12 +51,24 @@ TEST(ReadTypedHex, CssNotationBareDigitsAndNonCodes)
         const char* text;
         std::optional<std::uint32_t> code;
     } rows[] = {
-        {"#ff8000", 0xFF8000}, {"#F80", 0xFF8800}, {"F80", 0x000F80}, {"#F80C", 0xFF8800},
-        {"#FF8000CC", 0xFF8000}, {" #336699\t", 0x336699}, {"", 0}, {"  ", 0},
-        {"12345678G", 0x12345678}, {"1234567", 0x1234567},  // the cut after eight stays
-        {"12345G", std::nullopt}, {"orange", std::nullopt}, {"#", std::nullopt},
-        {"#12345", std::nullopt}, {"#GGG", std::nullopt}, {"##F80", std::nullopt},
-        {"0x10", std::nullopt}, {"ＦＦ", std::nullopt},
+        {"#ff8000", 0xFF8000},
+        {"#F80", 0xFF8800},
+        {"F80", 0x000F80},
+        {"#F80C", 0xFF8800},
+        {"#FF8000CC", 0xFF8000},
+        {" #336699\t", 0x336699},
+        {"", 0},
+        {"  ", 0},
+        {"12345678G", 0x12345678},
+        {"1234567", 0x1234567},  // the cut after eight stays
+        {"12345G", std::nullopt},
+        {"orange", std::nullopt},
+        {"#", std::nullopt},
+        {"#12345", std::nullopt},
+        {"#GGG", std::nullopt},
+        {"##F80", std::nullopt},
+        {"0x10", std::nullopt},
+        {"ＦＦ", std::nullopt},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ReadTypedHex(std::string_view(row.text)), row.code) << '"' << row.text << '"';
@@ -90,8 +100,8 @@ TEST(ByteOrder, ColorToHexWritesSixUpperCaseDigits)
 
 TEST(SignedByte, ReadsOnlyTheLowByte)
 {
-    const std::pair<std::int64_t, int> cases[] = {{0x7F, 127}, {0x80, -128}, {0x1FF, -1}, {0, 0},
-                                                 {0xFF, -1},   {-1, -1},     {0x12380, -128}};
+    const std::pair<std::int64_t, int> cases[] = {{0x7F, 127}, {0x80, -128}, {0x1FF, -1},    {0, 0},
+                                                  {0xFF, -1},  {-1, -1},     {0x12380, -128}};
     for (auto [in, out] : cases) EXPECT_EQ(SignedByte(in), out) << in;
 }
 

@@ -31,18 +31,17 @@ TEST_P(HueExamples, ForwardAndBack)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HueExamples,
-    ::testing::Values(
-        HueCase{0xFFFFFF, Hue(0, 0, 255), 0xFFFFFF, Hue(0, 255, 0), 0xFFFFFF},
-        HueCase{0x000000, Hue(0, 0, 0), 0x000000, Hue(0, 0, 0), 0x000000},
-        HueCase{0x808080, Hue(0, 0, 128), 0x808080, Hue(0, 128, 0), 0x808080},
-        // L = 0.5 exactly rounds to 128, above one half on the way back.
-        HueCase{0xFF0000, Hue(0, 255, 255), 0xFF0000, Hue(0, 128, 255), 0xFF0101},
-        HueCase{0x00FF00, Hue(120, 255, 255), 0x00FF00, Hue(120, 128, 255), 0x01FF01},
-        HueCase{0x0000FF, Hue(240, 255, 255), 0x0000FF, Hue(240, 128, 255), 0x0101FF},
-        // A hue just below zero is lifted by one turn and rounds to 360.
-        HueCase{0xFF0001, Hue(360, 255, 255), 0xFF0000, Hue(360, 128, 255), 0xFF0101},
-        HueCase{0xFF8000, Hue(30, 255, 255), 0xFF8000, Hue(30, 128, 255), 0xFF8001},
-        HueCase{0x336699, Hue(210, 170, 153), 0x336699, Hue(210, 102, 128), 0x336699}));
+    ::testing::Values(HueCase{0xFFFFFF, Hue(0, 0, 255), 0xFFFFFF, Hue(0, 255, 0), 0xFFFFFF},
+                      HueCase{0x000000, Hue(0, 0, 0), 0x000000, Hue(0, 0, 0), 0x000000},
+                      HueCase{0x808080, Hue(0, 0, 128), 0x808080, Hue(0, 128, 0), 0x808080},
+                      // L = 0.5 exactly rounds to 128, above one half on the way back.
+                      HueCase{0xFF0000, Hue(0, 255, 255), 0xFF0000, Hue(0, 128, 255), 0xFF0101},
+                      HueCase{0x00FF00, Hue(120, 255, 255), 0x00FF00, Hue(120, 128, 255), 0x01FF01},
+                      HueCase{0x0000FF, Hue(240, 255, 255), 0x0000FF, Hue(240, 128, 255), 0x0101FF},
+                      // A hue just below zero is lifted by one turn and rounds to 360.
+                      HueCase{0xFF0001, Hue(360, 255, 255), 0xFF0000, Hue(360, 128, 255), 0xFF0101},
+                      HueCase{0xFF8000, Hue(30, 255, 255), 0xFF8000, Hue(30, 128, 255), 0xFF8001},
+                      HueCase{0x336699, Hue(210, 170, 153), 0x336699, Hue(210, 102, 128), 0x336699}));
 
 TEST(HSVToRGB, HueOutsideTheCircle)
 {

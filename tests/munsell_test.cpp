@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -38,10 +38,7 @@ protected:
         MunsellFileName = MunsellFileD65;
         ColourSettingsTest::TearDown();
     }
-    void Write(const std::string& text)
-    {
-        std::ofstream(dir_ / "test.csv", std::ios::binary) << text;
-    }
+    void Write(const std::string& text) { std::ofstream(dir_ / "test.csv", std::ios::binary) << text; }
     void Load(const std::string& text)
     {
         Write(text);
@@ -150,10 +147,11 @@ TEST(CommaText, Tokens)
 
 TEST_F(Munsell, LoadReadsRowsAndSortsACopyByY)
 {
-    Load("5,5,2,19.3,0.34,0.33\r\n"
-         "\"10\", 4 ,2 ,12, 0.3, 0.3, ignored, fields\r\n"
-         "+2.5 8 4 57.6 3.1e-1 0.32\n"
-         "0.5,1,2,1.2,.31,-.30");
+    Load(
+        "5,5,2,19.3,0.34,0.33\r\n"
+        "\"10\", 4 ,2 ,12, 0.3, 0.3, ignored, fields\r\n"
+        "+2.5 8 4 57.6 3.1e-1 0.32\n"
+        "0.5,1,2,1.2,.31,-.30");
     ASSERT_EQ(MunsellLast, 3);
     EXPECT_EQ(MunsellTable[1].H, 10.0f);
     EXPECT_EQ(MunsellTable[2].H, 2.5f);
@@ -442,9 +440,9 @@ public:
     std::optional<TColorVec> Reverse(const TColorVec& hvc, bool* seam = nullptr) const
     {
         const float H = hvc[0], V = hvc[1], C = hvc[2];
-        const float Yc = single(1.1913L * V - 0.22532L * single(num::IntPower(V, 2)) +
-                               0.23351L * single(num::IntPower(V, 3)) - 0.020483L * single(num::IntPower(V, 4)) +
-                               0.00081936L * single(num::IntPower(V, 5)));
+        const float Yc =
+            single(1.1913L * V - 0.22532L * single(num::IntPower(V, 2)) + 0.23351L * single(num::IntPower(V, 3)) -
+                   0.020483L * single(num::IntPower(V, 4)) + 0.00081936L * single(num::IntPower(V, 5)));
         if (seam) *seam = false;
         if (H < 0) return TColorVec{0.3127f, 0.329f, Yc};
         std::vector<Cand> c1, c2;
@@ -488,7 +486,10 @@ private:
     static int Mid(int lo, int hi) { return static_cast<int>(std::nearbyint((lo + hi) / 2.0)); }
 
     template <class KeyOf>
-    static void Sort(std::vector<Cand>& v, KeyOf key) { Sort(v, 0, static_cast<int>(v.size()) - 1, key); }
+    static void Sort(std::vector<Cand>& v, KeyOf key)
+    {
+        Sort(v, 0, static_cast<int>(v.size()) - 1, key);
+    }
     template <class KeyOf>
     static void Sort(std::vector<Cand>& v, int lo, int hi, KeyOf key)
     {
@@ -706,8 +707,9 @@ TEST_F(Munsell, HVCToYxyTakesNeighboursAcrossTheSeam)
 
     // Four rows of the table: the carried hue 0 weighs y.
     MunsellFileName = "\\test.csv";
-    Load("100,5,4,19.27575,0.36311,0.320047\n2.5,5,6,19.27575,0.399928,0.322899\n"
-         "100,5,8,19.27575,0.415168,0.307157\n2.5,5,10,19.27575,0.457753,0.313697\n");
+    Load(
+        "100,5,4,19.27575,0.36311,0.320047\n2.5,5,6,19.27575,0.399928,0.322899\n"
+        "100,5,8,19.27575,0.415168,0.307157\n2.5,5,10,19.27575,0.457753,0.313697\n");
     TColorVec yxy;
     // A = 10RP 5/4 (hue 0), B = 2.5R 5/6: tC = 1/2, tH = (1 - 0) / 2.5.
     HVCToYxy({1, 5, 5}, yxy);
@@ -760,8 +762,8 @@ TEST(MunsellHueText, SplitsNumberAndFamily)
         const char* family;
         std::size_t index;
     } cases[] = {
-        {"5R", "5", "R", 0},    {"7.5 pb", "7.5", "PB", 7}, {"10rp", "10", "RP", 9},
-        {"N", "", "N", 10},     {"2.5Q", "2.5", "Q", 11},   {"-1 yr ", "-1", "YR", 1},
+        {"5R", "5", "R", 0}, {"7.5 pb", "7.5", "PB", 7}, {"10rp", "10", "RP", 9},
+        {"N", "", "N", 10},  {"2.5Q", "2.5", "Q", 11},   {"-1 yr ", "-1", "YR", 1},
     };
     for (const Case& c : cases) {
         const HueTextParts p = SplitHueText(c.text);

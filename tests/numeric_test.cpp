@@ -22,9 +22,9 @@ FloatError::Kind KindOf(auto&& f)
 
 TEST(Round, HalvesGoToEven)
 {
-    const std::pair<Ext, std::int64_t> cases[] = {{0.5L, 0},     {1.5L, 2},     {2.5L, 2},    {127.5L, 128},
-                                                  {-127.5L, -128}, {-0.5L, 0}, {0.49999L, 0}, {-1.5L, -2},
-                                                  {255.4999L, 255}};
+    const std::pair<Ext, std::int64_t> cases[] = {{0.5L, 0},     {1.5L, 2},       {2.5L, 2},
+                                                  {127.5L, 128}, {-127.5L, -128}, {-0.5L, 0},
+                                                  {0.49999L, 0}, {-1.5L, -2},     {255.4999L, 255}};
     for (auto [v, r] : cases) EXPECT_EQ(Round(v), r) << static_cast<double>(v);
     EXPECT_EQ(KindOf([] { Round(1e30L); }), FloatError::Kind::InvalidOperation);
     EXPECT_EQ(Trunc(-2.7L), -2);

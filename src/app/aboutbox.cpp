@@ -3,12 +3,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <QEvent>
 #include <QBoxLayout>
-#include <QGridLayout>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>

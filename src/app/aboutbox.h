@@ -23,7 +23,8 @@ public:
     void Label1MouseEnter();
     void Label1MouseLeave();
 
-    QLabel *ProgramIcon = nullptr, *ProductName = nullptr, *Description = nullptr, *Version = nullptr, *Copyright = nullptr, *Label1 = nullptr, *Label2 = nullptr;
+    QLabel *ProgramIcon = nullptr, *ProductName = nullptr, *Description = nullptr, *Version = nullptr,
+           *Copyright = nullptr, *Label1 = nullptr, *Label2 = nullptr;
     QPushButton* OKButton = nullptr;
 
 protected:

@@ -1,7 +1,7 @@
 #include "application.h"
 
-#include <QCoreApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -169,7 +169,10 @@ bool QolvarApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& e) {
         if (mainWindow) mainWindow->AppExceptionHandler(receiver, e);
     } catch (...) {
-        if (mainWindow) mainWindow->AppExceptionHandler(receiver, std::runtime_error(QCoreApplication::translate("Qolvar", "予期しないエラーが発生しました").toStdString()));
+        if (mainWindow)
+            mainWindow->AppExceptionHandler(
+                receiver, std::runtime_error(
+                              QCoreApplication::translate("Qolvar", "予期しないエラーが発生しました").toStdString()));
     }
     return false;
 }

@@ -21,10 +21,7 @@ LabValue LabOf(RGBCode code)
     return {v[0], v[1], v[2]};
 }
 
-QString Fixed(long double v, int decimals)
-{
-    return QString::number(static_cast<double>(v), 'f', decimals);
-}
+QString Fixed(long double v, int decimals) { return QString::number(static_cast<double>(v), 'f', decimals); }
 
 }  // namespace
 
@@ -97,30 +94,28 @@ void ColourFacts::Show(RGBCode current, RGBCode refreshed)
     const ContrastLevels levels = ContrastLevelsOf(ratio);
     // The best level each size of text reaches.
     auto level = [](bool aaa, bool aa) { return aaa ? QStringLiteral("AAA") : aa ? QStringLiteral("AA") : tr("—"); };
-    labelContrast_->setText(tr("コントラスト %1:1  %2 / 大 %3")
-                                .arg(Fixed(ratio, 2), level(levels.normalAAA, levels.normalAA),
-                                     level(levels.largeAAA, levels.largeAA)));
-    labelContrast_->setToolTip(
-        tr("現在の色と前回更新時の色のコントラスト比（WCAG 2）%1:1\n"
-                          "通常の文字: AA %2、AAA %3\n大きい文字: AA %4、AAA %5")
-            .arg(Fixed(ratio, 2), levels.normalAA ? tr("合格") : tr("不合格"),
-                 levels.normalAAA ? tr("合格") : tr("不合格"),
-                 levels.largeAA ? tr("合格") : tr("不合格"),
-                 levels.largeAAA ? tr("合格") : tr("不合格")));
+    labelContrast_->setText(
+        tr("コントラスト %1:1  %2 / 大 %3")
+            .arg(Fixed(ratio, 2), level(levels.normalAAA, levels.normalAA), level(levels.largeAAA, levels.largeAA)));
+    labelContrast_->setToolTip(tr("現在の色と前回更新時の色のコントラスト比（WCAG 2）%1:1\n"
+                                  "通常の文字: AA %2、AAA %3\n大きい文字: AA %4、AAA %5")
+                                   .arg(Fixed(ratio, 2), levels.normalAA ? tr("合格") : tr("不合格"),
+                                        levels.normalAAA ? tr("合格") : tr("不合格"),
+                                        levels.largeAA ? tr("合格") : tr("不合格"),
+                                        levels.largeAAA ? tr("合格") : tr("不合格")));
 }
 
 void ColourFacts::ElideNearest()
 {
     // Until the window is laid out the label has no width of its own yet.
-    labelNearest_->setText(labelNearest_->isVisible()
-                               ? labelNearest_->fontMetrics().elidedText(nearest_, Qt::ElideRight, labelNearest_->width())
-                               : nearest_);
+    labelNearest_->setText(labelNearest_->isVisible() ? labelNearest_->fontMetrics().elidedText(
+                                                            nearest_, Qt::ElideRight, labelNearest_->width())
+                                                      : nearest_);
 }
 
 bool ColourFacts::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == labelNearest_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
-        ElideNearest();
+    if (watched == labelNearest_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) ElideNearest();
     return QWidget::eventFilter(watched, event);
 }
 

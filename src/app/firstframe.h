@@ -31,8 +31,7 @@ protected:
                 clock_gettime(CLOCK_REALTIME, &now);
                 clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
                 std::printf("%lld %d %d %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                            w->width(), w->height(),
-                            static_cast<long long>(cpu.tv_sec) * 1000000000LL + cpu.tv_nsec);
+                            w->width(), w->height(), static_cast<long long>(cpu.tv_sec) * 1000000000LL + cpu.tv_nsec);
                 std::fflush(stdout);
                 std::_Exit(0);
             });

@@ -14,8 +14,8 @@ QString HelpPath(const QString& folder, const QString& fileName)
     // (help/qolvar/index.html for "Qolvar.chm").
     const QString direct = folder + QLatin1Char('/') + fileName;
     if (QFileInfo::exists(direct)) return direct;
-    const QString html =
-        folder + QStringLiteral("/help/") + QFileInfo(fileName).completeBaseName().toLower() + QStringLiteral("/index.html");
+    const QString html = folder + QStringLiteral("/help/") + QFileInfo(fileName).completeBaseName().toLower() +
+                         QStringLiteral("/index.html");
     return QFileInfo::exists(html) ? html : direct;
 }
 
@@ -23,15 +23,18 @@ void DisplayResult(QWidget* parent, int code, const QString& fileName)
 {
     const unsigned c = static_cast<unsigned>(code) & 0xFFFF;
     if (c >= 32) return;
-    platform::Warning(parent, QCoreApplication::translate("Help", "プログラムを起動できません \"%1\".\rReturn Code %2 .")
-                                  .arg(fileName)
-                                  .arg(c));
+    platform::Warning(parent,
+                      QCoreApplication::translate("Help", "プログラムを起動できません \"%1\".\rReturn Code %2 .")
+                          .arg(fileName)
+                          .arg(c));
 }
 
 QString HelpFailureText(const QString& path)
 {
     if (!QFileInfo::exists(path)) return QCoreApplication::translate("Help", "ヘルプ %1 が見つかりません。").arg(path);
-    return QCoreApplication::translate("Help", "ヘルプ %1 を表示できません。ファイルを開くプログラムを起動できませんでした。").arg(path);
+    return QCoreApplication::translate("Help",
+                                       "ヘルプ %1 を表示できません。ファイルを開くプログラムを起動できませんでした。")
+        .arg(path);
 }
 
 void BrowseHelp(QWidget* parent, const QString& folder, const QString& fileName)

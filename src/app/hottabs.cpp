@@ -42,9 +42,6 @@ void HotTrackTabBar::paintEvent(QPaintEvent* event)
     p.fillRect(tabRect(hot_).adjusted(2, 2, -2, 0), wash);
 }
 
-HotTrackTabWidget::HotTrackTabWidget(QWidget* parent) : QTabWidget(parent)
-{
-    setTabBar(new HotTrackTabBar(this));
-}
+HotTrackTabWidget::HotTrackTabWidget(QWidget* parent) : QTabWidget(parent) { setTabBar(new HotTrackTabBar(this)); }
 
 }  // namespace qolvar::app

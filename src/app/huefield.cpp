@@ -184,8 +184,7 @@ void Invert(QImage& canvas, const TRect& r, bool ellipse)
 void PaintHSVStrip(QImage& canvas)
 {
     const int rows = std::min(canvas.height(), 360);
-    for (int i = 0; i < rows; ++i)
-        StripLine(canvas, i, HSVToRGB(static_cast<HueCode>(HueOfRow(i)) << 16 | 0xFFFFu));
+    for (int i = 0; i < rows; ++i) StripLine(canvas, i, HSVToRGB(static_cast<HueCode>(HueOfRow(i)) << 16 | 0xFFFFu));
 }
 
 void PaintHLSStrip(QImage& canvas, std::uint32_t hue, std::uint32_t saturation)

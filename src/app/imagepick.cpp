@@ -1,7 +1,7 @@
 #include "imagepick.h"
 
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -26,7 +26,8 @@ std::optional<QImage> ReadPickImage(const QString& path, QString* error)
     QImage image = reader.read();
     if (image.isNull()) {
         if (error)
-            *error = QCoreApplication::translate("ImagePickWindow", "画像 %1 を読み込めません（%2）").arg(path, reader.errorString());
+            *error = QCoreApplication::translate("ImagePickWindow", "画像 %1 を読み込めません（%2）")
+                         .arg(path, reader.errorString());
         return std::nullopt;
     }
     return image;
@@ -40,7 +41,8 @@ QString PickImageFilter()
         patterns << QStringLiteral("*.") + QString::fromLatin1(f).toLower()
                  << QStringLiteral("*.") + QString::fromLatin1(f).toUpper();
     patterns.removeDuplicates();
-    return QCoreApplication::translate("ImagePickWindow", "画像ファイル|%1|すべてのファイル(*.*)|*.*").arg(patterns.join(QLatin1Char(';')));
+    return QCoreApplication::translate("ImagePickWindow", "画像ファイル|%1|すべてのファイル(*.*)|*.*")
+        .arg(patterns.join(QLatin1Char(';')));
 }
 
 // The image at its own size, with the averaging square marked; the pointer
@@ -116,7 +118,7 @@ ImagePickWindow::ImagePickWindow(QImage image, const QString& name, int average,
     label_ = Named(new QLabel(this), "labelImagePos");
     side->addWidget(label_);
     auto* hint = Named(new QLabel(tr("クリック・Enter: 色を取る\nEsc・右クリック: やめる\n"
-                                                 "矢印: 1 画素（Shift: 10 画素）移動\nホイール・＋／－: 拡大率"),
+                                     "矢印: 1 画素（Shift: 10 画素）移動\nホイール・＋／－: 拡大率"),
                                   this),
                        "labelImageHint");
     side->addWidget(hint);
@@ -152,7 +154,8 @@ void ImagePickWindow::showPosition()
 {
     const QPoint p = position();
     const auto c = magnifier_->colour();
-    label_->setText(QStringLiteral("x %1, y %2  %3").arg(p.x()).arg(p.y()).arg(c ? QStringLiteral("#") + HexText(*c) : QString()));
+    label_->setText(
+        QStringLiteral("x %1, y %2  %3").arg(p.x()).arg(p.y()).arg(c ? QStringLiteral("#") + HexText(*c) : QString()));
     scroll_->ensureVisible(p.x(), p.y(), 8, 8);
     view_->update();
 }

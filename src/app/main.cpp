@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "application.h"
+#include "colour/munsell.h"
 #include "firstframe.h"
 #include "huefield.h"
 #include "mainwindow.h"
-#include "colour/munsell.h"
 #include "pickcommand.h"
 #include "version.h"
 
@@ -29,9 +29,10 @@ int main(int argc, char** argv)
     // Without a display there is no window to open: say so plainly.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("qolvar: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                   "Run it on a desktop, or for a virtual display: xvfb-run build/bin/qolvar\n",
-                   stderr);
+        std::fputs(
+            "qolvar: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+            "Run it on a desktop, or for a virtual display: xvfb-run build/bin/qolvar\n",
+            stderr);
         return 1;
     }
     qolvar::app::QolvarApplication app(argc, argv);

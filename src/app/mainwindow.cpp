@@ -5,11 +5,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QLabel>
-#include <QBoxLayout>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -24,10 +24,10 @@
 #include <algorithm>
 #include <array>
 
-#include "errortext.h"
 #include "accessible.h"
 #include "colortablecombo.h"
 #include "colourfacts.h"
+#include "errortext.h"
 #include "hottabs.h"
 #include "logviewer.h"
 #include "page_cie.h"
@@ -106,7 +106,8 @@ void TformMain::LayOut(QWidget* central)
         rows[static_cast<std::size_t>(r)][0]->setMinimumWidth(40);
         rows[static_cast<std::size_t>(r)][1]->setMinimumWidth(200);
         rows[static_cast<std::size_t>(r)][2]->setFixedSize(64, 22);
-        for (int c = 0; c < 3; ++c) channels->addWidget(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], r, c);
+        for (int c = 0; c < 3; ++c)
+            channels->addWidget(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], r, c);
     }
     channels->setColumnStretch(1, 1);
     auto* hexRow = new QHBoxLayout;
@@ -214,41 +215,38 @@ void TformMain::CreateActions()
         });
         a->setStatusTip(hint);
     };
-    make(FileNewCmd, "FileNewCmd", tr("新規ログ(&N)"), tr("新規ログ"),
-         QKeySequence(Qt::CTRL | Qt::Key_N), &TformMain::New1Click);
+    make(FileNewCmd, "FileNewCmd", tr("新規ログ(&N)"), tr("新規ログ"), QKeySequence(Qt::CTRL | Qt::Key_N),
+         &TformMain::New1Click);
     FileNewCmd->setIcon(ThemeIcon("document-new"));
-    make(FileOpenCmd, "FileOpenCmd", tr("ログを開く(&O)..."), tr("ログを開く"),
-         QKeySequence(Qt::CTRL | Qt::Key_O), &TformMain::Open1Click);
+    make(FileOpenCmd, "FileOpenCmd", tr("ログを開く(&O)..."), tr("ログを開く"), QKeySequence(Qt::CTRL | Qt::Key_O),
+         &TformMain::Open1Click);
     FileOpenCmd->setIcon(ThemeIcon("document-open"));
-    make(FileSaveCmd, "FileSaveCmd", tr("上書き保存(&S)"), tr("ログを上書き保存"),
-         QKeySequence(Qt::CTRL | Qt::Key_S), &TformMain::Save1Click);
+    make(FileSaveCmd, "FileSaveCmd", tr("上書き保存(&S)"), tr("ログを上書き保存"), QKeySequence(Qt::CTRL | Qt::Key_S),
+         &TformMain::Save1Click);
     FileSaveCmd->setIcon(ThemeIcon("document-save"));
-    make(FileSaveAsCmd, "FileSaveAsCmd", tr("名前をつけて保存(&A)..."),
-         tr("ログに名前をつけて保存"), QKeySequence(), &TformMain::SaveAs1Click);
+    make(FileSaveAsCmd, "FileSaveAsCmd", tr("名前をつけて保存(&A)..."), tr("ログに名前をつけて保存"), QKeySequence(),
+         &TformMain::SaveAs1Click);
     FileSaveAsCmd->setIcon(ThemeIcon("document-save-as"));
-    make(FileExitCmd, "FileExitCmd", tr("終了(&X)"), tr("プロセス終了"),
-         QKeySequence(Qt::ALT | Qt::Key_X), &TformMain::Exit1Click);
+    make(FileExitCmd, "FileExitCmd", tr("終了(&X)"), tr("プロセス終了"), QKeySequence(Qt::ALT | Qt::Key_X),
+         &TformMain::Exit1Click);
     FileExitCmd->setIcon(ThemeIcon("application-exit"));
     FileExitCmd->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    make(TableLoadCmd, "TableLoadCmd", tr("外部カラーテーブルを開く(&G)..."),
-         tr("外部カラーテーブルを開く"), QKeySequence(Qt::CTRL | Qt::Key_G), &TformMain::TabLoad1Click);
+    make(TableLoadCmd, "TableLoadCmd", tr("外部カラーテーブルを開く(&G)..."), tr("外部カラーテーブルを開く"),
+         QKeySequence(Qt::CTRL | Qt::Key_G), &TformMain::TabLoad1Click);
     TableLoadCmd->setIcon(ThemeIcon("folder-open"));
-    make(LogViewCmd, "LogViewCmd", tr("ログ表示(&L)"), tr("ログ表示"),
-         QKeySequence(Qt::CTRL | Qt::Key_L), &TformMain::LogView1Click);
+    make(LogViewCmd, "LogViewCmd", tr("ログ表示(&L)"), tr("ログ表示"), QKeySequence(Qt::CTRL | Qt::Key_L),
+         &TformMain::LogView1Click);
     LogViewCmd->setIcon(ThemeIcon("text-x-generic"));
-    make(TableEditCmd, "TableEditCmd", tr("カラーテーブル編集(&E)..."),
-         tr("カラーテーブル編集"), QKeySequence(Qt::CTRL | Qt::Key_E), &TformMain::TblEdit1Click);
+    make(TableEditCmd, "TableEditCmd", tr("カラーテーブル編集(&E)..."), tr("カラーテーブル編集"),
+         QKeySequence(Qt::CTRL | Qt::Key_E), &TformMain::TblEdit1Click);
     TableEditCmd->setIcon(ThemeIcon("x-office-spreadsheet"));
     make(Front1, "Front1", tr("常に手前に表示(&V)"), QString(), QKeySequence(), &TformMain::Front1Click);
     Front1->setCheckable(true);
-    make(TblSort1, "TblSort1", tr("色見本をソート(&S)"), QString(), QKeySequence(),
-         &TformMain::TblSort1Click);
+    make(TblSort1, "TblSort1", tr("色見本をソート(&S)"), QString(), QKeySequence(), &TformMain::TblSort1Click);
     TblSort1->setCheckable(true);
-    make(Contents1, "Contents1", tr("目次(&C)"), QString(), QKeySequence(Qt::Key_F1),
-         &TformMain::Contents1Click);
+    make(Contents1, "Contents1", tr("目次(&C)"), QString(), QKeySequence(Qt::Key_F1), &TformMain::Contents1Click);
     Contents1->setIcon(ThemeIcon("help-contents"));
-    make(About1, "About1", tr("バージョン情報(&A)..."), QString(), QKeySequence(),
-         &TformMain::About1Click);
+    make(About1, "About1", tr("バージョン情報(&A)..."), QString(), QKeySequence(), &TformMain::About1Click);
     About1->setIcon(ThemeIcon("help-about"));
     pickCommands_ = new PickCommands(this, {[this](RGBCode rgb) { SetCurRGB(rgb); },
                                             [this](const QString& text) { statusBar()->showMessage(text, 6000); },
@@ -322,7 +320,8 @@ void TformMain::CreateToolBar(QWidget* central)
     // The mouse never clicks it (the eyedropper takes the mouse); Space on
     // the focused button starts the pick mode, which the keyboard drives.
     connect(ToolButton6, &QToolButton::clicked, this, [this] {
-        Guarded(ToolButton6, [&] { pickCommands_->startPickMode(ToolButton6->mapToGlobal(ToolButton6->rect().center())); });
+        Guarded(ToolButton6,
+                [&] { pickCommands_->startPickMode(ToolButton6->mapToGlobal(ToolButton6->rect().center())); });
     });
     ToolBar1->addWidget(ToolButton6);
     ToolBar1->addSeparator();
@@ -343,12 +342,24 @@ void TformMain::CreateRGBSection(QWidget* central)
         int y;
     };
     const Row rows[] = {
-        {{"LabelR", QT_TRANSLATE_NOOP("ChannelRow", "赤(R)"), "TrackBarRGB3", "SpinEditRGB3", "background: #FF0000; color: #FFFFFF;"}, LabelR,
-         TrackBarRGB3, SpinEditRGB3, 32},
-        {{"LabelG", QT_TRANSLATE_NOOP("ChannelRow", "緑(G)"), "TrackBarRGB2", "SpinEditRGB2", "background: #00FF00; color: #000000;"}, LabelG,
-         TrackBarRGB2, SpinEditRGB2, 56},
-        {{"LabelB", QT_TRANSLATE_NOOP("ChannelRow", "青(B)"), "TrackBarRGB1", "SpinEditRGB1", "background: #0000FF; color: #FFFFFF;"}, LabelB,
-         TrackBarRGB1, SpinEditRGB1, 80},
+        {{"LabelR", QT_TRANSLATE_NOOP("ChannelRow", "赤(R)"), "TrackBarRGB3", "SpinEditRGB3",
+          "background: #FF0000; color: #FFFFFF;"},
+         LabelR,
+         TrackBarRGB3,
+         SpinEditRGB3,
+         32},
+        {{"LabelG", QT_TRANSLATE_NOOP("ChannelRow", "緑(G)"), "TrackBarRGB2", "SpinEditRGB2",
+          "background: #00FF00; color: #000000;"},
+         LabelG,
+         TrackBarRGB2,
+         SpinEditRGB2,
+         56},
+        {{"LabelB", QT_TRANSLATE_NOOP("ChannelRow", "青(B)"), "TrackBarRGB1", "SpinEditRGB1",
+          "background: #0000FF; color: #FFFFFF;"},
+         LabelB,
+         TrackBarRGB1,
+         SpinEditRGB1,
+         80},
     };
     for (const Row& r : rows) {
         const ChannelRow row = MakeChannelRow(central, r.names, 255);
@@ -363,8 +374,7 @@ void TformMain::CreateRGBSection(QWidget* central)
     Label5->setFont(big);
     editRGBHEX = Named(new QLineEdit(QStringLiteral("0"), central), "editRGBHEX");
 
-    BitBtn1 = Named(new QPushButton(ThemeIcon("view-refresh"), tr("更新(&R)"), central),
-                    "BitBtn1");
+    BitBtn1 = Named(new QPushButton(ThemeIcon("view-refresh"), tr("更新(&R)"), central), "BitBtn1");
 
     Panel1 = Named(new ColorPanel(central), "Panel1");
     Panel1->setToolTip(tr("現在の色"));
@@ -576,8 +586,8 @@ void TformMain::editRGBHEXChange()
 {
     if (inUpdate_) return;
     const QString text = editRGBHEX->text();
-    const auto code = ReadTypedHex(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                       static_cast<std::size_t>(text.size())));
+    const auto code = ReadTypedHex(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
     // Text that is no code stays as typed, marked; the colour stays.
     if (!code) {
         ShowProblem({editRGBHEX}, {editRGBHEX}, tr("16 進数の色コードではありません"));
@@ -597,8 +607,7 @@ bool TformMain::eventFilter(QObject* watched, QEvent* event)
     // window merely loses activation or a menu opens over it.
     if (watched == editRGBHEX && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            reason != Qt::MenuBarFocusReason)
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
             Guarded(editRGBHEX, [&] { editRGBHEXChange(); });
     }
     return QMainWindow::eventFilter(watched, event);

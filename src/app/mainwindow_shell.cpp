@@ -1,28 +1,27 @@
 // The main window's commands: the colour log, the shell, the colour table
 // drop-down, start-up and shutdown with the settings kept between runs.
-#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QMenuBar>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <algorithm>
 #include <memory>
 
-#include "errortext.h"
 #include "aboutbox.h"
 #include "application.h"
 #include "colortablecombo.h"
 #include "colour/colourformat.h"
-#include "colourfacts.h"
-#include "themeicons.h"
 #include "colour/munsell.h"
 #include "colour/munsell_renotation.h"
+#include "colourfacts.h"
+#include "errortext.h"
 #include "help.h"
 #include "logviewer.h"
 #include "mainwindow.h"
@@ -35,15 +34,19 @@
 #include "table/entry.h"
 #include "table/filenames.h"
 #include "table/tablefile.h"
-#include "table/texts.h"
 #include "table/textio.h"
+#include "table/texts.h"
+#include "themeicons.h"
 #include "winhelpers.h"
 
 namespace qolvar::app {
 
 namespace {
 
-QString LogFilter() { return QCoreApplication::translate("TformMain", "Log files (*.log)|*.log|すべてのファイル(*.*)|*.*"); }
+QString LogFilter()
+{
+    return QCoreApplication::translate("TformMain", "Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
+}
 const QString kSection = QStringLiteral("formMain");
 // No file name is longer than a path may be (PATH_MAX on Linux).
 constexpr qsizetype kMaxPathLength = 4096;
@@ -66,9 +69,8 @@ void TformMain::LogWrite(const QString& text)
 bool TformMain::CheckLogSave()
 {
     if (!formLogViewer_ || !formLogViewer_->Modified()) return true;
-    const QString question = logFileName_.isEmpty()
-                                 ? tr("ログへの変更を保存しますか？")
-                                 : table::SaveChangesQuestion(table::FileNamePart(logFileName_));
+    const QString question = logFileName_.isEmpty() ? tr("ログへの変更を保存しますか？")
+                                                    : table::SaveChangesQuestion(table::FileNamePart(logFileName_));
     const int answer = platform::Confirmation(this, question, platform::kYes | platform::kNo | platform::kCancel);
     if (answer == platform::kCancel) return false;
     if (answer == platform::kYes) {
@@ -191,8 +193,7 @@ void TformMain::LoadColorTable(const QString& path)
     // characters (a three-letter extension and its dot).
     const QString name = table::FileNamePart(path);
     const QString base = name.size() > 4 ? name.left(name.size() - 4) : QString();
-    labelColFn->setText(QStringLiteral("  ■ ") + base + QLatin1Char(' ') + QString::number(rows.size()) +
-                        tr("色"));
+    labelColFn->setText(QStringLiteral("  ■ ") + base + QLatin1Char(' ') + QString::number(rows.size()) + tr("色"));
 }
 
 void TformMain::SetColorRows(const QStringList& rows)
@@ -221,10 +222,9 @@ void TformMain::SetColorRows(const QStringList& rows)
 void TformMain::CreateEditMenu()
 {
     QMenu* edit = Named(menuBar()->addMenu(tr("編集(&E)")), "Edit1");
-    EditCopyCmd = MakeCommand(this, "EditCopyCmd", tr("色をコピー(&C)"),
-                              tr("現在の色を選んだ形式でクリップボードにコピー"),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                              [this](QAction* a) { Guarded(a, [&] { EditCopyClick(); }); });
+    EditCopyCmd = MakeCommand(
+        this, "EditCopyCmd", tr("色をコピー(&C)"), tr("現在の色を選んだ形式でクリップボードにコピー"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this](QAction* a) { Guarded(a, [&] { EditCopyClick(); }); });
     EditCopyCmd->setIcon(ThemeIcon("edit-copy"));
     edit->addAction(EditCopyCmd);
     QMenu* formats = Named(edit->addMenu(tr("コピーの形式(&F)")), "CopyFormat1");
@@ -386,9 +386,9 @@ void TformMain::RestoreOptionStatus()
     if (tableFileName_.size() > kMaxPathLength) {
         // A stored name that no file can have is refused at once (loading
         // and reporting it would take long); the default table stands in.
-        AppExceptionHandler(this, platform::SettingsError(tr("'TableName' が長すぎます（%1 文字）")
-                                                              .arg(tableFileName_.size())
-                                                              .toStdString()));
+        AppExceptionHandler(this,
+                            platform::SettingsError(
+                                tr("'TableName' が長すぎます（%1 文字）").arg(tableFileName_.size()).toStdString()));
         tableFileName_.clear();
     }
     if (tableFileName_.isEmpty()) tableFileName_ = exeDir_ + QStringLiteral("/Table/Web標準色.tab");
@@ -430,9 +430,8 @@ void TformMain::RestoreCopyFormat(const QString& format, const QString& templ)
     // A stored template that cannot be read (the file was edited by hand)
     // is reported and the default one stays.
     if (templ.size() > kMaxTemplateLength) {
-        AppExceptionHandler(this, platform::SettingsError(tr("'CopyTemplate' が長すぎます（%1 文字）")
-                                                              .arg(templ.size())
-                                                              .toStdString()));
+        AppExceptionHandler(this, platform::SettingsError(
+                                      tr("'CopyTemplate' が長すぎます（%1 文字）").arg(templ.size()).toStdString()));
     } else {
         try {
             ColourTemplate check(templ.toStdString());

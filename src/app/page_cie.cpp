@@ -59,9 +59,9 @@ void CIEPage::CreateControls()
     RadioGroupCIE = new QGroupBox(this);
     RadioGroupCIE->setObjectName(QStringLiteral("RadioGroupCIE"));
     RadioGroupCIE->setGeometry(12, 66, 464, 36);
-    modes_ = MakeRadioGroup(RadioGroupCIE, {QStringLiteral("XYZ"), QStringLiteral("Yxy"), QStringLiteral("L*a*b*"),
-                                            QStringLiteral("L*u*v*")},
-                            4);
+    modes_ = MakeRadioGroup(
+        RadioGroupCIE,
+        {QStringLiteral("XYZ"), QStringLiteral("Yxy"), QStringLiteral("L*a*b*"), QStringLiteral("L*u*v*")}, 4);
     modes_->button(kYxy)->setChecked(true);
 
     const char* names[3] = {"editCIE3", "editCIE2", "editCIE1"};
@@ -83,14 +83,13 @@ void CIEPage::CreateControls()
     ckCIE->setChecked(true);
 
     // No item is chosen at first; the boxes show their initial texts.
-    ComboBoxCIE2 = AddTypedComboBox("ComboBoxCIE2",
-                                    {QStringLiteral("1.0 no gamma"), QStringLiteral("1.8 Mac gamma"),
-                                     QStringLiteral("2.2 Win gamma"), QStringLiteral("2.4 sRGB gamma"),
-                                     QStringLiteral("3.0")},
-                                    QStringLiteral("gamma 2.2"), QRect(200, 148, 150, 22), [this] { ComboBoxCIE2Change(); });
-    ComboBoxCIE1 = AddTypedComboBox(
-        "ComboBoxCIE1", {tr("標準の光D65"), tr("標準の光C"), tr("標準の光A")},
-        tr("標準の光D65"), QRect(200, 180, 150, 22), [this] { ComboBoxCIE1Change(); });
+    ComboBoxCIE2 =
+        AddTypedComboBox("ComboBoxCIE2",
+                         {QStringLiteral("1.0 no gamma"), QStringLiteral("1.8 Mac gamma"),
+                          QStringLiteral("2.2 Win gamma"), QStringLiteral("2.4 sRGB gamma"), QStringLiteral("3.0")},
+                         QStringLiteral("gamma 2.2"), QRect(200, 148, 150, 22), [this] { ComboBoxCIE2Change(); });
+    ComboBoxCIE1 = AddTypedComboBox("ComboBoxCIE1", {tr("標準の光D65"), tr("標準の光C"), tr("標準の光A")},
+                                    tr("標準の光D65"), QRect(200, 180, 150, 22), [this] { ComboBoxCIE1Change(); });
 }
 
 void CIEPage::ConnectControls()
@@ -157,7 +156,8 @@ void CIEPage::editCIE1Change()
         ModelValues values;
         TColorVec& v = values.vec;
         if (mode == kXYZ) {
-            v = {num::single(RealOf(editCIE3) / 100), num::single(RealOf(editCIE2) / 100), num::single(RealOf(editCIE1) / 100)};
+            v = {num::single(RealOf(editCIE3) / 100), num::single(RealOf(editCIE2) / 100),
+                 num::single(RealOf(editCIE1) / 100)};
         } else if (mode == kYxy) {
             v[2] = num::single(RealOf(editCIE3));
             v[0] = num::single(RealOf(editCIE2));

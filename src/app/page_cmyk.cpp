@@ -52,14 +52,34 @@ void CMYKPage::CreateRows()
         const char* percentName;
     };
     const Row rows[] = {
-        {{"LabelCMYK4", QT_TRANSLATE_NOOP("ChannelRow", "シアン　(C)"), "TrackBarCMYK4", "SpinEditCMYK4", "background: #00FFFF; color: #000000;"},
-         LabelCMYK4, TrackBarCMYK4, SpinEditCMYK4, LabelCPer4, "LabelCPer4"},
-        {{"LabelCMYK3", QT_TRANSLATE_NOOP("ChannelRow", "マゼンタ(M)"), "TrackBarCMYK3", "SpinEditCMYK3", "background: #FF00FF; color: #FFFFFF;"},
-         LabelCMYK3, TrackBarCMYK3, SpinEditCMYK3, LabelCPer3, "LabelCPer3"},
-        {{"LabelCMYK2", QT_TRANSLATE_NOOP("ChannelRow", "イエロー(Y)"), "TrackBarCMYK2", "SpinEditCMYK2", "background: #FFFF00; color: #000000;"},
-         LabelCMYK2, TrackBarCMYK2, SpinEditCMYK2, LabelCPer2, "LabelCPer2"},
-        {{"LabelCMYK1", QT_TRANSLATE_NOOP("ChannelRow", "キー[黒](K)"), "TrackBarCMYK1", "SpinEditCMYK1", "background: #000000; color: #FFFFFF;"},
-         LabelCMYK1, TrackBarCMYK1, SpinEditCMYK1, LabelCPer1, "LabelCPer1"},
+        {{"LabelCMYK4", QT_TRANSLATE_NOOP("ChannelRow", "シアン　(C)"), "TrackBarCMYK4", "SpinEditCMYK4",
+          "background: #00FFFF; color: #000000;"},
+         LabelCMYK4,
+         TrackBarCMYK4,
+         SpinEditCMYK4,
+         LabelCPer4,
+         "LabelCPer4"},
+        {{"LabelCMYK3", QT_TRANSLATE_NOOP("ChannelRow", "マゼンタ(M)"), "TrackBarCMYK3", "SpinEditCMYK3",
+          "background: #FF00FF; color: #FFFFFF;"},
+         LabelCMYK3,
+         TrackBarCMYK3,
+         SpinEditCMYK3,
+         LabelCPer3,
+         "LabelCPer3"},
+        {{"LabelCMYK2", QT_TRANSLATE_NOOP("ChannelRow", "イエロー(Y)"), "TrackBarCMYK2", "SpinEditCMYK2",
+          "background: #FFFF00; color: #000000;"},
+         LabelCMYK2,
+         TrackBarCMYK2,
+         SpinEditCMYK2,
+         LabelCPer2,
+         "LabelCPer2"},
+        {{"LabelCMYK1", QT_TRANSLATE_NOOP("ChannelRow", "キー[黒](K)"), "TrackBarCMYK1", "SpinEditCMYK1",
+          "background: #000000; color: #FFFFFF;"},
+         LabelCMYK1,
+         TrackBarCMYK1,
+         SpinEditCMYK1,
+         LabelCPer1,
+         "LabelCPer1"},
     };
     // The rows start below the main window's result swatch, which lies over
     // the top-left corner of the page.
@@ -76,8 +96,7 @@ void CMYKPage::CreateRows()
         r.percent->setGeometry(415, y + 4, 20, 16);
         connect(r.track, &QSlider::valueChanged, this,
                 [this, t = r.track] { Guarded(t, [&] { TrackBarCMYK1Change(); }); });
-        connect(r.spin, &SpinEdit::changed, this,
-                [this, sp = r.spin] { Guarded(sp, [&] { SpinEditCMYK1Change(); }); });
+        connect(r.spin, &SpinEdit::changed, this, [this, sp = r.spin] { Guarded(sp, [&] { SpinEditCMYK1Change(); }); });
         y += 32;
     }
 }
@@ -112,7 +131,8 @@ void CMYKPage::DspCMYK(CMYKCode code)
     }
     for (QLabel* l : {LabelCPer4, LabelCPer3, LabelCPer2, LabelCPer1})
         l->setText(percent ? QStringLiteral("%") : QString());
-    for (SpinEdit* s : {SpinEditCMYK4, SpinEditCMYK3, SpinEditCMYK2, SpinEditCMYK1}) s->setRange(0, percent ? 100 : 255);
+    for (SpinEdit* s : {SpinEditCMYK4, SpinEditCMYK3, SpinEditCMYK2, SpinEditCMYK1})
+        s->setRange(0, percent ? 100 : 255);
     SpinEditCMYK4->setValue(c);
     SpinEditCMYK3->setValue(m);
     SpinEditCMYK2->setValue(y);
@@ -123,7 +143,8 @@ CMYKCode CMYKPage::TrackBarCode() const
 {
     return static_cast<CMYKCode>(TrackBarCMYK4->value() & 0xFF) << 24 |
            static_cast<CMYKCode>(TrackBarCMYK3->value() & 0xFF) << 16 |
-           static_cast<CMYKCode>(TrackBarCMYK2->value() & 0xFF) << 8 | static_cast<CMYKCode>(TrackBarCMYK1->value() & 0xFF);
+           static_cast<CMYKCode>(TrackBarCMYK2->value() & 0xFF) << 8 |
+           static_cast<CMYKCode>(TrackBarCMYK1->value() & 0xFF);
 }
 
 void CMYKPage::TrackBarCMYK1Change()

@@ -31,7 +31,8 @@ public:
     // Rows from top to bottom: C (4), M (3), Y (2), K (1).
     QLabel *LabelCMYK4 = nullptr, *LabelCMYK3 = nullptr, *LabelCMYK2 = nullptr, *LabelCMYK1 = nullptr;
     QSlider *TrackBarCMYK4 = nullptr, *TrackBarCMYK3 = nullptr, *TrackBarCMYK2 = nullptr, *TrackBarCMYK1 = nullptr;
-    platform::SpinEdit *SpinEditCMYK4 = nullptr, *SpinEditCMYK3 = nullptr, *SpinEditCMYK2 = nullptr, *SpinEditCMYK1 = nullptr;
+    platform::SpinEdit *SpinEditCMYK4 = nullptr, *SpinEditCMYK3 = nullptr, *SpinEditCMYK2 = nullptr,
+                       *SpinEditCMYK1 = nullptr;
     QLabel *LabelCPer4 = nullptr, *LabelCPer3 = nullptr, *LabelCPer2 = nullptr, *LabelCPer1 = nullptr;
     QLabel *LabelCMYK = nullptr, *LabelCMYK0 = nullptr;
     QCheckBox* ckCMYK = nullptr;

@@ -20,15 +20,17 @@ using platform::SpinEdit;
 namespace {
 
 struct ModeLayout {
-    const char* name;      // LabelHUE
-    const char* middle;    // LabelHUE2
-    const char* low;       // LabelHUE1
-    int fieldWidth;        // HUEPanel1
-    int stripLeft;         // HUEPanel2
+    const char* name;    // LabelHUE
+    const char* middle;  // LabelHUE2
+    const char* low;     // LabelHUE1
+    int fieldWidth;      // HUEPanel1
+    int stripLeft;       // HUEPanel2
 };
 const ModeLayout kModes[2] = {
-    {"HSV", QT_TRANSLATE_NOOP("qolvar::app::HuePage", "彩度(S)"), QT_TRANSLATE_NOOP("qolvar::app::HuePage", "強度(V)"), 256, 260},
-    {"HLS", QT_TRANSLATE_NOOP("qolvar::app::HuePage", "明度(L)"), QT_TRANSLATE_NOOP("qolvar::app::HuePage", "彩度(S)"), 361, 364},
+    {"HSV", QT_TRANSLATE_NOOP("qolvar::app::HuePage", "彩度(S)"), QT_TRANSLATE_NOOP("qolvar::app::HuePage", "強度(V)"),
+     256, 260},
+    {"HLS", QT_TRANSLATE_NOOP("qolvar::app::HuePage", "明度(L)"), QT_TRANSLATE_NOOP("qolvar::app::HuePage", "彩度(S)"),
+     361, 364},
 };
 
 constexpr int kPanelTop = 64;
@@ -132,8 +134,7 @@ void HuePage::ConnectControls()
 {
     for (SpinEdit* s : {SpinEditHUE2, SpinEditHUE1})
         connect(s, &SpinEdit::changed, this, [this, s] { Guarded(s, [&] { SpinEditHUE1Change(); }); });
-    connect(SpinEditHUE3, &SpinEdit::changed, this,
-            [this] { Guarded(SpinEditHUE3, [&] { SpinEditHUE3Change(); }); });
+    connect(SpinEditHUE3, &SpinEdit::changed, this, [this] { Guarded(SpinEditHUE3, [&] { SpinEditHUE3Change(); }); });
     connect(modes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) Guarded(RadioGroupHue, [&] { RadioGroupHueClick(); });
     });
@@ -144,19 +145,15 @@ void HuePage::ConnectControls()
     connect(PaintBox1, &PaintBox::MouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int px, int py) {
         Guarded(PaintBox1, [&] { PaintBox1MouseDown(px, py); });
     });
-    connect(PaintBox1, &PaintBox::MouseMove, this, [this](Qt::KeyboardModifiers, int px, int py) {
-        Guarded(PaintBox1, [&] { PaintBox1MouseMove(px, py); });
-    });
-    connect(PaintBox1, &PaintBox::MouseUp, this,
-            [this] { Guarded(PaintBox1, [&] { PaintBox1MouseUp(); }); });
+    connect(PaintBox1, &PaintBox::MouseMove, this,
+            [this](Qt::KeyboardModifiers, int px, int py) { Guarded(PaintBox1, [&] { PaintBox1MouseMove(px, py); }); });
+    connect(PaintBox1, &PaintBox::MouseUp, this, [this] { Guarded(PaintBox1, [&] { PaintBox1MouseUp(); }); });
     connect(PaintBox2, &PaintBox::MouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int py) {
         Guarded(PaintBox2, [&] { PaintBox2MouseDown(py); });
     });
-    connect(PaintBox2, &PaintBox::MouseMove, this, [this](Qt::KeyboardModifiers, int, int py) {
-        Guarded(PaintBox2, [&] { PaintBox2MouseMove(py); });
-    });
-    connect(PaintBox2, &PaintBox::MouseUp, this,
-            [this] { Guarded(PaintBox2, [&] { PaintBox2MouseUp(); }); });
+    connect(PaintBox2, &PaintBox::MouseMove, this,
+            [this](Qt::KeyboardModifiers, int, int py) { Guarded(PaintBox2, [&] { PaintBox2MouseMove(py); }); });
+    connect(PaintBox2, &PaintBox::MouseUp, this, [this] { Guarded(PaintBox2, [&] { PaintBox2MouseUp(); }); });
     // The keys move the markers as a drag to the next pixel would.
     connect(PaintBox1, &PaintBox::Nudge, this, [this](int dx, int dy) {
         Guarded(PaintBox1, [&] {

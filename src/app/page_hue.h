@@ -67,7 +67,8 @@ public:
     int ModeIndex() const;
 
     QGroupBox* RadioGroupHue = nullptr;
-    QLabel *LabelHUE = nullptr, *LabelHUE0 = nullptr, *LabelHUE1 = nullptr, *LabelHUE2 = nullptr, *LabelHUE3 = nullptr, *Label4 = nullptr, *LabelHPer1 = nullptr, *LabelHPer2 = nullptr;
+    QLabel *LabelHUE = nullptr, *LabelHUE0 = nullptr, *LabelHUE1 = nullptr, *LabelHUE2 = nullptr, *LabelHUE3 = nullptr,
+           *Label4 = nullptr, *LabelHPer1 = nullptr, *LabelHPer2 = nullptr;
     platform::SpinEdit *SpinEditHUE1 = nullptr, *SpinEditHUE2 = nullptr, *SpinEditHUE3 = nullptr;
     QCheckBox* ckHUE = nullptr;
     QFrame *HUEPanel1 = nullptr, *HUEPanel2 = nullptr;

@@ -26,9 +26,8 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
     };
     // The top-left corner lies under the main window's result swatch.
     LabelHVC = AddTitle("LabelHVC", QStringLiteral("HV/C"), QRect(250, 10, 60, 22));
-    ComboBoxHVC = AddTypedComboBox("ComboBoxHVC", {tr("標準の光D65"), tr("標準の光C")},
-                                   tr("標準の光D65"), QRect(316, 10, 150, 22),
-                                   [this] { ComboBoxHVCChange(); });
+    ComboBoxHVC = AddTypedComboBox("ComboBoxHVC", {tr("標準の光D65"), tr("標準の光C")}, tr("標準の光D65"),
+                                   QRect(316, 10, 150, 22), [this] { ComboBoxHVCChange(); });
     // How H V/C is found: the table search or the interpolation of the
     // renotation samples.
     ComboBoxHVCMethod = new QComboBox(this);

@@ -21,10 +21,14 @@ struct ModeTexts {
     const char* name;  // LabelYx1x2
 };
 const ModeTexts kModes[4] = {
-    {Model::YUV, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](U)"), QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](V)"), "YUV"},
-    {Model::YCbCr, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](Cb)"), QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Cr)"), "YCbCr"},
-    {Model::YPbPr, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](Pb)"), QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Pr)"), "YPbPr"},
-    {Model::YIQ, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "間隔[橙→水](I)"), QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "対角[黄→紫](Q)"), "YIQ"},
+    {Model::YUV, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](U)"),
+     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](V)"), "YUV"},
+    {Model::YCbCr, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](Cb)"),
+     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Cr)"), "YCbCr"},
+    {Model::YPbPr, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](Pb)"),
+     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Pr)"), "YPbPr"},
+    {Model::YIQ, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "間隔[橙→水](I)"),
+     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "対角[黄→紫](Q)"), "YIQ"},
 };
 
 // The model of a mode index (YIQ for any other, as the video routines take
@@ -53,7 +57,8 @@ VideoPage::VideoPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     LabelYx1x20 = label("LabelYx1x20", QString(), 110, 75, 120);
 
     const char* labels[3] = {"LabelYx1x23", "LabelYx1x22", "LabelYx1x21"};
-    const char* captions[3] = {QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "輝度(Y)"), kModes[kYUV].d1, kModes[kYUV].d2};
+    const char* captions[3] = {QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "輝度(Y)"), kModes[kYUV].d1,
+                               kModes[kYUV].d2};
     const char* names[3] = {"SpinEditYx1x23", "SpinEditYx1x22", "SpinEditYx1x21"};
     QLabel** labelPtrs[3] = {&LabelYx1x23, &LabelYx1x22, &LabelYx1x21};
     SpinEdit** spins[3] = {&SpinEditYx1x23, &SpinEditYx1x22, &SpinEditYx1x21};

@@ -3,21 +3,21 @@
 // reaches the program only through its AppHost.
 #pragma once
 
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QSignalBlocker>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <initializer_list>
 #include <string>
 
 #include "apphost.h"
-#include "pagetext.h"
 #include "colour/errors.h"
+#include "pagetext.h"
 #include "platform/spinedit.h"
 #include "winhelpers.h"
 
@@ -68,8 +68,8 @@ protected:
     // that is exactly an item chooses it, any other text chooses none (and
     // stays in the box as typed).
     template <class Change>
-    QComboBox* AddTypedComboBox(const char* name, const QStringList& items, const QString& initial,
-                                const QRect& place, Change change)
+    QComboBox* AddTypedComboBox(const char* name, const QStringList& items, const QString& initial, const QRect& place,
+                                Change change)
     {
         auto* box = Named(new QComboBox(this), name);
         box->setGeometry(place);
@@ -152,8 +152,11 @@ protected:
     }
     static std::string NotANumber(const QString& text)
     {
-        if (text.trimmed().isEmpty()) return QCoreApplication::translate("qolvar::app::ModelPage", "値が入力されていません").toStdString();
-        return QCoreApplication::translate("qolvar::app::ModelPage", "「%1」は数値ではありません").arg(text.left(40)).toStdString();
+        if (text.trimmed().isEmpty())
+            return QCoreApplication::translate("qolvar::app::ModelPage", "値が入力されていません").toStdString();
+        return QCoreApplication::translate("qolvar::app::ModelPage", "「%1」は数値ではありません")
+            .arg(text.left(40))
+            .toStdString();
     }
 
     // The typed values' colour becomes current: the result swatch, CurRGB

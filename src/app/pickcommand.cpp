@@ -56,19 +56,21 @@ int RunPickCommand(const PickCommandOptions& options)
             if (r.status == platform::PickStatus::Picked)
                 picked = ColorToCode(r.colour);
             else if (r.status == platform::PickStatus::Failed)
-                failure = platform::ScreenUnreadableReason() +
-                          QStringLiteral("; the desktop portal gave no colour either");
+                failure =
+                    platform::ScreenUnreadableReason() + QStringLiteral("; the desktop portal gave no colour either");
             loop.quit();
         });
         if (asked)
             loop.exec();
         else
-            failure = platform::ScreenUnreadableReason() + QStringLiteral("; there is no session bus to ask the portal");
+            failure =
+                platform::ScreenUnreadableReason() + QStringLiteral("; there is no session bus to ask the portal");
     }
     if (!picked) {
         if (!failure.isEmpty())
-            std::fprintf(stderr, "qolvar: no colour could be taken: %s\n"
-                                 "Open a screenshot in the window instead (ファイル → 画像から色を取る).\n",
+            std::fprintf(stderr,
+                         "qolvar: no colour could be taken: %s\n"
+                         "Open a screenshot in the window instead (ファイル → 画像から色を取る).\n",
                          failure.toLocal8Bit().constData());
         return 1;
     }

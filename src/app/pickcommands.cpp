@@ -1,8 +1,8 @@
 #include "pickcommands.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFileInfo>
 #include <QMenu>
@@ -22,10 +22,12 @@ QString PickPathMessage(RGBCode colour, platform::PickPath path, const QString& 
     const QString code = QStringLiteral("#") + HexText(colour & 0xFFFFFF);
     switch (path) {
     case platform::PickPath::Screen:
-        return QCoreApplication::translate("PickCommands", "%1から色を取りました: %2%3").arg(platform::ScreenPathName(), code, detail);
+        return QCoreApplication::translate("PickCommands", "%1から色を取りました: %2%3")
+            .arg(platform::ScreenPathName(), code, detail);
     case platform::PickPath::Portal:
         return QCoreApplication::translate("PickCommands", "デスクトップのポータルから色を取りました: %1").arg(code);
-    case platform::PickPath::Image: return QCoreApplication::translate("PickCommands", "画像から色を取りました: %1%2").arg(code, detail);
+    case platform::PickPath::Image:
+        return QCoreApplication::translate("PickCommands", "画像から色を取りました: %1%2").arg(code, detail);
     }
     return code;
 }
@@ -40,11 +42,12 @@ QString AverageNote(int average)
 PickCommands::PickCommands(QWidget* window, Host host) : QObject(window), window_(window), host_(std::move(host))
 {
     pickMode_ = MakeCommand(window, "actPickMode", QCoreApplication::translate("PickCommands", "画面から色を取る(&P)"),
-                            QCoreApplication::translate("PickCommands", "拡大鏡で画面の色を取る"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                            QCoreApplication::translate("PickCommands", "拡大鏡で画面の色を取る"),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                             [this](QAction*) { host_.guarded([&] { startPickMode(QCursor::pos()); }); });
     image_ = MakeCommand(window, "actPickImage", QCoreApplication::translate("PickCommands", "画像から色を取る(&I)..."),
-                         QCoreApplication::translate("PickCommands", "画像ファイルを開いて色を取る"), QKeySequence(Qt::CTRL | Qt::Key_I),
-                         [this](QAction*) { host_.guarded([&] { pickImage(); }); });
+                         QCoreApplication::translate("PickCommands", "画像ファイルを開いて色を取る"),
+                         QKeySequence(Qt::CTRL | Qt::Key_I), [this](QAction*) { host_.guarded([&] { pickImage(); }); });
     averages_ = new QActionGroup(this);
     for (int size : platform::kPickAverages) {
         auto* a = new QAction(QCoreApplication::translate("PickCommands", "%1×%1 画素").arg(size), window);
@@ -59,7 +62,8 @@ PickCommands::PickCommands(QWidget* window, Host host) : QObject(window), window
 
 QMenu* PickCommands::addAverageMenu(QMenu* options)
 {
-    QMenu* menu = Named(options->addMenu(QCoreApplication::translate("PickCommands", "平均する範囲(&M)")), "menuPickAverage");
+    QMenu* menu =
+        Named(options->addMenu(QCoreApplication::translate("PickCommands", "平均する範囲(&M)")), "menuPickAverage");
     menu->addActions(averages_->actions());
     return menu;
 }
@@ -85,10 +89,12 @@ void PickCommands::failed(const QString& why)
 {
     host_.say(QCoreApplication::translate("PickCommands", "画面から色を取れません: %1").arg(why));
     // The image path works everywhere: offer it.
-    const int answer = platform::Warning(window_,
-                                         QCoreApplication::translate("qolvar::platform", platform::kPickFailedMessage) + QStringLiteral("\n") + why +
-                                             QCoreApplication::translate("PickCommands", "。\n\n画像ファイル（スクリーンショットなど）から色を取りますか？"),
-                                         platform::kYes | platform::kNo);
+    const int answer = platform::Warning(
+        window_,
+        QCoreApplication::translate("qolvar::platform", platform::kPickFailedMessage) + QStringLiteral("\n") + why +
+            QCoreApplication::translate("PickCommands",
+                                        "。\n\n画像ファイル（スクリーンショットなど）から色を取りますか？"),
+        platform::kYes | platform::kNo);
     if (answer == platform::kYes) pickImage();
 }
 
@@ -154,7 +160,8 @@ void PickCommands::openImage(const QString& path)
                      .arg(name)
                      .arg(at.x())
                      .arg(at.y())
-                     .arg(average > 1 ? QCoreApplication::translate("PickCommands", "、%1×%1 の平均").arg(average) : QString()));
+                     .arg(average > 1 ? QCoreApplication::translate("PickCommands", "、%1×%1 の平均").arg(average)
+                                      : QString()));
         });
     });
     imageWindow_->show();

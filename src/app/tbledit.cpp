@@ -5,11 +5,11 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,11 +22,11 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "errortext.h"
 #include "accessible.h"
-#include "application.h"
 #include "apphost.h"
+#include "application.h"
 #include "colour/errors.h"
+#include "errortext.h"
 #include "help.h"
 #include "magnifier.h"
 #include "pickmode.h"
@@ -36,8 +36,8 @@
 #include "platform/screenpick.h"
 #include "platform/spinedit.h"
 #include "table/filenames.h"
-#include "table/texts.h"
 #include "table/textio.h"
+#include "table/texts.h"
 #include "tblicons.h"
 #include "themeicons.h"
 #include "winhelpers.h"
@@ -88,8 +88,7 @@ void TformTblEdit::HandleError(QObject* sender, const std::exception& e)
         return;
     }
     if (dynamic_cast<const ConvertError*>(&e)) return;
-    platform::dialogs().message(this, platform::MsgKind::Error, table::ApplicationTitle, ErrorText(e),
-                                platform::kOk);
+    platform::dialogs().message(this, platform::MsgKind::Error, table::ApplicationTitle, ErrorText(e), platform::kOk);
 }
 
 void TformTblEdit::CreateActions()
@@ -108,11 +107,11 @@ void TformTblEdit::CreateActions()
     make(FileSaveCmd, "FileSaveCmd", tr("上書き保存(&S)"), tr("色見本テーブルを上書き保存"),
          QKeySequence(Qt::CTRL | Qt::Key_S), &TformTblEdit::TblFileSave);
     FileSaveCmd->setIcon(ThemeIcon("document-save"));
-    make(FileSaveAsCmd, "FileSaveAsCmd", tr("名前をつけて保存(&A)..."),
-         tr("色見本テーブルに名前をつけて保存"), QKeySequence(), &TformTblEdit::TblFileSaveAs);
+    make(FileSaveAsCmd, "FileSaveAsCmd", tr("名前をつけて保存(&A)..."), tr("色見本テーブルに名前をつけて保存"),
+         QKeySequence(), &TformTblEdit::TblFileSaveAs);
     FileSaveAsCmd->setIcon(ThemeIcon("document-save-as"));
-    make(FileExitCmd, "FileExitCmd", tr("編集終了(&X)"), tr("ウィンドウを閉じる"),
-         QKeySequence(Qt::ALT | Qt::Key_X), &TformTblEdit::TblFileExit);
+    make(FileExitCmd, "FileExitCmd", tr("編集終了(&X)"), tr("ウィンドウを閉じる"), QKeySequence(Qt::ALT | Qt::Key_X),
+         &TformTblEdit::TblFileExit);
 
     make(EditUndoCmd, "EditUndoCmd", tr("元に戻す(&U)"), tr("元に戻す"), QKeySequence(Qt::CTRL | Qt::Key_Z),
          &TformTblEdit::EditUndo);
@@ -126,26 +125,22 @@ void TformTblEdit::CreateActions()
     make(EditPasteCmd, "EditPasteCmd", tr("貼り付け(&P)"), tr("貼り付け"), QKeySequence(Qt::CTRL | Qt::Key_V),
          &TformTblEdit::EditPaste);
     EditPasteCmd->setIcon(ThemeIcon("edit-paste"));
-    make(EditDeleteCmd, "EditDeleteCmd", tr("削除(&D)"), tr("削除"),
-         QKeySequence(Qt::SHIFT | Qt::Key_Delete), &TformTblEdit::EditDelete);
+    make(EditDeleteCmd, "EditDeleteCmd", tr("削除(&D)"), tr("削除"), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
+         &TformTblEdit::EditDelete);
     EditDeleteCmd->setIcon(ThemeIcon("edit-delete"));
     EditDeleteCmd->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::Key_Delete)});
-    make(EditReplaceCmd, "EditReplaceCmd", tr("置換(&R)"), tr("置換"), QKeySequence(),
-         &TformTblEdit::EditReplace);
+    make(EditReplaceCmd, "EditReplaceCmd", tr("置換(&R)"), tr("置換"), QKeySequence(), &TformTblEdit::EditReplace);
     EditReplaceCmd->setIcon(ThemeIcon("edit-find-replace"));
     make(EditAddCmd, "EditAddCmd", tr("追加(&A)"), QString(), QKeySequence(), &TformTblEdit::EditAdd);
     EditAddCmd->setIcon(ThemeIcon("list-add"));
-    make(EditInsertCmd, "EditInsertCmd", tr("一行挿入(&I)"), tr("一行挿入"), QKeySequence(),
-         &TformTblEdit::EditInsert);
+    make(EditInsertCmd, "EditInsertCmd", tr("一行挿入(&I)"), tr("一行挿入"), QKeySequence(), &TformTblEdit::EditInsert);
     EditInsertCmd->setIcon(ThemeIcon("insert-text"));
     make(LogToTab1, "LogToTab1", tr("ログファイルをテーブルに変換(&C)..."), QString(), QKeySequence(),
          &TformTblEdit::LogToTab);
     LogToTab1->setIcon(ThemeIcon("document-import"));
-    make(Tutorial1, "Tutorial1", tr("使い方(&T)"), QString(), QKeySequence(),
-         &TformTblEdit::Tutorial1Click);
+    make(Tutorial1, "Tutorial1", tr("使い方(&T)"), QString(), QKeySequence(), &TformTblEdit::Tutorial1Click);
     Tutorial1->setIcon(ThemeIcon("help-contents"));
-    make(QuitCmd, "QuitCmd", tr("終了(&Q)"), QString(), QKeySequence(Qt::CTRL | Qt::Key_Q),
-         &TformTblEdit::QuitProgram);
+    make(QuitCmd, "QuitCmd", tr("終了(&Q)"), QString(), QKeySequence(Qt::CTRL | Qt::Key_Q), &TformTblEdit::QuitProgram);
 }
 
 void TformTblEdit::CreateMenus()
@@ -196,7 +191,8 @@ void TformTblEdit::CreateMenus()
     QAction** items[] = {&RGBU, &RGBD, &HU, &HD, &SU, &SD, &VU, &VD};
     const char* names[] = {"RGBU", "RGBD", "HU", "HD", "SU", "SD", "VU", "VD"};
     for (int m = 0; m < table::SortModeCount; ++m) {
-        QAction* a = Named(new QAction(table::SortModeCaption(static_cast<table::SortMode>(m)), TblEditSort1), names[m]);
+        QAction* a =
+            Named(new QAction(table::SortModeCaption(static_cast<table::SortMode>(m)), TblEditSort1), names[m]);
         a->setCheckable(true);
         sortGroup_->addAction(a);
         TblEditSort1->addAction(a);
@@ -236,8 +232,8 @@ void TformTblEdit::CreateToolBar()
     ToolButton2->setText(tr("カラーピック&P"));
     ToolButton2->setToolTip(tr("カラーピック(P)"));
     ToolButton2->setIcon(ThemeIcon("color-picker"));
-    eyedropper_ = new EyedropperButton(ToolButton2,
-                                       [this](QPoint pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); });
+    eyedropper_ =
+        new EyedropperButton(ToolButton2, [this](QPoint pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); });
     // From the keyboard (Space on the focused button) the pick goes through
     // the magnifier, which the keys drive.
     connect(ToolButton2, &QToolButton::clicked, this, [this] { Guard(ToolButton2, [&] { StartPickMode(); }); });
@@ -339,10 +335,12 @@ void TformTblEdit::CreateButtons(QWidget* central)
         void (TformTblEdit::*handler)();
     };
     const Button buttons[] = {
-        {spbtReplase, "spbtReplase", QT_TR_NOOP("置換"), QT_TR_NOOP("カーソル位置に入れる"), "edit-find-replace", &TformTblEdit::EditReplace},
+        {spbtReplase, "spbtReplase", QT_TR_NOOP("置換"), QT_TR_NOOP("カーソル位置に入れる"), "edit-find-replace",
+         &TformTblEdit::EditReplace},
         {spbtAdd, "spbtAdd", QT_TR_NOOP("追加"), QT_TR_NOOP("リストの末尾に追加"), "list-add", &TformTblEdit::EditAdd},
         {spbtUp, "spbtUp", QT_TR_NOOP("上へ"), QT_TR_NOOP("項目を上にあげる"), "go-up", &TformTblEdit::spbtUpClick},
-        {spbtDown, "spbtDown", QT_TR_NOOP("下へ"), QT_TR_NOOP("項目を下にさげる"), "go-down", &TformTblEdit::spbtDownClick},
+        {spbtDown, "spbtDown", QT_TR_NOOP("下へ"), QT_TR_NOOP("項目を下にさげる"), "go-down",
+         &TformTblEdit::spbtDownClick},
     };
     int x = kFieldsX;
     for (const Button& b : buttons) {

@@ -130,12 +130,14 @@ public:
     QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel = nullptr;  // the status bar's one panel
-    QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr, *FileExitCmd = nullptr;
+    QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr,
+            *FileExitCmd = nullptr;
     QAction *EditUndoCmd = nullptr, *EditCutCmd = nullptr, *EditCopyCmd = nullptr, *EditPasteCmd = nullptr,
             *EditDeleteCmd = nullptr, *EditReplaceCmd = nullptr, *EditAddCmd = nullptr, *EditInsertCmd = nullptr;
     QAction *LogToTab1 = nullptr, *Replace1 = nullptr, *Tutorial1 = nullptr, *QuitCmd = nullptr;
     QMenu* TblEditSort1 = nullptr;
-    QAction *RGBU = nullptr, *RGBD = nullptr, *HU = nullptr, *HD = nullptr, *SU = nullptr, *SD = nullptr, *VU = nullptr, *VD = nullptr;
+    QAction *RGBU = nullptr, *RGBD = nullptr, *HU = nullptr, *HD = nullptr, *SU = nullptr, *SD = nullptr, *VU = nullptr,
+            *VD = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

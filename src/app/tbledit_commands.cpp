@@ -5,20 +5,20 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QWheelEvent>
 
-#include "application.h"
 #include "apphost.h"
+#include "application.h"
 #include "help.h"
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
 #include "platform/spinedit.h"
 #include "table/filenames.h"
 #include "table/tablefile.h"
-#include "table/texts.h"
 #include "table/textio.h"
+#include "table/texts.h"
 #include "tbledit.h"
 #include "winhelpers.h"
 
@@ -181,10 +181,7 @@ void TformTblEdit::EditPaste()
     ShowResult(doc_.EditPaste(clipboard->text(), lboxColor->CurrentRow()));
 }
 
-void TformTblEdit::EditDelete()
-{
-    ShowResult(doc_.EditDelete(lboxColor->CurrentRow(), lboxColor->SelectedRows()));
-}
+void TformTblEdit::EditDelete() { ShowResult(doc_.EditDelete(lboxColor->CurrentRow(), lboxColor->SelectedRows())); }
 
 void TformTblEdit::EditInsert() { ShowResult(doc_.EditInsert(lboxColor->CurrentRow())); }
 
@@ -266,9 +263,6 @@ void TformTblEdit::wheelEvent(QWheelEvent* event)
 
 // ---------------------------------------------------------------- help
 
-void TformTblEdit::Tutorial1Click()
-{
-    BrowseHelp(this, ProgramFolder(), QStringLiteral("TableEdit.chm"));
-}
+void TformTblEdit::Tutorial1Click() { BrowseHelp(this, ProgramFolder(), QStringLiteral("TableEdit.chm")); }
 
 }  // namespace qolvar::app

@@ -44,7 +44,8 @@ public:
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);
             focus.backgroundColor = selected ? QColor(0x80, 0x80, 0x80) : option.palette.color(QPalette::Base);
-            if (const QWidget* w = option.widget) w->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, w);
+            if (const QWidget* w = option.widget)
+                w->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, w);
         }
         painter->restore();
     }

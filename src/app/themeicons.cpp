@@ -10,11 +10,29 @@ namespace qolvar::app {
 
 namespace {
 constexpr std::array<const char*, 23> kNames = {
-    "document-new",   "document-open",        "document-save",   "document-save-as", "folder-open",
-    "text-x-generic", "x-office-spreadsheet", "document-import", "application-exit", "edit-undo",
-    "edit-cut",       "edit-copy",            "edit-paste",      "edit-delete",      "edit-find-replace",
-    "insert-text",    "list-add",             "go-up",           "go-down",          "view-refresh",
-    "help-contents",  "help-about",           "color-picker",
+    "document-new",
+    "document-open",
+    "document-save",
+    "document-save-as",
+    "folder-open",
+    "text-x-generic",
+    "x-office-spreadsheet",
+    "document-import",
+    "application-exit",
+    "edit-undo",
+    "edit-cut",
+    "edit-copy",
+    "edit-paste",
+    "edit-delete",
+    "edit-find-replace",
+    "insert-text",
+    "list-add",
+    "go-up",
+    "go-down",
+    "view-refresh",
+    "help-contents",
+    "help-about",
+    "color-picker",
 };
 constexpr int kBundledSizes[] = {16, 22};
 

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
-#include <QSlider>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QSlider>
 #include <QToolButton>
 
 #include "platform/cursors.h"
@@ -44,8 +44,8 @@ QString HexText(std::uint32_t v, int width) { return QString::fromLatin1(HexDigi
 
 std::uint32_t HexOf(const QString& text)
 {
-    return HexToCode(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                         static_cast<std::size_t>(text.size())));
+    return HexToCode(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
 }
 
 std::optional<RGBCode> RGBOfSpins(const platform::SpinEdit* red, const platform::SpinEdit* green,

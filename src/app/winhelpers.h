@@ -6,11 +6,11 @@
 #include <QAction>
 #include <QFont>
 #include <QFontDatabase>
-#include <QWidget>
 #include <QKeySequence>
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <optional>
 
@@ -122,8 +122,7 @@ ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMa
 // else it cancels the pick.
 class EyedropperButton : public QObject {
 public:
-    EyedropperButton(QToolButton* button, std::function<void(QPoint)> release,
-                     std::function<void(QPoint)> click = {});
+    EyedropperButton(QToolButton* button, std::function<void(QPoint)> release, std::function<void(QPoint)> click = {});
     bool active() const { return active_; }
 
 protected:

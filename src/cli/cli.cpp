@@ -14,10 +14,10 @@
 #include "colour/numeric.h"
 #include "colour/numtext.h"
 #include "colour/oklab.h"
+#include "commands.h"
 #include "named_table.h"
 #include "table/folders.h"
 #include "table_command.h"
-#include "commands.h"
 
 namespace qolvar::cli {
 
@@ -70,8 +70,6 @@ constexpr const char* kUsage =
     "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n"
     "convert MODEL --format TEMPLATE prints by the template as format does; the\n"
     "  model's own fields may be written bare: convert lab --format '{L} {a} {b}'\n";
-
-
 
 void AppendFloat(std::string& out, float v)
 {
@@ -143,8 +141,6 @@ long ReadInt(const std::string& text, long lo, long hi, const char* field)
 
 std::size_t ArgumentCount(Model model) { return model == Model::CMYK ? 4 : 3; }
 
-
-
 // The gamma as the program stores it, a single; a value that is no number
 // or whose single is not within 0 < G <= 100 (1e-50 becomes 0) is refused
 // with the message.
@@ -188,7 +184,6 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
     return ParseOptions(argc, argv, first + 1, false, opts, err);
 }
 
-
 int Convert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     unsigned long beyond = 0;
@@ -206,7 +201,6 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
                      beyond);
     return status;
 }
-
 
 // reverse oklab / oklch: the nearest sRGB colour; one that lies outside
 // sRGB is clamped, and a note on standard error says so (status 0).
@@ -231,7 +225,6 @@ int ReverseOk(const Options& opts, std::FILE* out, std::FILE* err)
         return 1;
     }
 }
-
 
 int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
 {
@@ -348,7 +341,6 @@ void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e)
     out.append(e.what());
     out.push_back('\n');
 }
-
 
 bool AppendConvertLine(Model model, std::uint32_t code, std::string& out, bool* beyond)
 {

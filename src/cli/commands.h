@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "colour/codes.h"
-#include "colour/munsell_renotation.h"
 #include "colour/colour.h"
+#include "colour/munsell_renotation.h"
 #include "colour/oklab.h"
 
 namespace qolvar::cli {
@@ -34,8 +34,8 @@ struct Options {
     std::vector<std::string> values;
     std::string munsellFile = MunsellFileD65;
     MunsellMethod munsellMethod = MunsellMethod::Search;  // --method
-    std::string table;  // nearest: --table, empty for the default table
-    std::optional<std::string> format;  // convert: --format TEMPLATE
+    std::string table;                                    // nearest: --table, empty for the default table
+    std::optional<std::string> format;                    // convert: --format TEMPLATE
 };
 
 // An argument as messages quote it: at most 40 characters, so that a huge

@@ -85,10 +85,7 @@ std::uint32_t Delinearize(float c, Ext inverseGamma)
 }
 
 // L* of the lightness function from ty = Y / Yn (shared by L*a*b* and L*u*v*).
-float Lightness(float ty, float cy)
-{
-    return ty > kLabEpsilon ? single(116.0L * cy - 16) : single(kKappa * ty);
-}
+float Lightness(float ty, float cy) { return ty > kLabEpsilon ? single(116.0L * cy - 16) : single(kKappa * ty); }
 
 }  // namespace
 
@@ -221,8 +218,7 @@ void LuvToXYZ(TColorVec& vec)
     }
     const float p = single((u / (13.0L * L) + w.un) / 4);
     const float q = single((v / (13.0L * L) + w.vn) / 9);
-    const float Y = L < kLabLinearL ? single(L / kKappa * WhiteY)
-                                    : single(num::IntPower((L + 16) / 116, 3) * WhiteY);
+    const float Y = L < kLabLinearL ? single(L / kKappa * WhiteY) : single(num::IntPower((L + 16) / 116, 3) * WhiteY);
     const float X = single(num::Div(p, q) * Y);
     const float Z = single((num::Div(Y, q) - (num::Div(p, q) * Y + 15.0L * Y)) / 3);
     vec = {X, Y, Z};

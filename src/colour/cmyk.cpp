@@ -9,8 +9,8 @@ CMYKCode RGBToCMYK(RGBCode code) noexcept
     std::uint32_t C = 255 - ((code >> 16) & 0xFF);
     std::uint32_t M = 255 - ((code >> 8) & 0xFF);
     std::uint32_t Y = 255 - (code & 0xFF);
-    const std::uint32_t K = MinByte3(static_cast<std::uint8_t>(C), static_cast<std::uint8_t>(M),
-                                     static_cast<std::uint8_t>(Y));
+    const std::uint32_t K =
+        MinByte3(static_cast<std::uint8_t>(C), static_cast<std::uint8_t>(M), static_cast<std::uint8_t>(Y));
     C -= K;
     M -= K;
     Y -= K;

@@ -13,8 +13,7 @@ struct Normalised {
 };
 Normalised Normalise(RGBCode code)
 {
-    return {single(static_cast<Ext>((code >> 16) & 0xFF) / 255),
-            single(static_cast<Ext>((code >> 8) & 0xFF) / 255),
+    return {single(static_cast<Ext>((code >> 16) & 0xFF) / 255), single(static_cast<Ext>((code >> 8) & 0xFF) / 255),
             single(static_cast<Ext>(code & 0xFF) / 255)};
 }
 
@@ -90,8 +89,7 @@ HueCode RGBToHLS(RGBCode code)
     const float d = single(static_cast<Ext>(mx) - mn);
     float S = 0, H = 0;
     if (d != 0) {
-        S = L > 0.5f ? single(d / (2 - static_cast<Ext>(mx) - mn))
-                     : single(d / (static_cast<Ext>(mx) + mn));
+        S = L > 0.5f ? single(d / (2 - static_cast<Ext>(mx) - mn)) : single(d / (static_cast<Ext>(mx) + mn));
         if (r == mx)
             H = single((static_cast<Ext>(g) - b) / d);
         else if (g == mx)

@@ -88,7 +88,8 @@ ModelFields FieldsOf(Model model, std::uint32_t code)
     ModelFields f;
     if (model == Model::HSV || model == Model::HLS) {
         f.count = 3;
-        f.value = {static_cast<long>(code >> 16), static_cast<long>((code >> 8) & 0xFF), static_cast<long>(code & 0xFF)};
+        f.value = {static_cast<long>(code >> 16), static_cast<long>((code >> 8) & 0xFF),
+                   static_cast<long>(code & 0xFF)};
     } else if (model == Model::CMYK) {
         f.count = 4;
         f.value = {static_cast<long>(code >> 24), static_cast<long>((code >> 16) & 0xFF),

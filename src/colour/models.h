@@ -35,9 +35,18 @@ struct ModelName {
     Model model;
 };
 inline constexpr std::array<ModelName, 12> kModelNames{{
-    {"xyz", Model::XYZ},     {"yxy", Model::Yxy},     {"lab", Model::Lab},   {"luv", Model::Luv},
-    {"hsv", Model::HSV},     {"hls", Model::HLS},     {"cmyk", Model::CMYK}, {"yuv", Model::YUV},
-    {"ycbcr", Model::YCbCr}, {"ypbpr", Model::YPbPr}, {"yiq", Model::YIQ},   {"munsell", Model::Munsell},
+    {"xyz", Model::XYZ},
+    {"yxy", Model::Yxy},
+    {"lab", Model::Lab},
+    {"luv", Model::Luv},
+    {"hsv", Model::HSV},
+    {"hls", Model::HLS},
+    {"cmyk", Model::CMYK},
+    {"yuv", Model::YUV},
+    {"ycbcr", Model::YCbCr},
+    {"ypbpr", Model::YPbPr},
+    {"yiq", Model::YIQ},
+    {"munsell", Model::Munsell},
 }};
 
 std::optional<Model> ParseModel(std::string_view name);

@@ -156,8 +156,8 @@ std::vector<std::string> TableFields(std::string_view line)
 {
     std::string_view body = line;
     if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
-    const bool plain = !body.empty() && body.back() != ',' &&
-                       body.find_first_not_of("0123456789.+-eE,") == std::string_view::npos;
+    const bool plain =
+        !body.empty() && body.back() != ',' && body.find_first_not_of("0123456789.+-eE,") == std::string_view::npos;
     if (!plain) return SplitCommaText(line);
     std::vector<std::string> fields;
     fields.reserve(6);
@@ -234,8 +234,8 @@ using HueBand = std::array<std::uint16_t, 6>;
 constexpr std::size_t kCacheBudget = 1536 * 1024;
 
 struct Index {
-    std::vector<float> hues;               // the distinct H of the table, ascending
-    std::vector<std::uint16_t> hueOfRow;   // per MunsellTable row, its position in hues
+    std::vector<float> hues;                                     // the distinct H of the table, ascending
+    std::vector<std::uint16_t> hueOfRow;                         // per MunsellTable row, its position in hues
     std::unordered_map<std::uint64_t, std::vector<XEntry>> byX;  // per luminance range [a, b)
     std::map<HueBand, std::vector<VEntry>> byV;                  // per hue band
     std::size_t cachedBytes = 0;
@@ -278,8 +278,8 @@ struct Index {
         hues.erase(std::unique(hues.begin(), hues.end()), hues.end());
         hueOfRow.resize(n);
         for (int r = 0; r < n; ++r)
-            hueOfRow[r] = static_cast<std::uint16_t>(
-                std::lower_bound(hues.begin(), hues.end(), MunsellTable[r].H) - hues.begin());
+            hueOfRow[r] = static_cast<std::uint16_t>(std::lower_bound(hues.begin(), hues.end(), MunsellTable[r].H) -
+                                                     hues.begin());
         yWork.reserve(MunsellCapacity);
         cWork.reserve(MunsellCapacity);
     }
@@ -334,8 +334,8 @@ bool FindHueBand(float H, Ext half, HueBand& band)
     bool any = false;
     for (int t = 0; t < 3; ++t) {
         // r.H + k grows with r.H, so the hues that fit form one range.
-        auto [a, b] = StrictRange(hues.data(), static_cast<int>(hues.size()), lo, hi,
-                                  [t](float h) { return TurnedHue(h, t); });
+        auto [a, b] =
+            StrictRange(hues.data(), static_cast<int>(hues.size()), lo, hi, [t](float h) { return TurnedHue(h, t); });
         if (a < b)
             any = true;
         else
@@ -538,8 +538,8 @@ void YxyToHVC(const TColorVec& yxy, TColorVec& hvc)
     int first = 0, last = 0;
     for (int s = 1; s <= 100 && first == last; ++s) {
         const Ext half = 0.01L * s;
-        std::tie(first, last) = StrictRange(byX.data(), b - a, x - half, x + half,
-                                            [](const XEntry& e) -> Ext { return e.x; });
+        std::tie(first, last) =
+            StrictRange(byX.data(), b - a, x - half, x + half, [](const XEntry& e) -> Ext { return e.x; });
     }
     if (first == last) throw RangeError("表に近い色票がありません (x)");
     // 3. Neighbours by y.
@@ -632,8 +632,7 @@ void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
         float dH = single(BH - AH);
         if (dH == 0) dH = 0.1f;
         const float tH = single((static_cast<Ext>(H) - AH) / dH);
-        yxy = {single((static_cast<Ext>(B.x) - A.x) * tC + A.x), single((static_cast<Ext>(B.y) - A.y) * tH + A.y),
-               Yc};
+        yxy = {single((static_cast<Ext>(B.x) - A.x) * tC + A.x), single((static_cast<Ext>(B.y) - A.y) * tH + A.y), Yc};
     }
 }
 

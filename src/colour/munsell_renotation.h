@@ -24,10 +24,9 @@
 // along each page's last chroma step, and Chromaticity says so.
 //
 // x, y, Y → H V/C (Notation): V from Y by inverting the value polynomial;
-// within 1e-6 of the white point a neutral grey; else hue and chroma by Newton iteration on the chromaticity above, from a
-// start found by the angles of the hue pages around the white point, until
-// x, y are reproduced to 1e-9. A colour beyond the data gets the notation of
-// its hue and value at the chroma limit, marked `beyond`.
+// within 1e-6 of the white point a neutral grey; else hue and chroma by Newton iteration on the chromaticity above,
+// from a start found by the angles of the hue pages around the white point, until x, y are reproduced to 1e-9. A colour
+// beyond the data gets the notation of its hue and value at the chroma limit, marked `beyond`.
 //
 // These routines compute in double precision; they stand apart from the
 // bit-exact single-precision routines of the table search.

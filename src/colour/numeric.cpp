@@ -26,8 +26,7 @@ Ext IntPower(Ext base, std::int64_t exponent)
 {
     // Right-to-left binary exponentiation: the result collects the squares
     // of the base that belong to the set bits of the exponent.
-    std::uint64_t n = exponent < 0 ? static_cast<std::uint64_t>(-exponent)
-                                   : static_cast<std::uint64_t>(exponent);
+    std::uint64_t n = exponent < 0 ? static_cast<std::uint64_t>(-exponent) : static_cast<std::uint64_t>(exponent);
     Ext result = 1;
     Ext square = base;
     while (n != 0) {
@@ -44,8 +43,7 @@ Ext Pow(Ext x, Ext y)
 {
     if (y == 0) return 1;
     if (x == 0 && y > 0) return 0;
-    if (y == std::trunc(y) && std::fabs(y) <= 2147483647.0L)
-        return IntPower(x, static_cast<std::int64_t>(y));
+    if (y == std::trunc(y) && std::fabs(y) <= 2147483647.0L) return IntPower(x, static_cast<std::int64_t>(y));
     if (x < 0 || std::isnan(x) || std::isnan(y)) ThrowInvalid();
     if (x == 0) ThrowZeroDivide();  // ln 0 with a negative exponent
     const Ext r = std::exp(y * std::log(x));

@@ -15,8 +15,7 @@ struct Channels {
 };
 Channels Split(RGBCode code)
 {
-    return {static_cast<Ext>((code >> 16) & 0xFF), static_cast<Ext>((code >> 8) & 0xFF),
-            static_cast<Ext>(code & 0xFF)};
+    return {static_cast<Ext>((code >> 16) & 0xFF), static_cast<Ext>((code >> 8) & 0xFF), static_cast<Ext>(code & 0xFF)};
 }
 
 std::uint32_t Unsigned(std::int64_t v) { return static_cast<std::uint32_t>(std::clamp<std::int64_t>(v, 0, 255)); }
@@ -49,8 +48,7 @@ Fields SignedFields(VideoCode code)
 VideoCode RGBToYUV(RGBCode code)
 {
     const auto [R, G, B] = Split(code);
-    return PackSigned(Round(0.299L * R + 0.587L * G + 0.114L * B),
-                      Round(-0.169L * R - 0.331L * G + 0.5L * B),
+    return PackSigned(Round(0.299L * R + 0.587L * G + 0.114L * B), Round(-0.169L * R - 0.331L * G + 0.5L * B),
                       Round(0.5L * R - 0.419L * G - 0.081L * B));
 }
 
@@ -81,8 +79,7 @@ RGBCode YCbCrToRGB(VideoCode code)
 VideoCode RGBToYPbPr(RGBCode code)
 {
     const auto [R, G, B] = Split(code);
-    return PackSigned(Round(0.2122L * R + 0.7013L * G + 0.0865L * B),
-                      Round(-0.1162L * R - 0.3838L * G + 0.5L * B),
+    return PackSigned(Round(0.2122L * R + 0.7013L * G + 0.0865L * B), Round(-0.1162L * R - 0.3838L * G + 0.5L * B),
                       Round(0.5L * R - 0.4451L * G - 0.0549L * B));
 }
 
@@ -97,8 +94,7 @@ RGBCode YPbPrToRGB(VideoCode code)
 VideoCode RGBToYIQ(RGBCode code)
 {
     const auto [R, G, B] = Split(code);
-    return PackSigned(Round(0.299L * R + 0.587L * G + 0.114L * B),
-                      Round(0.596L * R - 0.274L * G - 0.322L * B),
+    return PackSigned(Round(0.299L * R + 0.587L * G + 0.114L * B), Round(0.596L * R - 0.274L * G - 0.322L * B),
                       Round(0.212L * R - 0.523L * G + 0.311L * B));
 }
 

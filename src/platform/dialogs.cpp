@@ -1,8 +1,8 @@
 #include "dialogs.h"
 
-#include <QCoreApplication>
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,8 +31,8 @@ public:
             int ours;
             QMessageBox::StandardButton qt;
         };
-        const Map map[] = {{kYes, QMessageBox::Yes}, {kNo, QMessageBox::No}, {kOk, QMessageBox::Ok},
-                           {kCancel, QMessageBox::Cancel}};
+        const Map map[] = {
+            {kYes, QMessageBox::Yes}, {kNo, QMessageBox::No}, {kOk, QMessageBox::Ok}, {kCancel, QMessageBox::Cancel}};
         for (const auto& m : map)
             if (buttons & m.ours) box.addButton(m.qt);
         box.exec();
@@ -115,17 +115,20 @@ void SetDialogs(Dialogs* d) { current = d; }
 
 int Warning(QWidget* parent, const QString& text, int buttons)
 {
-    return dialogs().message(parent, MsgKind::Warning, QCoreApplication::translate("qolvar::platform", "警告"), text, buttons);
+    return dialogs().message(parent, MsgKind::Warning, QCoreApplication::translate("qolvar::platform", "警告"), text,
+                             buttons);
 }
 
 int Confirmation(QWidget* parent, const QString& text, int buttons)
 {
-    return dialogs().message(parent, MsgKind::Confirmation, QCoreApplication::translate("qolvar::platform", "確認"), text, buttons);
+    return dialogs().message(parent, MsgKind::Confirmation, QCoreApplication::translate("qolvar::platform", "確認"),
+                             text, buttons);
 }
 
 int Information(QWidget* parent, const QString& text, int buttons)
 {
-    return dialogs().message(parent, MsgKind::Information, QCoreApplication::translate("qolvar::platform", "情報"), text, buttons);
+    return dialogs().message(parent, MsgKind::Information, QCoreApplication::translate("qolvar::platform", "情報"),
+                             text, buttons);
 }
 
 QString QtFilter(const QString& filter)

@@ -56,7 +56,7 @@ Dialogs& dialogs();
 void SetDialogs(Dialogs* d);
 
 // The program's three kinds of message box.
-int Warning(QWidget* parent, const QString& text, int buttons = kOk);       // caption "警告"
+int Warning(QWidget* parent, const QString& text, int buttons = kOk);      // caption "警告"
 int Confirmation(QWidget* parent, const QString& text, int buttons);       // caption "確認"
 int Information(QWidget* parent, const QString& text, int buttons = kOk);  // caption "情報"
 

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include "dialogs.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusArgument>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
@@ -35,9 +35,9 @@ public:
     {
         if (finished_) return;
         finished_ = true;
-        QDBusConnection::sessionBus().disconnect(kPortalService, path_, QStringLiteral("org.freedesktop.portal.Request"),
-                                                 QStringLiteral("Response"), this,
-                                                 SLOT(response(uint, QVariantMap)));
+        QDBusConnection::sessionBus().disconnect(kPortalService, path_,
+                                                 QStringLiteral("org.freedesktop.portal.Request"),
+                                                 QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
         if (done_) done_(result);
         deleteLater();
     }
@@ -105,8 +105,7 @@ public:
         const QImage image = pixel.toImage();
         if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
         const QColor c = image.pixelColor(0, 0);
-        return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 |
-               static_cast<TColor>(c.blue()) << 16;
+        return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 | static_cast<TColor>(c.blue()) << 16;
     }
 
     QImage grabArea(const QRect& rect, QRect* got) override
@@ -184,7 +183,9 @@ QString ScreenUnreadableReason()
 
 QString ScreenPathName()
 {
-    return QGuiApplication::platformName() == QLatin1String("xcb") ? QCoreApplication::translate("qolvar::platform", "画面（X11）") : QCoreApplication::translate("qolvar::platform", "画面");
+    return QGuiApplication::platformName() == QLatin1String("xcb")
+               ? QCoreApplication::translate("qolvar::platform", "画面（X11）")
+               : QCoreApplication::translate("qolvar::platform", "画面");
 }
 
 void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor, PickPath)> take,
@@ -214,9 +215,13 @@ void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TCol
         if (result.status == PickStatus::Picked)
             take(result.colour, PickPath::Portal);
         else if (result.status == PickStatus::Failed)
-            fail(screenWhy + QCoreApplication::translate("qolvar::platform", "。デスクトップのポータルも色の取得に応えませんでした"));
+            fail(screenWhy + QCoreApplication::translate("qolvar::platform",
+                                                         "。デスクトップのポータルも色の取得に応えませんでした"));
     });
-    if (!asked) fail(screenWhy + QCoreApplication::translate("qolvar::platform", "。セッションバスがないため、デスクトップのポータルに問い合わせられません"));
+    if (!asked)
+        fail(screenWhy +
+             QCoreApplication::translate("qolvar::platform",
+                                         "。セッションバスがないため、デスクトップのポータルに問い合わせられません"));
 }
 
 }  // namespace qolvar::platform

@@ -75,7 +75,7 @@ QString ScreenUnreadableReason();
 QString ScreenPathName();
 
 // The warning shown when no colour could be read.
-inline constexpr const char* kPickFailedMessage = QT_TRANSLATE_NOOP("qolvar::platform",
-    "画面の色を読み取れませんでした。このデスクトップでは画面の色を取得できません。");
+inline constexpr const char* kPickFailedMessage = QT_TRANSLATE_NOOP(
+    "qolvar::platform", "画面の色を読み取れませんでした。このデスクトップでは画面の色を取得できません。");
 
 }  // namespace qolvar::platform

@@ -103,10 +103,15 @@ void RefuseUnreadableFile(const QString& fileName)
     QFile::remove(aside);
     if (!QFile::rename(fileName, aside))
         throw SettingsError(
-            QCoreApplication::translate("qolvar::platform", "設定ファイル %1 は読めない内容を含んでいます。削除するか移動してください").arg(fileName).toStdString());
-    throw SettingsError(QCoreApplication::translate("qolvar::platform", "設定ファイル %1 は読めない内容を含んでいたため %2 に移しました。既定の設定で始めます")
-                            .arg(fileName, aside)
-                            .toStdString());
+            QCoreApplication::translate("qolvar::platform",
+                                        "設定ファイル %1 は読めない内容を含んでいます。削除するか移動してください")
+                .arg(fileName)
+                .toStdString());
+    throw SettingsError(
+        QCoreApplication::translate(
+            "qolvar::platform", "設定ファイル %1 は読めない内容を含んでいたため %2 に移しました。既定の設定で始めます")
+            .arg(fileName, aside)
+            .toStdString());
 }
 
 std::unique_ptr<QSettings> Open()
@@ -161,13 +166,15 @@ void RegKeyCreate(const QString& path)
     auto s = Open();
     const QString group = GroupOf(path);
     if (!CreateGroup(*s, group))
-        throw SettingsError(QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(path).toStdString());
+        throw SettingsError(
+            QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(path).toStdString());
 }
 
 RegIniFile::RegIniFile(const QString& path) : group_(GroupOf(path)), settings_(Open())
 {
     if (!GroupExists(*settings_, group_) && !CreateGroup(*settings_, group_))
-        throw SettingsError(QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(path).toStdString());
+        throw SettingsError(
+            QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(path).toStdString());
 }
 
 RegIniFile::~RegIniFile() = default;
@@ -178,7 +185,8 @@ QString RegIniFile::ReadString(const QString& section, const QString& name, cons
     const QVariant v = settings_->value(key);
     if (!v.isValid()) return def;
     if (v.typeId() != QMetaType::QString)
-        throw SettingsError(QCoreApplication::translate("qolvar::platform", "'%1' のデータ型が不正です").arg(name).toStdString());
+        throw SettingsError(
+            QCoreApplication::translate("qolvar::platform", "'%1' のデータ型が不正です").arg(name).toStdString());
     return v.toString();
 }
 
@@ -194,11 +202,13 @@ void RegIniFile::WriteString(const QString& section, const QString& name, const 
 {
     const QString sectionGroup = group_ + QLatin1Char('/') + section;
     if (!GroupExists(*settings_, sectionGroup) && !CreateGroup(*settings_, sectionGroup))
-        throw SettingsError(QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(section).toStdString());
+        throw SettingsError(
+            QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(section).toStdString());
     settings_->setValue(sectionGroup + QLatin1Char('/') + name, value);
     settings_->sync();
     if (settings_->status() != QSettings::NoError)
-        throw SettingsError(QCoreApplication::translate("qolvar::platform", "'%1' の設定に失敗しました").arg(name).toStdString());
+        throw SettingsError(
+            QCoreApplication::translate("qolvar::platform", "'%1' の設定に失敗しました").arg(name).toStdString());
 }
 
 void RegIniFile::WriteInteger(const QString& section, const QString& name, qint64 value)

@@ -10,7 +10,9 @@ namespace qolvar::platform {
 QString ReadTextFile(const QString& path, qint64 maxBytes)
 {
     const QFileInfo info(path);
-    if (info.isFile() && info.size() > maxBytes) throw FileError(QCoreApplication::translate("qolvar::platform", "文字列の大きさが メモ の制限を越えました").toStdString());
+    if (info.isFile() && info.size() > maxBytes)
+        throw FileError(
+            QCoreApplication::translate("qolvar::platform", "文字列の大きさが メモ の制限を越えました").toStdString());
     const QByteArray bytes = table::ReadFileBytes(path);
     table::CheckLineCount(bytes, path);
     return table::DecodeLocalText(bytes);

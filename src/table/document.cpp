@@ -8,8 +8,8 @@
 #include "colour/errors.h"
 #include "lines.h"
 #include "tablefile.h"
-#include "texts.h"
 #include "textio.h"
+#include "texts.h"
 
 namespace qolvar::table {
 
@@ -35,7 +35,9 @@ long long ReadNo(const QString& text)
 {
     bool ok = false;
     const long long n = text.trimmed().toLongLong(&ok, 10);
-    if (!ok) throw ConvertError(QCoreApplication::translate("qolvar::table", "'%1' は整数ではありません").arg(text).toStdString());
+    if (!ok)
+        throw ConvertError(
+            QCoreApplication::translate("qolvar::table", "'%1' は整数ではありません").arg(text).toStdString());
     return n;
 }
 
@@ -215,14 +217,16 @@ EditResult TblDocument::EditInsert(int currentRow)
     return Changed(at);
 }
 
-EditResult TblDocument::EditReplace(int currentRow, const QString& noText, const QString& hexField,
-                                    const QString& name, const QString& comment)
+EditResult TblDocument::EditReplace(int currentRow, const QString& noText, const QString& hexField, const QString& name,
+                                    const QString& comment)
 {
     if (lines_.isEmpty()) return Unchanged(currentRow);
     const long long no = ReadNo(noText);
     if (no < 1 || no > Count()) {
         EditResult r = Unchanged(currentRow);
-        r.warning = QCoreApplication::translate("qolvar::table", "No. %1 は範囲外です。1～%2 の番号を指定してください").arg(no).arg(Count());
+        r.warning = QCoreApplication::translate("qolvar::table", "No. %1 は範囲外です。1～%2 の番号を指定してください")
+                        .arg(no)
+                        .arg(Count());
         return r;
     }
     Snapshot();

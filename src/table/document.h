@@ -27,13 +27,13 @@
 namespace qolvar::table {
 
 struct EditResult {
-    bool changed = false;        // the lines changed: show them anew
-    int currentRow = -1;         // the list's current row afterwards (-1: none)
-    int selectFirst = -1;        // rows to select afterwards, first..last;
-    int selectLast = -1;         // -1: the current row alone
-    int topRow = -1;             // the list's top row afterwards (-1: as it is)
+    bool changed = false;              // the lines changed: show them anew
+    int currentRow = -1;               // the list's current row afterwards (-1: none)
+    int selectFirst = -1;              // rows to select afterwards, first..last;
+    int selectLast = -1;               // -1: the current row alone
+    int topRow = -1;                   // the list's top row afterwards (-1: as it is)
     std::optional<QString> clipboard;  // cut: the new clipboard text
-    QString warning;             // a message for a warning box ("警告")
+    QString warning;                   // a message for a warning box ("警告")
 };
 
 // Where dropped rows go: Y / rowHeight rounded (halves to even) + topRow - 1,

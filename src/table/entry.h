@@ -32,7 +32,7 @@
 namespace qolvar::table {
 
 struct TColorTabel {
-    TColor Color = 0;       // 0x00BBGGRR
+    TColor Color = 0;  // 0x00BBGGRR
     QString Name;
     QString Comment;
     std::int32_t Code = 0;  // the same colour as an RGBCode 0xRRGGBB; the RGB sort key

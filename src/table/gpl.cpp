@@ -61,7 +61,9 @@ TableData ReadGpl(QByteArrayView bytes, const QString& fileName)
 {
     const QStringList lines = SplitTextLines(DecodeLocalText(bytes));
     if (lines.isEmpty() || !lines.first().startsWith(Mark))
-        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は GIMP パレットではありません").arg(fileName).toStdString());
+        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は GIMP パレットではありません")
+                            .arg(fileName)
+                            .toStdString());
 
     TableData data;
     qsizetype i = 1;
@@ -86,10 +88,12 @@ TableData ReadGpl(QByteArrayView bytes, const QString& fileName)
         data.entries.push_back(MakeEntry(colour->color, colour->name));
     }
     if (skipped > 0)
-        data.warning = QCoreApplication::translate("qolvar::table", "ファイル %1 の %2 行は色として読めないため読み飛ばしました（最初は %3 行目）")
-                           .arg(fileName)
-                           .arg(skipped)
-                           .arg(firstSkipped);
+        data.warning =
+            QCoreApplication::translate("qolvar::table",
+                                        "ファイル %1 の %2 行は色として読めないため読み飛ばしました（最初は %3 行目）")
+                .arg(fileName)
+                .arg(skipped)
+                .arg(firstSkipped);
     return data;
 }
 

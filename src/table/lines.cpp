@@ -30,8 +30,10 @@ QString QuoteName(const QString& name)
 QString NumberName(long long n)
 {
     QString digits = QString::number(n);
-    if (digits.size() < 4) digits = QString(4 - digits.size(), u'0') + digits;
-    else if (n >= 1000) digits.prepend(u'0');
+    if (digits.size() < 4)
+        digits = QString(4 - digits.size(), u'0') + digits;
+    else if (n >= 1000)
+        digits.prepend(u'0');
     return QStringLiteral("CN") + digits;
 }
 

@@ -11,7 +11,7 @@ namespace qolvar::table {
 QString SortModeCaption(SortMode mode)
 {
     static const char* const captions[SortModeCount] = {
-        QT_TRANSLATE_NOOP("qolvar::table", "RGB　昇順"), QT_TRANSLATE_NOOP("qolvar::table", "RGB　降順"),
+        QT_TRANSLATE_NOOP("qolvar::table", "RGB　昇順"),  QT_TRANSLATE_NOOP("qolvar::table", "RGB　降順"),
         QT_TRANSLATE_NOOP("qolvar::table", "色相　昇順"), QT_TRANSLATE_NOOP("qolvar::table", "色相　降順"),
         QT_TRANSLATE_NOOP("qolvar::table", "彩度　昇順"), QT_TRANSLATE_NOOP("qolvar::table", "彩度　降順"),
         QT_TRANSLATE_NOOP("qolvar::table", "明度　昇順"), QT_TRANSLATE_NOOP("qolvar::table", "明度　降順"),

@@ -102,16 +102,18 @@ QByteArrayView UpToZero(QByteArrayView bytes)
 
 [[noreturn]] void NotAco(const QString& fileName, const QString& detail = {})
 {
-    throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は Photoshop スウォッチとして読めません%2")
-                        .arg(fileName, detail)
-                        .toStdString());
+    throw FileError(
+        QCoreApplication::translate("qolvar::table", "ファイル %1 は Photoshop スウォッチとして読めません%2")
+            .arg(fileName, detail)
+            .toStdString());
 }
 
 }  // namespace
 
 QString ShortFileWarning(const QString& fileName, long long announced, long long read)
 {
-    return QCoreApplication::translate("qolvar::table", "ファイル %1 は途中で終わっています（%2 色のうち %3 色を読み込みました）")
+    return QCoreApplication::translate("qolvar::table",
+                                       "ファイル %1 は途中で終わっています（%2 色のうち %3 色を読み込みました）")
         .arg(fileName)
         .arg(announced)
         .arg(read);
@@ -172,9 +174,11 @@ TableData ReadAco(QByteArrayView bytes, const QString& fileName)
 QByteArray WriteAco(const std::vector<TColorTabel>& entries)
 {
     if (entries.size() > 65535)
-        throw RangeError(QCoreApplication::translate("qolvar::table", "Photoshop スウォッチには 65535 色までしか保存できません（%1 色あります）")
-                             .arg(entries.size())
-                             .toStdString());
+        throw RangeError(
+            QCoreApplication::translate("qolvar::table",
+                                        "Photoshop スウォッチには 65535 色までしか保存できません（%1 色あります）")
+                .arg(entries.size())
+                .toStdString());
     qsizetype size = 4;
     for (const auto& e : entries) size += 16 + 2 * (e.Name.size() + 1);
     QByteArray buffer;
@@ -184,7 +188,8 @@ QByteArray WriteAco(const std::vector<TColorTabel>& entries)
     PutWordBE(buffer, pos, static_cast<std::uint16_t>(entries.size()));
     for (const auto& e : entries) {
         PutWordBE(buffer, pos, RGB);
-        for (int shift : {0, 8, 16}) PutWordBE(buffer, pos, static_cast<std::uint16_t>(((e.Color >> shift) & 0xFF) * 257));
+        for (int shift : {0, 8, 16})
+            PutWordBE(buffer, pos, static_cast<std::uint16_t>(((e.Color >> shift) & 0xFF) * 257));
         PutWordBE(buffer, pos, 0);
         PutLongBE(buffer, pos, static_cast<std::uint32_t>(e.Name.size() + 1));
         for (const QChar c : e.Name) PutWordBE(buffer, pos, c.unicode());
@@ -196,10 +201,15 @@ QByteArray WriteAco(const std::vector<TColorTabel>& entries)
 TableData ReadCgd(QByteArrayView bytes, const QString& fileName)
 {
     if (!bytes.startsWith("CT10"))
-        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は DIC 色見本帳ファイルではありません").arg(fileName).toStdString());
+        throw FileError(
+            QCoreApplication::translate("qolvar::table", "ファイル %1 は DIC 色見本帳ファイルではありません")
+                .arg(fileName)
+                .toStdString());
     constexpr qsizetype HeaderSize = 256, NameRecord = 128, CommentRecord = 512;
     if (bytes.size() < HeaderSize)
-        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は途中で終わっています").arg(fileName).toStdString());
+        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は途中で終わっています")
+                            .arg(fileName)
+                            .toStdString());
     qsizetype pos = 6;
     const std::uint16_t count = GetWordLE(bytes, pos);
 
@@ -245,10 +255,12 @@ TableData ReadCgd(QByteArrayView bytes, const QString& fileName)
     if (named.size() < count)
         data.warning = ShortFileWarning(fileName, count, static_cast<long long>(named.size()));
     else if (withoutComment > 0)
-        data.warning = QCoreApplication::translate("qolvar::table", "ファイル %1 は途中で終わっています（%2 色のうち %3 色はコメントを読めませんでした）")
-                           .arg(fileName)
-                           .arg(count)
-                           .arg(withoutComment);
+        data.warning =
+            QCoreApplication::translate(
+                "qolvar::table", "ファイル %1 は途中で終わっています（%2 色のうち %3 色はコメントを読めませんでした）")
+                .arg(fileName)
+                .arg(count)
+                .arg(withoutComment);
     return data;
 }
 

@@ -70,14 +70,17 @@ int CommentsLost(const QString& path, const std::vector<TColorTabel>& entries)
 
 QString CommentsLostQuestion(const QString& path, int count)
 {
-    return QCoreApplication::translate("qolvar::table", "%1にはコメントを保存できません。コメントのある %2 色はコメントなしで保存されます。保存しますか？")
+    return QCoreApplication::translate(
+               "qolvar::table",
+               "%1にはコメントを保存できません。コメントのある %2 色はコメントなしで保存されます。保存しますか？")
         .arg(NoCommentFormat(path))
         .arg(count);
 }
 
 QString CommentsLostWarning(const QString& path, int count)
 {
-    return QCoreApplication::translate("qolvar::table", "%1にはコメントを保存できません（コメントのある %2 色はコメントなしで保存しました）")
+    return QCoreApplication::translate(
+               "qolvar::table", "%1にはコメントを保存できません（コメントのある %2 色はコメントなしで保存しました）")
         .arg(NoCommentFormat(path))
         .arg(count);
 }

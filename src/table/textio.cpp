@@ -46,7 +46,8 @@ QString DecodeLocalText(QByteArrayView bytes)
     // One byte-order mark is dropped; a second one is text (U+FEFF), which
     // EncodeTextTable writes back behind a mark of its own.
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
     return DecodeCp932(bytes);
@@ -90,7 +91,8 @@ QByteArray ReadFileBytes(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) CannotOpen(path);
     if (file.size() > MaxFileBytes)
-        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は大きすぎて開けません").arg(path).toStdString());
+        throw FileError(
+            QCoreApplication::translate("qolvar::table", "ファイル %1 は大きすぎて開けません").arg(path).toStdString());
     // Read in pieces so that files whose size is not known in advance (pipes,
     // special files) are bounded too.
     QByteArray bytes;
@@ -100,7 +102,9 @@ QByteArray ReadFileBytes(const QString& path)
         if (got < 0) CannotOpen(path);
         if (got == 0) break;
         if (bytes.size() + got > MaxFileBytes)
-            throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は大きすぎて開けません").arg(path).toStdString());
+            throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は大きすぎて開けません")
+                                .arg(path)
+                                .toStdString());
         bytes.append(buffer, got);
     }
     return bytes;
@@ -115,10 +119,11 @@ void CheckLineCount(QByteArrayView bytes, const QString& path)
         if (p[i] == '\n' || (p[i] == '\r' && (i + 1 == n || p[i + 1] != '\n'))) ++lines;
     if (n > 0 && p[n - 1] != '\n' && p[n - 1] != '\r') ++lines;
     if (lines > MaxTextLines)
-        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 は行が多すぎて開けません（%2 行まで）")
-                            .arg(path)
-                            .arg(MaxTextLines)
-                            .toStdString());
+        throw FileError(
+            QCoreApplication::translate("qolvar::table", "ファイル %1 は行が多すぎて開けません（%2 行まで）")
+                .arg(path)
+                .arg(MaxTextLines)
+                .toStdString());
 }
 
 QStringList ReadTextLines(const QString& path)
@@ -139,7 +144,8 @@ void WriteFileAtomic(const QString& path, const QByteArray& bytes)
                          file.error() == QFileDevice::NoError;
     if (!written) file.cancelWriting();
     if (!written || !file.commit())
-        throw FileError(QCoreApplication::translate("qolvar::table", "ファイル %1 を作成できません").arg(path).toStdString());
+        throw FileError(
+            QCoreApplication::translate("qolvar::table", "ファイル %1 を作成できません").arg(path).toStdString());
 }
 
 QString FileNamePart(const QString& path)

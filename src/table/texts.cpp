@@ -19,7 +19,8 @@ QString Shown(const QString& fileNamePart)
 
 QString TblTitleText(const QString& baseName, long long count)
 {
-    return QStringLiteral("  ■ ") + baseName + u' ' + QString::number(count) + QCoreApplication::translate("qolvar::table", "色");
+    return QStringLiteral("  ■ ") + baseName + u' ' + QString::number(count) +
+           QCoreApplication::translate("qolvar::table", "色");
 }
 
 QString TblCaptionText(const QString& fileNamePart)
@@ -29,7 +30,10 @@ QString TblCaptionText(const QString& fileNamePart)
 
 QString CgdCaptionText(const QString& title) { return title + QStringLiteral(" - ") + ApplicationTitle; }
 
-QString ModifiedText(bool modified) { return modified ? QCoreApplication::translate("qolvar::table", "変更") : QString(); }
+QString ModifiedText(bool modified)
+{
+    return modified ? QCoreApplication::translate("qolvar::table", "変更") : QString();
+}
 
 QString SaveChangesQuestion(const QString& fileNamePart)
 {
@@ -45,16 +49,18 @@ QString TblInitialTitle() { return QCoreApplication::translate("qolvar::table", 
 
 QString TblOpenFilter()
 {
-    return QCoreApplication::translate("qolvar::table",
-                                       "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|"
-                                       "GIMP パレット (*.gpl)|*.gpl|DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*");
+    return QCoreApplication::translate(
+        "qolvar::table",
+        "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|"
+        "GIMP パレット (*.gpl)|*.gpl|DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*");
 }
 
 QString TblSaveFilter()
 {
-    return QCoreApplication::translate("qolvar::table",
-                                       "Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|"
-                                       "すべてのファイル(*.*)|*.*");
+    return QCoreApplication::translate(
+        "qolvar::table",
+        "Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|"
+        "すべてのファイル(*.*)|*.*");
 }
 
 QString LogOpenFilter()

@@ -77,7 +77,8 @@ TEST_F(ColorTable, LoadingReplacesRowsCaptionAndColours)
 
 TEST_F(ColorTable, PalettesLoadAsTablesAndNameTheNearestColour)
 {
-    Open(Write("pal.gpl", "GIMP Palette\nName: Test\nColumns: 2\n# comment\n255   0   0 Red\n  0 128   0\tDark green\n"));
+    Open(Write("pal.gpl",
+               "GIMP Palette\nName: Test\nColumns: 2\n# comment\n255   0   0 Red\n  0 128   0\tDark green\n"));
     EXPECT_EQ(Rows(), (QStringList{"#FF0000 Red", "#008000 \"Dark green\""}));
     EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ pal 2色");
     EXPECT_EQ(w->TableColors()[1], 0x008000u);
@@ -124,8 +125,8 @@ TEST_F(ColorTable, CaptionBaseNames)
         const char* file;
         const char* caption;
     };
-    for (const auto& c : {Case{"abc", "  ■  1色"}, Case{"colours.table", "  ■ colours.t 1色"},
-                          Case{"x.tab", "  ■ x 1色"}}) {
+    for (const auto& c :
+         {Case{"abc", "  ■  1色"}, Case{"colours.table", "  ■ colours.t 1色"}, Case{"x.tab", "  ■ x 1色"}}) {
         Open(Write(c.file, "#000000\r\n"));
         EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), QString::fromUtf8(c.caption)) << c.file;
     }
@@ -215,9 +216,8 @@ TEST(ColourRows, TextColourContrastsMostWithTheSwatch)
         RGBCode code;
         bool dark;
     };
-    for (auto [code, dark] : {Case{0xFFFF00, true}, Case{0x0000FF, false}, Case{0xFFA500, true},
-                              Case{0xFF8C00, true}, Case{0x00CED1, true}, Case{0x000080, false},
-                              Case{0x777777, true}, Case{0x737373, false}})
+    for (auto [code, dark] : {Case{0xFFFF00, true}, Case{0x0000FF, false}, Case{0xFFA500, true}, Case{0xFF8C00, true},
+                              Case{0x00CED1, true}, Case{0x000080, false}, Case{0x777777, true}, Case{0x737373, false}})
         EXPECT_EQ(app::DarkTextOn(CodeToColor(code)), dark) << std::hex << code;
 }
 

@@ -9,14 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QSet>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
 
-#include "fixture.h"
 #include "aboutbox.h"
+#include "fixture.h"
 #include "logviewer.h"
 #include "page_hue.h"
 #include "themeicons.h"
@@ -120,7 +120,10 @@ TEST_F(Desktop, EditorTakesTheStandardEditKeys)
         {"Ctrl+C copies", 1, Qt::Key_C, Qt::ControlModifier, {"#000001 a", "#000002 b", "#000003 c"}},
         {"Ctrl+X cuts", 0, Qt::Key_X, Qt::ControlModifier, {"#000002 b", "#000003 c"}},
         {"Ctrl+Z undoes", 0, Qt::Key_Z, Qt::ControlModifier, {"#000001 a", "#000002 b", "#000003 c"}},
-        {"Ctrl+V pastes before the row", 2, Qt::Key_V, Qt::ControlModifier,
+        {"Ctrl+V pastes before the row",
+         2,
+         Qt::Key_V,
+         Qt::ControlModifier,
          {"#000001 a", "#000002 b", "#000001 a", "#000003 c"}},
         {"Delete deletes", 3, Qt::Key_Delete, Qt::NoModifier, {"#000001 a", "#000002 b", "#000001 a"}},
     };
@@ -264,5 +267,6 @@ TEST(Fonts, NamedFamilyOrTheDesktopsFont)
         EXPECT_EQ(f.family(), r.expected) << r.family;
         EXPECT_EQ(f.pixelSize(), r.pixels) << r.family;
     }
-    EXPECT_TRUE(QFontInfo(app::NamedFont(QStringLiteral("No Such Family Qv"), 12, QFontDatabase::FixedFont)).fixedPitch());
+    EXPECT_TRUE(
+        QFontInfo(app::NamedFont(QStringLiteral("No Such Family Qv"), 12, QFontDatabase::FixedFont)).fixedPitch());
 }

@@ -15,13 +15,13 @@
 #include <QtWidgets>
 
 #include "aboutbox.h"
-#include "colortablecombo.h"
-#include "platform/colorpanel.h"
-#include "platform/spinedit.h"
 #include "application.h"
+#include "colortablecombo.h"
 #include "logviewer.h"
 #include "mainwindow.h"
+#include "platform/colorpanel.h"
 #include "platform/dialogs.h"
+#include "platform/spinedit.h"
 #include "tbledit.h"
 
 namespace qolvar::test {

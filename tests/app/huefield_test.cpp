@@ -85,9 +85,9 @@ TEST(HueField, MarkersInvertTheirOutlineAndVanishWhenDrawnTwice)
     };
     // Inside, across the edges, and empty (draws nothing). A bar is its
     // top and bottom rows and the two ends between them.
-    for (const Case c : {Case{{10, 10, 22, 22}, true, -1}, Case{{-6, -6, 6, 6}, true, -1},
-                         Case{{0, 36, 24, 40}, false, 24 + 24 + 4}, Case{{0, -2, 24, 2}, false, 24 + 2},
-                         Case{{0, 0, 0, 0}, true, 0}, Case{{0, 0, 0, 0}, false, 0}}) {
+    for (const Case c :
+         {Case{{10, 10, 22, 22}, true, -1}, Case{{-6, -6, 6, 6}, true, -1}, Case{{0, 36, 24, 40}, false, 24 + 24 + 4},
+          Case{{0, -2, 24, 2}, false, 24 + 2}, Case{{0, 0, 0, 0}, true, 0}, Case{{0, 0, 0, 0}, false, 0}}) {
         c.ellipse ? InvertEllipse(canvas, c.r) : InvertRectangle(canvas, c.r);
         int changed = 0;
         for (int y = 0; y < 40; ++y)

@@ -3,10 +3,10 @@
 // has an accessible name.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QSet>
-#include <QTabBar>
 #include <QFile>
 #include <QMenuBar>
+#include <QSet>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 

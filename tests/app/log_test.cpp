@@ -137,7 +137,8 @@ TEST_F(Log, FailuresAreShownAndChangeNothingElse)
     dialogs.openPaths.push_back(missing);
     dialogs.answers.push_back(platform::kNo);  // the unsaved line: do not save
     test::Child<QAction>(w, "FileOpenCmd")->trigger();
-    EXPECT_EQ(dialogs.TakeTexts(), QStringList({"ログへの変更を保存しますか？", "ファイル " + missing + " は開けません."}));
+    EXPECT_EQ(dialogs.TakeTexts(),
+              QStringList({"ログへの変更を保存しますか？", "ファイル " + missing + " は開けません."}));
     EXPECT_TRUE(w->LogFileName().isEmpty());
     EXPECT_EQ(log->LogText(), "RGB=#000000 kept\r\n");
 }

@@ -1,7 +1,7 @@
 // The main window's RGB section, refresh, swatches, error reporting and
 // window commands.
-#include <QColorDialog>
 #include <QAction>
+#include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include "aboutbox.h"
-#include "tbledit.h"
 #include "colour/errors.h"
 #include "fixture.h"
 #include "help.h"
@@ -19,6 +18,7 @@
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
 #include "platform/spinedit.h"
+#include "tbledit.h"
 
 using namespace qolvar;
 using app::TformMain;
@@ -70,8 +70,8 @@ TEST_F(MainWindow, ControlsCarryTheirNames)
     for (const char* name : {"TrackBarRGB1", "TrackBarRGB2", "TrackBarRGB3", "LabelR", "LabelG", "LabelB"})
         Find<QWidget>(name);
     for (const char* name : {"SpinEditRGB1", "SpinEditRGB2", "SpinEditRGB3"}) Find<SpinEdit>(name);
-    for (const char* name : {"editRGBHEX", "Panel1", "Panel2", "Panel3", "Panel4", "Label3", "BitBtn1",
-                             "PageControl1", "ToolButton6", "ToolButton7"})
+    for (const char* name : {"editRGBHEX", "Panel1", "Panel2", "Panel3", "Panel4", "Label3", "BitBtn1", "PageControl1",
+                             "ToolButton6", "ToolButton7"})
         Find<QWidget>(name);
     EXPECT_EQ(w->objectName(), "formMain");
     EXPECT_EQ(w->windowTitle(), "[*]Qolvar");
@@ -158,10 +158,10 @@ TEST_F(MainWindow, HexIsReadWhenTheFieldIsLeft)
     const RGBCode kept = 0x010203;
     auto* field = test::Child<QLineEdit>(w, "editRGBHEX");
     auto* status = test::Child<QStatusBar>(w, "StatusBarMain");
-    for (const auto& c : {Case{"ff8000", 0xFF8000, "FF8000"}, Case{"#FF8000", 0xFF8000, "FF8000"},
-                          Case{"#F80", 0xFF8800, "FF8800"}, Case{"F80", 0xF80, "000F80"},
-                          Case{"12G4", kept, "12G4"}, Case{"orange", kept, "orange"},
-                          Case{"12345678", 0x12345678, "12345678"}, Case{"123456789", 0x12345678, "12345678"}}) {
+    for (const auto& c :
+         {Case{"ff8000", 0xFF8000, "FF8000"}, Case{"#FF8000", 0xFF8000, "FF8000"}, Case{"#F80", 0xFF8800, "FF8800"},
+          Case{"F80", 0xF80, "000F80"}, Case{"12G4", kept, "12G4"}, Case{"orange", kept, "orange"},
+          Case{"12345678", 0x12345678, "12345678"}, Case{"123456789", 0x12345678, "12345678"}}) {
         w->SetCurRGB(kept);
         TypeHex(QString::fromLatin1(c.text));
         EXPECT_EQ(w->CurRGB(), kept) << "typing alone changes nothing: " << c.text;
@@ -199,7 +199,8 @@ TEST_F(MainWindow, RefreshCopiesTheColourToTheLastRefreshSwatch)
 {
     w->SetCurRGB(0xFF8000);
     QTest::mouseClick(test::Child<QPushButton>(w, "BitBtn1"), Qt::LeftButton);
-    EXPECT_EQ(test::Child<platform::ColorPanel>(w, "Panel4")->color(), test::Child<platform::ColorPanel>(w, "Panel1")->color());
+    EXPECT_EQ(test::Child<platform::ColorPanel>(w, "Panel4")->color(),
+              test::Child<platform::ColorPanel>(w, "Panel1")->color());
     EXPECT_FALSE(w->InUpdate());
     w->SetCurRGB(0x123456);
     QTest::mouseClick(test::Child<platform::ColorPanel>(w, "Panel4"), Qt::LeftButton);
@@ -276,7 +277,8 @@ TEST_F(MainWindow, HelpFailureShowsTheShellCode)
     const QString tried = app::HelpPath(w->ExeDir(), "Qolvar.chm");
     EXPECT_EQ(dialogs.opened.back(), tried);
     EXPECT_TRUE(tried.endsWith("/help/qolvar/index.html")) << tried.toStdString();
-    EXPECT_EQ(dialogs.messages[0].text, "ヘルプ " + tried + " を表示できません。ファイルを開くプログラムを起動できませんでした。");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "ヘルプ " + tried + " を表示できません。ファイルを開くプログラムを起動できませんでした。");
     EXPECT_EQ(app::HelpFailureText("/no/such/help.html"), "ヘルプ /no/such/help.html が見つかりません。");
     dialogs.shellResult = 42;
     QTest::mouseClick(test::Child<QToolButton>(w, "ToolButton7"), Qt::LeftButton);
@@ -345,7 +347,8 @@ TEST_F(MainWindow, AboutBoxFillsItsTextsEachTime)
 // application starts with all of them white.
 TEST_F(MainWindow, ColourDialogCustomColoursStartWhite)
 {
-    for (int i = 0; i < QColorDialog::customCount(); ++i) EXPECT_EQ(QColorDialog::customColor(i), QColor(Qt::white)) << i;
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        EXPECT_EQ(QColorDialog::customColor(i), QColor(Qt::white)) << i;
 }
 
 // Half-typed text is not applied when the window merely loses activation

@@ -160,7 +160,8 @@ TEST_F(CIEPageTest, CodeLabelHoldsHundredthsAsSixteenBitHex)
     TColorVec v{};
     RGBToLab(0x00FF00, v);
     auto h = [](float f) {
-        return QString::asprintf("%04X", static_cast<unsigned>(std::llrint(static_cast<long double>(f) * 100)) & 0xFFFF);
+        return QString::asprintf("%04X",
+                                 static_cast<unsigned>(std::llrint(static_cast<long double>(f) * 100)) & 0xFFFF);
     };
     ASSERT_LT(v[1], 0);  // green has a negative a*: two's complement digits
     EXPECT_EQ(p->LabelCIE0->text(), "#" + h(v[0]) + " " + h(v[1]) + " " + h(v[2]));
@@ -321,20 +322,18 @@ TEST_P(CIETyping, ConvertsWaitsOrReportsTheRange)
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, CIETyping,
-    ::testing::Values(TypeCase{CIEPage::kYxy, 3, "42.5", TypeCase::kConverts},
-                      TypeCase{CIEPage::kYxy, 2, " 0.3 ", TypeCase::kConverts},  // blanks around the number
-                      TypeCase{CIEPage::kYxy, 1, "", TypeCase::kWaits},
-                      TypeCase{CIEPage::kYxy, 1, "-", TypeCase::kWaits},
-                      TypeCase{CIEPage::kYxy, 2, "abc", TypeCase::kRangeError},
-                      TypeCase{CIEPage::kYxy, 2, "0,3", TypeCase::kRangeError},
-                      TypeCase{CIEPage::kYxy, 1, "1e-40", TypeCase::kRangeError},  // X beyond a single
-                      TypeCase{CIEPage::kYxy, 3, "1e40", TypeCase::kRangeError},  // beyond a single
-                      TypeCase{CIEPage::kYxy, 3, "1000", TypeCase::kConverts},  // clipped to white
-                      TypeCase{CIEPage::kXYZ, 2, "50", TypeCase::kConverts},
-                      TypeCase{CIEPage::kXYZ, 1, "1.5E1", TypeCase::kConverts},
-                      TypeCase{CIEPage::kLab, 2, "-5", TypeCase::kConverts},
-                      TypeCase{CIEPage::kLab, 1, "inf", TypeCase::kRangeError},
-                      TypeCase{CIEPage::kLuv, 3, "0", TypeCase::kConverts}));  // L* = 0 is black
+    ::testing::Values(
+        TypeCase{CIEPage::kYxy, 3, "42.5", TypeCase::kConverts},
+        TypeCase{CIEPage::kYxy, 2, " 0.3 ", TypeCase::kConverts},  // blanks around the number
+        TypeCase{CIEPage::kYxy, 1, "", TypeCase::kWaits}, TypeCase{CIEPage::kYxy, 1, "-", TypeCase::kWaits},
+        TypeCase{CIEPage::kYxy, 2, "abc", TypeCase::kRangeError},
+        TypeCase{CIEPage::kYxy, 2, "0,3", TypeCase::kRangeError},
+        TypeCase{CIEPage::kYxy, 1, "1e-40", TypeCase::kRangeError},  // X beyond a single
+        TypeCase{CIEPage::kYxy, 3, "1e40", TypeCase::kRangeError},   // beyond a single
+        TypeCase{CIEPage::kYxy, 3, "1000", TypeCase::kConverts},     // clipped to white
+        TypeCase{CIEPage::kXYZ, 2, "50", TypeCase::kConverts}, TypeCase{CIEPage::kXYZ, 1, "1.5E1", TypeCase::kConverts},
+        TypeCase{CIEPage::kLab, 2, "-5", TypeCase::kConverts}, TypeCase{CIEPage::kLab, 1, "inf", TypeCase::kRangeError},
+        TypeCase{CIEPage::kLuv, 3, "0", TypeCase::kConverts}));  // L* = 0 is black
 
 TEST_F(CIEPageTest, MinusThenDigitsConverts)
 {

@@ -26,8 +26,7 @@ protected:
     }
     QStringList Spins() const
     {
-        return {p->SpinEditCMYK4->Text(), p->SpinEditCMYK3->Text(), p->SpinEditCMYK2->Text(),
-                p->SpinEditCMYK1->Text()};
+        return {p->SpinEditCMYK4->Text(), p->SpinEditCMYK3->Text(), p->SpinEditCMYK2->Text(), p->SpinEditCMYK1->Text()};
     }
     CMYKCode Tracks() const
     {
@@ -96,12 +95,10 @@ TEST_F(CMYKPageTest, TypedValuesBeyondAByteWrapAndUnreadableTextIsReported)
         int k;              // K on the track bar afterwards, -1: unchanged
         bool error;
     } cases[] = {
-        {false, "300", "44", 44, false},   // taken modulo 256
-        {false, "255", "255", 255, false},
-        {true, "200", "100", 254, false},  // 510 modulo 256, shown again in percent
-        {false, "", "", -1, false},        // waits for a number
-        {false, "abc", "abc", -1, true},
-        {true, "-", "-", -1, true},        // no lone-sign rule on this page
+        {false, "300", "44", 44, false},                                      // taken modulo 256
+        {false, "255", "255", 255, false}, {true, "200", "100", 254, false},  // 510 modulo 256, shown again in percent
+        {false, "", "", -1, false},                                           // waits for a number
+        {false, "abc", "abc", -1, true},   {true, "-", "-", -1, true},        // no lone-sign rule on this page
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -46,10 +46,7 @@ protected:
         w->SetActivePageIndex(1);
         dialogs.messages.clear();
     }
-    void SetColour(RGBCode rgb)
-    {
-        w->SetCurRGB(rgb);
-    }
+    void SetColour(RGBCode rgb) { w->SetCurRGB(rgb); }
     void Refresh() { QTest::mouseClick(test::Child<QPushButton>(w, "BitBtn1"), Qt::LeftButton); }
     // Mode and display as the user sets them, then a refresh of rgb.
     void Show(int mode, bool percent, RGBCode rgb)
@@ -86,8 +83,16 @@ protected:
     RGBCode Back(HueCode code) const { return p->ModeIndex() == kHSV ? HSVToRGB(code) : HLSToRGB(code); }
     RGBCode Result() const { return ColorToCode(test::Child<platform::ColorPanel>(w, "Panel2")->color()); }
     int LogLines() const { return static_cast<int>(windows->formLogViewer->LogText().count(QStringLiteral("\r\n"))); }
-    QString LastLog() const { return windows->formLogViewer->LogText().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).value(LogLines() - 1); }
-    static QString Hex(std::uint32_t v, int digits) { return QStringLiteral("%1").arg(v, digits, 16, QLatin1Char('0')).toUpper(); }
+    QString LastLog() const
+    {
+        return windows->formLogViewer->LogText()
+            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+            .value(LogLines() - 1);
+    }
+    static QString Hex(std::uint32_t v, int digits)
+    {
+        return QStringLiteral("%1").arg(v, digits, 16, QLatin1Char('0')).toUpper();
+    }
     // The areas as they must look: the plain field or strip and exactly one
     // marker where the page says it is.
     QImage ExpectedField() const
@@ -180,11 +185,11 @@ TEST_F(HuePageTest, TypedValuesBecomeTheCurrentColour)
         bool error;
     };
     const Case cases[] = {
-        {kHLS, true, 2, "50", "50", false},    {kHLS, true, 1, "300", "99", false},  // 765 wraps to 253
-        {kHSV, false, 1, "300", "44", false},  {kHSV, false, 3, "120", "120", false},
-        {kHLS, true, 3, "400", "400", false},  // the hue is taken as typed
-        {kHSV, true, 2, "", "", false},        {kHLS, true, 3, "", "", false},        // ignored while typing
-        {kHSV, true, 3, "x", "x", true},       {kHLS, true, 1, "a", "a", true},
+        {kHLS, true, 2, "50", "50", false},   {kHLS, true, 1, "300", "99", false},  // 765 wraps to 253
+        {kHSV, false, 1, "300", "44", false}, {kHSV, false, 3, "120", "120", false},
+        {kHLS, true, 3, "400", "400", false},                                  // the hue is taken as typed
+        {kHSV, true, 2, "", "", false},       {kHLS, true, 3, "", "", false},  // ignored while typing
+        {kHSV, true, 3, "x", "x", true},      {kHLS, true, 1, "a", "a", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " into field " + std::to_string(c.field));
@@ -260,7 +265,7 @@ TEST_F(HuePageTest, HSVFieldAndStripPicks)
     EXPECT_EQ(w->CurRGB(), HSVToRGB(128 << 8 | 255));
     EXPECT_EQ(p->FieldMarkerRect, (TRect{122, -6, 134, 6}));
     EXPECT_EQ(p->LabelHUE0->text(), "#0080FF");  // six digits while dragging
-    QTest::mouseMove(field, {-40, 300});       // beyond left and bottom
+    QTest::mouseMove(field, {-40, 300});         // beyond left and bottom
     EXPECT_EQ(Shown(), QStringList({"0", "0", "0"}));
     QTest::mouseMove(field, {400, -9});  // beyond right and top
     EXPECT_EQ(w->CurRGB(), HSVToRGB(255 << 8 | 255));

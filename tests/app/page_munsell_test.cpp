@@ -75,7 +75,7 @@ TEST_F(MunsellPageTest, StartsNeutralWithTheD65Table)
 TEST_F(MunsellPageTest, HueTextNamesTheFamilyAndWrapsItsStart)
 {
     const std::pair<float, const char*> cases[] = {
-        {-1, "N"},        {5, " 5.0R"},    {20, "10.0YR"}, {0, "10.0RP"},  {100, "10.0RP"}, {12.5f, " 2.5YR"},
+        {-1, "N"},         {5, " 5.0R"},      {20, "10.0YR"},     {0, "10.0RP"},  {100, "10.0RP"},    {12.5f, " 2.5YR"},
         {0.05f, "10.0RP"}, {10.05f, "10.0R"}, {57.25f, " 7.3BG"}, {95, " 5.0RP"}, {99.99f, "10.0RP"}, {45.1f, " 5.1G"},
     };
     for (const auto& [h, text] : cases) EXPECT_EQ(MunsellPage::HueText(h), text) << h;
@@ -107,9 +107,9 @@ TEST_F(MunsellPageTest, TypedHueIsSplitIntoNumberAndFamily)
         float H;  // NAN: no conversion at all
         bool error;
     } cases[] = {
-        {"5R", 5, false},    {"5r", 5, false},      {"10RP", 100, false}, {" 2.5 yr", 12.5f, false},
-        {"7.5PB", 77.5f, false}, {"N", -1, false},  {"X", NAN, true},    {"5X", NAN, true},  // no such family
-        {"R", NAN, true},    {"5", NAN, false},     {"", NAN, false},     {"-R", NAN, true},
+        {"5R", 5, false},        {"5r", 5, false},  {"10RP", 100, false}, {" 2.5 yr", 12.5f, false},
+        {"7.5PB", 77.5f, false}, {"N", -1, false},  {"X", NAN, true},     {"5X", NAN, true},  // no such family
+        {"R", NAN, true},        {"5", NAN, false}, {"", NAN, false},     {"-R", NAN, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -17,7 +17,10 @@
 
 // Readable QStrings in the failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join(QStringLiteral("|")).toStdString() << ']'; }
+inline void PrintTo(const QStringList& l, std::ostream* os)
+{
+    *os << '[' << l.join(QStringLiteral("|")).toStdString() << ']';
+}
 
 namespace qolvar::test {
 
@@ -35,10 +38,7 @@ protected:
         dialogs.beeps = 0;
     }
     // Makes a colour current as the colour dialog does (no page refresh).
-    void SetColour(RGBCode rgb)
-    {
-        w->SetCurRGB(rgb);
-    }
+    void SetColour(RGBCode rgb) { w->SetCurRGB(rgb); }
     // Presses the refresh button.
     void Refresh() { QTest::mouseClick(test::Child<QPushButton>(w, "BitBtn1"), Qt::LeftButton); }
     // The colour shown by the result swatch.
@@ -87,7 +87,8 @@ protected:
     // which the main window shows over the top-left corner of every page.
     void ExpectClearOfTheResultSwatch(QWidget* page) const
     {
-        const QRect covered[] = {test::Child<platform::ColorPanel>(w, "Panel2")->geometry(), test::Child<QWidget>(w, "Panel3")->geometry()};
+        const QRect covered[] = {test::Child<platform::ColorPanel>(w, "Panel2")->geometry(),
+                                 test::Child<QWidget>(w, "Panel3")->geometry()};
         for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             const QRect r(c->mapTo(w->centralWidget(), QPoint(0, 0)), c->size());
             for (const QRect& k : covered)

@@ -124,12 +124,12 @@ TEST_F(VideoPageTest, TypedValuesWrapToAByteOrAreReported)
         const char* shown;  // the field afterwards
         bool converts, error;
     } cases[] = {
-        {VideoPage::kYUV, 3, "300", "44", true, false},      // luma modulo 256
-        {VideoPage::kYUV, 2, "200", "-56", true, false},     // shown again as a signed byte
-        {VideoPage::kYCbCr, 1, "-16", "240", true, false},   // shown again unsigned
-        {VideoPage::kYIQ, 2, "", "", false, false},          // waits for digits
+        {VideoPage::kYUV, 3, "300", "44", true, false},     // luma modulo 256
+        {VideoPage::kYUV, 2, "200", "-56", true, false},    // shown again as a signed byte
+        {VideoPage::kYCbCr, 1, "-16", "240", true, false},  // shown again unsigned
+        {VideoPage::kYIQ, 2, "", "", false, false},         // waits for digits
         {VideoPage::kYPbPr, 1, "-", "-", false, false},
-        {VideoPage::kYUV, 3, "-", "-", false, true},         // the sign rule is for differences only
+        {VideoPage::kYUV, 3, "-", "-", false, true},  // the sign rule is for differences only
         {VideoPage::kYUV, 2, "1O", "1O", false, true},
     };
     for (const Case& c : cases) {
@@ -146,7 +146,8 @@ TEST_F(VideoPageTest, TypedValuesWrapToAByteOrAreReported)
         EXPECT_FALSE(w->InUpdate());
         if (c.converts) {
             auto byte = [](SpinEdit* e) { return static_cast<VideoCode>(*e->readInt()) & 0xFF; };
-            const VideoCode code = byte(p->SpinEditYx1x23) << 16 | byte(p->SpinEditYx1x22) << 8 | byte(p->SpinEditYx1x21);
+            const VideoCode code =
+                byte(p->SpinEditYx1x23) << 16 | byte(p->SpinEditYx1x22) << 8 | byte(p->SpinEditYx1x21);
             EXPECT_EQ(w->CurRGB(), VideoToRGB(c.mode, code));
         } else {
             EXPECT_EQ(w->CurRGB(), 0x3A9F62u);

@@ -39,9 +39,9 @@ std::vector<std::uint32_t> Pattern()
     std::vector<std::uint32_t> pixels(6 * 4, 0xDEADBEEF);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 5; ++x)
-            pixels[static_cast<std::size_t>(y * 6 + x)] =
-                0x80000000u | static_cast<std::uint32_t>(10 * x) << 16 | static_cast<std::uint32_t>(20 * y) << 8 |
-                ((x + y) % 2 ? 255u : 0u);
+            pixels[static_cast<std::size_t>(y * 6 + x)] = 0x80000000u | static_cast<std::uint32_t>(10 * x) << 16 |
+                                                          static_cast<std::uint32_t>(20 * y) << 8 |
+                                                          ((x + y) % 2 ? 255u : 0u);
     return pixels;
 }
 

@@ -39,8 +39,8 @@ public slots:
         lastParent = parent;
         QString sender = message.service().mid(1);
         sender.replace('.', '_');
-        const QString path = "/org/freedesktop/portal/desktop/request/" + sender + "/" +
-                             options.value("handle_token").toString();
+        const QString path =
+            "/org/freedesktop/portal/desktop/request/" + sender + "/" + options.value("handle_token").toString();
         QTimer::singleShot(10, this, [this, path] {
             QDBusMessage signal = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
             QVariantMap results;
@@ -72,8 +72,8 @@ protected:
         ASSERT_TRUE(fakeBus->isConnected());
         portal = std::make_unique<FakePortal>(*fakeBus);
         ASSERT_TRUE(fakeBus->registerService("org.freedesktop.portal.Desktop"));
-        ASSERT_TRUE(fakeBus->registerObject("/org/freedesktop/portal/desktop", portal.get(),
-                                            QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(
+            fakeBus->registerObject("/org/freedesktop/portal/desktop", portal.get(), QDBusConnection::ExportAllSlots));
     }
     void TearDown() override
     {

@@ -81,8 +81,18 @@ protected:
     QString RandomText()
     {
         static const char* const samples[] = {
-            "", "-", "0", "255", "-1", "300", "1e999", "12.5", "0.3127", "abc", "FF8000", "#ff8000", "12345G",
-            "日本語", "5R", "7.5PB", "N", "10RP", "Q", " 42 ", "12\n34", "99999999999999999999", "-0.0", "nan",
+            "",       "-",
+            "0",      "255",
+            "-1",     "300",
+            "1e999",  "12.5",
+            "0.3127", "abc",
+            "FF8000", "#ff8000",
+            "12345G", "日本語",
+            "5R",     "7.5PB",
+            "N",      "10RP",
+            "Q",      " 42 ",
+            "12\n34", "99999999999999999999",
+            "-0.0",   "nan",
         };
         if (Pick(4) == 0) return QString::number(static_cast<int>(Pick(600)) - 200);
         return QString::fromUtf8(samples[Pick(std::size(samples))]);
@@ -160,8 +170,8 @@ protected:
         case 10: {
             // Copying the colour (a template typed at random may be refused),
             // live conversion on and off.
-            static const char* const commands[] = {"EditCopyCmd", "CopyHex1", "CopyRGB1",
-                                                   "CopyHSL1", "CopyTemplate1", "CopyTemplateEdit1", "LiveConv1"};
+            static const char* const commands[] = {"EditCopyCmd",   "CopyHex1",          "CopyRGB1", "CopyHSL1",
+                                                   "CopyTemplate1", "CopyTemplateEdit1", "LiveConv1"};
             const char* command = commands[Pick(std::size(commands))];
             dialogs.texts = {RandomText()};
             test::Child<QAction>(w, command)->trigger();
@@ -186,8 +196,8 @@ protected:
             test::Child<QAction>(w, "actPickImage")->trigger();
             return QStringLiteral("open the image viewer");
         }
-        static const Qt::Key keys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
-                                       Qt::Key_Plus,  Qt::Key_Minus,  Qt::Key_Return, Qt::Key_Escape};
+        static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                                       Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Return, Qt::Key_Escape};
         const Qt::Key key = keys[Pick(std::size(keys))];
         const Qt::KeyboardModifiers mods = Pick(2) ? Qt::ShiftModifier : Qt::NoModifier;
         QTest::keyClick(test::Child<QWidget>(viewer, "imageView"), key, mods);
@@ -197,10 +207,23 @@ protected:
 
     QString EditorAct()
     {
-        static const char* const commands[] = {"EditUndoCmd", "EditCutCmd",    "EditCopyCmd", "EditPasteCmd",
-                                               "EditDeleteCmd", "EditInsertCmd", "EditAddCmd",  "EditReplaceCmd",
-                                               "RGBU", "HD", "SU", "VD", "FileNewCmd", "FileOpenCmd",
-                                               "FileSaveCmd", "FileSaveAsCmd", "select"};
+        static const char* const commands[] = {"EditUndoCmd",
+                                               "EditCutCmd",
+                                               "EditCopyCmd",
+                                               "EditPasteCmd",
+                                               "EditDeleteCmd",
+                                               "EditInsertCmd",
+                                               "EditAddCmd",
+                                               "EditReplaceCmd",
+                                               "RGBU",
+                                               "HD",
+                                               "SU",
+                                               "VD",
+                                               "FileNewCmd",
+                                               "FileOpenCmd",
+                                               "FileSaveCmd",
+                                               "FileSaveAsCmd",
+                                               "select"};
         const char* command = commands[Pick(std::size(commands))];
         // File dialogs and questions answer from the test's own folder.
         const QString file = dir.filePath(QStringLiteral("soak%1.%2").arg(Pick(3)).arg(Pick(2) ? "tab" : "aco"));

@@ -52,8 +52,8 @@ TEST_F(SpinEditTest, LeavingClampsNumbersOutsideTheRange)
         const char* typed;
         const char* after;
     };
-    for (const auto& c : {Case{"150", "100"}, Case{"-7", "0"}, Case{"42", "42"}, Case{"", ""}, Case{"-", "-"},
-                          Case{" 12 ", " 12 "}}) {
+    for (const auto& c :
+         {Case{"150", "100"}, Case{"-7", "0"}, Case{"42", "42"}, Case{"", ""}, Case{"-", "-"}, Case{" 12 ", " 12 "}}) {
         spin->setFocus();
         spin->setText(QString::fromLatin1(c.typed));
         other->setFocus();

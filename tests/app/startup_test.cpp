@@ -31,8 +31,7 @@ protected:
         folder = dir.filePath("program");
         QDir().mkpath(folder + "/Table");
         const QString shipped = QCoreApplication::applicationDirPath();
-        for (const char* f : {"Z8721_YxyD65.csv", "HVC_Yxy.csv"})
-            QFile::copy(shipped + "/" + f, folder + "/" + f);
+        for (const char* f : {"Z8721_YxyD65.csv", "HVC_Yxy.csv"}) QFile::copy(shipped + "/" + f, folder + "/" + f);
         QFile table(folder + "/Table/Web標準色.tab");
         ASSERT_TRUE(table.open(QIODevice::WriteOnly));
         table.write("#FF0000 Red 赤\r\n");
@@ -264,9 +263,9 @@ TEST_F(Startup, SerializedValuesInTheSettingsFileAreMovedAsideUnread)
     } rows[] = {
         {"RGB=@Variant(\\0\\0\\0\\vi_Q\xff\xff\xff\xff)", true},
         {"RGB=\\x40Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)", true},  // the "@" escaped
-        {"RGB=\"@DateTime(\\0\\0)\"", true},                             // quoted
-        {"RGB=1, @Variant(\\0)", true},                                    // a list's second item
-        {"PageIndex=@@Variant(x)", false},                                   // text "@Variant(x)"
+        {"RGB=\"@DateTime(\\0\\0)\"", true},                     // quoted
+        {"RGB=1, @Variant(\\0)", true},                          // a list's second item
+        {"PageIndex=@@Variant(x)", false},                       // text "@Variant(x)"
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.value.toStdString());
@@ -302,7 +301,8 @@ TEST(UiLanguage, FollowsTheUsersLanguages)
         {{"C"}, "en"},
         {{}, "en"},
     };
-    for (const Case& c : cases) EXPECT_EQ(app::UiLanguage(c.languages), c.expected) << c.languages.join(',').toStdString();
+    for (const Case& c : cases)
+        EXPECT_EQ(app::UiLanguage(c.languages), c.expected) << c.languages.join(',').toStdString();
 }
 
 TEST(UiLanguage, QtsOwnButtonsInJapanese)

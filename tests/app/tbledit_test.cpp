@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "fixture.h"
-#include "pickmode.h"
 #include "help.h"
+#include "pickmode.h"
 #include "platform/colorpanel.h"
 #include "platform/screenpick.h"
 #include "platform/spinedit.h"
@@ -143,7 +143,7 @@ TEST_F(TblEdit, ColourFieldsFollowEachOtherWithoutTouchingTheTable)
 {
     Open({"#123456 a"});
     struct Case {
-        const char* hex;  // typed into the hex field, or null
+        const char* hex;        // typed into the hex field, or null
         const char *r, *g, *b;  // typed into the spin edits otherwise
         const char* expectHex;
         TColor panel;
@@ -211,32 +211,62 @@ TEST_F(TblEdit, OperationsThroughTheWindow)
     };
     const Case cases[] = {
         {"insert", 3, {}, [&] { e->EditInsertCmd->trigger(); }, with({{3, "#FFFFFF 0"}}), 3, true, true},
-        {"delete", 1, {1, 3}, [&] { e->EditDeleteCmd->trigger(); },
-         {"#000001 a", "#000003 c", "#000005 e", "#000006 f"}, 1, true, true},
-        {"up", 2, {}, [&] { e->spbtUp->click(); },
-         {"#000001 a", "#000003 c", "#000002 b", "#000004 d", "#000005 e", "#000006 f"}, 1, true, false},
+        {"delete",
+         1,
+         {1, 3},
+         [&] { e->EditDeleteCmd->trigger(); },
+         {"#000001 a", "#000003 c", "#000005 e", "#000006 f"},
+         1,
+         true,
+         true},
+        {"up",
+         2,
+         {},
+         [&] { e->spbtUp->click(); },
+         {"#000001 a", "#000003 c", "#000002 b", "#000004 d", "#000005 e", "#000006 f"},
+         1,
+         true,
+         false},
         {"up on the first row", 0, {}, [&] { e->spbtUp->click(); }, six, 0, false, false},
         {"down on the last row", 5, {}, [&] { e->spbtDown->click(); }, six, 5, false, false},
-        {"add", 1, {}, [&] {
+        {"add",
+         1,
+         {},
+         [&] {
              e->editRGBHEX->setText("ABCDEF");
              e->editName->setText("CN0042");
              e->memoComment->setPlainText("two\nlines");
              e->spbtAdd->click();
          },
-         with({{6, "#ABCDEF CN0007 two lines"}}), 6, true, true},
-        {"undo after add", 2, {}, [&] {
+         with({{6, "#ABCDEF CN0007 two lines"}}),
+         6,
+         true,
+         true},
+        {"undo after add",
+         2,
+         {},
+         [&] {
              e->EditAddCmd->trigger();
              e->EditUndoCmd->trigger();
          },
-         six, 5, true, true},
-        {"replace (Ctrl+H item)", 0, {}, [&] {
+         six,
+         5,
+         true,
+         true},
+        {"replace (Ctrl+H item)",
+         0,
+         {},
+         [&] {
              e->SpinEditNo->setText("2");
              e->editRGBHEX->setText("00FF00");
              e->editName->setText("Red");
              e->memoComment->clear();
              QTest::keyClick(e, Qt::Key_H, Qt::ControlModifier);
          },
-         {"#000001 a", "#00FF00 Red ", "#000003 c", "#000004 d", "#000005 e", "#000006 f"}, 0, true, true},
+         {"#000001 a", "#00FF00 Red ", "#000003 c", "#000004 d", "#000005 e", "#000006 f"},
+         0,
+         true,
+         true},
     };
     ShowWindow();
     e->activateWindow();
@@ -370,8 +400,8 @@ TEST_F(TblEdit, WheelScrollsTheListARowAStep)
     ShowWindow();
     Open(Numbered(50));
     auto wheel = [](QWidget* w, int delta) {
-        QWheelEvent ev(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta), Qt::NoButton,
-                       Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent ev(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
         QApplication::sendEvent(w, &ev);
     };
     wheel(e->lboxColor->viewport(), -120);
@@ -592,7 +622,11 @@ TEST_F(TblEdit, FailuresAreShownAndChangeNothing)
     e->FileOpenCmd->trigger();
     EXPECT_EQ(Shown(), QStringList({"#FFFFFF 0", "#000001 a"}));
     // A swatch file that ends early: the colours read, and a warning.
-    const QByteArray aco = QByteArray::fromHex("0001" "0003" "0000 ff00 8000 0000 0000" "0000 0000");
+    const QByteArray aco = QByteArray::fromHex(
+        "0001"
+        "0003"
+        "0000 ff00 8000 0000 0000"
+        "0000 0000");
     dialogs.messages.clear();
     e->TblFileRead(Write("short.aco", aco));
     EXPECT_EQ(Shown(), QStringList({"#FF8000 "}));

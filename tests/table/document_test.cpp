@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <functional>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "colour/errors.h"
 #include "table/document.h"
@@ -292,9 +292,8 @@ TEST(DropIndex, RoundsHalvesToEvenAndStaysBelowTheFirstRow)
         int y, top, remaining, index;
     };
     const Case cases[] = {
-        {0, 0, 10, 1},   {10, 0, 10, 1},  {30, 0, 10, 1},  {31, 0, 10, 1}, {45, 0, 10, 1},
-        {50, 0, 10, 1},  {51, 0, 10, 2},  {70, 0, 10, 3},  {90, 5, 10, 8}, {400, 5, 10, 10},
-        {-40, 0, 10, 1}, {100, 0, 0, 0},
+        {0, 0, 10, 1},  {10, 0, 10, 1}, {30, 0, 10, 1}, {31, 0, 10, 1},   {45, 0, 10, 1},  {50, 0, 10, 1},
+        {51, 0, 10, 2}, {70, 0, 10, 3}, {90, 5, 10, 8}, {400, 5, 10, 10}, {-40, 0, 10, 1}, {100, 0, 0, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(DropIndex(c.y, 20, c.top, c.remaining), c.index) << c.y << " " << c.top;
 }

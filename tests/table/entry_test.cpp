@@ -77,8 +77,8 @@ TEST(DeriveEntry, CommentIsAtMost255UnitsAndKeepsSurrogatePairsWhole)
 TEST(RawLineColor, TakesCharacters2To7WithoutSplitting)
 {
     const std::pair<const char16_t*, RGBCode> cases[] = {
-        {u"#FF8000 Orange", 0xFF8000}, {u"", 0},          {u"#", 0},          {u"#ABC", 0x000ABC},
-        {u"  #FF8000 x", 0},           {u"xFF8000", 0xFF8000}, {u"#ff80zz", 0},
+        {u"#FF8000 Orange", 0xFF8000}, {u"", 0},        {u"#", 0}, {u"#ABC", 0x000ABC}, {u"  #FF8000 x", 0},
+        {u"xFF8000", 0xFF8000},        {u"#ff80zz", 0},
     };
     for (const auto& [line, code] : cases)
         EXPECT_EQ(RawLineColor(QString::fromUtf16(line)), CodeToColor(code)) << QString::fromUtf16(line).toStdString();
@@ -87,7 +87,7 @@ TEST(RawLineColor, TakesCharacters2To7WithoutSplitting)
 TEST(Lines, NumberNames)
 {
     const std::pair<long long, const char*> cases[] = {
-        {0, "CN0000"}, {1, "CN0001"}, {9, "CN0009"}, {10, "CN0010"}, {99, "CN0099"},
+        {0, "CN0000"},   {1, "CN0001"},   {9, "CN0009"},     {10, "CN0010"},      {99, "CN0099"},
         {100, "CN0100"}, {999, "CN0999"}, {1000, "CN01000"}, {12345, "CN012345"},
     };
     for (const auto& [n, name] : cases) EXPECT_EQ(NumberName(n), name) << n;
@@ -102,12 +102,9 @@ TEST(Lines, AddLineNamesAndRenumbers)
         const char* line;
     };
     const Case cases[] = {
-        {"", 9, "", "#FF8000 CN0010"},
-        {"", 99, "", "#FF8000 CN0100"},
-        {"", 0, "", "#FF8000 CN0001"},
-        {"CN0042", 5, "", "#FF8000 CN0006"},
-        {"CN1", 5, "", "#FF8000 CN1"},
-        {"Orange", 5, "warm", "#FF8000 Orange warm"},
+        {"", 9, "", "#FF8000 CN0010"},           {"", 99, "", "#FF8000 CN0100"},
+        {"", 0, "", "#FF8000 CN0001"},           {"CN0042", 5, "", "#FF8000 CN0006"},
+        {"CN1", 5, "", "#FF8000 CN1"},           {"Orange", 5, "warm", "#FF8000 Orange warm"},
         {"", 5, "a\r\nb", "#FF8000 CN0006 a b"},
     };
     for (const auto& c : cases)

@@ -110,24 +110,23 @@ TEST(AcoRead, NameLengthAndTerminator)
 {
     // A name without a terminator is read whole; a zero-length name is
     // empty and takes no bytes; the next record is read from its place.
-    const Bytes b = Bytes{}
-                        .w(2)
-                        .w(3)
-                        .w(0).w(0).w(0).w(0).w(0).l(4).units("Void")
-                        .w(0).w(0xFFFF).w(0).w(0).w(0).l(0)
-                        .v2(0, 0, 0xFFFF, 0, 0, "Green");
+    const Bytes b = Bytes{}.w(2).w(3).w(0).w(0).w(0).w(0).w(0).l(4).units("Void").w(0).w(0xFFFF).w(0).w(0).w(0).l(0).v2(
+        0, 0, 0xFFFF, 0, 0, "Green");
     EXPECT_EQ(ReadAco(b.b).lines, QStringList({"#000000 Void", "#FF0000 ", "#00FF00 Green"}));
 }
 
 TEST(AcoRead, TruncatedFilesGiveTheCompleteRecordsAndSaySo)
 {
-    const Bytes full = Bytes{}.w(2).w(3).v2(0, 0xFF00, 0, 0, 0, "a").v2(0, 0, 0xFF00, 0, 0, "b").v2(0, 0, 0, 0xFF00, 0, "c");
+    const Bytes full =
+        Bytes{}.w(2).w(3).v2(0, 0xFF00, 0, 0, 0, "a").v2(0, 0, 0xFF00, 0, 0, "b").v2(0, 0, 0, 0xFF00, 0, "c");
     for (qsizetype cut = 4; cut < full.b.size(); ++cut) {
         const TableData t = ReadAco(full.b.left(cut), "x.aco");
         const qsizetype record = 10 + 4 + 2 * 2;  // one name unit and the terminator
         const long long complete = (cut - 4) / record;
         ASSERT_EQ(static_cast<long long>(t.entries.size()), complete) << cut;
-        EXPECT_EQ(t.warning, QStringLiteral("ファイル x.aco は途中で終わっています（3 色のうち %1 色を読み込みました）").arg(complete));
+        EXPECT_EQ(
+            t.warning,
+            QStringLiteral("ファイル x.aco は途中で終わっています（3 色のうち %1 色を読み込みました）").arg(complete));
     }
     // A count far beyond the data and a name length past the end.
     EXPECT_EQ(ReadAco(Bytes{}.w(2).w(65535).b).entries.size(), 0u);
@@ -184,7 +183,8 @@ TEST_F(RealSwatches, PhotoshopRgbCmykHsb)
     EXPECT_EQ(cmyk.entries[0].Name, "CMYK Red");
     const TableData hsb = Read("ps2022-hsb-utf.aco");
     EXPECT_EQ(Hexes(hsb), QStringList({"E3E14D", "AF0E40", "FFFFFF"}));
-    EXPECT_EQ(Names(hsb), QStringList({QString::fromUtf16(u"Zażółć gęślą jaźń"), QString::fromUtf16(u"チェリー"), "a"}));
+    EXPECT_EQ(Names(hsb),
+              QStringList({QString::fromUtf16(u"Zażółć gęślą jaźń"), QString::fromUtf16(u"チェリー"), "a"}));
     for (const auto* t : {&rgb, &cmyk, &hsb}) EXPECT_TRUE(t->warning.isEmpty());
 }
 
@@ -258,8 +258,8 @@ QByteArray Cgd(const QByteArray& title, const std::vector<std::tuple<QByteArray,
 TEST(CgdRead, RecordsTitleAndComments)
 {
     const QByteArray bytes = Cgd("DIC \x83\x4A\x83\x89\x81\x5B", {{"DIC-1", 0xFF8000, "line1\nline2\r\nend"},
-                                                              {QByteArray(32, 'N'), 0x123456, ""},
-                                                              {"\x90\xD4", 0x0000FF, "\x82\xA0"}});
+                                                                  {QByteArray(32, 'N'), 0x123456, ""},
+                                                                  {"\x90\xD4", 0x0000FF, "\x82\xA0"}});
     const TableData t = ReadCgd(bytes);
     EXPECT_EQ(t.title, QString::fromUtf16(u"DIC カラー"));
     EXPECT_EQ(t.announced, 3);

@@ -95,8 +95,8 @@ TEST_F(XPickMode, TakesThePixelsOfThePictureOnTheScreen)
             Display* dpy = XOpenDisplay(nullptr);
             ASSERT_NE(dpy, nullptr);
             const Window root = DefaultRootWindow(dpy);
-            const int pointer = XGrabPointer(dpy, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, 0, 0,
-                                             CurrentTime);
+            const int pointer =
+                XGrabPointer(dpy, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, 0, 0, CurrentTime);
             const int keyboard = XGrabKeyboard(dpy, root, False, GrabModeAsync, GrabModeAsync, CurrentTime);
             XUngrabPointer(dpy, CurrentTime);
             XUngrabKeyboard(dpy, CurrentTime);
