@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "application.h"
-#include "huefield.h"
-#include "mainwindow.h"
-#include "page_hue.h"
+#include "mainwindow/mainwindow.h"
+#include "pages/huefield.h"
+#include "pages/page_hue.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
 

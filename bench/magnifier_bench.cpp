@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <memory>
 
-#include "magnifier.h"
+#include "picking/magnifier.h"
 #include "platform/screenpick.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "application.h"
-#include "colortablecombo.h"
-#include "mainwindow.h"
+#include "mainwindow/colortablecombo.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
 

@@ -17,7 +17,7 @@
 #include "application.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
-#include "tbledit.h"
+#include "tableeditor/tbledit.h"
 
 using namespace qolvar;
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/pickargs.h"
+#include "app/picking/pickargs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -9,14 +9,14 @@
 #include <QTest>
 #include <cstdio>
 
-#include "aboutbox.h"
 #include "application.h"
 #include "colour/codes.h"
-#include "logviewer.h"
-#include "mainwindow.h"
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/settings.h"
-#include "tbledit.h"
-#include "tbllist.h"
+#include "tableeditor/tbledit.h"
+#include "tableeditor/tbllist.h"
 
 int main(int argc, char** argv)
 {

@@ -11,13 +11,13 @@
 #include <functional>
 #include <vector>
 
-#include "aboutbox.h"
-#include "logviewer.h"
-#include "mainwindow.h"
-#include "programicon.h"
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
 #include "table/folders.h"
-#include "tbledit.h"
-#include "themeicons.h"
+#include "tableeditor/tbledit.h"
+#include "widgets/programicon.h"
+#include "widgets/themeicons.h"
 
 namespace qolvar::app {
 

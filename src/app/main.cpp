@@ -8,9 +8,9 @@
 #include "application.h"
 #include "colour/munsell.h"
 #include "firstframe.h"
-#include "huefield.h"
-#include "mainwindow.h"
-#include "pickcommand.h"
+#include "mainwindow/mainwindow.h"
+#include "pages/huefield.h"
+#include "picking/pickcommand.h"
 #include "version.h"
 
 int main(int argc, char** argv)

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QTest>
 
-#include "colortablecombo.h"
 #include "fixture.h"
-#include "mainwindow.h"
+#include "mainwindow/colortablecombo.h"
+#include "mainwindow/mainwindow.h"
 
 using namespace qolvar;
 

@@ -8,8 +8,8 @@
 #include <QSlider>
 
 #include "fixture.h"
-#include "logviewer.h"
-#include "mainwindow.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/colorpanel.h"
 #include "platform/spinedit.h"
 

@@ -15,12 +15,12 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "aboutbox.h"
 #include "fixture.h"
-#include "logviewer.h"
-#include "page_hue.h"
-#include "themeicons.h"
-#include "winhelpers.h"
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/logviewer.h"
+#include "pages/page_hue.h"
+#include "widgets/themeicons.h"
+#include "widgets/winhelpers.h"
 
 using namespace qolvar;
 

@@ -5,7 +5,7 @@
 #include <QSettings>
 
 #include "colour/cie.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/settings.h"
 
 namespace qolvar::test {

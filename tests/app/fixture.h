@@ -14,15 +14,15 @@
 
 #include <QtWidgets>
 
-#include "aboutbox.h"
 #include "application.h"
-#include "colortablecombo.h"
-#include "logviewer.h"
-#include "mainwindow.h"
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/colortablecombo.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
 #include "platform/spinedit.h"
-#include "tbledit.h"
+#include "tableeditor/tbledit.h"
 
 namespace qolvar::test {
 

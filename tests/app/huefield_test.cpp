@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "colour/hue.h"
-#include "huefield.h"
+#include "pages/huefield.h"
 
 using namespace qolvar;
 using namespace qolvar::app;

@@ -2,8 +2,8 @@
 #include <QTest>
 
 #include "fixture.h"
-#include "imagepick.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
+#include "picking/imagepick.h"
 
 using namespace qolvar;
 

@@ -11,10 +11,10 @@
 #include <QTest>
 
 #include "application.h"
-#include "errortext.h"
 #include "fixture.h"
-#include "logviewer.h"
-#include "mainwindow.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
+#include "widgets/errortext.h"
 
 using namespace qolvar;
 

@@ -5,8 +5,8 @@
 #include "colour/errors.h"
 #include "file_limit.h"
 #include "fixture.h"
-#include "logviewer.h"
-#include "mainwindow.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
 
 using namespace qolvar;
 

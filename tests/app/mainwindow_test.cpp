@@ -9,16 +9,16 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "aboutbox.h"
 #include "colour/errors.h"
 #include "fixture.h"
-#include "help.h"
-#include "hottabs.h"
-#include "mainwindow.h"
+#include "mainwindow/aboutbox.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
 #include "platform/spinedit.h"
-#include "tbledit.h"
+#include "tableeditor/tbledit.h"
+#include "widgets/help.h"
+#include "widgets/hottabs.h"
 
 using namespace qolvar;
 using app::TformMain;

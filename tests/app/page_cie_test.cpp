@@ -11,9 +11,9 @@
 #include "colour/cie.h"
 #include "colour/models.h"
 #include "colour/numeric.h"
-#include "page_cie.h"
 #include "page_testing.h"
-#include "pagetext.h"
+#include "pages/page_cie.h"
+#include "pages/pagetext.h"
 
 using namespace qolvar;
 using app::CIEPage;

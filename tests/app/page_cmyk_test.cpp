@@ -5,8 +5,8 @@
 #include <QSlider>
 
 #include "colour/cmyk.h"
-#include "page_cmyk.h"
 #include "page_testing.h"
+#include "pages/page_cmyk.h"
 
 using namespace qolvar;
 using app::CMYKPage;

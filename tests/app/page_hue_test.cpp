@@ -12,10 +12,10 @@
 
 #include "colour/hue.h"
 #include "fixture.h"
-#include "huefield.h"
-#include "logviewer.h"
-#include "mainwindow.h"
-#include "page_hue.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
+#include "pages/huefield.h"
+#include "pages/page_hue.h"
 #include "platform/colorpanel.h"
 #include "platform/spinedit.h"
 

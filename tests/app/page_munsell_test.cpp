@@ -9,9 +9,9 @@
 #include "colour/munsell.h"
 #include "colour/munsell_renotation.h"
 #include "colour/numeric.h"
-#include "page_munsell.h"
 #include "page_testing.h"
-#include "pagetext.h"
+#include "pages/page_munsell.h"
+#include "pages/pagetext.h"
 
 using namespace qolvar;
 using app::MunsellPage;

@@ -10,8 +10,8 @@
 
 #include "colour/codes.h"
 #include "fixture.h"
-#include "logviewer.h"
-#include "mainwindow.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/colorpanel.h"
 #include "platform/spinedit.h"
 

@@ -7,7 +7,7 @@
 
 #include "colour/video.h"
 #include "page_testing.h"
-#include "page_video.h"
+#include "pages/page_video.h"
 
 using namespace qolvar;
 using app::VideoPage;

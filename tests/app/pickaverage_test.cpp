@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "pickargs.h"
+#include "picking/pickargs.h"
 #include "platform/pickaverage.h"
 
 using namespace qolvar::platform;

@@ -5,11 +5,11 @@
 #include <QTest>
 
 #include "fixture.h"
-#include "help.h"
-#include "mainwindow.h"
-#include "pickmode.h"
+#include "mainwindow/mainwindow.h"
+#include "picking/pickmode.h"
 #include "platform/cursors.h"
 #include "platform/screenpick.h"
+#include "widgets/help.h"
 
 using namespace qolvar;
 

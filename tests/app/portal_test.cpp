@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "fixture.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/screenpick.h"
 
 using namespace qolvar;

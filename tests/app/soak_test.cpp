@@ -24,12 +24,12 @@
 
 #include "colour/munsell_renotation.h"
 #include "fixture.h"
-#include "huefield.h"
-#include "imagepick.h"
-#include "logviewer.h"
-#include "mainwindow.h"
-#include "tbledit.h"
-#include "winhelpers.h"
+#include "mainwindow/logviewer.h"
+#include "mainwindow/mainwindow.h"
+#include "pages/huefield.h"
+#include "picking/imagepick.h"
+#include "tableeditor/tbledit.h"
+#include "widgets/winhelpers.h"
 
 using namespace qolvar;
 

@@ -15,7 +15,7 @@
 
 #include "colour/munsell.h"
 #include "fixture.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/settings.h"
 
 using namespace qolvar;

@@ -10,13 +10,13 @@
 #include <QTest>
 
 #include "fixture.h"
-#include "help.h"
-#include "pickmode.h"
+#include "picking/pickmode.h"
 #include "platform/colorpanel.h"
 #include "platform/screenpick.h"
 #include "platform/spinedit.h"
 #include "table/texts.h"
-#include "tbledit.h"
+#include "tableeditor/tbledit.h"
+#include "widgets/help.h"
 
 using namespace qolvar;
 using platform::kCancel;

@@ -12,7 +12,7 @@
 
 #include "application.h"
 #include "fixture.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 
 using namespace qolvar;
 

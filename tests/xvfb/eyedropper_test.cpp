@@ -14,8 +14,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "magnifier.h"
-#include "pickmode.h"
+#include "picking/magnifier.h"
+#include "picking/pickmode.h"
 
 // After Qt's headers: Xlib's macros (Bool, Status, None …) clash with them.
 #include <X11/Xlib.h>

@@ -1,0 +1,197 @@
+#include "pages/page_cie.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "colour/cie.h"
+#include "colour/models.h"
+#include "colour/numeric.h"
+#include "pages/pagetext.h"
+
+namespace qolvar::app {
+
+namespace {
+
+struct ModeTexts {
+    Model model;
+    const char* name;         // LabelCIE
+    const char* captions[3];  // LabelCIE3, LabelCIE2, LabelCIE1
+};
+const ModeTexts kModes[4] = {
+    {Model::XYZ, "CIE XYZ", {"X", "Y", "Z"}},
+    {Model::Yxy, "CIE Yxy", {"Y", "x", "y"}},
+    {Model::Lab, "CIE L*a*b*", {"L*", "a*", "b*"}},
+    {Model::Luv, "CIE L*u*v*", {"L*", "u*", "v*"}},
+};
+
+// v × 100 rounded, as a 16-bit two's-complement value in four digits.
+QString Code16(float v)
+{
+    const auto n = num::Round(static_cast<num::Ext>(v) * 100);
+    return HexText(static_cast<std::uint32_t>(n) & 0xFFFF, 4);
+}
+
+}  // namespace
+
+CIEPage::CIEPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
+{
+    setObjectName(QStringLiteral("TabSheetCIE"));
+    CreateControls();
+    ConnectControls();
+}
+
+void CIEPage::CreateControls()
+{
+    // The result swatch and its code panel of the main window lie over the
+    // top-left corner of every page (about 235 × 60 pixels): the controls
+    // keep clear of it.
+    auto label = [this](const char* name, const QString& text, int x, int y, int w, int h = 18) {
+        return AddLabel(name, text, QRect(x, y, w, h));
+    };
+    // Beside the swatch: the model's name and, for L*a*b* / L*u*v*, its code.
+    LabelCIE = AddTitle("LabelCIE", QStringLiteral("CIE Yxy"), QRect(244, 8, 200, 22));
+    LabelCIE0 = label("LabelCIE0", QString(), 244, 36, 200);
+
+    RadioGroupCIE = new QGroupBox(this);
+    RadioGroupCIE->setObjectName(QStringLiteral("RadioGroupCIE"));
+    RadioGroupCIE->setGeometry(12, 66, 464, 36);
+    modes_ = MakeRadioGroup(
+        RadioGroupCIE,
+        {QStringLiteral("XYZ"), QStringLiteral("Yxy"), QStringLiteral("L*a*b*"), QStringLiteral("L*u*v*")}, 4);
+    modes_->button(kYxy)->setChecked(true);
+
+    const char* names[3] = {"editCIE3", "editCIE2", "editCIE1"};
+    const char* labels[3] = {"LabelCIE3", "LabelCIE2", "LabelCIE1"};
+    QLineEdit** edits[3] = {&editCIE3, &editCIE2, &editCIE1};
+    QLabel** captions[3] = {&LabelCIE3, &LabelCIE2, &LabelCIE1};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 116 + 32 * i;
+        *captions[i] = label(labels[i], QString::fromLatin1(kModes[kYxy].captions[i]), 16, y + 3, 28);
+        auto* e = new QLineEdit(QStringLiteral("0"), this);
+        e->setObjectName(QString::fromLatin1(names[i]));
+        e->setGeometry(48, y, 121, 22);
+        *edits[i] = e;
+    }
+
+    ckCIE = new QCheckBox(tr("小数点以下2桁で表示"), this);
+    ckCIE->setObjectName(QStringLiteral("ckCIE"));
+    ckCIE->setGeometry(200, 116, 200, 22);
+    ckCIE->setChecked(true);
+
+    // No item is chosen at first; the boxes show their initial texts.
+    ComboBoxCIE2 =
+        AddTypedComboBox("ComboBoxCIE2",
+                         {QStringLiteral("1.0 no gamma"), QStringLiteral("1.8 Mac gamma"),
+                          QStringLiteral("2.2 Win gamma"), QStringLiteral("2.4 sRGB gamma"), QStringLiteral("3.0")},
+                         QStringLiteral("gamma 2.2"), QRect(200, 148, 150, 22), [this] { ComboBoxCIE2Change(); });
+    ComboBoxCIE1 = AddTypedComboBox("ComboBoxCIE1", {tr("標準の光D65"), tr("標準の光C"), tr("標準の光A")},
+                                    tr("標準の光D65"), QRect(200, 180, 150, 22), [this] { ComboBoxCIE1Change(); });
+}
+
+void CIEPage::ConnectControls()
+{
+    for (QLineEdit* e : {editCIE3, editCIE2, editCIE1})
+        connect(e, &QLineEdit::textChanged, this, [this, e] { Guarded(e, [&] { editCIE1Change(); }); });
+    connect(modes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) Guarded(RadioGroupCIE, [&] { RadioGroupCIEClick(); });
+    });
+    connect(ckCIE, &QCheckBox::toggled, this, [this] { Guarded(ckCIE, [&] { btCIEClick(); }); });
+}
+
+int CIEPage::ModeIndex() const { return modes_->checkedId(); }
+
+void CIEPage::btCIEClick()
+{
+    const int mode = ModeIndex();
+    RGBCode result = 0;
+    if (mode >= 0 && mode < 4) {
+        const Model model = kModes[mode].model;
+        const ModelValues values = ConvertToModel(model, host_.CurRGB());
+        const TColorVec& v = values.vec;
+        // XYZ is shown on the scale where white has Y = 100, Yxy as Y, x, y.
+        if (mode == kXYZ)
+            DspCIE(num::single(static_cast<num::Ext>(v[0]) * 100), num::single(static_cast<num::Ext>(v[1]) * 100),
+                   num::single(static_cast<num::Ext>(v[2]) * 100));
+        else if (mode == kYxy)
+            DspCIE(v[2], v[0], v[1]);
+        else
+            DspCIE(v[0], v[1], v[2]);
+        result = BackConverted(model, values);
+    }
+    host_.DspDsetRGB(result);
+    host_.LogWrite(LabelCIE->text() + QLatin1Char('=') + editCIE3->text() + QLatin1Char(',') + editCIE2->text() +
+                   QLatin1Char(',') + editCIE1->text());
+}
+
+void CIEPage::DspCIE(float first, float second, float third)
+{
+    const int mode = ModeIndex();
+    // Each write may run editCIE1Change at once (when the guard is clear).
+    if (ckCIE->isChecked()) {
+        const int fine = mode == kYxy ? 4 : 2;
+        SetEditText(editCIE3, FixedText(first, 2));
+        SetEditText(editCIE2, FixedText(second, fine));
+        SetEditText(editCIE1, FixedText(third, fine));
+    } else {
+        SetEditText(editCIE3, GeneralText(first));
+        SetEditText(editCIE2, GeneralText(second));
+        SetEditText(editCIE1, GeneralText(third));
+    }
+    if (mode == kLab || mode == kLuv)
+        LabelCIE0->setText(QLatin1Char('#') + Code16(first) + QLatin1Char(' ') + Code16(second) + QLatin1Char(' ') +
+                           Code16(third));
+}
+
+void CIEPage::editCIE1Change()
+{
+    const QString t3 = editCIE3->text(), t2 = editCIE2->text(), t1 = editCIE1->text();
+    if (!AllTyped({t3, t2, t1}) || AnyLoneSign({t3, t2, t1})) return;
+    const int mode = ModeIndex();
+    if (mode < 0 || mode >= 4) return;
+    ConvertTyped({editCIE3, editCIE2, editCIE1}, [&] {
+        ModelValues values;
+        TColorVec& v = values.vec;
+        if (mode == kXYZ) {
+            v = {num::single(RealOf(editCIE3) / 100), num::single(RealOf(editCIE2) / 100),
+                 num::single(RealOf(editCIE1) / 100)};
+        } else if (mode == kYxy) {
+            v[2] = num::single(RealOf(editCIE3));
+            v[0] = num::single(RealOf(editCIE2));
+            v[1] = num::single(RealOf(editCIE1));
+        } else {
+            v = {num::single(RealOf(editCIE3)), num::single(RealOf(editCIE2)), num::single(RealOf(editCIE1))};
+        }
+        TakeTypedColour(ModelToRGB(kModes[mode].model, values));
+    });
+}
+
+void CIEPage::RadioGroupCIEClick()
+{
+    const int mode = ModeIndex();
+    if (mode >= 0 && mode < 4) {
+        LabelCIE3->setText(QString::fromLatin1(kModes[mode].captions[0]));
+        LabelCIE2->setText(QString::fromLatin1(kModes[mode].captions[1]));
+        LabelCIE1->setText(QString::fromLatin1(kModes[mode].captions[2]));
+        LabelCIE->setText(QString::fromLatin1(kModes[mode].name));
+    }
+    LabelCIE0->clear();
+    host_.BitBtn1Click();
+}
+
+void CIEPage::ComboBoxCIE2Change()
+{
+    SetCIEGamma(ComboBoxCIE2->currentIndex());
+    btCIEClick();
+}
+
+void CIEPage::ComboBoxCIE1Change()
+{
+    SetCIEWhite(ComboBoxCIE1->currentIndex());
+    btCIEClick();
+}
+
+}  // namespace qolvar::app
