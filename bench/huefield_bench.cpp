@@ -15,6 +15,8 @@
 #include "pages/page_hue.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
+#include "widgets/files.h"
+#include "windows.h"
 
 using namespace qolvar;
 
@@ -118,7 +120,7 @@ int main(int argc, char** argv)
     formMain = windows.formMain.get();
     formMain->show();
     (void)QTest::qWaitForWindowExposed(formMain);
-    formMain->SetActivePageIndex(1);
+    formMain->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

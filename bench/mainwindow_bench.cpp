@@ -9,9 +9,12 @@
 
 #include "application.h"
 #include "mainwindow/colortablecombo.h"
+#include "mainwindow/colourtable.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
+#include "widgets/files.h"
+#include "windows.h"
 
 namespace {
 
@@ -44,17 +47,18 @@ Fixture& Get()
 void BM_LoadDropDown(benchmark::State& state)
 {
     auto& f = Get();
-    for (auto _ : state) f.windows->formMain->LoadColorTable(f.table);
-    state.counters["rows"] = f.windows->formMain->TableColors().size();
+    for (auto _ : state) f.windows->formMain->findChild<qolvar::app::ColourTableDropDown*>()->LoadColorTable(f.table);
+    state.counters["rows"] = f.windows->formMain->findChild<qolvar::app::ColourTableDropDown*>()->TableColors().size();
 }
 
 void BM_SortDropDownOnAndOff(benchmark::State& state)
 {
     auto& f = Get();
-    f.windows->formMain->OpenColorTable(f.table);
-    for (auto _ : state) f.windows->formMain->TblSort1Click();
+    f.windows->formMain->findChild<qolvar::app::ColourTableDropDown*>()->OpenColorTable(f.table);
+    for (auto _ : state) f.windows->formMain->findChild<QAction*>("TblSort1")->trigger();
     state.counters["rows"] = f.windows->formMain->findChild<QComboBox*>("cboxColor")->count();
-    if (f.windows->formMain->findChild<QAction*>("TblSort1")->isChecked()) f.windows->formMain->TblSort1Click();
+    if (f.windows->formMain->findChild<QAction*>("TblSort1")->isChecked())
+        f.windows->formMain->findChild<QAction*>("TblSort1")->trigger();
 }
 
 }  // namespace

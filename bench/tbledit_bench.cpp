@@ -18,6 +18,8 @@
 #include "platform/dialogs.h"
 #include "platform/settings.h"
 #include "tableeditor/tbledit.h"
+#include "widgets/files.h"
+#include "windows.h"
 
 using namespace qolvar;
 

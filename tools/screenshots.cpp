@@ -17,6 +17,8 @@
 #include "platform/settings.h"
 #include "tableeditor/tbledit.h"
 #include "tableeditor/tbllist.h"
+#include "widgets/files.h"
+#include "windows.h"
 
 int main(int argc, char** argv)
 {
@@ -35,7 +37,7 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(w)) std::fprintf(stderr, "the window was not shown\n");
     w->SetCurRGB(argc > 2 ? qolvar::HexToCode(argv[2]) : 0x336699);
     for (int page = 0; page < w->findChild<QTabWidget*>("PageControl1")->count(); ++page) {
-        w->SetActivePageIndex(page);
+        w->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(page);
         w->BitBtn1Click();
         QTest::qWait(100);
         const QString file = out + QStringLiteral("/page%1.png").arg(page);

@@ -815,13 +815,6 @@ Pick the colour from an image file (a screenshot, for example) instead?</transla
     </message>
 </context>
 <context>
-    <name>TformMain</name>
-    <message>
-        <source>Log files (*.log)|*.log|すべてのファイル(*.*)|*.*</source>
-        <translation>Log files (*.log)|*.log|All files (*.*)|*.*</translation>
-    </message>
-</context>
-<context>
     <name>qolvar::app::CIEPage</name>
     <message>
         <source>小数点以下2桁で表示</source>
@@ -880,6 +873,139 @@ Large text: AA %4, AAA %5</translation>
     <message>
         <source>不合格</source>
         <translation>fail</translation>
+    </message>
+</context>
+<context>
+    <name>qolvar::app::ColourLog</name>
+    <message>
+        <source>Log files (*.log)|*.log|すべてのファイル(*.*)|*.*</source>
+        <translation>Log files (*.log)|*.log|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>新規ログ(&amp;N)</source>
+        <translation>&amp;New Log</translation>
+    </message>
+    <message>
+        <source>新規ログ</source>
+        <translation>New log</translation>
+    </message>
+    <message>
+        <source>ログを開く(&amp;O)...</source>
+        <translation>&amp;Open Log...</translation>
+    </message>
+    <message>
+        <source>ログを開く</source>
+        <translation>Open a log</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>ログを上書き保存</source>
+        <translation>Save the log</translation>
+    </message>
+    <message>
+        <source>名前をつけて保存(&amp;A)...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>ログに名前をつけて保存</source>
+        <translation>Save the log under a new name</translation>
+    </message>
+    <message>
+        <source>ログ表示(&amp;L)</source>
+        <translation>Show &amp;Log</translation>
+    </message>
+    <message>
+        <source>ログ表示</source>
+        <translation>Show the log</translation>
+    </message>
+    <message>
+        <source>ログへの変更を保存しますか？</source>
+        <translation>Save the changes to the log?</translation>
+    </message>
+    <message>
+        <source>ログをクリアしました</source>
+        <translation>The log has been cleared</translation>
+    </message>
+</context>
+<context>
+    <name>qolvar::app::ColourTableDropDown</name>
+    <message>
+        <source>■ Web標準色 140色</source>
+        <translation>■ Web標準色 140 colours</translation>
+    </message>
+    <message>
+        <source>外部カラーテーブルを開く(&amp;G)...</source>
+        <translation>Open External Colour Table (&amp;G)...</translation>
+    </message>
+    <message>
+        <source>外部カラーテーブルを開く</source>
+        <translation>Open an external colour table</translation>
+    </message>
+    <message>
+        <source>色見本をソート(&amp;S)</source>
+        <translation>&amp;Sort Swatches</translation>
+    </message>
+    <message>
+        <source>カラーテーブル(&amp;T)</source>
+        <translation>Colour &amp;Tables</translation>
+    </message>
+    <message>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation> colours</translation>
+    </message>
+</context>
+<context>
+    <name>qolvar::app::CopyAs</name>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>色をコピー(&amp;C)</source>
+        <translation>&amp;Copy Colour</translation>
+    </message>
+    <message>
+        <source>現在の色を選んだ形式でクリップボードにコピー</source>
+        <translation>Copy the current colour to the clipboard in the chosen format</translation>
+    </message>
+    <message>
+        <source>コピーの形式(&amp;F)</source>
+        <translation>Copy &amp;Format</translation>
+    </message>
+    <message>
+        <source>テンプレート</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>テンプレートを編集(&amp;E)...</source>
+        <translation>&amp;Edit Template...</translation>
+    </message>
+    <message>
+        <source>テンプレート: </source>
+        <translation>Template: </translation>
+    </message>
+    <message>
+        <source>コピーしました: </source>
+        <translation>Copied: </translation>
+    </message>
+    <message>
+        <source>コピーのテンプレート</source>
+        <translation>Copy Template</translation>
+    </message>
+    <message>
+        <source>{R} {G} {B} は 0..255、{HEX} は 16 進数、{lab.L} {hsv.H} {munsell} などは各モデルの値です。</source>
+        <translation>{R} {G} {B} are 0..255, {HEX} is hexadecimal, {lab.L} {hsv.H} {munsell} and the like are the values of each model.</translation>
+    </message>
+    <message>
+        <source>&apos;CopyTemplate&apos; が長すぎます（%1 文字）</source>
+        <translation>&apos;CopyTemplate&apos; is too long (%1 characters)</translation>
     </message>
 </context>
 <context>
@@ -1021,32 +1147,8 @@ Wheel, + / -: zoom</translation>
         <translation>&amp;New Log</translation>
     </message>
     <message>
-        <source>新規ログ</source>
-        <translation>New log</translation>
-    </message>
-    <message>
         <source>ログを開く(&amp;O)...</source>
         <translation>&amp;Open Log...</translation>
-    </message>
-    <message>
-        <source>ログを開く</source>
-        <translation>Open a log</translation>
-    </message>
-    <message>
-        <source>上書き保存(&amp;S)</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>ログを上書き保存</source>
-        <translation>Save the log</translation>
-    </message>
-    <message>
-        <source>名前をつけて保存(&amp;A)...</source>
-        <translation>Save &amp;As...</translation>
-    </message>
-    <message>
-        <source>ログに名前をつけて保存</source>
-        <translation>Save the log under a new name</translation>
     </message>
     <message>
         <source>終了(&amp;X)</source>
@@ -1061,16 +1163,8 @@ Wheel, + / -: zoom</translation>
         <translation>Open External Colour Table (&amp;G)...</translation>
     </message>
     <message>
-        <source>外部カラーテーブルを開く</source>
-        <translation>Open an external colour table</translation>
-    </message>
-    <message>
         <source>ログ表示(&amp;L)</source>
         <translation>Show &amp;Log</translation>
-    </message>
-    <message>
-        <source>ログ表示</source>
-        <translation>Show the log</translation>
     </message>
     <message>
         <source>カラーテーブル編集(&amp;E)...</source>
@@ -1083,10 +1177,6 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>常に手前に表示(&amp;V)</source>
         <translation>Always on Top (&amp;V)</translation>
-    </message>
-    <message>
-        <source>色見本をソート(&amp;S)</source>
-        <translation>&amp;Sort Swatches</translation>
     </message>
     <message>
         <source>目次(&amp;C)</source>
@@ -1145,10 +1235,6 @@ Wheel, + / -: zoom</translation>
         <translation>Colour of the last update</translation>
     </message>
     <message>
-        <source>■ Web標準色 140色</source>
-        <translation>■ Web標準色 140 colours</translation>
-    </message>
-    <message>
         <source>値が範囲外です！</source>
         <translation>The value is out of range!</translation>
     </message>
@@ -1157,76 +1243,12 @@ Wheel, + / -: zoom</translation>
         <translation>This is not a hexadecimal colour code</translation>
     </message>
     <message>
-        <source>ログへの変更を保存しますか？</source>
-        <translation>Save the changes to the log?</translation>
-    </message>
-    <message>
-        <source>ログをクリアしました</source>
-        <translation>The log has been cleared</translation>
-    </message>
-    <message>
-        <source>色</source>
-        <translation> colours</translation>
-    </message>
-    <message>
-        <source>編集(&amp;E)</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>色をコピー(&amp;C)</source>
-        <translation>&amp;Copy Colour</translation>
-    </message>
-    <message>
-        <source>現在の色を選んだ形式でクリップボードにコピー</source>
-        <translation>Copy the current colour to the clipboard in the chosen format</translation>
-    </message>
-    <message>
-        <source>コピーの形式(&amp;F)</source>
-        <translation>Copy &amp;Format</translation>
-    </message>
-    <message>
-        <source>テンプレート</source>
-        <translation>Template</translation>
-    </message>
-    <message>
-        <source>テンプレートを編集(&amp;E)...</source>
-        <translation>&amp;Edit Template...</translation>
-    </message>
-    <message>
-        <source>テンプレート: </source>
-        <translation>Template: </translation>
-    </message>
-    <message>
-        <source>コピーしました: </source>
-        <translation>Copied: </translation>
-    </message>
-    <message>
-        <source>コピーのテンプレート</source>
-        <translation>Copy Template</translation>
-    </message>
-    <message>
-        <source>{R} {G} {B} は 0..255、{HEX} は 16 進数、{lab.L} {hsv.H} {munsell} などは各モデルの値です。</source>
-        <translation>{R} {G} {B} are 0..255, {HEX} is hexadecimal, {lab.L} {hsv.H} {munsell} and the like are the values of each model.</translation>
-    </message>
-    <message>
-        <source>カラーテーブル(&amp;T)</source>
-        <translation>Colour &amp;Tables</translation>
-    </message>
-    <message>
-        <source>（なし）</source>
-        <translation>(none)</translation>
-    </message>
-    <message>
         <source>このデスクトップ（Wayland）ではウィンドウを常に手前に表示できません</source>
         <translation>This desktop (Wayland) cannot keep a window on top</translation>
     </message>
     <message>
         <source>&apos;TableName&apos; が長すぎます（%1 文字）</source>
         <translation>&apos;TableName&apos; is too long (%1 characters)</translation>
-    </message>
-    <message>
-        <source>&apos;CopyTemplate&apos; が長すぎます（%1 文字）</source>
-        <translation>&apos;CopyTemplate&apos; is too long (%1 characters)</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,8 @@
 #include "pages/huefield.h"
 #include "picking/pickcommand.h"
 #include "version.h"
+#include "widgets/files.h"
+#include "windows.h"
 
 int main(int argc, char** argv)
 {

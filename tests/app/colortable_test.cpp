@@ -67,12 +67,12 @@ TEST_F(ColorTable, LoadingReplacesRowsCaptionAndColours)
     EXPECT_TRUE(dialogs.openOptions.back().filter.contains("GIMP パレット (*.gpl)|*.gpl"));
     EXPECT_EQ(Rows(), (QStringList{"#FF0000 赤", "", "  #00FF00 indented", "#0000ff blue", "#12"}));
     EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ mine 5色");
-    EXPECT_EQ(w->TableFileName(), path);
+    EXPECT_EQ(test::TableOf(w)->TableFileName(), path);
     EXPECT_EQ(w->CurRGB(), 0x123456u) << "loading does not change the colour";
     // Colours from characters 2..7 of the raw line; an indented code is not
     // a code here.
     const std::vector<TColor> expected = {0x0000FF, 0, 0, 0xFF0000, 0x120000};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(w->TableColors()[i], expected[i]) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(test::TableOf(w)->TableColors()[i], expected[i]) << i;
 }
 
 TEST_F(ColorTable, PalettesLoadAsTablesAndNameTheNearestColour)
@@ -81,7 +81,7 @@ TEST_F(ColorTable, PalettesLoadAsTablesAndNameTheNearestColour)
                "GIMP Palette\nName: Test\nColumns: 2\n# comment\n255   0   0 Red\n  0 128   0\tDark green\n"));
     EXPECT_EQ(Rows(), (QStringList{"#FF0000 Red", "#008000 \"Dark green\""}));
     EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ pal 2色");
-    EXPECT_EQ(w->TableColors()[1], 0x008000u);
+    EXPECT_EQ(test::TableOf(w)->TableColors()[1], 0x008000u);
     // The nearest entry of the loaded table, by name, with its ΔE00.
     auto* nearest = test::Child<QLabel>(w, "labelNearest");
     w->SetCurRGB(0x008000);
@@ -110,8 +110,7 @@ TEST_F(ColorTable, TheNearestNameTakesTheWidthThereIs)
 TEST_F(ColorTable, ChoosingARowSetsTheColourAndTheHint)
 {
     Open(Write("t.tab", "#FF8000 orange\r\n#336699 blue\r\n"));
-    w->cboxColorClick(1);
-    w->cboxColorSelect(1);
+    emit combo->activated(1);
     EXPECT_EQ(w->CurRGB(), 0x336699u);
     EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "336699");
     EXPECT_EQ(combo->toolTip(), "#336699 blue");
@@ -143,7 +142,7 @@ TEST_F(ColorTable, AnUnreadableTableChangesOnlyTheFileName)
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + missing + " は開けません."});
     EXPECT_EQ(Rows(), before);
     EXPECT_EQ(test::Child<QLabel>(w, "labelColFn")->text(), "  ■ Web標準色 140色");
-    EXPECT_EQ(w->TableFileName(), missing);
+    EXPECT_EQ(test::TableOf(w)->TableFileName(), missing);
 }
 
 TEST_F(ColorTable, SortingTwiceRestoresTheFileOrder)
@@ -154,21 +153,21 @@ TEST_F(ColorTable, SortingTwiceRestoresTheFileOrder)
     test::Child<QAction>(w, "TblSort1")->trigger();
     EXPECT_TRUE(test::Child<QAction>(w, "TblSort1")->isChecked());
     EXPECT_EQ(Rows(), (QStringList{"#0000FF b", "#00ff00 g", "#00FF00 G", "#FF0000 r"}));
-    EXPECT_EQ(w->TableColors()[0], 0xFF0000u);
-    EXPECT_EQ(w->TableColors()[3], 0x0000FFu);
+    EXPECT_EQ(test::TableOf(w)->TableColors()[0], 0xFF0000u);
+    EXPECT_EQ(test::TableOf(w)->TableColors()[3], 0x0000FFu);
     // A table opened while sorting is on is shown sorted.
     Open(path);
     EXPECT_EQ(Rows().first(), "#0000FF b");
     test::Child<QAction>(w, "TblSort1")->trigger();
     EXPECT_EQ(Rows(), fileOrder);
-    EXPECT_EQ(w->TableColors()[0], 0x0000FFu);
+    EXPECT_EQ(test::TableOf(w)->TableColors()[0], 0x0000FFu);
     // Leaving sorted mode when the file is gone keeps the sorted rows.
     test::Child<QAction>(w, "TblSort1")->trigger();
     QFile::remove(path);
     test::Child<QAction>(w, "TblSort1")->trigger();
     EXPECT_FALSE(test::Child<QAction>(w, "TblSort1")->isChecked());
     EXPECT_EQ(Rows().first(), "#0000FF b");
-    EXPECT_EQ(w->TableColors()[0], 0xFF0000u);
+    EXPECT_EQ(test::TableOf(w)->TableColors()[0], 0xFF0000u);
     EXPECT_EQ(dialogs.TakeTexts().size(), 1);
 }
 
@@ -186,7 +185,7 @@ TEST_F(ColorTable, TheDropDownShowsTheEntryOfTheCurrentColour)
         EXPECT_EQ(combo->currentIndex(), r.row) << std::hex << r.colour;
     }
     combo->setCurrentIndex(2);  // the row chosen stays shown
-    w->cboxColorClick(2);
+    emit combo->activated(2);
     EXPECT_EQ(combo->currentIndex(), 2);
 }
 
@@ -196,8 +195,8 @@ TEST_F(ColorTable, LongTablesKeepAColourForEveryRow)
     for (int i = 0; i < 5000; ++i) text += "#" + QByteArray::number(i, 16).rightJustified(6, '0') + "\r\n";
     Open(Write("long.tab", text));
     ASSERT_EQ(combo->count(), 5000);
-    ASSERT_GE(w->TableColors().size(), 5000u);
-    w->cboxColorClick(4999);
+    ASSERT_GE(test::TableOf(w)->TableColors().size(), 5000u);
+    emit combo->activated(4999);
     EXPECT_EQ(w->CurRGB(), 4999u);
     // The open list shows about twenty rows of 20 pixels, not the screen.
     w->show();

@@ -8,6 +8,7 @@
 #include <QSlider>
 
 #include "fixture.h"
+#include "mainwindow/copyas.h"
 #include "mainwindow/logviewer.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/colorpanel.h"
@@ -69,16 +70,16 @@ TEST_F(ColourTools, CopyAsFormatsAndTemplateKeptBetweenRuns)
     dialogs.texts = {"{R}/{nope}", "{R}/{G}/{B} {HEX}"};
     Trigger("CopyTemplateEdit1");
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(Main()->CopyFormat(), "css-hsl");
+    EXPECT_EQ(Main()->findChild<app::CopyAs*>()->CopyFormat(), "css-hsl");
     Trigger("CopyTemplateEdit1");
-    EXPECT_EQ(Main()->CopyFormat(), "template");
+    EXPECT_EQ(Main()->findChild<app::CopyAs*>()->CopyFormat(), "template");
     EXPECT_EQ(Copied(), "51/102/153 336699");
     Trigger("CopyTemplateEdit1");  // cancelled: nothing changes
     EXPECT_EQ(Copied(), "51/102/153 336699");
 
     Stop();
     Start();
-    EXPECT_EQ(Main()->CopyFormat(), "template");
+    EXPECT_EQ(Main()->findChild<app::CopyAs*>()->CopyFormat(), "template");
     EXPECT_EQ(dialogs.inputInitials.back(), "{R}/{G}/{B} {HEX}");
     EXPECT_EQ(Copied(), "51/102/153 336699");
 }
@@ -87,7 +88,7 @@ TEST_F(ColourTools, LiveConversionFollowsTheColourWithoutLogging)
 {
     // The hue of 336699 is 210 degrees, of FF0000 0, of 00FF00 120.
     auto* hue = test::Child<platform::SpinEdit>(Main(), "SpinEditHUE3");
-    Main()->SetActivePageIndex(1);
+    test::ShowPage(Main(), 1);
     Main()->SetCurRGB(0x336699);
     EXPECT_NE(hue->Text(), "210") << "off: the page waits for a refresh";
     Trigger("LiveConv1");
@@ -97,9 +98,9 @@ TEST_F(ColourTools, LiveConversionFollowsTheColourWithoutLogging)
     test::Child<QSlider>(Main(), "TrackBarRGB1")->setValue(0);     // FF0000
     EXPECT_EQ(hue->Text(), "0");
     // A page shown later is refreshed when it is chosen.
-    Main()->SetActivePageIndex(2);
+    test::ShowPage(Main(), 2);
     Main()->SetCurRGB(0x00FF00);
-    Main()->SetActivePageIndex(1);
+    test::ShowPage(Main(), 1);
     EXPECT_EQ(hue->Text(), "120");
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty());
     EXPECT_EQ(test::Child<platform::ColorPanel>(Main(), "Panel4")->color(), 0u) << "the last refresh's colour stays";

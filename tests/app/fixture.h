@@ -17,12 +17,16 @@
 #include "application.h"
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/colortablecombo.h"
+#include "mainwindow/colourlog.h"
+#include "mainwindow/colourtable.h"
 #include "mainwindow/logviewer.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
 #include "platform/spinedit.h"
 #include "tableeditor/tbledit.h"
+#include "widgets/files.h"
+#include "windows.h"
 
 namespace qolvar::test {
 
@@ -33,6 +37,25 @@ T* Child(const QObject* window, const char* name)
     T* c = window->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(c, nullptr) << "no control " << name;
     return c;
+}
+
+// The main window's colour log and colour table drop-down.
+inline app::ColourLog* LogOf(const QObject* window) { return window->findChild<app::ColourLog*>(); }
+inline app::ColourTableDropDown* TableOf(const QObject* window)
+{
+    return window->findChild<app::ColourTableDropDown*>();
+}
+// Shows a model page of the main window as a click on its tab does.
+inline void ShowPage(const QObject* window, int index)
+{
+    Child<QTabWidget>(window, "PageControl1")->setCurrentIndex(index);
+}
+
+// The main window's active page, -1 when none is (its page area empty).
+inline int ActivePage(const QObject* window)
+{
+    const auto* pages = Child<QTabWidget>(window, "PageControl1");
+    return pages->currentWidget() && !pages->currentWidget()->isHidden() ? pages->currentIndex() : -1;
 }
 
 // Dialogs that never block: every box is recorded, and answers come from

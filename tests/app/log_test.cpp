@@ -59,7 +59,7 @@ TEST_F(Log, NewClearsAndSays)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, "情報");
     EXPECT_EQ(dialogs.messages[0].text, "ログをクリアしました");
-    EXPECT_EQ(w->LogFileName(), saved);
+    EXPECT_EQ(test::LogOf(w)->LogFileName(), saved);
 }
 
 TEST_F(Log, OpenNormalisesLineBreaksAndAppendsAfterAnUnbrokenLastLine)
@@ -68,7 +68,7 @@ TEST_F(Log, OpenNormalisesLineBreaksAndAppendsAfterAnUnbrokenLastLine)
     WriteFile(path, "a\rb\nc\r\nlast");
     dialogs.openPaths.push_back(path);
     test::Child<QAction>(w, "FileOpenCmd")->trigger();
-    EXPECT_EQ(w->LogFileName(), path);
+    EXPECT_EQ(test::LogOf(w)->LogFileName(), path);
     EXPECT_TRUE(log->isVisible());
     EXPECT_EQ(log->LogText(), "a\r\nb\r\nc\r\nlast");
     EXPECT_EQ(dialogs.openOptions.back().filter, "Log files (*.log)|*.log|すべてのファイル(*.*)|*.*");
@@ -85,11 +85,11 @@ TEST_F(Log, OpenReadsShiftJisAndUtf8)
     const QString path = dir.filePath("sjis.log");
     WriteFile(path, "RGB=#FF0000 \x83\x65\x83\x58\x83\x67\r\n");  // テスト in Shift-JIS
     dialogs.openPaths.push_back(path);
-    w->Open1Click();
+    test::Child<QAction>(w, "FileOpenCmd")->trigger();
     EXPECT_EQ(log->LogText(), "RGB=#FF0000 テスト\r\n");
     WriteFile(path, "RGB=#FF0000 テスト\r\n");
     dialogs.openPaths.push_back(path);
-    w->Open1Click();
+    test::Child<QAction>(w, "FileOpenCmd")->trigger();
     EXPECT_EQ(log->LogText(), "RGB=#FF0000 テスト\r\n");
 }
 
@@ -100,14 +100,14 @@ TEST_F(Log, SaveWithoutAFileAsksForOneAndCancelKeepsItEmpty)
     ASSERT_EQ(dialogs.saveOptions.size(), 1u);
     EXPECT_EQ(dialogs.saveOptions[0].fileName, "Qolvar_Data00.log");
     EXPECT_TRUE(dialogs.saveOptions[0].defaultExt.isEmpty());
-    EXPECT_TRUE(w->LogFileName().isEmpty());
+    EXPECT_TRUE(test::LogOf(w)->LogFileName().isEmpty());
     const QString path = dir.filePath("new.log");
     dialogs.savePaths.push_back(path);
     test::Child<QAction>(w, "FileSaveCmd")->trigger();
-    EXPECT_EQ(w->LogFileName(), path);
+    EXPECT_EQ(test::LogOf(w)->LogFileName(), path);
     EXPECT_EQ(ReadFile(path), "RGB=#000000 x\r\n");
     // The dialog offers the last chosen name next time.
-    w->SaveAs1Click();
+    test::Child<QAction>(w, "FileSaveAsCmd")->trigger();
     EXPECT_EQ(dialogs.saveOptions.back().fileName, path);
 }
 
@@ -117,9 +117,9 @@ TEST_F(Log, NewThenSaveOverwritesWithTheShorterLog)
     w->LogWrite("one");
     w->LogWrite("two");
     dialogs.savePaths.push_back(path);
-    w->SaveAs1Click();
-    w->New1Click();
-    w->Save1Click();
+    test::Child<QAction>(w, "FileSaveAsCmd")->trigger();
+    test::Child<QAction>(w, "FileNewCmd")->trigger();
+    test::Child<QAction>(w, "FileSaveCmd")->trigger();
     EXPECT_EQ(ReadFile(path), "");
 }
 
@@ -130,7 +130,7 @@ TEST_F(Log, FailuresAreShownAndChangeNothingElse)
     dialogs.savePaths.push_back(unwritable);
     test::Child<QAction>(w, "FileSaveAsCmd")->trigger();
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{"ファイル " + unwritable + " を作成できません."});
-    EXPECT_TRUE(w->LogFileName().isEmpty());
+    EXPECT_TRUE(test::LogOf(w)->LogFileName().isEmpty());
 
     // A log that cannot be opened changes nothing, not even the log's name.
     const QString missing = dir.filePath("missing.log");
@@ -139,7 +139,7 @@ TEST_F(Log, FailuresAreShownAndChangeNothingElse)
     test::Child<QAction>(w, "FileOpenCmd")->trigger();
     EXPECT_EQ(dialogs.TakeTexts(),
               QStringList({"ログへの変更を保存しますか？", "ファイル " + missing + " は開けません."}));
-    EXPECT_TRUE(w->LogFileName().isEmpty());
+    EXPECT_TRUE(test::LogOf(w)->LogFileName().isEmpty());
     EXPECT_EQ(log->LogText(), "RGB=#000000 kept\r\n");
 }
 

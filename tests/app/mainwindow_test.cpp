@@ -283,8 +283,8 @@ TEST_F(MainWindow, HelpFailureShowsTheShellCode)
     dialogs.shellResult = 42;
     QTest::mouseClick(test::Child<QToolButton>(w, "ToolButton7"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages.size(), 1u) << "success shows nothing";
-    w->DisplayResult(33, "x");
-    w->DisplayResult(0x10020, "x");  // only the low 16 bits count
+    app::DisplayResult(w, 33, "x");
+    app::DisplayResult(w, 0x10020, "x");  // only the low 16 bits count
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 

@@ -43,7 +43,7 @@ protected:
         w->show();
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-        w->SetActivePageIndex(1);
+        test::ShowPage(w, 1);
         dialogs.messages.clear();
     }
     void SetColour(RGBCode rgb) { w->SetCurRGB(rgb); }

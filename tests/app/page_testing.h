@@ -33,7 +33,7 @@ protected:
         Start();
         w = windows->formMain.get();
         w->show();
-        w->SetActivePageIndex(pageIndex);
+        ShowPage(w, pageIndex);
         dialogs.messages.clear();
         dialogs.beeps = 0;
     }

@@ -130,7 +130,7 @@ protected:
         }
         case 4: {
             const int page = static_cast<int>(Pick(5));
-            w->SetActivePageIndex(page);
+            test::ShowPage(w, page);
             QTest::mouseClick(test::Child<QWidget>(w, "BitBtn1"), Qt::LeftButton);
             return QStringLiteral("refresh page %1").arg(page);
         }

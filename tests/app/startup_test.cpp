@@ -53,8 +53,8 @@ TEST_F(Startup, FirstRunCreatesTheKeyAndStartsBlackOnHue)
     EXPECT_TRUE(platform::RegKeyExists(app::kRegistryRoot));
     EXPECT_FALSE(platform::RegKeyExists(app::kRegistryRoot + "\\formMain")) << "bounds are not read on a first run";
     EXPECT_EQ(Main()->CurRGB(), 0u);
-    EXPECT_EQ(Main()->ActivePageIndex(), 1);
-    EXPECT_EQ(Main()->TableFileName(), folder + "/Table/Web標準色.tab");
+    EXPECT_EQ(test::ActivePage(Main()), 1);
+    EXPECT_EQ(test::TableOf(Main())->TableFileName(), folder + "/Table/Web標準色.tab");
     EXPECT_EQ(Main()->ExeDir(), folder);
     EXPECT_EQ(Main()->pos(), QPoint(192, 106));
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.TakeTexts().join("|").toStdString();
@@ -100,7 +100,7 @@ TEST_F(Startup, TheUserFolderTakesLogsAndItsTablesAreListedBesideTheShippedOnes)
     for (QAction* a : list->actions()) captions << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(captions, QStringList({"Web標準色.tab", "-", "Mine && yours.tab"}));
     list->actions().back()->trigger();
-    EXPECT_EQ(Main()->TableFileName(), user + "/Mine & yours.tab");
+    EXPECT_EQ(test::TableOf(Main())->TableFileName(), user + "/Mine & yours.tab");
     EXPECT_EQ(Main()->findChild<QComboBox*>("cboxColor")->itemText(0), "#00FF00 Green");
 }
 
@@ -116,7 +116,7 @@ TEST_F(Startup, StoredSettingsComeBack)
     EXPECT_EQ(Main()->size(), QSize(700, 650));
     EXPECT_EQ(Main()->CurRGB(), 0xFF0000u);
     EXPECT_EQ(test::Child<QLineEdit>(Main(), "editRGBHEX")->text(), "FF0000");
-    EXPECT_EQ(Main()->ActivePageIndex(), 3);
+    EXPECT_EQ(test::ActivePage(Main()), 3);
     EXPECT_EQ(Main()->pos(), QPoint(300, 200));
     EXPECT_FALSE(Main()->InUpdate());
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty()) << "no page is refreshed at start-up";
@@ -137,7 +137,7 @@ TEST_F(Startup, UnreadableStoredValuesFallBackToDefaults)
         StoreSetting("PageIndex", c.page);
         Start();
         EXPECT_EQ(Main()->CurRGB(), c.colour) << c.rgb;
-        EXPECT_EQ(Main()->ActivePageIndex(), c.index) << c.page;
+        EXPECT_EQ(test::ActivePage(Main()), c.index) << c.page;
         Stop();
         EXPECT_EQ(StoredSetting("PageIndex"), c.pageAtExit) << c.page;
     }
@@ -149,10 +149,10 @@ TEST_F(Startup, ChoosingAPageByKeyAfterAnInvalidIndexActivatesIt)
 {
     StoreSetting("PageIndex", "7");
     Start();
-    ASSERT_EQ(Main()->ActivePageIndex(), -1);
+    ASSERT_EQ(test::ActivePage(Main()), -1);
     auto* tabs = test::Child<QTabWidget>(Main(), "PageControl1");
     QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(Main()->ActivePageIndex(), 2);
+    EXPECT_EQ(test::ActivePage(Main()), 2);
     EXPECT_TRUE(tabs->currentWidget()->isVisibleTo(Main()));
     Stop();
     EXPECT_EQ(StoredSetting("PageIndex"), "2");
@@ -168,7 +168,7 @@ TEST_F(Startup, AValueOfTheWrongTypeIsReportedAndTheRestStillLoads)
     }
     Start();
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{"'RGB' のデータ型が不正です."});
-    EXPECT_EQ(Main()->ActivePageIndex(), 4);
+    EXPECT_EQ(test::ActivePage(Main()), 4);
 }
 
 TEST_F(Startup, MissingDataFilesAreReportedWithoutLosingTheSettings)
@@ -183,7 +183,7 @@ TEST_F(Startup, MissingDataFilesAreReportedWithoutLosingTheSettings)
     EXPECT_TRUE(texts[0].contains("Z8721_YxyD65.csv"));
     EXPECT_EQ(texts[1], "ファイル " + folder + "/gone.tab は開けません.");
     EXPECT_EQ(Main()->CurRGB(), 0xFFu);
-    EXPECT_EQ(Main()->ActivePageIndex(), 2);
+    EXPECT_EQ(test::ActivePage(Main()), 2);
     Stop();
     EXPECT_EQ(StoredSetting("RGB"), "255");
     EXPECT_EQ(StoredSetting("PageIndex"), "2");
@@ -227,7 +227,7 @@ TEST_F(Startup, AStoredTableNameLongerThanAPathIsRefusedAtOnce)
     StoreSetting("TableName", QString(5'000'000, 'x'));
     Start();
     EXPECT_EQ(dialogs.TakeTexts(), QStringList{"'TableName' が長すぎます（5000000 文字）."});
-    EXPECT_EQ(Main()->TableFileName(), folder + "/Table/Web標準色.tab");
+    EXPECT_EQ(test::TableOf(Main())->TableFileName(), folder + "/Table/Web標準色.tab");
     EXPECT_EQ(test::Child<QComboBox>(Main(), "cboxColor")->itemText(0), "#FF0000 Red 赤");
 }
 

@@ -13,6 +13,8 @@
 #include "application.h"
 #include "fixture.h"
 #include "mainwindow/mainwindow.h"
+#include "widgets/files.h"
+#include "windows.h"
 
 using namespace qolvar;
 

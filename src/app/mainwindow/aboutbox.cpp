@@ -13,10 +13,10 @@
 #include <QLayout>
 #include <QPushButton>
 
-#include "application.h"
 #include "platform/dialogs.h"
 #include "version.h"
 #include "widgets/accessible.h"
+#include "widgets/files.h"
 #include "widgets/help.h"
 #include "widgets/programicon.h"
 

@@ -119,9 +119,4 @@ bool ColourFacts::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-QString CopyText(const QString& format, RGBCode code)
-{
-    return QString::fromStdString(FormatColour(code & 0xFFFFFF, format.toStdString()));
-}
-
 }  // namespace qolvar::app

@@ -49,10 +49,4 @@ private:
     float labsGamma_ = 0, labsWhite_[3] = {0, 0, 0};
 };
 
-// The text of the current colour copied by the chosen format: a name of
-// the predefined formats (hex, css-rgb, css-hsl) or a template. Throws
-// TemplateError for a template that cannot be read, and the conversions'
-// errors.
-QString CopyText(const QString& format, RGBCode code);
-
 }  // namespace qolvar::app

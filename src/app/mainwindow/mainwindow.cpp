@@ -1,5 +1,6 @@
-// The main window's construction, its RGB section and its error handler.
-// The log, shell, colour table and settings commands are in
+// The main window's construction: its actions, menus, tool bar, RGB
+// section, pages and layout. What the window does with the current colour
+// is in mainwindow_colour.cpp, its shell commands and settings in
 // mainwindow_shell.cpp.
 #include "mainwindow/mainwindow.h"
 
@@ -26,6 +27,9 @@
 
 #include "mainwindow/colortablecombo.h"
 #include "mainwindow/colourfacts.h"
+#include "mainwindow/colourlog.h"
+#include "mainwindow/colourtable.h"
+#include "mainwindow/copyas.h"
 #include "mainwindow/logviewer.h"
 #include "pages/page_cie.h"
 #include "pages/page_cmyk.h"
@@ -39,7 +43,6 @@
 #include "platform/screenpick.h"
 #include "platform/spinedit.h"
 #include "widgets/accessible.h"
-#include "widgets/errortext.h"
 #include "widgets/hottabs.h"
 #include "widgets/themeicons.h"
 #include "widgets/winhelpers.h"
@@ -75,13 +78,18 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     central->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(central);
 
+    auto guarded = [this](QObject* sender, const std::function<void()>& f) { Guarded(sender, f); };
+    log_ = new ColourLog(this, guarded);
+    table_ = new ColourTableDropDown(this, central,
+                                     {[this](RGBCode rgb) { SetCurRGB(rgb, CurrentColour::Source::ColourTable); },
+                                      [this](const QString& text) { statusBar()->showMessage(text); }, guarded});
     CreateActions();
     CreateMenus();
     CreateToolBar(central);
     CreateRGBSection(central);
     ConnectRGBSection();
-    CreateColorTable(central);
     CreatePages(central);
+    SubscribeToCurrentColour();
     LayOut(central);
     Panel2->raise();
     Panel3->raise();
@@ -123,10 +131,11 @@ void TformMain::LayOut(QWidget* central)
 
     auto* tableRow = new QHBoxLayout;
     tableRow->setSpacing(4);
-    labelColFn->setMinimumWidth(132);
-    tableRow->addWidget(labelColFn);
+    table_->labelColFn->setMinimumWidth(132);
+    tableRow->addWidget(table_->labelColFn);
     // The drop-down's width comes from the layout, not from measuring every
     // entry of the table (which costs a tenth of the start-up).
+    ColorTableCombo* cboxColor = table_->cboxColor;
     cboxColor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboxColor->setMinimumContentsLength(20);
     cboxColor->setMinimumWidth(200);
@@ -177,10 +186,7 @@ void TformMain::SetWindows(TformLogViewer* logViewer, QWidget* tableEditor)
 {
     formLogViewer_ = logViewer;
     formTblEdit_ = tableEditor;
-    if (logViewer) {
-        setWindowModified(logViewer->Modified());
-        connect(logViewer, &TformLogViewer::modifiedChanged, this, &QWidget::setWindowModified);
-    }
+    log_->SetViewer(logViewer);
 }
 
 void TformMain::closeEvent(QCloseEvent* event)
@@ -191,7 +197,7 @@ void TformMain::closeEvent(QCloseEvent* event)
     bool mayClose = !formTblEdit_ || formTblEdit_->close();
     if (mayClose) {
         mayClose = false;
-        Guarded(this, [&] { mayClose = CheckLogSave(); });
+        Guarded(this, [&] { mayClose = log_->CheckLogSave(); });
     }
     if (!mayClose) {
         event->ignore();
@@ -215,40 +221,20 @@ void TformMain::CreateActions()
         });
         a->setStatusTip(hint);
     };
-    make(FileNewCmd, "FileNewCmd", tr("新規ログ(&N)"), tr("新規ログ"), QKeySequence(Qt::CTRL | Qt::Key_N),
-         &TformMain::New1Click);
-    FileNewCmd->setIcon(ThemeIcon("document-new"));
-    make(FileOpenCmd, "FileOpenCmd", tr("ログを開く(&O)..."), tr("ログを開く"), QKeySequence(Qt::CTRL | Qt::Key_O),
-         &TformMain::Open1Click);
-    FileOpenCmd->setIcon(ThemeIcon("document-open"));
-    make(FileSaveCmd, "FileSaveCmd", tr("上書き保存(&S)"), tr("ログを上書き保存"), QKeySequence(Qt::CTRL | Qt::Key_S),
-         &TformMain::Save1Click);
-    FileSaveCmd->setIcon(ThemeIcon("document-save"));
-    make(FileSaveAsCmd, "FileSaveAsCmd", tr("名前をつけて保存(&A)..."), tr("ログに名前をつけて保存"), QKeySequence(),
-         &TformMain::SaveAs1Click);
-    FileSaveAsCmd->setIcon(ThemeIcon("document-save-as"));
     make(FileExitCmd, "FileExitCmd", tr("終了(&X)"), tr("プロセス終了"), QKeySequence(Qt::ALT | Qt::Key_X),
          &TformMain::Exit1Click);
     FileExitCmd->setIcon(ThemeIcon("application-exit"));
     FileExitCmd->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    make(TableLoadCmd, "TableLoadCmd", tr("外部カラーテーブルを開く(&G)..."), tr("外部カラーテーブルを開く"),
-         QKeySequence(Qt::CTRL | Qt::Key_G), &TformMain::TabLoad1Click);
-    TableLoadCmd->setIcon(ThemeIcon("folder-open"));
-    make(LogViewCmd, "LogViewCmd", tr("ログ表示(&L)"), tr("ログ表示"), QKeySequence(Qt::CTRL | Qt::Key_L),
-         &TformMain::LogView1Click);
-    LogViewCmd->setIcon(ThemeIcon("text-x-generic"));
     make(TableEditCmd, "TableEditCmd", tr("カラーテーブル編集(&E)..."), tr("カラーテーブル編集"),
          QKeySequence(Qt::CTRL | Qt::Key_E), &TformMain::TblEdit1Click);
     TableEditCmd->setIcon(ThemeIcon("x-office-spreadsheet"));
     make(Front1, "Front1", tr("常に手前に表示(&V)"), QString(), QKeySequence(), &TformMain::Front1Click);
     Front1->setCheckable(true);
-    make(TblSort1, "TblSort1", tr("色見本をソート(&S)"), QString(), QKeySequence(), &TformMain::TblSort1Click);
-    TblSort1->setCheckable(true);
     make(Contents1, "Contents1", tr("目次(&C)"), QString(), QKeySequence(Qt::Key_F1), &TformMain::Contents1Click);
     Contents1->setIcon(ThemeIcon("help-contents"));
     make(About1, "About1", tr("バージョン情報(&A)..."), QString(), QKeySequence(), &TformMain::About1Click);
     About1->setIcon(ThemeIcon("help-about"));
-    pickCommands_ = new PickCommands(this, {[this](RGBCode rgb) { SetCurRGB(rgb); },
+    pickCommands_ = new PickCommands(this, {[this](RGBCode rgb) { SetCurRGB(rgb, CurrentColour::Source::Picked); },
                                             [this](const QString& text) { statusBar()->showMessage(text, 6000); },
                                             [this](const std::function<void()>& f) { Guarded(this, f); }});
 }
@@ -268,26 +254,30 @@ void TformMain::CreateMenus()
         menu->addAction(item);
         return item;
     };
-    entry(file, FileNewCmd, tr("新規ログ(&N)"), "New1");
-    entry(file, FileOpenCmd, tr("ログを開く(&O)..."), "Open1");
-    entry(file, FileSaveCmd, tr("ログの上書き保存(&S)"), "Save1");
-    entry(file, FileSaveAsCmd, tr("ログに名前をつけて保存(&A)..."), "SaveAs1");
+    entry(file, log_->FileNewCmd, tr("新規ログ(&N)"), "New1");
+    entry(file, log_->FileOpenCmd, tr("ログを開く(&O)..."), "Open1");
+    entry(file, log_->FileSaveCmd, tr("ログの上書き保存(&S)"), "Save1");
+    entry(file, log_->FileSaveAsCmd, tr("ログに名前をつけて保存(&A)..."), "SaveAs1");
     file->addSeparator();
-    entry(file, TableLoadCmd, tr("外部カラーテーブルを開く(&G)..."), "TabLoad1");
-    CreateTableList(file);
+    entry(file, table_->TableLoadCmd, tr("外部カラーテーブルを開く(&G)..."), "TabLoad1");
+    table_->AddTableList(file);
     file->addSeparator();
     file->addAction(pickCommands_->pickModeAction());
     file->addAction(pickCommands_->imageAction());
     file->addSeparator();
     entry(file, FileExitCmd, tr("終了(&X)"), "Exit1");
-    CreateEditMenu();
+    copyAs_ = new CopyAs(
+        this, bar,
+        {[this] { return CurRGB(); }, [this](const QString& text, int ms) { statusBar()->showMessage(text, ms); },
+         [this](QObject* sender, const std::function<void()>& f) { Guarded(sender, f); },
+         [this](const std::exception& e) { AppExceptionHandler(this, e); }});
     QMenu* options = Named(bar->addMenu(tr("オプション(&O)")), "Option1");
     options->setToolTipsVisible(true);  // says why an entry is greyed
     options->addAction(Front1);
-    entry(options, LogViewCmd, tr("ログ表示(&L)"), "LogView1");
+    entry(options, log_->LogViewCmd, tr("ログ表示(&L)"), "LogView1");
     options->addSeparator();
     entry(options, TableEditCmd, tr("カラーテーブル編集(&E)..."), "TblEdit1");
-    options->addAction(TblSort1);
+    options->addAction(table_->TblSort1);
     options->addSeparator();
     LiveConv1 = Named(options->addAction(tr("自動更新(&U)")), "LiveConv1");
     LiveConv1->setCheckable(true);
@@ -305,7 +295,8 @@ void TformMain::CreateToolBar(QWidget* central)
     ToolBar1->setIconSize(QSize(16, 16));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolBar1->setMovable(false);
-    for (QAction* a : {FileNewCmd, FileOpenCmd, FileSaveCmd, TableLoadCmd, LogViewCmd, TableEditCmd, EditCopyCmd})
+    for (QAction* a : {log_->FileNewCmd, log_->FileOpenCmd, log_->FileSaveCmd, table_->TableLoadCmd, log_->LogViewCmd,
+                       TableEditCmd, copyAs_->EditCopyCmd})
         ToolBar1->addAction(a);
     ToolBar1->addSeparator();
     ToolButton6 = Named(new QToolButton(ToolBar1), "ToolButton6");
@@ -395,25 +386,6 @@ void TformMain::ConnectRGBSection()
     connect(Panel4, &ColorPanel::clicked, this, [this] { Guarded(Panel4, [&] { Panel4Click(); }); });
 }
 
-void TformMain::CreateColorTable(QWidget* central)
-{
-    labelColFn = Named(new QLabel(tr("■ Web標準色 140色"), central), "labelColFn");
-    cboxColor = Named(new ColorTableCombo(
-                          [this](int row) {
-                              return row >= 0 && static_cast<std::size_t>(row) < tableColors_.size()
-                                         ? tableColors_[static_cast<std::size_t>(row)]
-                                         : TColor{0};
-                          },
-                          central),
-                      "cboxColor");
-    connect(cboxColor, &QComboBox::activated, this, [this](int index) {
-        Guarded(cboxColor, [&] {
-            cboxColorClick(index);
-            cboxColorSelect(index);
-        });
-    });
-}
-
 void TformMain::CreatePages(QWidget* central)
 {
     PageControl1 = Named(new HotTrackTabWidget(central), "PageControl1");
@@ -464,212 +436,6 @@ void TformMain::CreatePages(QWidget* central)
     Label2->setGeometry(6, 4, 30, 17);
     Label3 = Named(new QLabel(QString(), Panel3), "Label3");
     Label3->setGeometry(38, 4, 72, 17);
-}
-
-int TformMain::ActivePageIndex() const { return noActivePage_ ? -1 : PageControl1->currentIndex(); }
-
-void TformMain::SetActivePageIndex(int index)
-{
-    if (index >= 0 && index < PageControl1->count()) {
-        noActivePage_ = false;
-        PageControl1->setCurrentIndex(index);
-        PageControl1->currentWidget()->setVisible(true);
-    } else {
-        // No page active: the tabs stay, the page area is empty until a tab
-        // is chosen.
-        noActivePage_ = true;
-        if (QWidget* w = PageControl1->currentWidget()) w->setVisible(false);
-    }
-}
-
-// ---------------------------------------------------------------- RGB section
-
-void TformMain::DspRGB()
-{
-    const RGBCode rgb = curRGB_;
-    TrackBarRGB3->setValue(static_cast<int>((rgb >> 16) & 0xFF));
-    TrackBarRGB2->setValue(static_cast<int>((rgb >> 8) & 0xFF));
-    TrackBarRGB1->setValue(static_cast<int>(rgb & 0xFF));
-    SpinEditRGB3->setText(QString::number((rgb >> 16) & 0xFF));
-    SpinEditRGB2->setText(QString::number((rgb >> 8) & 0xFF));
-    SpinEditRGB1->setText(QString::number(rgb & 0xFF));
-    // The handlers set off above may have rebuilt CurRGB: read it afresh.
-    editRGBHEX->setText(HexText(curRGB_));
-    ClearProblem({editRGBHEX});
-    Panel1->setColor(CodeToColor(curRGB_));
-    ShowTableEntryOf(curRGB_);
-    UpdateColourFacts();
-}
-
-void TformMain::ShowTableEntryOf(RGBCode rgb)
-{
-    // The drop-down shows the colour's entry when the table has one (the
-    // row it shows already when that one matches), else none: a name left
-    // over from an earlier colour would be wrong.
-    const TColor colour = CodeToColor(rgb & 0xFFFFFF);
-    const int count = std::min(cboxColor->count(), static_cast<int>(tableColors_.size()));
-    const int current = cboxColor->currentIndex();
-    if (current >= 0 && current < count && tableColors_[static_cast<std::size_t>(current)] == colour) return;
-    int found = -1;
-    for (int i = 0; i < count && found < 0; ++i)
-        if (tableColors_[static_cast<std::size_t>(i)] == colour) found = i;
-    cboxColor->setCurrentIndex(found);
-}
-
-void TformMain::DspDsetRGB(RGBCode rgb)
-{
-    Panel2->setColor(CodeToColor(rgb));
-    Label3->setText(QStringLiteral("#") + HexText(rgb));
-    // A page's refresh may have changed the CIE settings the nearest entry
-    // is found under.
-    UpdateColourFacts();
-}
-
-void TformMain::SetCurRGB(RGBCode rgb)
-{
-    {
-        GuardScope guard(inUpdate_);
-        curRGB_ = rgb;
-        DspRGB();
-    }
-    LiveRefresh();
-}
-
-void TformMain::TakeTypedColour(RGBCode rgb)
-{
-    DspDsetRGB(rgb);
-    curRGB_ = rgb;
-    DspRGB();
-}
-
-void TformMain::OverErr()
-{
-    platform::dialogs().beep();
-    platform::Warning(this, tr("値が範囲外です！"), platform::kYes);
-}
-
-void TformMain::ShowProblem(const QList<QWidget*>& group, const QList<QWidget*>& marked, const QString& why)
-{
-    for (QWidget* f : group) SetFieldMarked(f, false);
-    for (QWidget* f : marked) {
-        SetFieldMarked(f, true);
-        if (!markedFields_.contains(f)) markedFields_.append(f);
-    }
-    platform::dialogs().beep();
-    statusBar()->showMessage(why);
-}
-
-void TformMain::ClearProblem(const QList<QWidget*>& group)
-{
-    for (QWidget* f : group) SetFieldMarked(f, false);
-    markedFields_.removeIf([](const QPointer<QWidget>& f) { return !FieldMarked(f); });
-    if (markedFields_.isEmpty()) statusBar()->clearMessage();
-}
-
-void TformMain::TrackBarRGB1Change()
-{
-    if (inUpdate_) return;
-    SetCurRGB(static_cast<RGBCode>(TrackBarRGB3->value() & 0xFF) << 16 |
-              static_cast<RGBCode>(TrackBarRGB2->value() & 0xFF) << 8 |
-              static_cast<RGBCode>(TrackBarRGB1->value() & 0xFF));
-}
-
-void TformMain::SpinEditRGB1Change()
-{
-    if (inUpdate_) return;
-    // A field that is not a number (empty while typing, a lone sign) leaves
-    // everything as it is.
-    if (const auto rgb = RGBOfSpins(SpinEditRGB3, SpinEditRGB2, SpinEditRGB1)) SetCurRGB(*rgb);
-}
-
-void TformMain::editRGBHEXChange()
-{
-    if (inUpdate_) return;
-    const QString text = editRGBHEX->text();
-    const auto code = ReadTypedHex(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
-    // Text that is no code stays as typed, marked; the colour stays.
-    if (!code) {
-        ShowProblem({editRGBHEX}, {editRGBHEX}, tr("16 進数の色コードではありません"));
-        return;
-    }
-    ClearProblem({editRGBHEX});
-    SetCurRGB(*code);
-}
-
-bool TformMain::eventFilter(QObject* watched, QEvent* event)
-{
-    const auto* page = qobject_cast<ModelPage*>(watched);
-    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
-        ((page && page->isVisible()) || watched == PageControl1))
-        PlaceResultSwatch();
-    // The field applies its text when the user leaves it, not when the
-    // window merely loses activation or a menu opens over it.
-    if (watched == editRGBHEX && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
-            Guarded(editRGBHEX, [&] { editRGBHEXChange(); });
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TformMain::BitBtn1Click()
-{
-    {
-        GuardScope guard(inUpdate_);
-        RefreshActivePage();
-    }
-    Panel4->setColor(Panel1->color());
-    UpdateColourFacts();
-}
-
-void TformMain::RefreshActivePage()
-{
-    const int index = ActivePageIndex();
-    if (index < 0 || index >= static_cast<int>(pages_.size())) return;
-    ModelPage* page = pages_[static_cast<std::size_t>(index)];
-    page->Refresh();
-    // The refreshed page shows usable values only.
-    QList<QWidget*> shown;
-    for (const QPointer<QWidget>& f : markedFields_)
-        if (f && page->isAncestorOf(f)) shown.append(f);
-    ClearProblem(shown);
-}
-
-void TformMain::LiveRefresh()
-{
-    if (!LiveConv1 || !LiveConv1->isChecked() || inUpdate_) return;
-    GuardScope guard(inUpdate_), quiet(liveRefresh_);
-    // The page follows the colour as the refresh command shows it, without
-    // a log line; the colour of the last refresh stays. A conversion that
-    // fails (L*u*v* of black) is said in the status bar, not in a box that
-    // would interrupt a drag.
-    try {
-        RefreshActivePage();
-    } catch (const ColourError& e) {
-        statusBar()->showMessage(ErrorText(e), 5000);
-    }
-}
-
-void TformMain::Panel1Click()
-{
-    if (inUpdate_) return;
-    const auto chosen = platform::dialogs().chooseColor(this, platform::ToQColor(Panel1->color()));
-    if (chosen) SetCurRGB(ColorToCode(platform::FromQColor(*chosen)));
-}
-
-void TformMain::UpdateColourFacts() { colourFacts_->Show(curRGB_, ColorToCode(Panel4->color())); }
-
-void TformMain::Panel4Click() { SetCurRGB(ColorToCode(Panel4->color())); }
-
-// ---------------------------------------------------------------- errors
-
-void TformMain::AppExceptionHandler(QObject*, const std::exception& e)
-{
-    if (dynamic_cast<const ConvertError*>(&e)) return;
-    QString message = ErrorText(e);
-    if (!message.isEmpty() && message.back() > QLatin1Char('.')) message += QLatin1Char('.');
-    platform::dialogs().message(this, platform::MsgKind::Error, QStringLiteral("Qolvar"), message, platform::kOk);
 }
 
 }  // namespace qolvar::app

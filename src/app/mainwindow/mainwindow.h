@@ -1,14 +1,20 @@
-// The main window: the current colour CurRGB, its RGB section, the five
-// model pages, the colour log commands, the settings kept between runs.
+// The main window: the current colour CurRGB with its RGB section, the
+// five model pages and their result swatch, live conversion and the
+// status bar; its parts of their own are the colour log (ColourLog),
+// copy-as (CopyAs), the colour table drop-down (ColourTableDropDown) and
+// the pick commands (PickCommands). The settings kept between runs are
+// read at start and written at exit.
 //
 // Every handler reacts to the user through the update guard InUpdate:
 // a handler returns at once when it is set, sets it while it rewrites
 // controls, and clears it when done (also when it fails). Writing a control
 // raises its change signal synchronously and only when the value changes;
-// all re-entrancy comes from that.
+// all re-entrancy comes from that. A new current colour reaches the parts
+// that show it through CurrentColour::changed, under the guard.
 //
-// The pages and the table editor see the window only as an AppHost. Its
-// controls are private; tests and tools find them by their object names.
+// The pages see the window only as an AppHost, the table editor as a
+// TableEditorHost. Its controls are private; tests and tools find them by
+// their object names.
 #pragma once
 
 #include <QMainWindow>
@@ -16,6 +22,7 @@
 #include <vector>
 
 #include "colour/codes.h"
+#include "mainwindow/currentcolour.h"
 #include "widgets/apphost.h"
 #include "widgets/winhelpers.h"
 
@@ -37,8 +44,10 @@ class SpinEdit;
 namespace qolvar::app {
 
 class TformLogViewer;
-class ColorTableCombo;
 class ColourFacts;
+class ColourLog;
+class ColourTableDropDown;
+class CopyAs;
 class ModelPage;
 class EyedropperButton;
 class PickCommands;
@@ -46,16 +55,24 @@ class PickCommands;
 // The settings key below the user's root.
 inline const QString kRegistryRoot = QStringLiteral("\\software\\Mardenvi_Qolvar");
 
-class TformMain : public QMainWindow, public AppHost {
+class TformMain : public QMainWindow, public AppHost, public TableEditorHost {
     Q_OBJECT
 public:
     // Creates the window and runs FormCreate.
     explicit TformMain(QWidget* parent = nullptr);
     ~TformMain() override;
 
+    // The log viewer and the table editor, once they exist.
+    void SetWindows(TformLogViewer* logViewer, QWidget* tableEditor);
+
+    // Makes a colour current and shows it under the update guard, as the
+    // colour dialog does (no page is refreshed unless live conversion is
+    // on).
+    void SetCurRGB(RGBCode rgb, CurrentColour::Source source = CurrentColour::Source::Dialog);
+
     // AppHost.
-    RGBCode CurRGB() const override { return curRGB_; }
-    bool& InUpdate() override { return inUpdate_; }
+    RGBCode CurRGB() const override { return colour_.CurRGB(); }
+    bool& InUpdate() override { return colour_.InUpdate(); }
     void DspDsetRGB(RGBCode rgb) override;
     void TakeTypedColour(RGBCode rgb) override;
     void LogWrite(const QString& text) override;
@@ -64,74 +81,26 @@ public:
     void ClearProblem(const QList<QWidget*>& group) override;
     void BitBtn1Click() override;
     QString ExeDir() const override { return exeDir_; }
+    // AppHost and TableEditorHost.
     void AppExceptionHandler(QObject* sender, const std::exception& e) override;
+    // TableEditorHost: closes this window, which ends the program.
+    void QuitProgram() override;
 
-    // The other windows the commands show.
-    void SetWindows(TformLogViewer* logViewer, QWidget* tableEditor);
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // Makes a colour current and shows it in the RGB section under the
-    // update guard, as the colour dialog does (no page is refreshed).
-    void SetCurRGB(RGBCode rgb);
-    // Shows CurRGB in the RGB section and the current-colour swatch.
-    void DspRGB();
-
-    const QString& TableFileName() const { return tableFileName_; }
-    const QString& LogFileName() const { return logFileName_; }
-    // The colour of each row of the colour table drop-down, in the rows'
-    // displayed order.
-    const std::vector<TColor>& TableColors() const { return tableColors_; }
-
-    // Handlers.
+private slots:
     void TrackBarRGB1Change();
     void SpinEditRGB1Change();
     void editRGBHEXChange();
     void Panel1Click();
     void Panel4Click();
-    // Asks whether to save a log with lines that were never saved. False:
-    // the calling command is abandoned (Cancel, or a save that did not
-    // happen).
-    bool CheckLogSave();
-    void New1Click();
-    void Open1Click();
-    void Save1Click();
-    void SaveAs1Click();
-    void LogView1Click();
     void Exit1Click();
     void Front1Click();
     void Contents1Click();
     void About1Click();
-    void TabLoad1Click();
     void TblEdit1Click();
-    void TblSort1Click();
-    // Copies the current colour in the chosen format (EditCopyCmd).
-    void EditCopyClick();
-    // Asks for the copy template and chooses it (CopyTemplateEdit1).
-    void CopyTemplateEditClick();
-    // The chosen copy format: hex, css-rgb, css-hsl or template.
-    QString CopyFormat() const;
-    void cboxColorClick(int index);
-    void cboxColorSelect(int index);
-    void DisplayResult(int code, const QString& fileName);
-
-    // Start-up and shutdown.
-    void FormCreate();
-    void FormDestroy();
-    void RestoreOptionStatus();
-    void StoreOptionStatus();
-
-    // Replaces the drop-down's rows by the lines of a table file, sets the
-    // caption and the row colours (throws when it cannot be read).
-    void LoadColorTable(const QString& path);
-    // Makes a table file the drop-down's table (TableFileName) and loads it.
-    void OpenColorTable(const QString& path);
-
-    // The index of the active model page, -1 when none is active.
-    int ActivePageIndex() const;
-    void SetActivePageIndex(int index);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Runs a handler, handing the library's errors to AppExceptionHandler.
@@ -140,38 +109,41 @@ private:
 
     void CreateActions();
     void CreateMenus();
-    void CreateTableList(QMenu* file);
     void CreateToolBar(QWidget* central);
     void CreateRGBSection(QWidget* central);
     void ConnectRGBSection();
     void CreatePages(QWidget* central);
-    void CreateColorTable(QWidget* central);
+    // The parts that show the current colour, in the order they show it.
+    void SubscribeToCurrentColour();
     // Puts the controls into the window's layouts.
     void LayOut(QWidget* central);
     // Keeps the result swatch and its code on the shown page's corner.
     void PlaceResultSwatch();
-    void SetColorRows(const QStringList& rows);
-    // Shows the drop-down's entry of a colour, or none.
-    void ShowTableEntryOf(RGBCode rgb);
-    void CreateEditMenu();
-    void SetCopyFormat(const QString& format);
-    void RestoreCopyFormat(const QString& format, const QString& templ);
+    // Shows CurRGB in the RGB section and the current-colour swatch.
+    void DspRGB();
     // Shows the nearest table entry and the contrast with the refreshed
     // colour in the status bar.
     void UpdateColourFacts();
     // Refreshes the active page (the caller holds the update guard).
     void RefreshActivePage();
-    // With live conversion on, refreshes the active page without a log line.
+    // With live conversion on and the guard free, refreshes the active page
+    // without a log line.
     void LiveRefresh();
+    void LiveRefreshNow();
+    // The index of the active model page, -1 when none is active.
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int index);
 
-    RGBCode curRGB_ = 0;
-    bool inUpdate_ = false;
+    // Start-up and shutdown.
+    void FormCreate();
+    void FormDestroy();
+    void RestoreOptionStatus();
+    void StoreOptionStatus();
+
+    CurrentColour colour_;
     // The fields now marked as holding a value that cannot be used.
     QList<QPointer<QWidget>> markedFields_;
     QString exeDir_;
-    QString tableFileName_;
-    QString logFileName_;
-    std::vector<TColor> tableColors_;
     QPointer<TformLogViewer> formLogViewer_;
     QPointer<QWidget> formTblEdit_;
 
@@ -187,26 +159,20 @@ private:
     QTabWidget* PageControl1 = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QToolButton *ToolButton6 = nullptr, *ToolButton7 = nullptr;
-    QAction *FileNewCmd = nullptr, *FileOpenCmd = nullptr, *FileSaveCmd = nullptr, *FileSaveAsCmd = nullptr,
-            *FileExitCmd = nullptr, *TableLoadCmd = nullptr, *LogViewCmd = nullptr, *TableEditCmd = nullptr;
+    QAction *FileExitCmd = nullptr, *TableEditCmd = nullptr;
     QAction* LiveConv1 = nullptr;
     bool liveRefresh_ = false;  // a live refresh writes no log line
-    QAction *Front1 = nullptr, *TblSort1 = nullptr, *Contents1 = nullptr, *About1 = nullptr;
-    QAction *EditCopyCmd = nullptr, *CopyHex1 = nullptr, *CopyRGB1 = nullptr, *CopyHSL1 = nullptr,
-            *CopyTemplate1 = nullptr, *CopyTemplateEdit1 = nullptr;
-    // The user's copy template ({R} {G} {B}, {lab.L} …).
-    QString copyTemplate_ = QStringLiteral("{R}, {G}, {B}");
+    QAction *Front1 = nullptr, *Contents1 = nullptr, *About1 = nullptr;
     ColourFacts* colourFacts_ = nullptr;
-    QLabel* labelColFn = nullptr;
-    ColorTableCombo* cboxColor = nullptr;
     EyedropperButton* eyedropper_ = nullptr;
-    // The pick mode, the image path and the averaging square.
+    // The window's parts.
+    ColourLog* log_ = nullptr;
+    CopyAs* copyAs_ = nullptr;
+    ColourTableDropDown* table_ = nullptr;
     PickCommands* pickCommands_ = nullptr;
     // The pages in tab order: CIE, HUE, CMYK, VIDEO, Munsell.
     std::vector<ModelPage*> pages_;
 
-    // The log dialogs' remembered state.
-    QString saveDialogName_ = QStringLiteral("Qolvar_Data00.log");
     bool noActivePage_ = false;
     bool destroyed_ = false;
 };

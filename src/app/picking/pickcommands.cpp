@@ -8,11 +8,11 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "application.h"
 #include "picking/imagepick.h"
 #include "picking/pickmode.h"
 #include "platform/dialogs.h"
 #include "platform/pickaverage.h"
+#include "widgets/files.h"
 #include "widgets/winhelpers.h"
 
 namespace qolvar::app {

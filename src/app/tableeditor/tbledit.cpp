@@ -22,7 +22,6 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "application.h"
 #include "colour/errors.h"
 #include "picking/magnifier.h"
 #include "picking/pickmode.h"
@@ -38,6 +37,7 @@
 #include "widgets/accessible.h"
 #include "widgets/apphost.h"
 #include "widgets/errortext.h"
+#include "widgets/files.h"
 #include "widgets/help.h"
 #include "widgets/themeicons.h"
 #include "widgets/winhelpers.h"
@@ -47,7 +47,7 @@ namespace qolvar::app {
 using platform::ColorPanel;
 using platform::SpinEdit;
 
-TformTblEdit::TformTblEdit(QWidget* parent) : QMainWindow(parent)
+TformTblEdit::TformTblEdit(TableEditorHost& host, QWidget* parent) : QMainWindow(parent), host_(host)
 {
     setObjectName(QStringLiteral("formTblEdit"));
     setFont(NamedFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
@@ -81,15 +81,7 @@ TformTblEdit::~TformTblEdit()
     delete lboxColor;
 }
 
-void TformTblEdit::HandleError(QObject* sender, const std::exception& e)
-{
-    if (AppHost* main = MainWindow()) {
-        main->AppExceptionHandler(sender, e);
-        return;
-    }
-    if (dynamic_cast<const ConvertError*>(&e)) return;
-    platform::dialogs().message(this, platform::MsgKind::Error, table::ApplicationTitle, ErrorText(e), platform::kOk);
-}
+void TformTblEdit::HandleError(QObject* sender, const std::exception& e) { host_.AppExceptionHandler(sender, e); }
 
 void TformTblEdit::CreateActions()
 {

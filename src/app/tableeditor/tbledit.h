@@ -42,11 +42,14 @@ namespace qolvar::app {
 
 class EyedropperButton;
 class PickSession;
+class TableEditorHost;
 
 class TformTblEdit : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TformTblEdit(QWidget* parent = nullptr);
+    // host: the main window, which shows the editor's errors and ends the
+    // program.
+    explicit TformTblEdit(TableEditorHost& host, QWidget* parent = nullptr);
     ~TformTblEdit() override;
 
     table::TblDocument& Document() { return doc_; }
@@ -144,6 +147,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    TableEditorHost& host_;
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QWheelEvent>
 
-#include "application.h"
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
 #include "platform/spinedit.h"
@@ -19,6 +18,7 @@
 #include "table/texts.h"
 #include "tableeditor/tbledit.h"
 #include "widgets/apphost.h"
+#include "widgets/files.h"
 #include "widgets/help.h"
 #include "widgets/winhelpers.h"
 
@@ -134,13 +134,7 @@ void TformTblEdit::TblFileSaveAs()
 
 void TformTblEdit::TblFileExit() { close(); }
 
-void TformTblEdit::QuitProgram()
-{
-    if (auto* main = dynamic_cast<QWidget*>(MainWindow()))
-        main->close();
-    else
-        close();
-}
+void TformTblEdit::QuitProgram() { host_.QuitProgram(); }
 
 void TformTblEdit::LogToTab()
 {

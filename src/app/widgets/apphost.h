@@ -1,8 +1,8 @@
-// What the model pages and the table editor may ask of the main window: the
-// current colour and its update guard, taking a typed colour, the result
-// swatch, the colour log, the over-range warning and the application's
-// error handler. The main window implements it; nothing else of it is
-// visible to them.
+// What the model pages (AppHost) and the table editor (TableEditorHost) may
+// ask of the main window: the current colour and its update guard, taking a
+// typed colour, the result swatch, the colour log, the over-range warning
+// and the application's error handler. The main window implements both;
+// nothing else of it is visible to them.
 #pragma once
 
 #include <QList>
@@ -49,6 +49,19 @@ public:
 
 protected:
     ~AppHost() = default;
+};
+
+class TableEditorHost {
+public:
+    // Shows an error as the application's error box; conversion errors
+    // (text that is not a number) are passed over.
+    virtual void AppExceptionHandler(QObject* sender, const std::exception& e) = 0;
+    // Ends the program as closing the main window does (the editor is asked
+    // about its unsaved changes first).
+    virtual void QuitProgram() = 0;
+
+protected:
+    ~TableEditorHost() = default;
 };
 
 }  // namespace qolvar::app

@@ -1,0 +1,39 @@
+// The program's four windows: the main window, the about box, the log
+// viewer and the table editor, created in that order, the last three tied
+// to the main window.
+#pragma once
+
+#include <memory>
+
+namespace qolvar::app {
+
+class TformMain;
+class TAboutBox;
+class TformLogViewer;
+class TformTblEdit;
+
+// The windows in their order of creation: the main window (which runs its
+// FormCreate), the about box, the log viewer, the table editor. Only the
+// main window is shown (by the caller).
+struct Windows {
+    std::unique_ptr<TformMain> formMain;
+    std::unique_ptr<TAboutBox> AboutBox;
+    std::unique_ptr<TformLogViewer> formLogViewer;
+    std::unique_ptr<TformTblEdit> formTblEdit;
+    Windows();
+    ~Windows();
+    Windows(Windows&&) noexcept;
+};
+Windows CreateWindows();
+
+// The about box, the log viewer and the table editor, tied to the main
+// window (once).
+void CreateHiddenWindows(Windows& w);
+
+// For the program's start: the main window now, the windows that start
+// hidden just after it has painted its first frame (or a quarter of a
+// second after it is shown, should it not paint), so that it appears
+// sooner. `w` must not move until then.
+void CreateWindowsMainFirst(Windows& w);
+
+}  // namespace qolvar::app
