@@ -96,7 +96,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     // The button first, then the link.
     setTabOrder(OKButton, Label1);
     OKButton->setFocus();
-    DescribeAboutBox(this);
+    // What a screen reader says of the controls.
+    Describe(OKButton, QT_TRANSLATE_NOOP("Accessible", "OK"),
+             QT_TRANSLATE_NOOP("Accessible", "バージョン情報を閉じる"));
+    Describe(Label1, QT_TRANSLATE_NOOP("Accessible", "ホームページ"),
+             QT_TRANSLATE_NOOP("Accessible", "作者のホームページまたはヘルプを開く"));
 }
 
 QString TAboutBox::GetVersionValue(const QString& name)

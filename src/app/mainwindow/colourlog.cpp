@@ -27,8 +27,8 @@ ColourLog::ColourLog(QWidget* window, std::function<void(QObject*, const std::fu
     : QObject(window), window_(window)
 {
     setObjectName(QStringLiteral("ColourLog"));
-    auto make = [&](QAction*& a, const char* name, const QString& caption, const QString& hint,
-                    const QKeySequence& key, const char* icon, void (ColourLog::*handler)()) {
+    auto make = [&](QAction*& a, const char* name, const QString& caption, const QString& hint, const QKeySequence& key,
+                    const char* icon, void (ColourLog::*handler)()) {
         a = MakeCommand(window, name, caption, hint, key,
                         [this, guarded, handler](QAction* action) { guarded(action, [&] { (this->*handler)(); }); });
         a->setStatusTip(hint);

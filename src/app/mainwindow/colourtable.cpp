@@ -12,6 +12,7 @@
 #include "table/tablefile.h"
 #include "table/textio.h"
 #include "table/texts.h"
+#include "widgets/accessible.h"
 #include "widgets/files.h"
 #include "widgets/themeicons.h"
 #include "widgets/winhelpers.h"
@@ -48,6 +49,9 @@ ColourTableDropDown::ColourTableDropDown(QWidget* window, QWidget* parent, Host 
         host_.guarded(a, [&] { TblSort1Click(); });
     });
     TblSort1->setCheckable(true);
+    // What a screen reader says of the controls.
+    Describe(cboxColor, QT_TRANSLATE_NOOP("Accessible", "カラーテーブル"),
+             QT_TRANSLATE_NOOP("Accessible", "カラーテーブルの色。選んだ色が現在の色になる"));
 }
 
 void ColourTableDropDown::AddTableList(QMenu* file)

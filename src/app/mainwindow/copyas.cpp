@@ -26,10 +26,10 @@ CopyAs::CopyAs(QWidget* window, QMenuBar* bar, Host host) : QObject(window), win
 {
     setObjectName(QStringLiteral("CopyAs"));
     QMenu* edit = Named(bar->addMenu(tr("編集(&E)")), "Edit1");
-    EditCopyCmd = MakeCommand(window, "EditCopyCmd", tr("色をコピー(&C)"),
-                              tr("現在の色を選んだ形式でクリップボードにコピー"),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                              [this](QAction* a) { host_.guarded(a, [&] { EditCopyClick(); }); });
+    EditCopyCmd =
+        MakeCommand(window, "EditCopyCmd", tr("色をコピー(&C)"), tr("現在の色を選んだ形式でクリップボードにコピー"),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                    [this](QAction* a) { host_.guarded(a, [&] { EditCopyClick(); }); });
     EditCopyCmd->setIcon(ThemeIcon("edit-copy"));
     edit->addAction(EditCopyCmd);
     QMenu* formats = Named(edit->addMenu(tr("コピーの形式(&F)")), "CopyFormat1");
@@ -97,8 +97,8 @@ void CopyAs::CopyTemplateEditClick()
 void CopyAs::Restore(const QString& format, const QString& templ)
 {
     if (templ.size() > kMaxTemplateLength) {
-        host_.report(platform::SettingsError(
-            tr("'CopyTemplate' が長すぎます（%1 文字）").arg(templ.size()).toStdString()));
+        host_.report(
+            platform::SettingsError(tr("'CopyTemplate' が長すぎます（%1 文字）").arg(templ.size()).toStdString()));
     } else {
         try {
             ColourTemplate check(templ.toStdString());

@@ -26,7 +26,9 @@ TformLogViewer::TformLogViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memoLog);
-    DescribeLogViewer(this);
+    // What a screen reader says of the controls.
+    Describe(memoLog, QT_TRANSLATE_NOOP("Accessible", "ログ"),
+             QT_TRANSLATE_NOOP("Accessible", "変換した色のログ (読み取り専用)"));
     FormCreate();
 }
 

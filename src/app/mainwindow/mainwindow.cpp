@@ -94,7 +94,34 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     Panel2->raise();
     Panel3->raise();
     move(192, 106);
-    DescribeMainWindow(this);
+    // What a screen reader says of the controls.
+    Describe(ToolButton6, QT_TRANSLATE_NOOP("Accessible", "カラーピック"),
+             QT_TRANSLATE_NOOP("Accessible",
+                               "ボタンを押したまま色の上で離すとその色を取る。Space で拡大鏡の取り方を始める"));
+    Describe(ToolButton7, QT_TRANSLATE_NOOP("Accessible", "ヘルプ"),
+             QT_TRANSLATE_NOOP("Accessible", "ヘルプの目次を開く"));
+    Describe(SpinEditRGB3, QT_TRANSLATE_NOOP("Accessible", "赤"), QT_TRANSLATE_NOOP("Accessible", "赤の値 (0〜255)"));
+    Describe(SpinEditRGB2, QT_TRANSLATE_NOOP("Accessible", "緑"), QT_TRANSLATE_NOOP("Accessible", "緑の値 (0〜255)"));
+    Describe(SpinEditRGB1, QT_TRANSLATE_NOOP("Accessible", "青"), QT_TRANSLATE_NOOP("Accessible", "青の値 (0〜255)"));
+    Describe(TrackBarRGB3, QT_TRANSLATE_NOOP("Accessible", "赤のスライダー"),
+             QT_TRANSLATE_NOOP("Accessible", "赤の値 (0〜255) を矢印キーで変える"));
+    Describe(TrackBarRGB2, QT_TRANSLATE_NOOP("Accessible", "緑のスライダー"),
+             QT_TRANSLATE_NOOP("Accessible", "緑の値 (0〜255) を矢印キーで変える"));
+    Describe(TrackBarRGB1, QT_TRANSLATE_NOOP("Accessible", "青のスライダー"),
+             QT_TRANSLATE_NOOP("Accessible", "青の値 (0〜255) を矢印キーで変える"));
+    Describe(editRGBHEX, QT_TRANSLATE_NOOP("Accessible", "16 進数の色コード"),
+             QT_TRANSLATE_NOOP("Accessible", "現在の色の 16 進数コード (RRGGBB)。Enter でその色にする"));
+    Describe(BitBtn1, QT_TRANSLATE_NOOP("Accessible", "更新"),
+             QT_TRANSLATE_NOOP("Accessible", "表示中のページを現在の色で更新し、ログに書く"));
+    Describe(Panel1, QT_TRANSLATE_NOOP("Accessible", "現在の色"),
+             QT_TRANSLATE_NOOP("Accessible", "現在の色。Space で色の選択ダイアログを開く"));
+    Describe(Panel4, QT_TRANSLATE_NOOP("Accessible", "前回更新時の色"),
+             QT_TRANSLATE_NOOP("Accessible", "前回更新したときの色。Space でその色に戻す"));
+    Describe(PageControl1, QT_TRANSLATE_NOOP("Accessible", "色のモデル"),
+             QT_TRANSLATE_NOOP("Accessible", "色のモデルのページ"));
+    // The page tabs are a control of their own.
+    Describe(PageControl1->tabBar(), QT_TRANSLATE_NOOP("Accessible", "色のモデル"),
+             QT_TRANSLATE_NOOP("Accessible", "色のモデルのページを選ぶ (左右の矢印キー)"));
 
     FormCreate();
 }

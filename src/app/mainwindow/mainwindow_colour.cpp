@@ -59,7 +59,6 @@ void TformMain::SetActivePageIndex(int index)
     }
 }
 
-
 void TformMain::DspRGB()
 {
     const RGBCode rgb = CurRGB();

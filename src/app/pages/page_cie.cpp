@@ -11,6 +11,7 @@
 #include "colour/models.h"
 #include "colour/numeric.h"
 #include "pages/pagetext.h"
+#include "widgets/accessible.h"
 
 namespace qolvar::app {
 
@@ -42,6 +43,27 @@ CIEPage::CIEPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     setObjectName(QStringLiteral("TabSheetCIE"));
     CreateControls();
     ConnectControls();
+    // What a screen reader says of the controls.
+    Describe(modes_->button(0), QT_TRANSLATE_NOOP("Accessible", "XYZ"),
+             QT_TRANSLATE_NOOP("Accessible", "CIE XYZ で表示する"));
+    Describe(modes_->button(1), QT_TRANSLATE_NOOP("Accessible", "Yxy"),
+             QT_TRANSLATE_NOOP("Accessible", "CIE Yxy で表示する"));
+    Describe(modes_->button(2), QT_TRANSLATE_NOOP("Accessible", "L*a*b*"),
+             QT_TRANSLATE_NOOP("Accessible", "CIE L*a*b* で表示する"));
+    Describe(modes_->button(3), QT_TRANSLATE_NOOP("Accessible", "L*u*v*"),
+             QT_TRANSLATE_NOOP("Accessible", "CIE L*u*v* で表示する"));
+    Describe(editCIE3, QT_TRANSLATE_NOOP("Accessible", "CIE の第 1 の値"),
+             QT_TRANSLATE_NOOP("Accessible", "選んだモデルの第 1 の値 (X、Y または L*)"));
+    Describe(editCIE2, QT_TRANSLATE_NOOP("Accessible", "CIE の第 2 の値"),
+             QT_TRANSLATE_NOOP("Accessible", "選んだモデルの第 2 の値 (Y、x、a* または u*)"));
+    Describe(editCIE1, QT_TRANSLATE_NOOP("Accessible", "CIE の第 3 の値"),
+             QT_TRANSLATE_NOOP("Accessible", "選んだモデルの第 3 の値 (Z、y、b* または v*)"));
+    Describe(ckCIE, QT_TRANSLATE_NOOP("Accessible", "小数点以下 2 桁"),
+             QT_TRANSLATE_NOOP("Accessible", "値を小数点以下 2 桁で表示する"));
+    Describe(ComboBoxCIE2, QT_TRANSLATE_NOOP("Accessible", "ガンマ"),
+             QT_TRANSLATE_NOOP("Accessible", "RGB のガンマ。一覧から選ぶか数値を入力する"));
+    Describe(ComboBoxCIE1, QT_TRANSLATE_NOOP("Accessible", "標準の光"),
+             QT_TRANSLATE_NOOP("Accessible", "白色点にする標準の光"));
 }
 
 void CIEPage::CreateControls()

@@ -8,6 +8,7 @@
 #include "colour/numeric.h"
 #include "pages/pagetext.h"
 #include "platform/spinedit.h"
+#include "widgets/accessible.h"
 
 namespace qolvar::app {
 
@@ -39,6 +40,24 @@ CMYKPage::CMYKPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
             btCMYKClick();
         });
     });
+    // What a screen reader says of the controls.
+    Describe(SpinEditCMYK4, QT_TRANSLATE_NOOP("Accessible", "シアン"), QT_TRANSLATE_NOOP("Accessible", "シアンの値"));
+    Describe(SpinEditCMYK3, QT_TRANSLATE_NOOP("Accessible", "マゼンタ"),
+             QT_TRANSLATE_NOOP("Accessible", "マゼンタの値"));
+    Describe(SpinEditCMYK2, QT_TRANSLATE_NOOP("Accessible", "イエロー"),
+             QT_TRANSLATE_NOOP("Accessible", "イエローの値"));
+    Describe(SpinEditCMYK1, QT_TRANSLATE_NOOP("Accessible", "キー (黒)"),
+             QT_TRANSLATE_NOOP("Accessible", "キー (黒) の値"));
+    Describe(TrackBarCMYK4, QT_TRANSLATE_NOOP("Accessible", "シアンのスライダー"),
+             QT_TRANSLATE_NOOP("Accessible", "シアンの値を矢印キーで変える"));
+    Describe(TrackBarCMYK3, QT_TRANSLATE_NOOP("Accessible", "マゼンタのスライダー"),
+             QT_TRANSLATE_NOOP("Accessible", "マゼンタの値を矢印キーで変える"));
+    Describe(TrackBarCMYK2, QT_TRANSLATE_NOOP("Accessible", "イエローのスライダー"),
+             QT_TRANSLATE_NOOP("Accessible", "イエローの値を矢印キーで変える"));
+    Describe(TrackBarCMYK1, QT_TRANSLATE_NOOP("Accessible", "キー (黒) のスライダー"),
+             QT_TRANSLATE_NOOP("Accessible", "キー (黒) の値を矢印キーで変える"));
+    Describe(ckCMYK, QT_TRANSLATE_NOOP("Accessible", "% 表示"),
+             QT_TRANSLATE_NOOP("Accessible", "値を百分率で表示する"));
 }
 
 void CMYKPage::CreateRows()

@@ -12,6 +12,7 @@
 #include "colour/errors.h"
 #include "colour/hue.h"
 #include "platform/spinedit.h"
+#include "widgets/accessible.h"
 
 namespace qolvar::app {
 
@@ -57,6 +58,22 @@ HuePage::HuePage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     setTabOrder(PaintBox2, SpinEditHUE3);
     SetModeLayout(kHLS);
     ConnectControls();
+    // What a screen reader says of the controls.
+    Describe(modes_->button(0), QT_TRANSLATE_NOOP("Accessible", "HSV"),
+             QT_TRANSLATE_NOOP("Accessible", "HSV (色相・彩度・強度) で表示する"));
+    Describe(modes_->button(1), QT_TRANSLATE_NOOP("Accessible", "HLS"),
+             QT_TRANSLATE_NOOP("Accessible", "HLS (色相・明度・彩度) で表示する"));
+    Describe(SpinEditHUE3, QT_TRANSLATE_NOOP("Accessible", "色相"),
+             QT_TRANSLATE_NOOP("Accessible", "色相 (0〜359 度)"));
+    Describe(SpinEditHUE2, QT_TRANSLATE_NOOP("Accessible", "HUE の第 2 の値"),
+             QT_TRANSLATE_NOOP("Accessible", "HLS の明度または HSV の彩度"));
+    Describe(SpinEditHUE1, QT_TRANSLATE_NOOP("Accessible", "HUE の第 3 の値"),
+             QT_TRANSLATE_NOOP("Accessible", "HLS の彩度または HSV の強度"));
+    Describe(ckHUE, QT_TRANSLATE_NOOP("Accessible", "% 表示"), QT_TRANSLATE_NOOP("Accessible", "値を百分率で表示する"));
+    Describe(PaintBox1, QT_TRANSLATE_NOOP("Accessible", "色のフィールド"),
+             QT_TRANSLATE_NOOP("Accessible", "色を選ぶ面。矢印キーで印を動かす (Shift で 10 画素)"));
+    Describe(PaintBox2, QT_TRANSLATE_NOOP("Accessible", "色相のストリップ"),
+             QT_TRANSLATE_NOOP("Accessible", "色相を選ぶ帯。矢印キーで印を動かす (Shift で 10 画素)"));
 }
 
 void HuePage::CreateModes()

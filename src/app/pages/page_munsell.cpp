@@ -9,6 +9,7 @@
 #include "colour/munsell_renotation.h"
 #include "colour/numeric.h"
 #include "pages/pagetext.h"
+#include "widgets/accessible.h"
 
 namespace qolvar::app {
 
@@ -60,6 +61,20 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
         connect(e, &QLineEdit::textChanged, this, [this, e] { Guarded(e, [&] { EditHVC1Change(); }); });
     for (QLineEdit* e : {EditHVCxyY3, EditHVCxyY2, EditHVCxyY1})
         connect(e, &QLineEdit::textChanged, this, [this, e] { Guarded(e, [&] { EditHVCxyY1Change(); }); });
+    // What a screen reader says of the controls.
+    Describe(ComboBoxHVC, QT_TRANSLATE_NOOP("Accessible", "標準の光"),
+             QT_TRANSLATE_NOOP("Accessible", "マンセル値の標準の光"));
+    Describe(ComboBoxHVCMethod, QT_TRANSLATE_NOOP("Accessible", "求め方"),
+             QT_TRANSLATE_NOOP("Accessible", "マンセル値の求め方"));
+    Describe(EditHVC3, QT_TRANSLATE_NOOP("Accessible", "色相 H"),
+             QT_TRANSLATE_NOOP("Accessible", "マンセルの色相 (例: 5R、N)"));
+    Describe(EditHVC2, QT_TRANSLATE_NOOP("Accessible", "明度 V"),
+             QT_TRANSLATE_NOOP("Accessible", "マンセルの明度 (0〜10)"));
+    Describe(EditHVC1, QT_TRANSLATE_NOOP("Accessible", "彩度 C"),
+             QT_TRANSLATE_NOOP("Accessible", "マンセルの彩度 (0 以上)"));
+    Describe(EditHVCxyY3, QT_TRANSLATE_NOOP("Accessible", "x"), QT_TRANSLATE_NOOP("Accessible", "色度座標 x"));
+    Describe(EditHVCxyY2, QT_TRANSLATE_NOOP("Accessible", "y"), QT_TRANSLATE_NOOP("Accessible", "色度座標 y"));
+    Describe(EditHVCxyY1, QT_TRANSLATE_NOOP("Accessible", "Y"), QT_TRANSLATE_NOOP("Accessible", "輝度率 Y"));
 }
 
 void MunsellPage::btHVCClick()

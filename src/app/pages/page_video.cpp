@@ -7,6 +7,7 @@
 #include "colour/models.h"
 #include "pages/pagetext.h"
 #include "platform/spinedit.h"
+#include "widgets/accessible.h"
 
 namespace qolvar::app {
 
@@ -79,6 +80,20 @@ VideoPage::VideoPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     connect(modes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) Guarded(RadioGroupYx1x2, [&] { RadioGroupYx1x2Click(); });
     });
+    // What a screen reader says of the controls.
+    Describe(modes_->button(0), QT_TRANSLATE_NOOP("Accessible", "YUV"),
+             QT_TRANSLATE_NOOP("Accessible", "YUV で表示する"));
+    Describe(modes_->button(1), QT_TRANSLATE_NOOP("Accessible", "YCbCr"),
+             QT_TRANSLATE_NOOP("Accessible", "YCbCr で表示する"));
+    Describe(modes_->button(2), QT_TRANSLATE_NOOP("Accessible", "YPbPr"),
+             QT_TRANSLATE_NOOP("Accessible", "YPbPr で表示する"));
+    Describe(modes_->button(3), QT_TRANSLATE_NOOP("Accessible", "YIQ"),
+             QT_TRANSLATE_NOOP("Accessible", "YIQ で表示する"));
+    Describe(SpinEditYx1x23, QT_TRANSLATE_NOOP("Accessible", "輝度"), QT_TRANSLATE_NOOP("Accessible", "輝度 Y の値"));
+    Describe(SpinEditYx1x22, QT_TRANSLATE_NOOP("Accessible", "第 1 の色差"),
+             QT_TRANSLATE_NOOP("Accessible", "選んだモデルの第 1 の色差 (U、Cb、Pb または I)"));
+    Describe(SpinEditYx1x21, QT_TRANSLATE_NOOP("Accessible", "第 2 の色差"),
+             QT_TRANSLATE_NOOP("Accessible", "選んだモデルの第 2 の色差 (V、Cr、Pr または Q)"));
 }
 
 int VideoPage::ModeIndex() const { return modes_->checkedId(); }

@@ -128,7 +128,13 @@ ImagePickWindow::ImagePickWindow(QImage image, const QString& name, int average,
     resize(std::min(imageSize.width() + 40, 900) + Magnifier::kView + 20,
            std::max(std::min(imageSize.height() + 40, 700), Magnifier::kView + Magnifier::kStrip + 120));
     setPosition(QPoint(imageSize.width() / 2, imageSize.height() / 2));
-    DescribeImagePicker(this);
+    // What a screen reader says of the controls.
+    Describe(view_, QT_TRANSLATE_NOOP("Accessible", "画像"),
+             QT_TRANSLATE_NOOP("Accessible", "色を取る画像。矢印キーで位置を動かし、Enter で色を取る"));
+    Describe(scroll_, QT_TRANSLATE_NOOP("Accessible", "画像"),
+             QT_TRANSLATE_NOOP("Accessible", "色を取る画像。矢印キーで位置を動かし、Enter で色を取る"));
+    Describe(magnifier_, QT_TRANSLATE_NOOP("Accessible", "拡大鏡"),
+             QT_TRANSLATE_NOOP("Accessible", "画像の現在位置の拡大"));
     view_->setFocus();
 }
 

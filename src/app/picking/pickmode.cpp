@@ -33,7 +33,11 @@ PickSession::PickSession(std::unique_ptr<PickSurface> surface, int average, int 
     magnifier_->setAverage(average);
     magnifier_->setZoom(zoom);
     layout->addWidget(magnifier_);
-    DescribePickMode(this);
+    // What a screen reader says of the window and its magnifier.
+    Describe(this, QT_TRANSLATE_NOOP("Accessible", "画面から色を取る"),
+             QT_TRANSLATE_NOOP("Accessible", "矢印キーでポインタを動かし、Enter で色を取る。Esc でやめる"));
+    Describe(magnifier_, QT_TRANSLATE_NOOP("Accessible", "拡大鏡"),
+             QT_TRANSLATE_NOOP("Accessible", "ポインタの下の画面の拡大"));
     setStyleSheet(QStringLiteral("qolvar--app--PickSession { border: 1px solid black; }"));
     // The screen under a resting pointer may change: grab it again now and
     // then.

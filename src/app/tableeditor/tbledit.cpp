@@ -65,7 +65,37 @@ TformTblEdit::TformTblEdit(TableEditorHost& host, QWidget* parent) : QMainWindow
     StatusPanel->setFixedWidth(50);
     StatusBar1->addWidget(StatusPanel);
     setStatusBar(StatusBar1);
-    DescribeTableEditor(this);
+    // What a screen reader says of the controls.
+    Describe(ToolButton1, QT_TRANSLATE_NOOP("Accessible", "ログファイルをテーブルに変換"),
+             QT_TRANSLATE_NOOP("Accessible", "ログファイルを読んで色見本テーブルに変換する"));
+    Describe(
+        ToolButton2, QT_TRANSLATE_NOOP("Accessible", "カラーピック"),
+        QT_TRANSLATE_NOOP("Accessible",
+                          "ボタンを押したまま色の上で離すとその色を編集中の色にする。Space で拡大鏡の取り方を始める"));
+    Describe(lboxColor, QT_TRANSLATE_NOOP("Accessible", "色見本の一覧"),
+             QT_TRANSLATE_NOOP("Accessible", "テーブルの色見本。矢印キーで選ぶ"));
+    Describe(SpinEditNo, QT_TRANSLATE_NOOP("Accessible", "番号"),
+             QT_TRANSLATE_NOOP("Accessible", "選んだ色見本の番号"));
+    Describe(editRGBHEX, QT_TRANSLATE_NOOP("Accessible", "16 進数の色コード"),
+             QT_TRANSLATE_NOOP("Accessible", "色見本の 16 進数コード (RRGGBB)"));
+    Describe(SpinEditRGB3, QT_TRANSLATE_NOOP("Accessible", "赤"), QT_TRANSLATE_NOOP("Accessible", "赤の値 (0〜255)"));
+    Describe(SpinEditRGB2, QT_TRANSLATE_NOOP("Accessible", "緑"), QT_TRANSLATE_NOOP("Accessible", "緑の値 (0〜255)"));
+    Describe(SpinEditRGB1, QT_TRANSLATE_NOOP("Accessible", "青"), QT_TRANSLATE_NOOP("Accessible", "青の値 (0〜255)"));
+    Describe(Panel1, QT_TRANSLATE_NOOP("Accessible", "色の設定"),
+             QT_TRANSLATE_NOOP("Accessible", "編集中の色。Space で色の選択ダイアログを開く"));
+    Describe(Panel2, QT_TRANSLATE_NOOP("Accessible", "色見本の元の色"),
+             QT_TRANSLATE_NOOP("Accessible", "一覧で選んだ色見本の元の色。Space で編集中の色をこの色に戻す"));
+    Describe(editName, QT_TRANSLATE_NOOP("Accessible", "色名"), QT_TRANSLATE_NOOP("Accessible", "色見本の名前"));
+    Describe(memoComment, QT_TRANSLATE_NOOP("Accessible", "コメント"),
+             QT_TRANSLATE_NOOP("Accessible", "色見本のコメント"));
+    Describe(spbtReplase, QT_TRANSLATE_NOOP("Accessible", "置換"),
+             QT_TRANSLATE_NOOP("Accessible", "カーソル位置の色見本を編集中の色で置き換える"));
+    Describe(spbtAdd, QT_TRANSLATE_NOOP("Accessible", "追加"),
+             QT_TRANSLATE_NOOP("Accessible", "編集中の色をリストの末尾に追加する"));
+    Describe(spbtUp, QT_TRANSLATE_NOOP("Accessible", "上へ"),
+             QT_TRANSLATE_NOOP("Accessible", "選んだ色見本を上にあげる"));
+    Describe(spbtDown, QT_TRANSLATE_NOOP("Accessible", "下へ"),
+             QT_TRANSLATE_NOOP("Accessible", "選んだ色見本を下にさげる"));
 
     // FormCreate: the eyedropper cursor and the untitled table.
     platform::RegisterCursor(platform::kEyedropperCursor, platform::EyedropperCursor());

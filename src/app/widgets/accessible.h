@@ -1,5 +1,6 @@
 // Accessible names and descriptions of the windows' controls, in the
 // user's language, for screen readers on the desktop's accessibility bus.
+// Each window and page describes its controls where it makes them.
 #pragma once
 
 class QWidget;
@@ -11,14 +12,8 @@ namespace qolvar::app {
 // does).
 void SetAccessible(QWidget* control, const QString& name, const QString& description);
 
-// Names and describes every control of a window by the controls' object
-// names: the main window with its pages, the table editor, the log viewer,
-// the about box, the image picker and the pick mode's window.
-void DescribeMainWindow(QWidget* window);
-void DescribeTableEditor(QWidget* window);
-void DescribeLogViewer(QWidget* window);
-void DescribeAboutBox(QWidget* window);
-void DescribeImagePicker(QWidget* window);
-void DescribePickMode(QWidget* window);
+// The same for texts marked with QT_TRANSLATE_NOOP("Accessible", …),
+// translated here into the user's language.
+void Describe(QWidget* control, const char* name, const char* description);
 
 }  // namespace qolvar::app

@@ -17,10 +17,7 @@ Installed& TheHandler()
 }
 }  // namespace
 
-void InstallExceptionHandler(QObject* owner, ExceptionHandler handler)
-{
-    TheHandler() = {owner, std::move(handler)};
-}
+void InstallExceptionHandler(QObject* owner, ExceptionHandler handler) { TheHandler() = {owner, std::move(handler)}; }
 
 bool HandleException(QObject* receiver, const std::exception& e)
 {
