@@ -1,3 +1,7 @@
+// Folder mainwindow/: the main window and its parts, the log viewer and the
+// about box. It may include every other folder of the windows but the
+// table editor; only the program's entry (main.cpp, windows.h) includes it.
+//
 // The main window: the current colour CurRGB with its RGB section, the
 // five model pages and their result swatch, live conversion and the
 // status bar; its parts of their own are the colour log (ColourLog),

@@ -1,3 +1,7 @@
+// Folder pages/: the five model pages and the HUE page's colour field. They
+// include widgets/ and the libraries; they know the main window only as an
+// AppHost.
+//
 // The five model pages of the main window. Each page converts the current
 // colour into its model on refresh and converts typed values back; it
 // reaches the program only through its AppHost.

@@ -1,3 +1,7 @@
+// Folder picking/: taking colours from the screen and from images — the
+// magnifier, the pick mode, the image viewer, the main window's pick
+// commands and `qolvar --pick`. It includes widgets/ and the libraries.
+//
 // The main window's pick commands beside the eyedropper's press-drag-
 // release: the screen pick mode with the magnifier, picking from an image
 // file, the averaging square (kept in the settings), and the status bar's

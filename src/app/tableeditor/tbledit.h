@@ -1,3 +1,7 @@
+// Folder tableeditor/: the colour table editor window, its list and its
+// pictures. It includes widgets/, picking/ and the libraries; it knows the
+// main window only as a TableEditorHost.
+//
 // The colour table editor window: one table (a table::TblDocument) shown as
 // a list of owner-drawn rows, the current entry's colour, name and comment
 // beside it, the file commands, the editing operations, log-to-table,

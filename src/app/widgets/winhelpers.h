@@ -1,3 +1,9 @@
+// Folder widgets/: what every window builds with — the hosts the windows
+// see of each other (apphost.h), small controls and helpers, icons, help,
+// error texts, accessible names, the exception hook and the program's and
+// user's folders with the file dialogs. It includes only the libraries
+// (colour/, table/, platform/), never another folder of the windows.
+//
 // Small pieces that both windows build with: object names, commands, the
 // update guard, hexadecimal texts, RGB from three spin edits and the
 // eyedropper button.
