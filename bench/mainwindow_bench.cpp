@@ -1,8 +1,11 @@
 // The main window's colour table drop-down with a 4097-line table: loading
-// it (reading, rows, caption, colours) and sorting it on and off.
+// it (reading, rows, caption, colours) and sorting it on and off; a table
+// of one ten-million-character line in the drop-down and the status bar
+// (the current colour its entry) and in the shown editor, painted.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <optional>
@@ -13,6 +16,7 @@
 #include "mainwindow/mainwindow.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
+#include "tableeditor/tbledit.h"
 #include "widgets/files.h"
 #include "windows.h"
 
@@ -20,7 +24,7 @@ namespace {
 
 struct Fixture {
     QTemporaryDir dir;
-    QString table;
+    QString table, enormous;
     std::optional<qolvar::app::Windows> windows;
     Fixture()
     {
@@ -34,6 +38,11 @@ struct Fixture {
             f.write(QStringLiteral("#%1 Colour%2 コメント\r\n").arg(x >> 8, 6, 16, QLatin1Char('0')).arg(i).toUtf8());
         }
         f.close();
+        enormous = dir.filePath("enormous.tab");
+        QFile e(enormous);
+        e.open(QIODevice::WriteOnly);
+        e.write("#FF0000 " + QByteArray(10'000'000, 'x') + " comment\r\n#00FF00 green\r\n");
+        e.close();
         windows.emplace(qolvar::app::CreateWindows());
     }
 };
@@ -61,10 +70,29 @@ void BM_SortDropDownOnAndOff(benchmark::State& state)
         f.windows->formMain->findChild<QAction*>("TblSort1")->trigger();
 }
 
+void BM_OpenEnormousLine(benchmark::State& state)
+{
+    auto& f = Get();
+    auto* main = f.windows->formMain.get();
+    auto* editor = f.windows->formTblEdit.get();
+    main->show();
+    editor->show();
+    for (auto _ : state) {
+        main->findChild<qolvar::app::ColourTableDropDown*>()->OpenColorTable(f.enormous);
+        main->SetCurRGB(0xFF0000);
+        editor->TblFileRead(f.enormous);
+        main->repaint();
+        editor->repaint();
+        QCoreApplication::processEvents();
+    }
+    editor->hide();
+}
+
 }  // namespace
 
 BENCHMARK(BM_LoadDropDown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortDropDownOnAndOff)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenEnormousLine)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

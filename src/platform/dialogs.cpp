@@ -27,6 +27,9 @@ public:
         case MsgKind::Error: icon = QMessageBox::Critical; break;
         }
         QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+        // Messages carry file names, values and texts from files: shown as
+        // they are, never as markup.
+        box.setTextFormat(Qt::PlainText);
         struct Map {
             int ours;
             QMessageBox::StandardButton qt;

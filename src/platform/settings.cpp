@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace qolvar::platform {
 
@@ -81,37 +83,53 @@ bool HoldsSerializedValue(const QByteArray& bytes)
     return false;
 }
 
+// No stored coordinate or size lies beyond this (far outside any screen).
+constexpr qint64 kMaxCoordinate = 1 << 20;
+
 // Settings files are a few hundred bytes (a long stored path a few
 // megabytes at most); a larger one is not ours.
 constexpr qint64 kMaxSettingsFileSize = qint64(16) << 20;
 
 // A file the reader must not be given is moved aside (kept for the user,
 // as FILE.bad) and reported; the program goes on with its defaults and
-// writes a fresh file.
+// writes a fresh file. Such files: something that is neither a regular file
+// nor a folder (a device, a FIFO, also through a symbolic link), which the
+// reader would read without end or wait on; a file larger than any settings file;
+// serialized values.
 void RefuseUnreadableFile(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.exists()) return;
-    bool refused = file.size() > kMaxSettingsFileSize;
+    const QFileInfo info(fileName);
+    if (!info.exists()) return;
+    // A folder cannot be read or written as a file, and says so when the
+    // store tries; it is left where it is.
+    const bool special = !info.isFile() && !info.isDir();
+    bool refused = special;
     if (!refused) {
+        QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly)) return;  // QSettings reports what it cannot read
-        refused = HoldsSerializedValue(file.readAll());
-        file.close();
+        // At most one byte past the limit: the size a file reports is not
+        // trusted (it may grow while being read).
+        const QByteArray bytes = file.read(kMaxSettingsFileSize + 1);
+        refused = bytes.size() > kMaxSettingsFileSize || HoldsSerializedValue(bytes);
     }
     if (!refused) return;
     const QString aside = fileName + QStringLiteral(".bad");
     QFile::remove(aside);
-    if (!QFile::rename(fileName, aside))
-        throw SettingsError(
-            QCoreApplication::translate("qolvar::platform",
-                                        "設定ファイル %1 は読めない内容を含んでいます。削除するか移動してください")
-                .arg(fileName)
-                .toStdString());
-    throw SettingsError(
-        QCoreApplication::translate(
-            "qolvar::platform", "設定ファイル %1 は読めない内容を含んでいたため %2 に移しました。既定の設定で始めます")
-            .arg(fileName, aside)
-            .toStdString());
+    if (!QFile::rename(fileName, aside)) {
+        const char* text =
+            special ? QT_TRANSLATE_NOOP("qolvar::platform",
+                                        "設定ファイル %1 は通常のファイルではありません。削除するか移動してください")
+                    : QT_TRANSLATE_NOOP("qolvar::platform",
+                                        "設定ファイル %1 は読めない内容を含んでいます。削除するか移動してください");
+        throw SettingsError(QCoreApplication::translate("qolvar::platform", text).arg(fileName).toStdString());
+    }
+    const char* text =
+        special
+            ? QT_TRANSLATE_NOOP("qolvar::platform",
+                                "設定ファイル %1 は通常のファイルではないため %2 に移しました。既定の設定で始めます")
+            : QT_TRANSLATE_NOOP("qolvar::platform",
+                                "設定ファイル %1 は読めない内容を含んでいたため %2 に移しました。既定の設定で始めます");
+    throw SettingsError(QCoreApplication::translate("qolvar::platform", text).arg(fileName, aside).toStdString());
 }
 
 std::unique_ptr<QSettings> Open()
@@ -170,7 +188,19 @@ void RegKeyCreate(const QString& path)
             QCoreApplication::translate("qolvar::platform", "キー %1 の作成に失敗しました").arg(path).toStdString());
 }
 
-RegIniFile::RegIniFile(const QString& path) : group_(GroupOf(path)), settings_(Open())
+void SettingsMemory::Remember(const QString& section, const QString& name, const QString& value)
+{
+    values_.insert(section + QLatin1Char('/') + name, value);
+}
+
+bool SettingsMemory::Changed(const QString& section, const QString& name, const QString& value) const
+{
+    const auto it = values_.constFind(section + QLatin1Char('/') + name);
+    return it == values_.cend() || *it != value;
+}
+
+RegIniFile::RegIniFile(const QString& path, SettingsMemory* memory)
+    : group_(GroupOf(path)), settings_(Open()), memory_(memory)
 {
     if (!GroupExists(*settings_, group_) && !CreateGroup(*settings_, group_))
         throw SettingsError(
@@ -183,10 +213,11 @@ QString RegIniFile::ReadString(const QString& section, const QString& name, cons
 {
     const QString key = group_ + QLatin1Char('/') + section + QLatin1Char('/') + name;
     const QVariant v = settings_->value(key);
-    if (!v.isValid()) return def;
-    if (v.typeId() != QMetaType::QString)
+    if (v.isValid() && v.typeId() != QMetaType::QString)
         throw SettingsError(
             QCoreApplication::translate("qolvar::platform", "'%1' のデータ型が不正です").arg(name).toStdString());
+    if (!v.isValid()) return def;
+    if (memory_) memory_->Remember(section, name, v.toString());
     return v.toString();
 }
 
@@ -200,6 +231,7 @@ qint64 RegIniFile::ReadInteger(const QString& section, const QString& name, qint
 
 void RegIniFile::WriteString(const QString& section, const QString& name, const QString& value)
 {
+    if (memory_ && !memory_->Changed(section, name, value)) return;
     const QString sectionGroup = group_ + QLatin1Char('/') + section;
     if (!GroupExists(*settings_, sectionGroup) && !CreateGroup(*settings_, sectionGroup))
         throw SettingsError(
@@ -209,6 +241,7 @@ void RegIniFile::WriteString(const QString& section, const QString& name, const 
     if (settings_->status() != QSettings::NoError)
         throw SettingsError(
             QCoreApplication::translate("qolvar::platform", "'%1' の設定に失敗しました").arg(name).toStdString());
+    if (memory_) memory_->Remember(section, name, value);
 }
 
 void RegIniFile::WriteInteger(const QString& section, const QString& name, qint64 value)
@@ -218,35 +251,42 @@ void RegIniFile::WriteInteger(const QString& section, const QString& name, qint6
 
 bool WindowPlacementSupported() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
-void RestoreFormBounds(QWidget* form, const QString& rootPath)
+void RestoreFormBounds(QWidget* form, const QString& rootPath, SettingsMemory* memory)
 {
-    RegIniFile reg(rootPath);
+    RegIniFile reg(rootPath, memory);
     const QString section = form->objectName();
-    const int left = static_cast<int>(reg.ReadInteger(section, QStringLiteral("Left"), form->x()));
-    const int top = static_cast<int>(reg.ReadInteger(section, QStringLiteral("Top"), form->y()));
-    const int width = static_cast<int>(reg.ReadInteger(section, QStringLiteral("Width"), form->width()));
-    const int height = static_cast<int>(reg.ReadInteger(section, QStringLiteral("Height"), form->height()));
-    QRect rect(left, top, width, height);
-    const QSize minimum = form->minimumSize(), maximum = form->maximumSize();
-    rect.setSize(rect.size().expandedTo(minimum).boundedTo(maximum));
+    // Stored numbers far beyond any screen (edited by hand) are brought into
+    // range before they become ints.
+    auto read = [&](const char* name, int def) {
+        return static_cast<int>(std::clamp<qint64>(reg.ReadInteger(section, QString::fromLatin1(name), def),
+                                                   -kMaxCoordinate, kMaxCoordinate));
+    };
+    QRect rect(read("Left", form->x()), read("Top", form->y()), read("Width", form->width()),
+               read("Height", form->height()));
     // A window whose title bar would lie on no screen (a monitor that is gone)
     // comes back onto the primary screen.
-    bool onScreen = false;
+    const QScreen* home = nullptr;
     for (QScreen* screen : QGuiApplication::screens()) {
-        const QRect title(rect.left(), rect.top(), rect.width(), 24);
-        if (screen->availableGeometry().intersects(title)) onScreen = true;
+        const QRect title(rect.left(), rect.top(), std::max(rect.width(), 1), 24);
+        if (!home && screen->availableGeometry().intersects(title)) home = screen;
     }
-    if (!onScreen && QGuiApplication::primaryScreen()) {
-        const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
-        rect.moveTopLeft(avail.topLeft() + QPoint(32, 32));
+    if (!home && QGuiApplication::primaryScreen()) {
+        home = QGuiApplication::primaryScreen();
+        rect.moveTopLeft(home->availableGeometry().topLeft() + QPoint(32, 32));
     }
+    // Never larger than the screen it comes back on (a window of a stored
+    // size without bound would take memory without bound), never smaller
+    // than the window's minimum.
+    QSize size = rect.size();
+    if (home) size = size.boundedTo(home->availableGeometry().size());
+    rect.setSize(size.expandedTo(form->minimumSize()).boundedTo(form->maximumSize()));
     if (WindowPlacementSupported()) form->move(rect.topLeft());
     form->resize(rect.size());
 }
 
-void StoreFormBounds(QWidget* form, const QString& rootPath)
+void StoreFormBounds(QWidget* form, const QString& rootPath, SettingsMemory* memory)
 {
-    RegIniFile reg(rootPath);
+    RegIniFile reg(rootPath, memory);
     const QString section = form->objectName();
     if (WindowPlacementSupported()) {
         reg.WriteInteger(section, QStringLiteral("Left"), form->x());

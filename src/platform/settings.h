@@ -7,6 +7,7 @@
 // (for instance a list written by hand into the file) is a type error.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -31,11 +32,26 @@ bool RegKeyExists(const QString& path);
 // Opens the key, creating it and its missing parents.
 void RegKeyCreate(const QString& path);
 
+// The values a window read from the store at its start, so that at its end
+// it writes only those it changed: what another instance of the program
+// stored meanwhile stays. A value that was missing, or that could not be
+// used (the default stood in), counts as changed and is written.
+class SettingsMemory {
+public:
+    void Remember(const QString& section, const QString& name, const QString& value);
+    // Whether value differs from the one remembered (or none is).
+    bool Changed(const QString& section, const QString& name, const QString& value) const;
+
+private:
+    QHash<QString, QString> values_;
+};
+
 // An open key (created when absent), read and written by section (subkey)
-// and value name.
+// and value name. With a memory, every value read is remembered, and a
+// value written that equals the remembered one is not written.
 class RegIniFile {
 public:
-    explicit RegIniFile(const QString& path);
+    explicit RegIniFile(const QString& path, SettingsMemory* memory = nullptr);
     ~RegIniFile();
     RegIniFile(const RegIniFile&) = delete;
     RegIniFile& operator=(const RegIniFile&) = delete;
@@ -52,6 +68,7 @@ public:
 private:
     QString group_;
     std::unique_ptr<QSettings> settings_;
+    SettingsMemory* memory_;
 };
 
 // False where the windowing system places windows itself and ignores a
@@ -64,7 +81,7 @@ bool WindowPlacementSupported();
 // primary screen. Where windows cannot be placed only the size is applied,
 // and storing leaves the stored position as it was (the window's position
 // there is not its place on the screen).
-void RestoreFormBounds(QWidget* form, const QString& rootPath);
-void StoreFormBounds(QWidget* form, const QString& rootPath);
+void RestoreFormBounds(QWidget* form, const QString& rootPath, SettingsMemory* memory = nullptr);
+void StoreFormBounds(QWidget* form, const QString& rootPath, SettingsMemory* memory = nullptr);
 
 }  // namespace qolvar::platform

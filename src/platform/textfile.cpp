@@ -9,6 +9,7 @@ namespace qolvar::platform {
 
 QString ReadTextFile(const QString& path, qint64 maxBytes)
 {
+    table::RequireRegularFile(path);
     const QFileInfo info(path);
     if (info.isFile() && info.size() > maxBytes)
         throw FileError(

@@ -110,6 +110,7 @@ EditResult TblDocument::TblFileNew()
 
 EditResult TblDocument::TblFileRead(const QString& path)
 {
+    RequireRegularFile(path);
     TableData data = ReadTableFile(path);
     SetTblFileName(path);
     if (KindOf(path) == TblFileKind::Cgd) caption_ = CgdCaptionText(data.title);
@@ -140,6 +141,7 @@ void TblDocument::TblFileSaveAs(const QString& path)
 
 EditResult TblDocument::LogToTab(const QString& logPath)
 {
+    RequireRegularFile(logPath);
     const QStringList log = ReadLogLines(logPath);
     titleCount_ = log.size();
     if (log.isEmpty()) return Unchanged(-1);
@@ -225,8 +227,7 @@ EditResult TblDocument::EditReplace(int currentRow, const QString& noText, const
     if (no < 1 || no > Count()) {
         EditResult r = Unchanged(currentRow);
         r.warning = QCoreApplication::translate("qolvar::table", "No. %1 は範囲外です。1～%2 の番号を指定してください")
-                        .arg(no)
-                        .arg(Count());
+                        .arg(QString::number(no), QString::number(Count()));
         return r;
     }
     Snapshot();

@@ -114,36 +114,15 @@ QString ShortFileWarning(const QString& fileName, long long announced, long long
 {
     return QCoreApplication::translate("qolvar::table",
                                        "ファイル %1 は途中で終わっています（%2 色のうち %3 色を読み込みました）")
-        .arg(fileName)
-        .arg(announced)
-        .arg(read);
+        .arg(fileName, QString::number(announced), QString::number(read));
 }
 
-TableData ReadAco(QByteArrayView bytes, const QString& fileName)
-{
-    qsizetype pos = 0;
-    std::uint16_t version = 0, count = 0;
-    try {
-        version = GetWordBE(bytes, pos);
-        count = GetWordBE(bytes, pos);
-    } catch (const ShortRead&) {
-        NotAco(fileName);
-    }
-    if (version > 2) NotAco(fileName, QCoreApplication::translate("qolvar::table", "（版 %1）").arg(version));
-    if (version == 1) {
-        // A version 2 section after the version 1 records carries the names.
-        qsizetype next = 4 + qsizetype(count) * 10;
-        try {
-            if (GetWordBE(bytes, next) == 2) {
-                version = 2;
-                count = GetWordBE(bytes, next);
-                pos = next;
-            }
-        } catch (const ShortRead&) {
-        }
-    }
+namespace {
 
-    TableData data;
+// count records of the version from pos on into data; false when the file
+// ends before the last one (data then holds the complete ones).
+bool ReadAcoRecords(QByteArrayView bytes, qsizetype pos, std::uint16_t version, std::uint16_t count, TableData& data)
+{
     data.announced = count;
     data.lines.reserve(count);
     data.entries.reserve(count);
@@ -166,8 +145,49 @@ TableData ReadAco(QByteArrayView bytes, const QString& fileName)
             data.entries.push_back(MakeEntry(color, name));
         }
     } catch (const ShortRead&) {
-        data.warning = ShortFileWarning(fileName, count, static_cast<long long>(data.entries.size()));
+        return false;
     }
+    return true;
+}
+
+}  // namespace
+
+TableData ReadAco(QByteArrayView bytes, const QString& fileName)
+{
+    qsizetype pos = 0;
+    std::uint16_t version = 0, count = 0;
+    try {
+        version = GetWordBE(bytes, pos);
+        count = GetWordBE(bytes, pos);
+    } catch (const ShortRead&) {
+        NotAco(fileName);
+    }
+    if (version > 2) NotAco(fileName, QCoreApplication::translate("qolvar::table", "（版 %1）").arg(version));
+    TableData data;
+    const bool whole = ReadAcoRecords(bytes, pos, version, count, data);
+    if (version == 1 && whole) {
+        // A version 2 section after the version 1 records carries the
+        // names. One that is cut off gives way to the complete version 1
+        // colours (without names), with a warning.
+        qsizetype next = 4 + qsizetype(count) * 10;
+        try {
+            if (GetWordBE(bytes, next) != 2) return data;
+        } catch (const ShortRead&) {
+            return data;
+        }
+        TableData named;
+        try {
+            const std::uint16_t count2 = GetWordBE(bytes, next);
+            if (ReadAcoRecords(bytes, next, 2, count2, named)) return named;
+        } catch (const ShortRead&) {
+        }
+        data.warning =
+            QCoreApplication::translate(
+                "qolvar::table", "ファイル %1 の色名の部分は途中で終わっています（%2 色を名前なしで読み込みました）")
+                .arg(fileName, QString::number(data.entries.size()));
+        return data;
+    }
+    if (!whole) data.warning = ShortFileWarning(fileName, count, static_cast<long long>(data.entries.size()));
     return data;
 }
 
@@ -258,9 +278,7 @@ TableData ReadCgd(QByteArrayView bytes, const QString& fileName)
         data.warning =
             QCoreApplication::translate(
                 "qolvar::table", "ファイル %1 は途中で終わっています（%2 色のうち %3 色はコメントを読めませんでした）")
-                .arg(fileName)
-                .arg(count)
-                .arg(withoutComment);
+                .arg(fileName, QString::number(count), QString::number(withoutComment));
     return data;
 }
 

@@ -10,6 +10,8 @@
 #include "swatch.h"
 #include "textio.h"
 
+#include "colour/errors.h"
+
 namespace qolvar::table {
 
 TableData ReadTextTable(QByteArrayView bytes)
@@ -35,13 +37,33 @@ TableData ReadTableFile(const QString& path)
 
 void WriteTableFile(const QString& path, const QStringList& lines, const std::vector<TColorTabel>& entries)
 {
+    QByteArray bytes;
     switch (KindOf(path)) {
-    case TblFileKind::Aco: WriteFileAtomic(path, WriteAco(entries)); return;
-    case TblFileKind::Gpl: WriteFileAtomic(path, WriteGpl(entries, GplPaletteName(path))); return;
+    case TblFileKind::Aco: bytes = WriteAco(entries); break;
+    case TblFileKind::Gpl: bytes = WriteGpl(entries, GplPaletteName(path)); break;
     case TblFileKind::Cgd:
-    case TblFileKind::Text: break;
+        // Colour guides are only read: a table written under that name
+        // would be refused when opened.
+        throw FileError(QCoreApplication::translate(
+                            "qolvar::table", "%1 には保存できません（カラーガイド .cgd は読み込み専用の形式です）")
+                            .arg(path)
+                            .toStdString());
+    case TblFileKind::Text:
+        if (lines.size() > MaxTextLines)
+            throw FileError(QCoreApplication::translate(
+                                "qolvar::table", "%1 には保存できません（%2 行を超えるテーブルは読み込めません）")
+                                .arg(path, QString::number(MaxTextLines))
+                                .toStdString());
+        bytes = EncodeTextTable(lines);
+        break;
     }
-    WriteFileAtomic(path, EncodeTextTable(lines));
+    // Nothing is written that could not be opened again.
+    if (bytes.size() > MaxFileBytes)
+        throw FileError(QCoreApplication::translate("qolvar::table",
+                                                    "%1 には保存できません（%2 MiB を超えるファイルは読み込めません）")
+                            .arg(path, QString::number(MaxFileBytes >> 20))
+                            .toStdString());
+    WriteFileAtomic(path, bytes);
 }
 
 namespace {
@@ -73,16 +95,14 @@ QString CommentsLostQuestion(const QString& path, int count)
     return QCoreApplication::translate(
                "qolvar::table",
                "%1にはコメントを保存できません。コメントのある %2 色はコメントなしで保存されます。保存しますか？")
-        .arg(NoCommentFormat(path))
-        .arg(count);
+        .arg(NoCommentFormat(path), QString::number(count));
 }
 
 QString CommentsLostWarning(const QString& path, int count)
 {
     return QCoreApplication::translate(
                "qolvar::table", "%1にはコメントを保存できません（コメントのある %2 色はコメントなしで保存しました）")
-        .arg(NoCommentFormat(path))
-        .arg(count);
+        .arg(NoCommentFormat(path), QString::number(count));
 }
 
 QStringList LogToTabLines(const QStringList& logLines)

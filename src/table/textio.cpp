@@ -3,8 +3,14 @@
 #include <QCoreApplication>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "colour/errors.h"
 
@@ -110,6 +116,14 @@ QByteArray ReadFileBytes(const QString& path)
     return bytes;
 }
 
+void RequireRegularFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw FileError(
+            QCoreApplication::translate("qolvar::table", "%1 は通常のファイルではありません").arg(path).toStdString());
+}
+
 void CheckLineCount(QByteArrayView bytes, const QString& path)
 {
     qint64 lines = 0;
@@ -121,8 +135,7 @@ void CheckLineCount(QByteArrayView bytes, const QString& path)
     if (lines > MaxTextLines)
         throw FileError(
             QCoreApplication::translate("qolvar::table", "ファイル %1 は行が多すぎて開けません（%2 行まで）")
-                .arg(path)
-                .arg(MaxTextLines)
+                .arg(path, QString::number(MaxTextLines))
                 .toStdString());
 }
 
@@ -135,13 +148,32 @@ QStringList ReadTextLines(const QString& path)
 
 void WriteFileAtomic(const QString& path, const QByteArray& bytes)
 {
+    // Only a regular file is ever replaced: a device, a FIFO or a folder at
+    // the path (also behind a symbolic link) is refused, where the new file
+    // would take its place.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        throw FileError(QCoreApplication::translate("qolvar::table", "%1 は通常のファイルではないので保存できません")
+                            .arg(path)
+                            .toStdString());
     // Qt buffers small writes; an error of the disk (full, past the size
     // limit) shows only when the buffer is flushed. Flushing before the
     // commit and checking the file's error state makes such a save fail,
-    // and the previous file stays as it was.
+    // and the previous file stays as it was. The new file takes the place
+    // of the old one (through a symbolic link, of its target), keeping its
+    // permissions and, where the user may give it, its owner and group.
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-                         file.error() == QFileDevice::NoError;
+    bool written = file.open(QIODevice::WriteOnly);
+#ifdef Q_OS_UNIX
+    // Where the owner may not be given (another user's file), the group
+    // alone; where neither may, the new file is the saving user's.
+    struct stat old {};
+    if (written && target.exists() && ::stat(QFile::encodeName(path).constData(), &old) == 0 &&
+        ::fchown(file.handle(), old.st_uid, old.st_gid) != 0) {
+        [[maybe_unused]] const int groupOnly = ::fchown(file.handle(), static_cast<uid_t>(-1), old.st_gid);
+    }
+#endif
+    written = written && file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
     if (!written) file.cancelWriting();
     if (!written || !file.commit())
         throw FileError(

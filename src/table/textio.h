@@ -37,6 +37,12 @@ QByteArray EncodeTextTable(const QStringList& lines);
 // The whole file. Throws FileError "ファイル PATH は開けません" when it cannot
 // be opened or read, or is larger than MaxFileBytes.
 QByteArray ReadFileBytes(const QString& path);
+
+// Throws FileError when something other than a regular file (a device, a
+// FIFO, a folder, also behind a symbolic link) lies at path: the windows
+// never read those, which would read without end or wait for a writer.
+// Nothing at path passes (opening it reports that).
+void RequireRegularFile(const QString& path);
 // The lines of a text file (a table or a log), decoded and split as above.
 // Throws FileError as ReadFileBytes does, and when the file has more than
 // MaxTextLines lines.

@@ -525,16 +525,16 @@ TEST_F(TblEdit, SavingUnderANameAsksWhereItMust)
     EXPECT_EQ(e->windowTitle(), "[*]old.tab - Color Table Editor");
     EXPECT_EQ(e->StatusPanel->text(), "");
 
-    // Saved as .cgd: a text table, the caption stays, the next plain save
-    // asks again.
+    // A .cgd name is refused (colour guides are only read): nothing is
+    // written, the table keeps its name, and a plain save writes it there.
     const QString cgd = dir.filePath("guide.cgd");
     dialogs.savePaths = {cgd};
     e->FileSaveAsCmd->trigger();
-    EXPECT_EQ(Read(cgd), "#FFFFFF CN0001\r\n");
+    EXPECT_FALSE(QFile::exists(cgd));
+    EXPECT_TRUE(dialogs.messages.back().text.contains("読み込み専用")) << dialogs.messages.back().text.toStdString();
     EXPECT_EQ(e->windowTitle(), "[*]old.tab - Color Table Editor");
     e->FileSaveCmd->trigger();
-    EXPECT_EQ(dialogs.saveOptions.size(), 6u);
-    EXPECT_EQ(dialogs.saveOptions.back().fileName, dir.filePath("guide.tab"));
+    EXPECT_EQ(dialogs.saveOptions.size(), 5u);
 }
 
 // A swatch file has no room for comments: saving as .aco says how many

@@ -121,10 +121,11 @@ TEST_F(Doc, SaveAndSaveAs)
     EXPECT_EQ(ReadAco(Contents(aco)).lines, QStringList({"#000000 C0", "#000001 C1", "#FF0000 Red"}));
     EXPECT_TRUE(doc.SaveNeedsName());
 
-    // Save as a .cgd name writes a text table and leaves the caption.
+    // A .cgd name is refused (colour guides are only read): nothing is
+    // written, the caption stays.
     const QString caption = doc.Caption();
-    doc.TblFileSaveAs(dir.filePath("x.cgd"));
-    EXPECT_EQ(Contents(dir.filePath("x.cgd")), "#000000 C0\r\n#000001 C1\r\n#FF0000 Red\r\n");
+    EXPECT_THROW(doc.TblFileSaveAs(dir.filePath("x.cgd")), FileError);
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.cgd")));
     EXPECT_EQ(doc.Caption(), caption);
     EXPECT_TRUE(doc.SaveNeedsName());
 }

@@ -100,6 +100,13 @@ TEST(AcoRead, Version1FollowedByVersion2)
     const TableData t = ReadAco(both.b);
     EXPECT_EQ(t.lines, QStringList({"#445566 named"}));
     EXPECT_TRUE(t.warning.isEmpty());
+    // A version 2 section cut anywhere gives way to the complete version 1
+    // colours, without names, and says so.
+    for (qsizetype cut = v1.b.size() + 2; cut < both.b.size() - 23; ++cut) {
+        const TableData t = ReadAco(both.b.left(cut), "x%1y.aco");
+        EXPECT_EQ(t.lines, QStringList({"#112233 "})) << cut;
+        EXPECT_EQ(t.warning, "ファイル x%1y.aco の色名の部分は途中で終わっています（1 色を名前なしで読み込みました）");
+    }
     // Bytes after the version 1 section that are no version 2 header are ignored.
     Bytes junk = v1;
     junk.raw("8BIM and more bytes");
@@ -186,6 +193,13 @@ TEST_F(RealSwatches, PhotoshopRgbCmykHsb)
     EXPECT_EQ(Names(hsb),
               QStringList({QString::fromUtf16(u"Zażółć gęślą jaźń"), QString::fromUtf16(u"チェリー"), "a"}));
     for (const auto* t : {&rgb, &cmyk, &hsb}) EXPECT_TRUE(t->warning.isEmpty());
+    // Cut two bytes into its version 2 section: the six colours of the
+    // complete version 1 section before it.
+    QFile file(QStringLiteral(QOLVAR_SWATCH_DIR "/ps2022-cmyk.aco"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const TableData cut = ReadAco(file.read(66), "cut.aco");
+    EXPECT_EQ(Hexes(cut), primaries);
+    EXPECT_FALSE(cut.warning.isEmpty());
 }
 
 TEST_F(RealSwatches, PhotoshopGrayscale)

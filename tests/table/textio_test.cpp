@@ -1,5 +1,7 @@
 // Text decoding, line splitting, reading and writing table files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -98,6 +100,43 @@ TEST(TextTable, FailuresThrowFileErrorAndLeaveTheOldFile)
     QDir(dir.path()).mkdir("sub.tab");
     EXPECT_THROW(WriteFileAtomic(dir.filePath("sub.tab"), "x"), FileError);
     EXPECT_TRUE(QFileInfo(dir.filePath("sub.tab")).isDir());
+}
+
+// A save replaces only a regular file: a FIFO or a device at the path (also
+// behind a link) stays what it is and the save fails. A replaced file keeps
+// its mode and, where the saving user may give them, its owner and group.
+// The windows read no such thing either.
+TEST(TextTable, SavesReplaceOnlyRegularFilesAndKeepTheirModeAndOwner)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.tab"), device = dir.filePath("null.tab");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/null", device));
+    for (const QString& special : {fifo, device}) {
+        EXPECT_THROW(WriteFileAtomic(special, "x"), FileError) << special.toStdString();
+        EXPECT_FALSE(QFileInfo(special).isFile()) << special.toStdString();
+        EXPECT_THROW(RequireRegularFile(special), FileError) << special.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(device).isSymLink());
+
+    const QString kept = dir.filePath("kept.tab");
+    const QByteArray path = QFile::encodeName(kept);
+    WriteFileAtomic(kept, "old");
+    ASSERT_EQ(::chmod(path.constData(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    const uid_t nobody = 65534;
+    if (root) {
+        ASSERT_EQ(::chown(path.constData(), nobody, nobody), 0);
+    }
+    WriteFileAtomic(kept, "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, nobody);
+    }
+    EXPECT_NO_THROW(RequireRegularFile(kept));
+    EXPECT_NO_THROW(RequireRegularFile(dir.filePath("missing.tab")));
 }
 
 // A disk that fills up during a save (here: the file size limit) fails the

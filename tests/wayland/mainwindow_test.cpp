@@ -54,19 +54,19 @@ TEST_F(OnWayland, MainWindowTakesItsStoredSizeButNotItsPosition)
     StoreSetting("Left", "300");
     StoreSetting("Top", "200");
     StoreSetting("Width", "700");
-    StoreSetting("Height", "650");
+    StoreSetting("Height", "600");
     Start();
     EXPECT_NE(Main()->pos(), QPoint(300, 200));
     Main()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Main()));
-    EXPECT_EQ(Main()->size(), QSize(700, 650));
-    Main()->resize(720, 660);
+    EXPECT_EQ(Main()->size(), QSize(700, 600));
+    Main()->resize(720, 610);
     QTest::qWait(50);
     Stop();
     EXPECT_EQ(StoredSetting("Left").toStdString(), "300");
     EXPECT_EQ(StoredSetting("Top").toStdString(), "200");
     EXPECT_EQ(StoredSetting("Width").toStdString(), "720");
-    EXPECT_EQ(StoredSetting("Height").toStdString(), "660");
+    EXPECT_EQ(StoredSetting("Height").toStdString(), "610");
 }
 
 }  // namespace

@@ -32,6 +32,9 @@ ColourFacts::ColourFacts(QWidget* parent) : QWidget(parent)
     row->setContentsMargins(0, 0, 0, 0);
     labelNearest_ = Named(new QLabel(this), "labelNearest");
     labelContrast_ = Named(new QLabel(this), "labelContrast");
+    // The nearest entry's name comes from a table file.
+    labelNearest_->setTextFormat(Qt::PlainText);
+    labelContrast_->setTextFormat(Qt::PlainText);
     labelNearest_->setTextFormat(Qt::PlainText);
     labelContrast_->setTextFormat(Qt::PlainText);
     // The name takes what width the status bar has left, shortened with
@@ -48,7 +51,7 @@ void ColourFacts::SetTable(const QStringList& rows)
     candidates_.reserve(static_cast<std::size_t>(rows.size()));
     for (const QString& row : rows) {
         const table::TColorTabel e = table::DeriveEntry(row);
-        candidates_.push_back({ColorToCode(e.Color), e.Name});
+        candidates_.push_back({ColorToCode(e.Color), ShownText(e.Name)});
     }
     labs_.clear();
 }
@@ -88,7 +91,7 @@ void ColourFacts::Show(RGBCode current, RGBCode refreshed)
     }
     nearest_ = nearest;
     ElideNearest();
-    labelNearest_->setToolTip(nearestHint);
+    labelNearest_->setToolTip(PlainToolTip(nearestHint));
 
     const long double ratio = ContrastRatio(current, refreshed);
     const ContrastLevels levels = ContrastLevelsOf(ratio);

@@ -24,6 +24,7 @@ ColourTableDropDown::ColourTableDropDown(QWidget* window, QWidget* parent, Host 
 {
     setObjectName(QStringLiteral("ColourTable"));
     labelColFn = Named(new QLabel(tr("■ Web標準色 140色"), parent), "labelColFn");
+    labelColFn->setTextFormat(Qt::PlainText);  // a file name
     cboxColor = Named(new ColorTableCombo(
                           [this](int row) {
                               return row >= 0 && static_cast<std::size_t>(row) < tableColors_.size()
@@ -95,6 +96,7 @@ void ColourTableDropDown::LoadColorTable(const QString& path)
 {
     // A text table's rows are its lines as they stand; a palette's or
     // swatch's are its entries written as table lines.
+    table::RequireRegularFile(path);
     QStringList rows;
     const QString ext = table::TblFileExtOf(path);
     if (ext == QLatin1String(".gpl") || ext == QLatin1String(".aco") || ext == QLatin1String(".cgd")) {
@@ -127,6 +129,8 @@ void ColourTableDropDown::SetColorRows(const QStringList& rows)
         for (int i = 0; i < shown.size(); ++i) tableColors_[i] = table::RawLineColor(shown[i]);
     }
     cboxColor->clear();
+    // A row shows at most kMaxShownChars of its line.
+    for (QString& row : shown) row = ShownText(row);
     cboxColor->addItems(shown);
     cboxColor->setCurrentIndex(-1);
     emit rowsChanged(shown);
@@ -153,7 +157,10 @@ void ColourTableDropDown::cboxColorClick(int index)
     host_.take(ColorToCode(tableColors_[static_cast<std::size_t>(index)]));
 }
 
-void ColourTableDropDown::cboxColorSelect(int index) { cboxColor->setToolTip(cboxColor->itemText(index)); }
+void ColourTableDropDown::cboxColorSelect(int index)
+{
+    cboxColor->setToolTip(PlainToolTip(cboxColor->itemText(index)));
+}
 
 void ColourTableDropDown::TblSort1Click()
 {

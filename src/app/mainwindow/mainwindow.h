@@ -27,6 +27,7 @@
 
 #include "colour/codes.h"
 #include "mainwindow/currentcolour.h"
+#include "platform/settings.h"
 #include "widgets/apphost.h"
 #include "widgets/winhelpers.h"
 
@@ -177,6 +178,9 @@ private:
     // The pages in tab order: CIE, HUE, CMYK, VIDEO, Munsell.
     std::vector<ModelPage*> pages_;
 
+    // The settings as this window read them at start: it writes back only
+    // what it changed, so that another instance's changes stay.
+    platform::SettingsMemory stored_;
     bool noActivePage_ = false;
     bool destroyed_ = false;
 };

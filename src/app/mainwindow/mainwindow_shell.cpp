@@ -96,7 +96,7 @@ void TformMain::FormCreate()
     });
     step([&] {
         if (platform::RegKeyExists(kRegistryRoot + QLatin1Char('\\') + objectName()))
-            platform::RestoreFormBounds(this, kRegistryRoot);
+            platform::RestoreFormBounds(this, kRegistryRoot, &stored_);
     });
     RestoreOptionStatus();
 }
@@ -104,7 +104,7 @@ void TformMain::FormCreate()
 void TformMain::RestoreOptionStatus()
 {
     std::unique_ptr<platform::RegIniFile> reg;
-    Guarded(this, [&] { reg = std::make_unique<platform::RegIniFile>(kRegistryRoot); });
+    Guarded(this, [&] { reg = std::make_unique<platform::RegIniFile>(kRegistryRoot, &stored_); });
     auto readString = [&](const char* name, const QString& def) {
         QString v = def;
         if (reg) Guarded(this, [&] { v = reg->ReadString(kSection, QString::fromLatin1(name), def); });
@@ -140,14 +140,14 @@ void TformMain::FormDestroy()
 {
     destroyed_ = true;
     Guarded(this, [&] {
-        if (platform::RegKeyExists(kRegistryRoot)) platform::StoreFormBounds(this, kRegistryRoot);
+        if (platform::RegKeyExists(kRegistryRoot)) platform::StoreFormBounds(this, kRegistryRoot, &stored_);
     });
     Guarded(this, [&] { StoreOptionStatus(); });
 }
 
 void TformMain::StoreOptionStatus()
 {
-    platform::RegIniFile reg(kRegistryRoot);
+    platform::RegIniFile reg(kRegistryRoot, &stored_);
     reg.WriteString(kSection, QStringLiteral("TableName"), table_->TableFileName());
     reg.WriteInteger(kSection, QStringLiteral("RGB"), CurRGB());
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());

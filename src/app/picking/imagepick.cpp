@@ -161,7 +161,8 @@ void ImagePickWindow::showPosition()
     const QPoint p = position();
     const auto c = magnifier_->colour();
     label_->setText(
-        QStringLiteral("x %1, y %2  %3").arg(p.x()).arg(p.y()).arg(c ? QStringLiteral("#") + HexText(*c) : QString()));
+        QStringLiteral("x %1, y %2  %3")
+            .arg(QString::number(p.x()), QString::number(p.y()), c ? QStringLiteral("#") + HexText(*c) : QString()));
     scroll_->ensureVisible(p.x(), p.y(), 8, 8);
     view_->update();
 }

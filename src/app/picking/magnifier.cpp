@@ -148,7 +148,7 @@ void Magnifier::draw(QPainter& painter) const
     const QString code = colour_ ? QStringLiteral("#") + HexText(*colour_) : QStringLiteral("―");
     painter.drawText(QRect(40, kView, 90, kStrip), Qt::AlignVCenter | Qt::AlignLeft, code);
     painter.drawText(QRect(130, kView, kView - 134, kStrip), Qt::AlignVCenter | Qt::AlignRight,
-                     QStringLiteral("%1×  %2×%2").arg(zoom_).arg(average_));
+                     QStringLiteral("%1×  %2×%2").arg(QString::number(zoom_), QString::number(average_)));
 }
 
 void Magnifier::paintEvent(QPaintEvent*)

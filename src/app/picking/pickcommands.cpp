@@ -157,10 +157,8 @@ void PickCommands::openImage(const QString& path)
         host_.guarded([&] {
             took(colour, platform::PickPath::Image,
                  QCoreApplication::translate("PickCommands", "（%1、x %2, y %3%4）")
-                     .arg(name)
-                     .arg(at.x())
-                     .arg(at.y())
-                     .arg(average > 1 ? QCoreApplication::translate("PickCommands", "、%1×%1 の平均").arg(average)
+                     .arg(name, QString::number(at.x()), QString::number(at.y()),
+                          average > 1 ? QCoreApplication::translate("PickCommands", "、%1×%1 の平均").arg(average)
                                       : QString()));
         });
     });

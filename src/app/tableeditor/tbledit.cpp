@@ -267,6 +267,7 @@ void TformTblEdit::CreateControls(QWidget* central)
     // The list at the left takes what room the window has; the entry's
     // fields keep their column of 193 pixels at the right.
     Label1 = Named(new QLabel(table::TblInitialTitle(), central), "Label1");
+    Label1->setTextFormat(Qt::PlainText);  // a file name or a guide's title
     QFont bold = font();
     bold.setBold(true);
     Label1->setFont(bold);

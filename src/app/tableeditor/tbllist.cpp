@@ -39,7 +39,7 @@ public:
         painter->setPen(selected ? Qt::white : Qt::black);
         painter->setFont(option.font);
         painter->drawText(QRect(r.left() + 94, r.top(), std::max(0, r.width() - 94), r.height()),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, index.data().toString());
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ShownText(index.data().toString()));
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);

@@ -25,8 +25,7 @@ void DisplayResult(QWidget* parent, int code, const QString& fileName)
     if (c >= 32) return;
     platform::Warning(parent,
                       QCoreApplication::translate("Help", "プログラムを起動できません \"%1\".\rReturn Code %2 .")
-                          .arg(fileName)
-                          .arg(c));
+                          .arg(fileName, QString::number(c)));
 }
 
 QString HelpFailureText(const QString& path)

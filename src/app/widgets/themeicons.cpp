@@ -38,7 +38,7 @@ constexpr int kBundledSizes[] = {16, 22};
 
 QString BundledPath(int size, const QString& name)
 {
-    return QStringLiteral(":/qolvar/icons/%1x%1/%2.png").arg(size).arg(name);
+    return QStringLiteral(":/qolvar/icons/%1x%1/%2.png").arg(QString::number(size), name);
 }
 
 // A bundled icon whose files are decoded when it is first drawn or

@@ -40,6 +40,20 @@ QString WithModifiedMark(const QString& title)
     return QStringLiteral("[*]") + own;
 }
 
+QString ShownText(const QString& text)
+{
+    if (text.size() <= kMaxShownChars) return text;
+    return text.left(kMaxShownChars) + QChar(0x2026);
+}
+
+QString PlainToolTip(const QString& text)
+{
+    // Anything that could open a tag is escaped, whatever the toolkit's
+    // guess at markup would say.
+    if (!text.contains(u'<')) return text;
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
 QString HexText(std::uint32_t v, int width) { return QString::fromLatin1(HexDigits(v, width)); }
 
 std::uint32_t HexOf(const QString& text)

@@ -92,6 +92,16 @@ bool FieldMarked(const QWidget* field);
 // (in a file name) still shows as "[*]".
 QString WithModifiedMark(const QString& title);
 
+// What a control shows of a text from a file: at most kMaxShownChars
+// characters, a longer one cut with "…" (the file keeps it whole). Laying
+// out megabytes of one line would take the window seconds.
+inline constexpr qsizetype kMaxShownChars = 1000;
+QString ShownText(const QString& text);
+
+// A tool tip that shows text from outside (a file name, a table's line) as
+// it stands: text that could hold markup is escaped.
+QString PlainToolTip(const QString& text);
+
 // Upper-case hexadecimal, zero-padded to at least `width` digits.
 QString HexText(std::uint32_t v, int width = 6);
 // The hexadecimal field's code of a text (HexToCode).
