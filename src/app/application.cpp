@@ -183,9 +183,9 @@ Windows::Windows(Windows&&) noexcept = default;
 
 namespace {
 
-void CreateMainWindow(Windows& w)
+void CreateMainWindow(Windows& w, PendingMunsellTable munsellTable = {})
 {
-    w.formMain = std::make_unique<TformMain>();
+    w.formMain = std::make_unique<TformMain>(nullptr, std::move(munsellTable));
     mainWindow = w.formMain.get();
 }
 
@@ -249,9 +249,9 @@ Windows CreateWindows()
     return w;
 }
 
-void CreateWindowsMainFirst(Windows& w)
+void CreateWindowsMainFirst(Windows& w, PendingMunsellTable munsellTable)
 {
-    CreateMainWindow(w);
+    CreateMainWindow(w, std::move(munsellTable));
     new AfterFirstFrame(w.formMain.get(), [&w] { CreateHiddenWindows(w); });
 }
 

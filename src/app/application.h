@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "conditions.h"
 #include "platform/dialogs.h"
 
 namespace qolvar::app {
@@ -64,11 +65,12 @@ Windows CreateWindows();
 // window (once).
 void CreateHiddenWindows(Windows& w);
 
-// For the program's start: the main window now, the windows that start
-// hidden just after it has painted its first frame (or a quarter of a
-// second after it is shown, should it not paint), so that it appears
-// sooner. `w` must not move until then.
-void CreateWindowsMainFirst(Windows& w);
+// For the program's start: the main window now (taking the renotation table
+// being read ahead), the windows that start hidden just after it has
+// painted its first frame (or a quarter of a second after it is shown,
+// should it not paint), so that it appears sooner. `w` must not move until
+// then.
+void CreateWindowsMainFirst(Windows& w, PendingMunsellTable munsellTable = {});
 
 // The program's folder, where its shipped data files lie (read-only): the
 // executable's folder in a build tree, share/qolvar of an installed prefix

@@ -54,7 +54,8 @@ constexpr int kPageMargin = 6;
 using platform::ColorPanel;
 using platform::SpinEdit;
 
-TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
+TformMain::TformMain(QWidget* parent, PendingMunsellTable munsellTable)
+    : QMainWindow(parent), conditions_(std::move(munsellTable))
 {
     setObjectName(QStringLiteral("formMain"));
     // "*Qolvar" while the log holds lines that were never saved (the mark
@@ -658,7 +659,7 @@ void TformMain::Panel1Click()
     if (chosen) SetCurRGB(ColorToCode(platform::FromQColor(*chosen)));
 }
 
-void TformMain::UpdateColourFacts() { colourFacts_->Show(curRGB_, ColorToCode(Panel4->color())); }
+void TformMain::UpdateColourFacts() { colourFacts_->Show(curRGB_, ColorToCode(Panel4->color()), conditions_.Values()); }
 
 void TformMain::Panel4Click() { SetCurRGB(ColorToCode(Panel4->color())); }
 

@@ -17,6 +17,7 @@
 
 #include "apphost.h"
 #include "colour/codes.h"
+#include "conditions.h"
 #include "winhelpers.h"
 
 class QAction;
@@ -49,13 +50,16 @@ inline const QString kRegistryRoot = QStringLiteral("\\software\\Mardenvi_Qolvar
 class TformMain : public QMainWindow, public AppHost {
     Q_OBJECT
 public:
-    // Creates the window and runs FormCreate.
-    explicit TformMain(QWidget* parent = nullptr);
+    // Creates the window and runs FormCreate, which takes the renotation
+    // table being read ahead when it is the one it loads.
+    explicit TformMain(QWidget* parent = nullptr, PendingMunsellTable munsellTable = {});
     ~TformMain() override;
 
     // AppHost.
     RGBCode CurRGB() const override { return curRGB_; }
     bool& InUpdate() override { return inUpdate_; }
+    const ConversionConditions& Conditions() const override { return conditions_.Values(); }
+    WindowConditions& EditConditions() override { return conditions_; }
     void DspDsetRGB(RGBCode rgb) override;
     void TakeTypedColour(RGBCode rgb) override;
     void LogWrite(const QString& text) override;
@@ -166,6 +170,7 @@ private:
 
     RGBCode curRGB_ = 0;
     bool inUpdate_ = false;
+    WindowConditions conditions_;
     // The fields now marked as holding a value that cannot be used.
     QList<QPointer<QWidget>> markedFields_;
     QString exeDir_;

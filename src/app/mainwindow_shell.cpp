@@ -182,7 +182,7 @@ void TformMain::LoadColorTable(const QString& path)
     QStringList rows;
     const QString ext = table::TblFileExtOf(path);
     if (ext == QLatin1String(".gpl") || ext == QLatin1String(".aco") || ext == QLatin1String(".cgd")) {
-        const table::TableData data = table::ReadTableFile(path);
+        const table::TableData data = table::ReadTableFile(path, conditions_.Values());
         rows = data.lines;
         if (!data.warning.isEmpty()) statusBar()->showMessage(data.warning);
     } else {
@@ -266,7 +266,8 @@ void TformMain::SetCopyFormat(const QString& format)
 void TformMain::EditCopyClick()
 {
     const QString format = CopyFormat();
-    const QString text = CopyText(format == QLatin1String("template") ? copyTemplate_ : format, curRGB_);
+    const QString text =
+        CopyText(format == QLatin1String("template") ? copyTemplate_ : format, curRGB_, conditions_.Values());
     QGuiApplication::clipboard()->setText(text);
     statusBar()->showMessage(tr("コピーしました: ") + text, 3000);
 }
@@ -354,10 +355,7 @@ void TformMain::FormCreate()
         Front1->setToolTip(tr("このデスクトップ（Wayland）ではウィンドウを常に手前に表示できません"));
     }
     exeDir_ = ProgramFolder();
-    step([&] {
-        MunsellFileName = MunsellFileD65;
-        LoadMunsellTable(exeDir_.toStdString());
-    });
+    step([&] { conditions_.LoadMunsellTable(exeDir_); });
     step([] {
         if (!platform::RegKeyExists(kRegistryRoot)) platform::RegKeyCreate(kRegistryRoot);
     });
@@ -418,7 +416,7 @@ void TformMain::StoreOptionStatus()
     reg.WriteString(kSection, QStringLiteral("TableName"), tableFileName_);
     reg.WriteInteger(kSection, QStringLiteral("RGB"), curRGB_);
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
-    reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(MunsellMethodInUse));
+    reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(conditions_.MunsellMethodInUse()));
     reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), CopyFormat());
     reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);

@@ -43,7 +43,12 @@ bool TformTblEdit::CheckTblSave()
     return true;
 }
 
-void TformTblEdit::TblFileRead(const QString& fileName) { ShowResult(doc_.TblFileRead(fileName)); }
+void TformTblEdit::TblFileRead(const QString& fileName)
+{
+    // L*a*b* swatches are read under the main window's gamma and white.
+    const AppHost* main = MainWindow();
+    ShowResult(doc_.TblFileRead(fileName, main ? main->Conditions() : ConversionConditions{}));
+}
 
 void TformTblEdit::TblFileNew()
 {

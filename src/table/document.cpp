@@ -108,9 +108,9 @@ EditResult TblDocument::TblFileNew()
     return Changed(-1);
 }
 
-EditResult TblDocument::TblFileRead(const QString& path)
+EditResult TblDocument::TblFileRead(const QString& path, const ConversionConditions& conditions)
 {
-    TableData data = ReadTableFile(path);
+    TableData data = ReadTableFile(path, conditions);
     SetTblFileName(path);
     if (KindOf(path) == TblFileKind::Cgd) caption_ = CgdCaptionText(data.title);
     lines_ = std::move(data.lines);

@@ -113,6 +113,7 @@ TEST(GplWrite, CommentsLostAsInSwatches)
 
 TEST(GplCli, ConvertsBothWaysThroughTheTableCommands)
 {
+    const test::JapaneseMessages japanese;  // the message quoted below
     QTemporaryDir dir;
     const QString tab = dir.filePath("web.tab");
     {
