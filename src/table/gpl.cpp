@@ -91,9 +91,7 @@ TableData ReadGpl(QByteArrayView bytes, const QString& fileName)
         data.warning =
             QCoreApplication::translate("qolvar::table",
                                         "ファイル %1 の %2 行は色として読めないため読み飛ばしました（最初は %3 行目）")
-                .arg(fileName)
-                .arg(skipped)
-                .arg(firstSkipped);
+                .arg(fileName, QString::number(skipped), QString::number(firstSkipped));
     return data;
 }
 

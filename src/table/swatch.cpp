@@ -114,9 +114,7 @@ QString ShortFileWarning(const QString& fileName, long long announced, long long
 {
     return QCoreApplication::translate("qolvar::table",
                                        "ファイル %1 は途中で終わっています（%2 色のうち %3 色を読み込みました）")
-        .arg(fileName)
-        .arg(announced)
-        .arg(read);
+        .arg(fileName, QString::number(announced), QString::number(read));
 }
 
 TableData ReadAco(QByteArrayView bytes, const ConversionConditions& conditions, const QString& fileName)
@@ -258,9 +256,7 @@ TableData ReadCgd(QByteArrayView bytes, const QString& fileName)
         data.warning =
             QCoreApplication::translate(
                 "qolvar::table", "ファイル %1 は途中で終わっています（%2 色のうち %3 色はコメントを読めませんでした）")
-                .arg(fileName)
-                .arg(count)
-                .arg(withoutComment);
+                .arg(fileName, QString::number(count), QString::number(withoutComment));
     return data;
 }
 

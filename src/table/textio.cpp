@@ -121,8 +121,7 @@ void CheckLineCount(QByteArrayView bytes, const QString& path)
     if (lines > MaxTextLines)
         throw FileError(
             QCoreApplication::translate("qolvar::table", "ファイル %1 は行が多すぎて開けません（%2 行まで）")
-                .arg(path)
-                .arg(MaxTextLines)
+                .arg(path, QString::number(MaxTextLines))
                 .toStdString());
 }
 
