@@ -26,13 +26,13 @@ Language LanguageFor(std::string_view language, std::string_view lcAll, std::str
 Language UserLanguage();
 
 enum class CliMessage {
-    NotAnInteger,     // '%1' は整数ではありません
-    OutOfRange,       // '%1' は範囲外です
-    FieldRange,       // %1 は %2...%3 の範囲で指定してください: %4
-    CannotWrite,      // 標準出力に書き込めません
-    CannotRead,       // 標準入力を読めません
-    NoMemory,         // メモリが足りません
-    Unexpected,       // 予期しないエラーが発生しました
+    NotAnInteger,  // '%1' は整数ではありません
+    OutOfRange,    // '%1' は範囲外です
+    FieldRange,    // %1 は %2...%3 の範囲で指定してください: %4
+    CannotWrite,   // 標準出力に書き込めません
+    CannotRead,    // 標準入力を読めません
+    NoMemory,      // メモリが足りません
+    Unexpected,    // 予期しないエラーが発生しました
 };
 
 // A message of the command line's own in the language, with its %1 …, and

@@ -111,7 +111,8 @@ std::vector<MunsellRow> ReadMunsellRows(const std::string& path)
         if (fields.size() < 6) LineError(path, lineNo, Message{MessageId::NoSixValues, {}, nullptr});
         float v[6];
         for (int i = 0; i < 6; ++i)
-            if (!ReadField(fields[i], v[i])) LineError(path, lineNo, Message{MessageId::NotANumber, {fields[i]}, nullptr});
+            if (!ReadField(fields[i], v[i]))
+                LineError(path, lineNo, Message{MessageId::NotANumber, {fields[i]}, nullptr});
         if (rows.size() == MunsellCapacity)
             throw FileError(Message{MessageId::TooManyRows, {path, std::to_string(MunsellCapacity)}, nullptr});
         rows.push_back({v[0], v[1], v[2], v[3], v[4], v[5]});
