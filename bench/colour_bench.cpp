@@ -37,36 +37,44 @@ void Loop(benchmark::State& state, F f)
     state.SetItemsProcessed(state.iterations());
 }
 
-template <void (*Forward)(RGBCode, TColorVec&)>
+// The start-up conditions; the Munsell benchmarks add the shipped D65 table.
+ConversionConditions& Conditions()
+{
+    static ConversionConditions c;
+    return c;
+}
+
+template <void (*Forward)(RGBCode, TColorVec&, const ConversionConditions&)>
 void BM_Forward(benchmark::State& state)
 {
     Loop(state, [](RGBCode c) {
         TColorVec v;
-        Forward(c, v);
+        Forward(c, v, Conditions());
         return v[0] + v[1] + v[2];
     });
 }
 
-template <void (*Forward)(RGBCode, TColorVec&), RGBCode (*Reverse)(TColorVec&)>
+template <void (*Forward)(RGBCode, TColorVec&, const ConversionConditions&),
+          RGBCode (*Reverse)(TColorVec&, const ConversionConditions&)>
 void BM_Reverse(benchmark::State& state)
 {
     // Precompute the inputs so only the reverse routine is timed.
     std::vector<TColorVec> inputs;
     for (RGBCode c : Codes()) {
         TColorVec v;
-        Forward(c, v);
+        Forward(c, v, Conditions());
         inputs.push_back(v);
     }
     std::size_t i = 0;
     for (auto _ : state) {
         TColorVec v = inputs[i];
-        benchmark::DoNotOptimize(Reverse(v));
+        benchmark::DoNotOptimize(Reverse(v, Conditions()));
         i = (i + 1) & 4095;
     }
     state.SetItemsProcessed(state.iterations());
 }
 
-RGBCode XYZToRGBInPlace(TColorVec& v) { return XYZToRGB(v); }
+RGBCode XYZToRGBInPlace(TColorVec& v, const ConversionConditions& c) { return XYZToRGB(v, c); }
 
 template <std::uint32_t (*Forward)(RGBCode)>
 void BM_Packed(benchmark::State& state)
@@ -92,9 +100,7 @@ CMYKCode CMYKForward(RGBCode c) { return RGBToCMYK(c); }
 // The Munsell searches with the full shipped D65 table.
 void LoadTable()
 {
-    if (MunsellFileName == MunsellFileD65 && MunsellLast >= 0) return;
-    MunsellFileName = MunsellFileD65;
-    LoadMunsellTable(cli::ProgramFolder());
+    if (!Conditions().munsell) Conditions().munsell = LoadMunsellTable(cli::ProgramFolder(), MunsellIlluminant::D65);
 }
 
 void BM_RGBToHVC(benchmark::State& state)
@@ -102,7 +108,7 @@ void BM_RGBToHVC(benchmark::State& state)
     LoadTable();
     Loop(state, [](RGBCode c) {
         TColorVec hvc, yxy;
-        RGBToHVC(c, hvc, yxy);
+        RGBToHVC(c, hvc, yxy, Conditions());
         return hvc[0] + hvc[1] + hvc[2];
     });
 }
@@ -113,13 +119,13 @@ void BM_HVCToRGB(benchmark::State& state)
     std::vector<TColorVec> inputs;
     for (RGBCode c : Codes()) {
         TColorVec hvc, yxy;
-        RGBToHVC(c, hvc, yxy);
+        RGBToHVC(c, hvc, yxy, Conditions());
         inputs.push_back(hvc);
     }
     std::size_t i = 0;
     for (auto _ : state) {
         TColorVec yxy;
-        benchmark::DoNotOptimize(HVCToRGB(inputs[i], yxy));
+        benchmark::DoNotOptimize(HVCToRGB(inputs[i], yxy, Conditions()));
         i = (i + 1) & 4095;
     }
     state.SetItemsProcessed(state.iterations());
@@ -132,7 +138,7 @@ void BM_RenotationRGBToHVC(benchmark::State& state)
     LoadTable();
     Loop(state, [](RGBCode c) {
         TColorVec hvc, yxy;
-        RenotationRGBToHVC(c, hvc, yxy);
+        RenotationRGBToHVC(c, hvc, yxy, Conditions());
         return hvc[0] + hvc[1] + hvc[2];
     });
 }
@@ -143,42 +149,39 @@ void BM_RenotationHVCToRGB(benchmark::State& state)
     std::vector<TColorVec> inputs;
     for (RGBCode c : Codes()) {
         TColorVec hvc, yxy;
-        RenotationRGBToHVC(c, hvc, yxy);
+        RenotationRGBToHVC(c, hvc, yxy, Conditions());
         inputs.push_back(hvc);
     }
     std::size_t i = 0;
     for (auto _ : state) {
         TColorVec yxy;
-        RenotationHVCToYxy(inputs[i], yxy);
-        benchmark::DoNotOptimize(YxyToRGB(yxy));
+        RenotationHVCToYxy(inputs[i], yxy, Conditions());
+        benchmark::DoNotOptimize(YxyToRGB(yxy, Conditions()));
         i = (i + 1) & 4095;
     }
     state.SetItemsProcessed(state.iterations());
 }
 
 // Reading a table and indexing it, as the Munsell page does on a switch.
-void BM_LoadMunsellTable(benchmark::State& state, const char* file)
+void BM_LoadMunsellTable(benchmark::State& state, MunsellIlluminant illuminant)
 {
-    MunsellFileName = file;
-    for (auto _ : state) LoadMunsellTable(cli::ProgramFolder());
-    LoadTable();
+    for (auto _ : state) benchmark::DoNotOptimize(LoadMunsellTable(cli::ProgramFolder(), illuminant));
 }
 
 // Memory of a table once every luminance range and every hue band has been
-// searched (sweeps of Y and of H): the rows (MunsellTable, MunsellByY) and
-// the index with the sorted lists it keeps.
-void BM_MunsellMemory(benchmark::State& state, const char* file)
+// searched (sweeps of Y and of H): the rows (in file order and by Y) and the
+// index with the sorted lists it keeps.
+void BM_MunsellMemory(benchmark::State& state, MunsellIlluminant illuminant)
 {
+    ConversionConditions c;
     for (auto _ : state) {
-        MunsellFileName = file;
-        LoadMunsellTable(cli::ProgramFolder());
+        c.munsell = LoadMunsellTable(cli::ProgramFolder(), illuminant);
         TColorVec out;
-        for (int i = 0; i <= 100000; ++i) YxyToHVC({0.31f, 0.33f, i / 1000.0f}, out);
-        for (int i = 0; i <= 10000; ++i) HVCToYxy({i / 100.0f, 5, 4}, out);
+        for (int i = 0; i <= 100000; ++i) YxyToHVC({0.31f, 0.33f, i / 1000.0f}, out, c);
+        for (int i = 0; i <= 10000; ++i) HVCToYxy({i / 100.0f, 5, 4}, out, c);
     }
-    state.counters["rows_KiB"] = (sizeof(MunsellTable) + sizeof(MunsellByY)) / 1024.0;
-    state.counters["index_KiB"] = MunsellIndexBytes() / 1024.0;
-    LoadTable();
+    state.counters["rows_KiB"] = 2.0 * c.munsell->Rows().size() * sizeof(MunsellRow) / 1024.0;
+    state.counters["index_KiB"] = c.munsell->IndexBytes() / 1024.0;
 }
 
 RGBCode CMYKReverse(CMYKCode c) { return CMYKToRGB(c); }
@@ -197,10 +200,10 @@ BENCHMARK(BM_RGBToHVC)->Name("RGBToHVC")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HVCToRGB)->Name("HVCToRGB")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenotationRGBToHVC)->Name("RenotationRGBToHVC")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenotationHVCToRGB)->Name("RenotationHVCToRGB")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_LoadMunsellTable, d65, MunsellFileD65)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_LoadMunsellTable, c, MunsellFileC)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_MunsellMemory, d65, MunsellFileD65)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(BM_MunsellMemory, c, MunsellFileC)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_LoadMunsellTable, d65, MunsellIlluminant::D65)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadMunsellTable, c, MunsellIlluminant::C)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MunsellMemory, d65, MunsellIlluminant::D65)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_MunsellMemory, c, MunsellIlluminant::C)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Packed<RGBToHSV>)->Name("RGBToHSV");
 BENCHMARK(BM_PackedReverse<RGBToHSV, HSVToRGB>)->Name("HSVToRGB");
 BENCHMARK(BM_Packed<RGBToHLS>)->Name("RGBToHLS");

@@ -59,9 +59,9 @@ const TblDocument& Loaded()
         // Sorting takes a snapshot of all lines; reading again keeps it, so
         // undo has a whole table to bring back.
         TblDocument d;
-        d.TblFileRead(Shared().table);
+        d.TblFileRead(Shared().table, ConversionConditions{});
         d.SortTable(SortMode::RGBU, 0);
-        d.TblFileRead(Shared().table);
+        d.TblFileRead(Shared().table, ConversionConditions{});
         return d;
     }();
     return doc;
@@ -137,7 +137,7 @@ void BM_LogToTab(benchmark::State& s)
 }
 void BM_ReadTextTable(benchmark::State& s)
 {
-    OnTable(s, [](TblDocument& d) { return d.TblFileRead(Shared().table); });
+    OnTable(s, [](TblDocument& d) { return d.TblFileRead(Shared().table, ConversionConditions{}); });
 }
 void BM_SaveTextTable(benchmark::State& s)
 {
@@ -179,7 +179,7 @@ void BM_WriteAco(benchmark::State& state)
 void BM_ReadAco(benchmark::State& state)
 {
     const QByteArray bytes = WriteAco(SwatchEntries(static_cast<int>(state.range(0))));
-    for (auto _ : state) benchmark::DoNotOptimize(ReadAco(bytes));
+    for (auto _ : state) benchmark::DoNotOptimize(ReadAco(bytes, ConversionConditions{}));
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 

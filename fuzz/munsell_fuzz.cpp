@@ -20,15 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
-    qolvar::MunsellFileName = "\\fuzz.csv";
     try {
-        qolvar::LoadMunsellTable(folder);
+        qolvar::ConversionConditions c;
+        c.munsell = qolvar::ReadMunsellTable(folder + "/fuzz.csv", qolvar::MunsellIlluminant::D65);
         qolvar::TColorVec hvc, yxy;
-        qolvar::YxyToHVC({0.31f, 0.33f, 20.0f}, hvc);
-        qolvar::HVCToYxy({5.0f, 5.0f, 4.0f}, yxy);
-        qolvar::RenotationYxyToHVC({0.31f, 0.33f, 20.0f}, hvc);
-        qolvar::RenotationYxyToHVC({0.5f, 0.3f, 50.0f}, hvc);
-        qolvar::RenotationHVCToYxy({5.0f, 5.0f, 4.0f}, yxy);
+        qolvar::YxyToHVC({0.31f, 0.33f, 20.0f}, hvc, c);
+        qolvar::HVCToYxy({5.0f, 5.0f, 4.0f}, yxy, c);
+        qolvar::RenotationYxyToHVC({0.31f, 0.33f, 20.0f}, hvc, c);
+        qolvar::RenotationYxyToHVC({0.5f, 0.3f, 50.0f}, hvc, c);
+        qolvar::RenotationHVCToYxy({5.0f, 5.0f, 4.0f}, yxy, c);
     } catch (const qolvar::ColourError&) {
     }
     return 0;

@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The text table's entries as an .aco: colours and names survive.
     if (text.entries.size() <= 65535) {
-        const TableData aco = ReadAco(WriteAco(text.entries));
+        const TableData aco = ReadAco(WriteAco(text.entries), qolvar::ConversionConditions{});
         Check(aco.entries.size() == text.entries.size() && aco.warning.isEmpty(), "written .aco reads back short");
         for (std::size_t k = 0; k < aco.entries.size(); ++k) {
             Check(aco.entries[k].Color == text.entries[k].Color, "colour differs after .aco");
@@ -87,11 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // .aco read, written and read again.
     try {
-        const TableData aco = ReadAco(bytes);
+        const TableData aco = ReadAco(bytes, qolvar::ConversionConditions{});
         Check(ParseTblLines(aco.lines) == aco.entries, ".aco lines do not derive its entries");
         if (aco.entries.size() <= 65535) {
             const QByteArray written = WriteAco(aco.entries);
-            const TableData again = ReadAco(written);
+            const TableData again = ReadAco(written, qolvar::ConversionConditions{});
             Check(again.warning.isEmpty(), "written .aco reads back short");
             Check(again.entries == aco.entries, ".aco entries differ after writing and reading");
             Check(again.lines == aco.lines, ".aco lines differ after writing and reading");

@@ -10,9 +10,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    for (auto reader : {&qolvar::table::ReadAco, &qolvar::table::ReadCgd}) {
+    using Reader = qolvar::table::TableData (*)(QByteArrayView);
+    const Reader readers[] = {[](QByteArrayView b) {
+                                  return qolvar::table::ReadAco(b, qolvar::ConversionConditions{},
+                                                                QStringLiteral("fuzz"));
+                              },
+                              [](QByteArrayView b) { return qolvar::table::ReadCgd(b, QStringLiteral("fuzz")); }};
+    for (Reader reader : readers) {
         try {
-            const qolvar::table::TableData table = reader(bytes, QStringLiteral("fuzz"));
+            const qolvar::table::TableData table = reader(bytes);
             if (table.entries.size() <= 65535) (void)qolvar::table::WriteAco(table.entries);
         } catch (const qolvar::ColourError&) {
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,30 @@ inline std::string ReadAll(std::FILE* f)
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
     return s;
 }
+
+// While one lives, qolvar-cli speaks Japanese (the texts the tests quote),
+// whatever the environment's language.
+class JapaneseMessages {
+public:
+    JapaneseMessages()
+    {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            if (const char* v = std::getenv(name)) saved_.push_back({name, std::string(v)});
+            unsetenv(name);
+        }
+        setenv("LANGUAGE", "ja", 1);
+    }
+    ~JapaneseMessages()
+    {
+        unsetenv("LANGUAGE");
+        for (const auto& [name, value] : saved_) setenv(name, value.c_str(), 1);
+    }
+    JapaneseMessages(const JapaneseMessages&) = delete;
+    JapaneseMessages& operator=(const JapaneseMessages&) = delete;
+
+private:
+    std::vector<std::pair<const char*, std::string>> saved_;
+};
 
 // args without the program name; input is what standard input holds.
 inline CliResult RunCli(std::vector<std::string> args, const std::string& input = "")

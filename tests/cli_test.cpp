@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/messages.h"
 #include "cli_run.h"
-#include "colour_settings.h"
 
 using namespace qolvar;
 
@@ -14,8 +14,10 @@ namespace {
 
 using Result = test::CliResult;
 
-class Cli : public test::ColourSettingsTest {
+// The messages expected below are the Japanese ones.
+class Cli : public ::testing::Test {
 protected:
+    test::JapaneseMessages japanese_;
     Result Run(std::vector<std::string> args, const std::string& input = "")
     {
         return test::RunCli(std::move(args), input);
@@ -359,6 +361,64 @@ TEST_F(Cli, StreamsThatFailAreReported)
         EXPECT_EQ(status, 1) << args[1];
         EXPECT_NE(message.find(c.message), std::string::npos) << args[1] << ": " << message;
         for (std::FILE* f : {in, out, err}) std::fclose(f);
+    }
+}
+
+// The user's language by LANGUAGE, LC_ALL, LC_MESSAGES and LANG, as the
+// windows choose theirs (the order of QLocale's UI languages).
+TEST(CliLanguage, ChosenAsTheWindowsChooseIt)
+{
+    const struct {
+        const char *language, *lcAll, *lcMessages, *lang;
+        Language expected;
+    } rows[] = {
+        {"", "", "", "", Language::English},
+        {"", "", "", "ja_JP.UTF-8", Language::Japanese},
+        {"", "", "", "C", Language::English},
+        {"", "en_US.UTF-8", "", "ja_JP.UTF-8", Language::English},  // LC_ALL first
+        {"", "", "ja_JP.UTF-8", "en_US.UTF-8", Language::Japanese},
+        {"fr:ja:en", "", "", "C", Language::Japanese},  // Japanese before English
+        {"fr:en:ja", "", "", "", Language::English},
+        {"fr", "", "", "ja_JP.UTF-8", Language::English},  // LANGUAGE set: the locale is not asked
+        {"ja", "", "", "C", Language::Japanese},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(cli::LanguageFor(r.language, r.lcAll, r.lcMessages, r.lang), r.expected)
+            << r.language << " / " << r.lcAll << " / " << r.lcMessages << " / " << r.lang;
+}
+
+// Messages of the library, of the command line and of the table library
+// are English unless the language is Japanese; the lines and values stay.
+TEST_F(Cli, MessagesInTheUsersLanguage)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char *japanese, *english;
+    };
+    const Case cases[] = {
+        {{"reverse", "lab", "3e38", "0", "0"},
+         "error: 浮動小数点演算でオーバーフローしました",
+         "error: Floating-point overflow"},
+        {{"reverse", "lab", "50", "x", "0"}, "'x' は数値ではありません", "'x' is not a number"},
+        {{"reverse", "hsv", "512", "0", "0"},
+         "H は 0...511 の範囲で指定してください: 512",
+         "H must lie within 0...511: 512"},
+        {{"convert", "lab", "zz"},
+         "zz error: 16 進数の色コードではありません",
+         "zz error: This is not a hexadecimal colour code"},
+        {{"format", "{Q}", "FF8000"}, "書式の {Q} は知らないトークンです", "{Q} in the template is not a known token"},
+        {{"table", "dump", "/nonexistent/t.aco"},
+         "ファイル /nonexistent/t.aco は開けません",
+         "The file /nonexistent/t.aco cannot be opened"},
+    };
+    for (const char* language : {"ja", "en"}) {
+        setenv("LANGUAGE", language, 1);
+        for (const Case& c : cases) {
+            const auto r = Run(c.args);
+            const std::string said = r.out + r.err;
+            const char* expected = language[0] == 'j' ? c.japanese : c.english;
+            EXPECT_NE(said.find(expected), std::string::npos) << language << ": " << said;
+        }
     }
 }
 

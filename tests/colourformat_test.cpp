@@ -35,7 +35,7 @@ TEST(ColourFormat, TemplatesAndPredefinedFormats)
         {0x336699, "{yuv.V} {ycbcr}", "-30 96 158 102"},
         {0x000000, "", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(FormatColour(c.code, c.templ), c.text) << c.templ;
+    for (const auto& c : cases) EXPECT_EQ(FormatColour(c.code, c.templ, ConversionConditions{}), c.text) << c.templ;
 }
 
 TEST(ColourFormat, BadTemplatesAreRefused)

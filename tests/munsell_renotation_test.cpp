@@ -6,28 +6,23 @@
 #include "cli/cli.h"
 #include "colour/cie.h"
 #include "colour/munsell_renotation.h"
-#include "colour_settings.h"
 
 using namespace qolvar;
 
 namespace {
 
-// The shipped tables, loaded for a test and unloaded after it.
-class Renotation : public test::ColourSettingsTest {
+// The shipped tables, loaded into the conditions c_ the conversions take.
+class Renotation : public ::testing::Test {
 protected:
-    void TearDown() override
+    const RenotationGrid& Shipped(MunsellIlluminant illuminant)
     {
-        MunsellFileName = MunsellFileD65;
-        MunsellMethodInUse = MunsellMethod::Search;
-        ColourSettingsTest::TearDown();
+        c_.munsell = LoadMunsellTable(cli::ProgramFolder(), illuminant);
+        return RenotationOf(c_);
     }
-    static const RenotationGrid& Shipped(const char* file)
-    {
-        MunsellFileName = file;
-        LoadMunsellTable(cli::ProgramFolder());
-        return LoadedRenotation();
-    }
+    ConversionConditions c_;
 };
+
+const char* FileOf(MunsellIlluminant illuminant) { return MunsellFileOf(illuminant); }
 
 // Hue distance on the circle.
 double HueGap(double a, double b)
@@ -60,7 +55,7 @@ void ExpectNotation(const RenotationNotation& n, double H, double V, double C, c
 
 TEST_F(Renotation, PublishedSamplesComeBackToTheirNotation)
 {
-    const RenotationGrid& grid = Shipped(MunsellFileC);
+    const RenotationGrid& grid = Shipped(MunsellIlluminant::C);
     for (const Sample& s : kPublished) {
         const std::string what = std::to_string(s.H) + " " + std::to_string(s.V) + "/" + std::to_string(s.C);
         // The perfect diffuser's scale: magnesium oxide reflects 0.975.
@@ -86,11 +81,13 @@ TEST_F(Renotation, EveryTableSampleComesBackToItsNotation)
     const struct {
         float H, V, C;
     } offPlane[] = {{80, 0.8, 36}, {82.5, 0.8, 30}, {82.5, 0.8, 34}, {82.5, 0.8, 36}, {95, 0.8, 20}};
-    for (const char* file : {MunsellFileC, MunsellFileD65}) {
-        const RenotationGrid& grid = Shipped(file);
+    for (const MunsellIlluminant illuminant : {MunsellIlluminant::C, MunsellIlluminant::D65}) {
+        const char* file = FileOf(illuminant);
+        const RenotationGrid& grid = Shipped(illuminant);
         int checked = 0, fromOwnY = 0;
-        for (int i = 0; i <= MunsellLast; ++i) {
-            const MunsellRow& r = MunsellTable[i];
+        const auto rows = c_.munsell->Rows();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const MunsellRow& r = rows[i];
             bool own = true;
             for (const auto& o : offPlane)
                 if (r.H == o.H && r.V == o.V && r.C == o.C) own = false;
@@ -127,33 +124,33 @@ TEST_F(Renotation, GreysAreNeutralAtTheTablesWhite)
 {
     // D65 (0.95045, 1, 1.088917) and C (0.98072165, 1, 1.1822538) as x, y.
     const struct {
-        const char* file;
+        MunsellIlluminant file;
         double x, y;
-    } whites[] = {{MunsellFileD65, 0.3127131, 0.3290159}, {MunsellFileC, 0.3100630, 0.3161580}};
+    } whites[] = {{MunsellIlluminant::D65, 0.3127131, 0.3290159}, {MunsellIlluminant::C, 0.3100630, 0.3161580}};
     for (const auto& w : whites) {
         const RenotationGrid& grid = Shipped(w.file);
         const RenotationNotation n = grid.Notation(w.x, w.y, 19.270875);
-        EXPECT_EQ(n.H, -1) << w.file;
-        EXPECT_EQ(n.C, 0) << w.file;
-        EXPECT_NEAR(n.V, 5, 1e-6) << w.file;
+        EXPECT_EQ(n.H, -1) << FileOf(w.file);
+        EXPECT_EQ(n.C, 0) << FileOf(w.file);
+        EXPECT_NEAR(n.V, 5, 1e-6) << FileOf(w.file);
         TColorVec yxy{};
-        RenotationHVCToYxy({-1, 5, 0}, yxy);
+        RenotationHVCToYxy({-1, 5, 0}, yxy, c_);
         EXPECT_NEAR(yxy[0], w.x, 1e-6);
         EXPECT_NEAR(yxy[1], w.y, 1e-6);
         EXPECT_NEAR(yxy[2], 19.270875, 1e-5);
     }
     // Grey codes: neutral with the value of their luminance; black is 0.
     TColorVec hvc{}, yxy{};
-    RenotationRGBToHVC(0x000000, hvc, yxy);
+    RenotationRGBToHVC(0x000000, hvc, yxy, c_);
     EXPECT_EQ(hvc, (TColorVec{-1, 0, 0}));
-    RenotationRGBToHVC(0xFFFFFF, hvc, yxy);
+    RenotationRGBToHVC(0xFFFFFF, hvc, yxy, c_);
     EXPECT_EQ(hvc[0], -1);
     EXPECT_NEAR(hvc[1], 10, 1e-3);
 }
 
 TEST_F(Renotation, InterpolationBetweenChromaHueAndValue)
 {
-    const RenotationGrid& grid = Shipped(MunsellFileC);
+    const RenotationGrid& grid = Shipped(MunsellIlluminant::C);
     double x = 0, y = 0;
     // Chroma: straight between 5R 5/10 (0.4747, 0.3227) and 5R 5/12
     // (0.5071, 0.3194).
@@ -180,7 +177,7 @@ TEST_F(Renotation, InterpolationBetweenChromaHueAndValue)
 
 TEST_F(Renotation, BeyondTheDataGivesTheNearestReachableNotation)
 {
-    const RenotationGrid& grid = Shipped(MunsellFileC);
+    const RenotationGrid& grid = Shipped(MunsellIlluminant::C);
     // 5R 5/14 lies far inside: past the data's last red sample of value 5
     // the chromaticity keeps going, the notation stops at the limit.
     const double limit = grid.MaxChroma(5, 5);
@@ -195,8 +192,8 @@ TEST_F(Renotation, BeyondTheDataGivesTheNearestReachableNotation)
     EXPECT_NEAR(n.x, lx, 1e-12);
     EXPECT_NEAR(n.y, ly, 1e-12);
     TColorVec yxy{};
-    EXPECT_THROW(RenotationHVCToYxy({5, 5, static_cast<float>(limit + 4)}, yxy), RangeError);
-    EXPECT_THROW(RenotationHVCToYxy({5, 11, 2}, yxy), RangeError);
+    EXPECT_THROW(RenotationHVCToYxy({5, 5, static_cast<float>(limit + 4)}, yxy, c_), RangeError);
+    EXPECT_THROW(RenotationHVCToYxy({5, 11, 2}, yxy, c_), RangeError);
     // Nonsense never throws.
     EXPECT_TRUE(grid.Notation(NAN, 0.3, 20).beyond);
     EXPECT_NO_THROW(grid.Notation(1e30, -1e30, 1e30));
@@ -216,8 +213,8 @@ TEST_F(Renotation, TableWithoutUsableSamplesNeverThrows)
 // own chromaticity back (all 16 777 216 were checked once; here a sample).
 TEST_F(Renotation, SRGBColoursConvertAndComeBack)
 {
-    for (const char* file : {MunsellFileD65, MunsellFileC}) {
-        const RenotationGrid& grid = Shipped(file);
+    for (const MunsellIlluminant illuminant : {MunsellIlluminant::D65, MunsellIlluminant::C}) {
+        const RenotationGrid& grid = Shipped(illuminant);
 #ifdef QOLVAR_SANITIZED
         constexpr std::uint32_t kStep = 1999;
 #else
@@ -226,7 +223,7 @@ TEST_F(Renotation, SRGBColoursConvertAndComeBack)
         for (std::uint32_t code = 1; code < 0x1000000; code += kStep) {
             TColorVec hvc{}, yxy{};
             bool beyond = true;
-            ASSERT_NO_THROW(RenotationRGBToHVC(code, hvc, yxy, &beyond)) << std::hex << code;
+            ASSERT_NO_THROW(RenotationRGBToHVC(code, hvc, yxy, c_, &beyond)) << std::hex << code;
             ASSERT_FALSE(beyond) << std::hex << code;
             ASSERT_TRUE(hvc[0] == -1 || (hvc[0] > 0 && hvc[0] <= 100)) << std::hex << code;
             ASSERT_TRUE(hvc[1] >= 0 && hvc[1] <= 10.001f && hvc[2] >= 0) << std::hex << code;

@@ -9,48 +9,47 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/cli.h"
 #include "colour/colour.h"
 #include "colour/commatext.h"
 #include "colour/numeric.h"
-#include "colour_settings.h"
 
 using namespace qolvar;
 namespace fs = std::filesystem;
 
 namespace {
 
-// Writes a renotation table into a fresh folder and loads it.
-class Munsell : public test::ColourSettingsTest {
+// Writes a renotation table into a fresh folder and loads it into the
+// conditions c_ the conversions take.
+class Munsell : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ColourSettingsTest::SetUp();
         dir_ = fs::temp_directory_path() / ("qolvar-munsell-" + std::to_string(::getpid()));
         fs::create_directories(dir_);
-        MunsellFileName = "\\test.csv";
     }
-    void TearDown() override
-    {
-        fs::remove_all(dir_);
-        MunsellFileName = MunsellFileD65;
-        ColourSettingsTest::TearDown();
-    }
+    void TearDown() override { fs::remove_all(dir_); }
     void Write(const std::string& text) { std::ofstream(dir_ / "test.csv", std::ios::binary) << text; }
+    MunsellTablePtr Read(const char* name = "test.csv") const
+    {
+        return ReadMunsellTable((dir_ / name).string(), MunsellIlluminant::D65);
+    }
     void Load(const std::string& text)
     {
         Write(text);
-        LoadMunsellTable(dir_.string());
+        c_.munsell = Read();
     }
-    static void LoadShipped(const char* file)
-    {
-        MunsellFileName = file;
-        LoadMunsellTable(cli::ProgramFolder());
-    }
+    void LoadShipped(MunsellIlluminant illuminant) { c_.munsell = LoadMunsellTable(cli::ProgramFolder(), illuminant); }
+    const MunsellData& Table() const { return *c_.munsell; }
+    int Last() const { return static_cast<int>(Table().Rows().size()) - 1; }
     fs::path dir_;
+    ConversionConditions c_;
 };
+
+constexpr MunsellIlluminant kShipped[] = {MunsellIlluminant::D65, MunsellIlluminant::C};
 
 std::vector<MunsellRow> Rows(std::initializer_list<float> keys)
 {
@@ -152,48 +151,23 @@ TEST_F(Munsell, LoadReadsRowsAndSortsACopyByY)
         "\"10\", 4 ,2 ,12, 0.3, 0.3, ignored, fields\r\n"
         "+2.5 8 4 57.6 3.1e-1 0.32\n"
         "0.5,1,2,1.2,.31,-.30");
-    ASSERT_EQ(MunsellLast, 3);
-    EXPECT_EQ(MunsellTable[1].H, 10.0f);
-    EXPECT_EQ(MunsellTable[2].H, 2.5f);
-    EXPECT_EQ(MunsellTable[2].x, 0.31f);
-    EXPECT_EQ(MunsellTable[3].y, -0.3f);
-    EXPECT_EQ(MunsellByY[0].Y, 1.2f);
-    EXPECT_EQ(MunsellByY[1].Y, 12.0f);
-    EXPECT_EQ(MunsellByY[2].Y, 19.3f);
-    EXPECT_EQ(MunsellByY[3].Y, 57.6f);
-    EXPECT_EQ(MunsellTable[0].Y, 19.3f);  // the file order stays in MunsellTable
+    ASSERT_EQ(Last(), 3);
+    EXPECT_EQ(Table().Rows()[1].H, 10.0f);
+    EXPECT_EQ(Table().Rows()[2].H, 2.5f);
+    EXPECT_EQ(Table().Rows()[2].x, 0.31f);
+    EXPECT_EQ(Table().Rows()[3].y, -0.3f);
+    EXPECT_EQ(Table().RowsByY()[0].Y, 1.2f);
+    EXPECT_EQ(Table().RowsByY()[1].Y, 12.0f);
+    EXPECT_EQ(Table().RowsByY()[2].Y, 19.3f);
+    EXPECT_EQ(Table().RowsByY()[3].Y, 57.6f);
+    EXPECT_EQ(Table().Rows()[0].Y, 19.3f);  // the file order stays in Rows()
 }
 
-// A table read ahead in the background is what the next load of the same
-// file installs, its error included; a load of another file reads that file.
-TEST_F(Munsell, APrefetchedTableIsTheFileItWasReadFrom)
-{
-    Write("5,5,2,19.3,0.34,0.33\n10,4,2,12,0.3,0.3\n");
-    PrefetchMunsellTable(dir_.string());
-    LoadMunsellTable(dir_.string());
-    EXPECT_EQ(MunsellLast, 1);
-    EXPECT_EQ(MunsellTable[1].Y, 12.0f);
-
-    PrefetchMunsellTable(dir_.string());
-    Write("5,5,2,19.3,0.34,0.33\n");
-    const std::string prefetched = MunsellFileName;
-    MunsellFileName = "\\missing.csv";
-    EXPECT_THROW(LoadMunsellTable(dir_.string()), FileError) << "not the prefetched file";
-    MunsellFileName = prefetched;
-    LoadMunsellTable(dir_.string());
-    EXPECT_EQ(MunsellLast, 0) << "the file as it is now";
-
-    Write("1,2,3,4,x,6\n");
-    PrefetchMunsellTable(dir_.string());
-    EXPECT_THROW(LoadMunsellTable(dir_.string()), FileError);
-    EXPECT_EQ(MunsellLast, 0) << "the previous table stays";
-}
-
-TEST_F(Munsell, AFailedLoadKeepsThePreviousTableWhole)
+// A table that cannot be read is a file error naming the file and the line;
+// the conditions keep the table they had.
+TEST_F(Munsell, AFailedLoadNamesTheFileAndLine)
 {
     Load("5,5,2,19.3,0.34,0.33\n10,4,2,12,0.3,0.3\n");
-    const auto table = MunsellTable;
-    const auto byY = MunsellByY;
     struct Case {
         const char* text;
         const char* mentions;
@@ -215,33 +189,28 @@ TEST_F(Munsell, AFailedLoadKeepsThePreviousTableWhole)
     for (const auto& c : cases) {
         Write(c.text);
         try {
-            LoadMunsellTable(dir_.string());
+            c_.munsell = Read();
             ADD_FAILURE() << "loaded: " << std::string(c.text).substr(0, 40);
         } catch (const FileError& e) {
             EXPECT_NE(std::string(e.what()).find(c.mentions), std::string::npos) << e.what();
             EXPECT_NE(std::string(e.what()).find("test.csv"), std::string::npos) << e.what();
         }
-        EXPECT_EQ(MunsellLast, 1);
-        EXPECT_EQ(std::memcmp(&table, &MunsellTable, sizeof table), 0);
-        EXPECT_EQ(std::memcmp(&byY, &MunsellByY, sizeof byY), 0);
+        EXPECT_EQ(Last(), 1);
     }
-    MunsellFileName = "\\missing.csv";
-    EXPECT_THROW(LoadMunsellTable(dir_.string()), FileError);
-    EXPECT_EQ(MunsellLast, 1);
+    EXPECT_THROW(Read("missing.csv"), FileError);
     // A folder where the table should be, and a file far too large: file
     // errors naming the file, never a stream exception.
     fs::create_directories(dir_ / "folder.csv");
     std::ofstream(dir_ / "huge.csv", std::ios::binary) << std::string(std::size_t(5) << 20, '1');
     for (const char* name : {"folder.csv", "huge.csv"}) {
-        MunsellFileName = std::string("\\") + name;
         try {
-            LoadMunsellTable(dir_.string());
+            Read(name);
             ADD_FAILURE() << name;
         } catch (const FileError& e) {
             EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
         }
-        EXPECT_EQ(MunsellLast, 1);
     }
+    EXPECT_EQ(Last(), 1);
 }
 
 TEST_F(Munsell, ExactlyFullTableLoads)
@@ -249,33 +218,37 @@ TEST_F(Munsell, ExactlyFullTableLoads)
     std::string full;
     for (int i = 0; i < MunsellCapacity; ++i) full += std::to_string(i % 100) + ",5,2,19,0.3,0.3\r\n";
     Load(full);
-    EXPECT_EQ(MunsellLast, MunsellCapacity - 1);
+    EXPECT_EQ(Last(), MunsellCapacity - 1);
 }
 
 TEST_F(Munsell, GreysNeedNoTable)
 {
     Load("");  // an empty table
-    ASSERT_EQ(MunsellLast, -1);
+    ASSERT_EQ(Last(), -1);
     struct Case {
         RGBCode grey;
         float value;
     };
     for (auto [grey, value] : {Case{0xFFFFFF, 10.0f}, Case{0x000000, 0.0f}, Case{0x808080, 5.4f}}) {
         TColorVec hvc, yxy;
-        RGBToHVC(grey, hvc, yxy);
+        RGBToHVC(grey, hvc, yxy, c_);
         EXPECT_EQ(hvc, (TColorVec{-1, value, 0})) << std::hex << grey;
     }
     TColorVec yxy;
-    HVCToYxy({-1, 5, 0}, yxy);
+    HVCToYxy({-1, 5, 0}, yxy, c_);
     EXPECT_EQ(yxy[0], 0.3127f);
     EXPECT_EQ(yxy[1], 0.329f);
     EXPECT_NEAR(yxy[2], 19.271f, 0.001f);
-    HVCToYxy({-7, 10, 3}, yxy);  // any negative H is neutral
+    HVCToYxy({-7, 10, 3}, yxy, c_);  // any negative H is neutral
     EXPECT_NEAR(yxy[2], 99.997f, 0.001f);
     // Coloured conversions need a table: a clear error, no endless search.
     TColorVec hvc;
-    EXPECT_THROW(RGBToHVC(0xFF0000, hvc, yxy), RangeError);
-    EXPECT_THROW(HVCToYxy({5, 5, 2}, yxy), RangeError);
+    EXPECT_THROW(RGBToHVC(0xFF0000, hvc, yxy, c_), RangeError);
+    EXPECT_THROW(HVCToYxy({5, 5, 2}, yxy, c_), RangeError);
+    const ConversionConditions none;  // no table at all
+    EXPECT_THROW(RGBToHVC(0xFF0000, hvc, yxy, none), RangeError);
+    RGBToHVC(0x808080, hvc, yxy, none);
+    EXPECT_EQ(hvc, (TColorVec{-1, 5.4f, 0}));
 }
 
 TEST_F(Munsell, LuminanceBandIsStrictAndGrowsByTen)
@@ -284,31 +257,31 @@ TEST_F(Munsell, LuminanceBandIsStrictAndGrowsByTen)
     // in it; the second band takes both, and the result interpolates.
     Load("10,6,2,30,0.3,0.3\n20,2,2,5,0.3,0.35\n");
     TColorVec hvc;
-    YxyToHVC({0.3f, 0.3f, 20.0f}, hvc);
+    YxyToHVC({0.3f, 0.3f, 20.0f}, hvc, c_);
     // Y = 20: L* 51.84 → value 5.2; f = 0.2 / 1.2 (not 0.2).
     const float f = static_cast<float>((5.2f - 5.0L) / (static_cast<float>(5.2f + 1.0L) - 5.0L));
     EXPECT_EQ(hvc[0], static_cast<float>(10 * static_cast<long double>(f) + 10));
     EXPECT_NEAR(hvc[0], 10 + 10 / 6.0f, 1e-4f);
     EXPECT_NEAR(hvc[1], 6 - 4 / 6.0f, 1e-4f);
     // A little closer, only the first row is in the first band.
-    YxyToHVC({0.3f, 0.3f, 20.01f}, hvc);
+    YxyToHVC({0.3f, 0.3f, 20.01f}, hvc, c_);
     EXPECT_EQ(hvc, (TColorVec{10, 6, 2}));
     // Far outside the table: a bounded search that fails clearly.
-    EXPECT_THROW(YxyToHVC({0.3f, 0.3f, 1e6f}, hvc), RangeError);
-    EXPECT_THROW(YxyToHVC({0.3f, 0.3f, -5000.0f}, hvc), RangeError);
+    EXPECT_THROW(YxyToHVC({0.3f, 0.3f, 1e6f}, hvc, c_), RangeError);
+    EXPECT_THROW(YxyToHVC({0.3f, 0.3f, -5000.0f}, hvc, c_), RangeError);
 }
 
 TEST_F(Munsell, ExactRowsAndTheLastLine)
 {
     Load("5,5,2,19,0.34,0.33\n5,5,4,19,0.37,0.33\n5,5,6,19,0.40,0.33\n7.5,5,8,19,0.43,0.34\n");
     TColorVec hvc, yxy;
-    YxyToHVC({0.43f, 0.34f, 19.0f}, hvc);  // the last line is found like the others
+    YxyToHVC({0.43f, 0.34f, 19.0f}, hvc, c_);  // the last line is found like the others
     EXPECT_EQ(hvc, (TColorVec{7.5f, 5, 8}));
-    YxyToHVC({0.34f, 0.33f, 19.0f}, hvc);
+    YxyToHVC({0.34f, 0.33f, 19.0f}, hvc, c_);
     EXPECT_EQ(hvc, (TColorVec{5, 5, 2}));
-    HVCToYxy({5, 5, 4}, yxy);
+    HVCToYxy({5, 5, 4}, yxy, c_);
     EXPECT_EQ(yxy, (TColorVec{0.37f, 0.33f, 19.0f}));
-    HVCToYxy({7.5f, 5, 8}, yxy);
+    HVCToYxy({7.5f, 5, 8}, yxy, c_);
     EXPECT_EQ(yxy, (TColorVec{0.43f, 0.34f, 19.0f}));
 }
 
@@ -318,66 +291,67 @@ TEST_F(Munsell, HVCToYxyInterpolatesAndStopsAtTheLastCandidate)
     TColorVec yxy;
     // Chroma 3 between 5R 5/2 and 5R 5/4: x follows chroma, y the hue weight
     // (dH = 0 counts as 0.1, and H - A.H = 0).
-    HVCToYxy({5, 5, 3}, yxy);
+    HVCToYxy({5, 5, 3}, yxy, c_);
     EXPECT_NEAR(yxy[0], 0.36f, 1e-6f);
     EXPECT_EQ(yxy[1], 0.33f);
     EXPECT_NEAR(yxy[2], 19.271f, 1e-3f);  // the polynomial, not the table's 19
     // Chroma beyond both candidates: the halving search stops short of the
     // last one, so the chroma weight extrapolates (tC = 14).
-    HVCToYxy({5, 5, 30}, yxy);
+    HVCToYxy({5, 5, 30}, yxy, c_);
     EXPECT_NEAR(yxy[0], 0.90f, 1e-6f);
     EXPECT_EQ(yxy[1], 0.33f);
     // A single candidate (A is the last, there is no B): its chromaticity.
-    HVCToYxy({10, 5, 30}, yxy);
+    HVCToYxy({10, 5, 30}, yxy, c_);
     EXPECT_EQ(yxy[0], 0.40f);
     EXPECT_EQ(yxy[1], 0.36f);
     EXPECT_NEAR(yxy[2], 19.271f, 1e-3f);
     // No row within the hue band: it widens.
-    HVCToYxy({0.5f, 5, 2}, yxy);
+    HVCToYxy({0.5f, 5, 2}, yxy, c_);
     EXPECT_EQ(yxy[0], 0.34f);
     // The widening goes round the circle too: from 70, hue 5 is 35 away (as
     // 105), hue 10 is 40 away; the band of ±37.5 takes the two rows of hue 5.
-    HVCToYxy({70, 5, 2}, yxy);
+    HVCToYxy({70, 5, 2}, yxy, c_);
     EXPECT_EQ(yxy[0], 0.34f);
     EXPECT_EQ(yxy[1], 0.33f);
     // Nothing within the widest bands: a clear error. (On the circle every
     // hue 0..100 is within 50 of a row of 5 or 10, so these lie beyond it.)
-    EXPECT_THROW(HVCToYxy({200, 5, 2}, yxy), RangeError);
-    EXPECT_THROW(HVCToYxy({5, 30, 2}, yxy), RangeError);
+    EXPECT_THROW(HVCToYxy({200, 5, 2}, yxy, c_), RangeError);
+    EXPECT_THROW(HVCToYxy({5, 30, 2}, yxy, c_), RangeError);
 }
 
 TEST_F(Munsell, EmptyChromaticityBandWidens)
 {
     Load("5,5,2,19,0.34,0.33\n");
     TColorVec hvc;
-    YxyToHVC({0.36f, 0.33f, 19.0f}, hvc);  // x 0.02 away: outside the 0.01 band
+    YxyToHVC({0.36f, 0.33f, 19.0f}, hvc, c_);  // x 0.02 away: outside the 0.01 band
     EXPECT_EQ(hvc, (TColorVec{5, 5, 2}));
-    EXPECT_THROW(YxyToHVC({1.5f, 0.33f, 19.0f}, hvc), RangeError);
+    EXPECT_THROW(YxyToHVC({1.5f, 0.33f, 19.0f}, hvc, c_), RangeError);
 }
 
 // The shipped tables: every row fits, and the searches give these results.
 TEST_F(Munsell, ShippedTables)
 {
-    for (const char* file : {MunsellFileD65, MunsellFileC}) {
-        LoadShipped(file);
-        EXPECT_EQ(MunsellLast, 4994) << file;
+    for (const MunsellIlluminant illuminant : kShipped) {
+        LoadShipped(illuminant);
+        EXPECT_EQ(Last(), 4994) << MunsellFileOf(illuminant);
+        EXPECT_EQ(Table().Illuminant(), illuminant);
     }
-    LoadShipped(MunsellFileD65);
+    LoadShipped(MunsellIlluminant::D65);
     // Row 0 (2.5Y 0.2/2 adapted to D65) comes back exactly both ways.
-    const MunsellRow r0 = MunsellTable[0];
+    const MunsellRow r0 = Table().Rows()[0];
     TColorVec hvc, yxy;
-    YxyToHVC({r0.x, r0.y, r0.Y}, hvc);
+    YxyToHVC({r0.x, r0.y, r0.Y}, hvc, c_);
     EXPECT_EQ(hvc, (TColorVec{r0.H, r0.V, r0.C}));
-    HVCToYxy({r0.H, r0.V, r0.C}, yxy);
+    HVCToYxy({r0.H, r0.V, r0.C}, yxy, c_);
     EXPECT_EQ(yxy, (TColorVec{r0.x, r0.y, r0.Y}));
     // Row 3 (7.5Y 0.2/4): the value band around 0.2 holds rows of values 0.2
     // to 0.6, and another row of the same chroma is chosen.
-    const MunsellRow r3 = MunsellTable[3];
-    HVCToYxy({r3.H, r3.V, r3.C}, yxy);
+    const MunsellRow r3 = Table().Rows()[3];
+    HVCToYxy({r3.H, r3.V, r3.C}, yxy, c_);
     EXPECT_EQ(yxy, (TColorVec{0.117027f, 1.11352396f, 0.231082767f}));
     // Row 39 (5PB 0.2/12): rows of equal y elsewhere in the band interpolate.
-    const MunsellRow r39 = MunsellTable[39];
-    YxyToHVC({r39.x, r39.y, r39.Y}, hvc);
+    const MunsellRow r39 = Table().Rows()[39];
+    YxyToHVC({r39.x, r39.y, r39.Y}, hvc, c_);
     EXPECT_EQ(hvc, (TColorVec{75, 0.433333337f, 20.333334f}));
 }
 
@@ -388,9 +362,9 @@ TEST_F(Munsell, ShippedTables)
 // seam was mended: results may differ from those only where the seam counts.
 class PlainSearches {
 public:
-    explicit PlainSearches(bool circle) : circle_(circle)
+    PlainSearches(const MunsellData& table, bool circle) : circle_(circle)
     {
-        for (int r = 0; r <= MunsellLast; ++r) table_.push_back({MunsellTable[r]});
+        for (const MunsellRow& r : table.Rows()) table_.push_back({r});
         byY_ = table_;
         Sort(byY_, [](const Cand& c) { return c.r.Y; });
     }
@@ -559,14 +533,21 @@ std::string Text(const std::optional<TColorVec>& v)
 
 // Compares the library with the plain searches on one input, both ways.
 struct Comparison {
-    PlainSearches circle{true}, straight{false};
+    explicit Comparison(const ConversionConditions& conditions)
+        : c_(conditions), circle(*conditions.munsell, true), straight(*conditions.munsell, false)
+    {
+    }
+    const ConversionConditions& c_;
+    PlainSearches circle, straight;
     int seamForward = 0, seamReverse = 0;
 
     void Forward(const TColorVec& yxy)
     {
         bool seam = false;
         const auto expected = circle.Forward(yxy, &seam);
-        EXPECT_TRUE(SameBits(Result(YxyToHVC, yxy), expected)) << "Yxy " << Text(yxy);
+        EXPECT_TRUE(
+            SameBits(Result([&](const TColorVec& in, TColorVec& out) { YxyToHVC(in, out, c_); }, yxy), expected))
+            << "Yxy " << Text(yxy);
         if (seam)
             ++seamForward;
         else
@@ -576,7 +557,9 @@ struct Comparison {
     {
         bool seam = false;
         const auto expected = circle.Reverse(hvc, &seam);
-        EXPECT_TRUE(SameBits(Result(HVCToYxy, hvc), expected)) << "HVC " << Text(hvc);
+        EXPECT_TRUE(
+            SameBits(Result([&](const TColorVec& in, TColorVec& out) { HVCToYxy(in, out, c_); }, hvc), expected))
+            << "HVC " << Text(hvc);
         if (seam)
             ++seamReverse;
         else
@@ -586,7 +569,7 @@ struct Comparison {
     void Colour(RGBCode c)
     {
         TColorVec yxy, hvc;
-        RGBToHVC(c, hvc, yxy);
+        RGBToHVC(c, hvc, yxy, c_);
         if ((c >> 16 & 255) != (c & 255) || (c >> 8 & 255) != (c & 255)) Forward(yxy);
         Reverse(hvc);
     }
@@ -597,10 +580,10 @@ struct Comparison {
 // tables. Away from the seam they are also those of a straight hue.
 TEST_F(Munsell, IndexedSearchesGiveThePlainSearchesBits)
 {
-    for (const char* file : {MunsellFileD65, MunsellFileC}) {
-        SCOPED_TRACE(file);
-        LoadShipped(file);
-        Comparison compare;
+    for (const MunsellIlluminant illuminant : kShipped) {
+        SCOPED_TRACE(MunsellFileOf(illuminant));
+        LoadShipped(illuminant);
+        Comparison compare(c_);
         for (RGBCode c = 0; c < 0x1000000; c += 12289) compare.Colour(c);
         for (float Y : {0.1f, 3.0f, 19.3f, 55.0f, 88.3f, 100.0f})
             for (int i = 0; i <= 10; ++i)
@@ -629,7 +612,7 @@ TEST_F(Munsell, IndexedSearchesKeepTheQuicksortsOrderOfEqualKeys)
                 "," + pick({"3", "12", "19"}) + "," + pick({"0.3", "0.31", "0.32"}) + "," + pick({"0.3", "0.31"}) +
                 "\n";
     Load(text);
-    Comparison compare;
+    Comparison compare(c_);
     for (float Y : {3.0f, 12.0f, 15.0f, 40.0f})
         for (float x : {0.3f, 0.305f, 0.31f, 0.32f, 0.35f})
             for (float y : {0.29f, 0.3f, 0.305f, 0.31f, 0.4f}) compare.Forward({x, y, Y});
@@ -642,13 +625,13 @@ TEST_F(Munsell, IndexedSearchesKeepTheQuicksortsOrderOfEqualKeys)
 // --gtest_also_run_disabled_tests after a change to the searches.
 TEST_F(Munsell, DISABLED_IndexedSearchesGiveThePlainSearchesBitsForEveryColour)
 {
-    for (const char* file : {MunsellFileD65, MunsellFileC}) {
-        SCOPED_TRACE(file);
-        LoadShipped(file);
-        Comparison compare;
+    for (const MunsellIlluminant illuminant : kShipped) {
+        SCOPED_TRACE(MunsellFileOf(illuminant));
+        LoadShipped(illuminant);
+        Comparison compare(c_);
         for (RGBCode c = 0; c < 0x1000000; ++c) compare.Colour(c);
-        std::printf("%s: the hue went round the seam for %d colours, the hue band for %d results\n", file,
-                    compare.seamForward, compare.seamReverse);
+        std::printf("%s: the hue went round the seam for %d colours, the hue band for %d results\n",
+                    MunsellFileOf(illuminant), compare.seamForward, compare.seamReverse);
     }
 }
 
@@ -656,7 +639,7 @@ TEST_F(Munsell, DISABLED_IndexedSearchesGiveThePlainSearchesBitsForEveryColour)
 // table (A, B; val; f = φ / (1 + φ); dH the short way; h):
 TEST_F(Munsell, YxyToHVCInterpolatesTheHueAcrossTheSeam)
 {
-    LoadShipped(MunsellFileD65);
+    LoadShipped(MunsellIlluminant::D65);
     struct Case {
         RGBCode code;
         float H, V, C;
@@ -671,7 +654,7 @@ TEST_F(Munsell, YxyToHVCInterpolatesTheHueAcrossTheSeam)
     };
     for (const auto& c : cases) {
         TColorVec hvc, yxy;
-        RGBToHVC(c.code, hvc, yxy);
+        RGBToHVC(c.code, hvc, yxy, c_);
         EXPECT_NEAR(hvc[0], c.H, 2e-5f) << std::hex << c.code;
         EXPECT_NEAR(hvc[1], c.V, 2e-5f) << std::hex << c.code;
         EXPECT_NEAR(hvc[2], c.C, 2e-5f) << std::hex << c.code;
@@ -682,7 +665,7 @@ TEST_F(Munsell, YxyToHVCInterpolatesTheHueAcrossTheSeam)
 // takes 10RP as hue 0 beside 2.5R.
 TEST_F(Munsell, HVCToYxyTakesNeighboursAcrossTheSeam)
 {
-    LoadShipped(MunsellFileD65);
+    LoadShipped(MunsellIlluminant::D65);
     const float Y2 = 3.0478915f, Y5 = 19.270875f;  // the value polynomial at 2 and 5
     struct Case {
         TColorVec hvc, yxy;
@@ -699,24 +682,23 @@ TEST_F(Munsell, HVCToYxyTakesNeighboursAcrossTheSeam)
     };
     for (const auto& c : cases) {
         TColorVec yxy;
-        HVCToYxy(c.hvc, yxy);
+        HVCToYxy(c.hvc, yxy, c_);
         EXPECT_EQ(yxy[0], c.yxy[0]) << c.hvc[0];
         EXPECT_EQ(yxy[1], c.yxy[1]) << c.hvc[0];
         EXPECT_NEAR(yxy[2], c.yxy[2], 1e-4f) << c.hvc[0];
     }
 
     // Four rows of the table: the carried hue 0 weighs y.
-    MunsellFileName = "\\test.csv";
     Load(
         "100,5,4,19.27575,0.36311,0.320047\n2.5,5,6,19.27575,0.399928,0.322899\n"
         "100,5,8,19.27575,0.415168,0.307157\n2.5,5,10,19.27575,0.457753,0.313697\n");
     TColorVec yxy;
     // A = 10RP 5/4 (hue 0), B = 2.5R 5/6: tC = 1/2, tH = (1 - 0) / 2.5.
-    HVCToYxy({1, 5, 5}, yxy);
+    HVCToYxy({1, 5, 5}, yxy, c_);
     EXPECT_NEAR(yxy[0], (0.36311 + 0.399928) / 2, 1e-6);
     EXPECT_NEAR(yxy[1], 0.320047 + 0.4 * (0.322899 - 0.320047), 1e-6);
     // A = 10RP 5/4, B = 10RP 5/8, both hue 0: tH = (0 - 0) / 0.1 = 0.
-    HVCToYxy({0, 5, 6}, yxy);
+    HVCToYxy({0, 5, 6}, yxy, c_);
     EXPECT_NEAR(yxy[0], (0.36311 + 0.415168) / 2, 1e-6);
     EXPECT_EQ(yxy[1], 0.320047f);
 }
@@ -726,7 +708,7 @@ TEST_F(Munsell, HVCToYxyTakesNeighboursAcrossTheSeam)
 // luminance band and most colours within about 20 per channel.
 TEST_F(Munsell, RoundTripOfMutedColoursStaysNear)
 {
-    LoadShipped(MunsellFileD65);
+    LoadShipped(MunsellIlluminant::D65);
     std::vector<int> errors;
     std::uint32_t x = 1;
     while (errors.size() < 2000) {
@@ -736,8 +718,8 @@ TEST_F(Munsell, RoundTripOfMutedColoursStaysNear)
         if (std::max({r, g, b}) - std::min({r, g, b}) > 64 || std::min({r, g, b}) < 40 || std::max({r, g, b}) > 215)
             continue;
         TColorVec hvc, yxy, back;
-        RGBToHVC(c, hvc, yxy);
-        const RGBCode out = HVCToRGB(hvc, back);
+        RGBToHVC(c, hvc, yxy, c_);
+        const RGBCode out = HVCToRGB(hvc, back, c_);
         EXPECT_LT(std::fabs(back[2] - yxy[2]), 10.5f) << std::hex << c;
         int e = 0;
         for (int s = 0; s < 24; s += 8) e = std::max(e, std::abs(int((out >> s) & 255) - int((c >> s) & 255)));
@@ -746,6 +728,37 @@ TEST_F(Munsell, RoundTripOfMutedColoursStaysNear)
     std::sort(errors.begin(), errors.end());
     EXPECT_LE(errors[errors.size() / 2], 25);
     EXPECT_LE(errors[errors.size() * 9 / 10], 70);
+}
+
+// One loaded table serves threads that convert at the same time (its kept
+// lists are shared): each gets what a single thread gets, both ways and by
+// both methods.
+TEST_F(Munsell, ThreadsShareATable)
+{
+    LoadShipped(MunsellIlluminant::D65);
+    ConversionConditions renotation = c_;
+    renotation.method = MunsellMethod::Renotation;
+    auto run = [](const ConversionConditions& c, RGBCode first) {
+        std::vector<TColorVec> out;
+        for (RGBCode code = first; code < 0x1000000; code += 40009) {
+            TColorVec hvc{}, yxy{};
+            MunsellRGBToHVC(code, hvc, yxy, c);
+            out.push_back(hvc);
+            MunsellHVCToRGB(hvc, yxy, c);
+            out.push_back(yxy);
+        }
+        return out;
+    };
+    for (const ConversionConditions* c : {&c_, &renotation}) {
+        const auto expected = run(*c, 1);
+        const auto expected2 = run(*c, 2);
+        std::vector<TColorVec> got, got2;
+        std::thread other([&] { got2 = run(*c, 2); });
+        got = run(*c, 1);
+        other.join();
+        EXPECT_EQ(got, expected);
+        EXPECT_EQ(got2, expected2);
+    }
 }
 
 TEST(MunsellNames, FamiliesInOrder)

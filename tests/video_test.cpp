@@ -9,7 +9,7 @@ using namespace qolvar;
 
 namespace {
 
-enum { YUV, YCbCr, YPbPr, YIQ };
+constexpr Model YUV = Model::YUV, YCbCr = Model::YCbCr, YPbPr = Model::YPbPr, YIQ = Model::YIQ;
 
 constexpr VideoCode Fields(int y, int d1, int d2)
 {
@@ -19,7 +19,7 @@ constexpr VideoCode Fields(int y, int d1, int d2)
 
 struct VideoCase {
     const char* name;
-    int model;
+    Model model;
     RGBCode rgb;
     VideoCode fields;
     RGBCode back;
@@ -68,9 +68,9 @@ TEST(Video, GreysHaveNoColourDifference)
 {
     for (std::uint32_t g = 0; g < 256; ++g) {
         const RGBCode grey = g * 0x010101;
-        for (int m : {YUV, YPbPr, YIQ}) {
-            EXPECT_EQ(RGBToVideo(m, grey) & 0xFFFF, 0u) << m << ' ' << g;
-            EXPECT_EQ(VideoToRGB(m, RGBToVideo(m, grey)), grey) << m << ' ' << g;
+        for (Model m : {YUV, YPbPr, YIQ}) {
+            EXPECT_EQ(RGBToVideo(m, grey) & 0xFFFF, 0u) << InfoOf(m).name << ' ' << g;
+            EXPECT_EQ(VideoToRGB(m, RGBToVideo(m, grey)), grey) << InfoOf(m).name << ' ' << g;
         }
         EXPECT_EQ(RGBToVideo(YCbCr, grey) & 0xFFFF, 0x8080u) << g;
     }
@@ -83,8 +83,8 @@ TEST(Video, ReverseComponentsAreClampedToBytes)
     EXPECT_EQ(YCbCrToRGB(Fields(255, 255, 255)) & 0xFF00FF, 0xFF00FFu);  // R 481, B 534
     EXPECT_EQ(YCbCrToRGB(Fields(0, 0, 0)) & 0xFF00FF, 0u);               // R, B below 0
     EXPECT_EQ(YIQToRGB(Fields(255, 127, 127)) & 0xFF00FF, 0xFF00FFu);
-    EXPECT_EQ(RGBToVideo(4, 0xFFFFFF), 0u);
-    EXPECT_EQ(VideoToRGB(-1, 0xFFFFFF), 0u);
+    EXPECT_EQ(RGBToVideo(Model::Lab, 0xFFFFFF), 0u);  // no video model
+    EXPECT_EQ(VideoToRGB(Model::HSV, 0xFFFFFF), 0u);
 }
 
 // Clamping instead of wrapping bounds the round-trip error of every colour;
@@ -92,7 +92,8 @@ TEST(Video, ReverseComponentsAreClampedToBytes)
 TEST(Video, WholeRangeRoundTripErrorIsBounded)
 {
     struct Bound {
-        int model, maxError;
+        Model model;
+        int maxError;
     };
     for (auto [model, bound] : {Bound{YUV, 1}, Bound{YCbCr, 2}, Bound{YPbPr, 1}, Bound{YIQ, 29}}) {
         int worst = 0;
@@ -101,7 +102,7 @@ TEST(Video, WholeRangeRoundTripErrorIsBounded)
             for (int s = 0; s < 24; s += 8)
                 worst = std::max(worst, std::abs(int((b >> s) & 0xFF) - int((c >> s) & 0xFF)));
         });
-        EXPECT_LE(worst, bound) << "model " << model;
+        EXPECT_LE(worst, bound) << "model " << InfoOf(model).name;
     }
 }
 

@@ -1563,6 +1563,14 @@ Wheel, + / -: zoom</translation>
         <source>文字列の大きさが メモ の制限を越えました</source>
         <translation>The text is larger than the viewer can hold</translation>
     </message>
+    <message>
+        <source>設定ファイル %1 は通常のファイルではありません。削除するか移動してください</source>
+        <translation>The settings file %1 is not a regular file. Delete it or move it away</translation>
+    </message>
+    <message>
+        <source>設定ファイル %1 は通常のファイルではないため %2 に移しました。既定の設定で始めます</source>
+        <translation>The settings file %1 is not a regular file and was moved to %2. Starting with the default settings</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::table</name>
@@ -1709,6 +1717,30 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>無題</source>
         <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>ファイル %1 の色名の部分は途中で終わっています（%2 色を名前なしで読み込みました）</source>
+        <translation>The colour names in file %1 end early (%2 colours were read without names)</translation>
+    </message>
+    <message>
+        <source>%1 には保存できません（カラーガイド .cgd は読み込み専用の形式です）</source>
+        <translation>Cannot save to %1 (.cgd colour guides can only be read)</translation>
+    </message>
+    <message>
+        <source>%1 には保存できません（%2 行を超えるテーブルは読み込めません）</source>
+        <translation>Cannot save to %1 (tables of more than %2 lines cannot be read)</translation>
+    </message>
+    <message>
+        <source>%1 には保存できません（%2 MiB を超えるファイルは読み込めません）</source>
+        <translation>Cannot save to %1 (files larger than %2 MiB cannot be read)</translation>
+    </message>
+    <message>
+        <source>%1 は通常のファイルではありません</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 は通常のファイルではないので保存できません</source>
+        <translation>%1 is not a regular file and cannot be saved to</translation>
     </message>
 </context>
 </TS>

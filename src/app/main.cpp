@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "application.h"
-#include "colour/munsell.h"
 #include "firstframe.h"
 #include "mainwindow/mainwindow.h"
 #include "pages/huefield.h"
 #include "picking/pickcommand.h"
 #include "version.h"
+#include "widgets/conditions.h"
 #include "widgets/files.h"
 #include "windows.h"
 
@@ -53,10 +53,9 @@ int main(int argc, char** argv)
     // The HLS field of the page shown first is made, and the Munsell table
     // the main window loads first is read, while the windows are being built.
     qolvar::app::PrepareHLSFieldPicture();
-    qolvar::MunsellFileName = qolvar::MunsellFileD65;
-    qolvar::PrefetchMunsellTable(qolvar::app::ProgramFolder().toStdString());
     qolvar::app::Windows windows;
-    qolvar::app::CreateWindowsMainFirst(windows);
+    qolvar::app::CreateWindowsMainFirst(
+        windows, qolvar::app::StartReadingMunsellTable(qolvar::app::ProgramFolder(), qolvar::MunsellIlluminant::D65));
     // Installed after the hidden windows' hook, the probe sees the first
     // frame before it and ends the process before they are made.
     qolvar::app::MaybeProbeFirstFrame(windows.formMain.get());

@@ -18,7 +18,10 @@ Windows::Windows(Windows&&) noexcept = default;
 
 namespace {
 
-void CreateMainWindow(Windows& w) { w.formMain = std::make_unique<TformMain>(); }
+void CreateMainWindow(Windows& w, PendingMunsellTable munsellTable = {})
+{
+    w.formMain = std::make_unique<TformMain>(nullptr, std::move(munsellTable));
+}
 
 // Runs its task once, just after the window's first frame (the frame is on
 // the screen before the event loop takes up the posted task), or a quarter
@@ -80,9 +83,9 @@ Windows CreateWindows()
     return w;
 }
 
-void CreateWindowsMainFirst(Windows& w)
+void CreateWindowsMainFirst(Windows& w, PendingMunsellTable munsellTable)
 {
-    CreateMainWindow(w);
+    CreateMainWindow(w, std::move(munsellTable));
     new AfterFirstFrame(w.formMain.get(), [&w] { CreateHiddenWindows(w); });
 }
 

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "widgets/conditions.h"
+
 namespace qolvar::app {
 
 class TformMain;
@@ -30,10 +32,11 @@ Windows CreateWindows();
 // window (once).
 void CreateHiddenWindows(Windows& w);
 
-// For the program's start: the main window now, the windows that start
-// hidden just after it has painted its first frame (or a quarter of a
-// second after it is shown, should it not paint), so that it appears
-// sooner. `w` must not move until then.
-void CreateWindowsMainFirst(Windows& w);
+// For the program's start: the main window now (taking the renotation table
+// being read ahead), the windows that start hidden just after it has
+// painted its first frame (or a quarter of a second after it is shown,
+// should it not paint), so that it appears sooner. `w` must not move until
+// then.
+void CreateWindowsMainFirst(Windows& w, PendingMunsellTable munsellTable = {});
 
 }  // namespace qolvar::app

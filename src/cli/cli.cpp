@@ -13,8 +13,8 @@
 
 #include "colour/numeric.h"
 #include "colour/numtext.h"
-#include "colour/oklab.h"
 #include "commands.h"
+#include "messages.h"
 #include "named_table.h"
 #include "table/folders.h"
 #include "table_command.h"
@@ -23,92 +23,67 @@ namespace qolvar::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage:\n"
-    "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [--format TEMPLATE] [CODE ...]\n"
-    "  qolvar-cli reverse MODEL [--gamma G] [--white d65|c|a] V1 V2 V3 [V4]\n"
-    "  qolvar-cli table convert IN OUT\n"
-    "  qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT\n"
-    "  qolvar-cli table dump IN\n"
-    "  qolvar-cli deltae L1 a1 b1 L2 a2 b2\n"
-    "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
-    "  qolvar-cli contrast CODE1 CODE2\n"
-    "  qolvar-cli format TEMPLATE [--gamma G] [--white d65|c|a] [CODE ...]\n"
-    "  qolvar-cli --help | --version\n"
-    "\n"
-    "MODEL: xyz yxy lab luv hsv hls cmyk yuv ycbcr ypbpr yiq munsell oklab oklch\n"
-    "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
-    "       is read from standard input.\n"
-    "convert prints: RRGGBB values -> RRGGBB (the back-converted colour)\n"
-    "reverse prints: RRGGBB\n"
-    "  --gamma G      display gamma for the CIE models (default 2.2)\n"
-    "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
-    "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
-    "  --method M     Munsell conversion: search (default, the table search) or\n"
-    "                 renotation (interpolation of the renotation data)\n"
-    "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n"
-    "oklab prints L a b, oklch L C h (four decimals, h in degrees with two, 0 for a\n"
-    "  grey), from sRGB; --gamma and --white do not apply. reverse oklab / oklch\n"
-    "  prints the nearest sRGB colour and notes on standard error when it clamps.\n"
-    "table reads IN by its extension (.aco, .gpl, .cgd, .log, else a text table) and\n"
-    "writes OUT as a Photoshop swatch when it ends in .aco, a GIMP palette for .gpl,\n"
-    "else as a text table; dump prints the table's lines.\n"
-    "deltae prints the CIEDE2000 difference of two L*a*b* colours (four decimals).\n"
-    "nearest prints, for each CODE: RRGGBB NAME dE, the table's entry nearest to it\n"
-    "  by CIEDE2000 in L*a*b* under --gamma and --white (dE to one decimal); the\n"
-    "  table is a text table, .aco, .gpl or .cgd (default: the CSS named colours).\n"
-    "contrast prints the WCAG 2 contrast ratio (two decimals) and the levels passed:\n"
-    "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n"
-    "format prints each CODE by TEMPLATE, or by a named format: hex (#RRGGBB),\n"
-    "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)). Tokens in braces:\n"
-    "  {R} {G} {B} channels 0..255, {HEX} {hex} six digits, {MODEL.FIELD} one value\n"
-    "  as convert prints it, {MODEL} all of them; {{ and }} are literal braces.\n"
-    "    xyz X Y Z   yxy x y Y   lab L a b   luv L u v   hsv H S V   hls H L S\n"
-    "    cmyk C M Y K   yuv Y U V   ycbcr Y Cb Cr   ypbpr Y Pb Pr   yiq Y I Q\n"
-    "    munsell H V C x y Y   oklab L a b   oklch L C h\n"
-    "    hsl h s l  (CSS HSL: degrees and percent, whole numbers)\n"
-    "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n"
-    "convert MODEL --format TEMPLATE prints by the template as format does; the\n"
-    "  model's own fields may be written bare: convert lab --format '{L} {a} {b}'\n";
-
-void AppendFloat(std::string& out, float v)
+// The usage text; its lists of models and their fields come from kModels.
+std::string Usage()
 {
-    // %.9g of the single value: enough digits to read the float back exactly.
-    char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 9);
-    out.push_back(' ');
-    out.append(buf, res.ptr);
-}
-
-void AppendInt(std::string& out, long v)
-{
-    char buf[24];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    out.push_back(' ');
-    out.append(buf, res.ptr);
-}
-
-void AppendVec(std::string& out, const TColorVec& v)
-{
-    AppendFloat(out, v[0]);
-    AppendFloat(out, v[1]);
-    AppendFloat(out, v[2]);
-}
-
-// The forward conversion's values and the back-converted colour, as the
-// page's refresh computes them.
-RGBCode ConvertInto(Model model, std::uint32_t code, std::string& out, bool* beyond)
-{
-    const ModelValues v = ConvertToModel(model, code);
-    if (beyond) *beyond = v.beyond;
-    if (IsFloatModel(model)) {
-        AppendVec(out, v.vec);
-        if (model == Model::Munsell) AppendVec(out, v.yxy);
-    } else {
-        const ModelFields f = FieldsOf(model, v.code);
-        for (int i = 0; i < f.count; ++i) AppendInt(out, f.value[static_cast<std::size_t>(i)]);
+    std::string fields;  // "    xyz X Y Z   yxy x y Y ...", lines of at most 80 columns
+    std::string line = "   ";
+    for (const ModelInfo& m : kModels) {
+        std::string entry = "   " + std::string(m.name);
+        for (int i = 0; i < m.fieldCount; ++i) entry += " " + std::string(m.fields[static_cast<std::size_t>(i)].name);
+        if (line.size() > 3 && line.size() + entry.size() > 80) {
+            fields += line + "\n";
+            line = "   ";
+        }
+        line += line.size() > 3 ? entry : entry.substr(2);
     }
-    return BackConverted(model, v);
+    fields += line + "\n";
+    return "Usage:\n"
+           "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [--format TEMPLATE] [CODE ...]\n"
+           "  qolvar-cli reverse MODEL [--gamma G] [--white d65|c|a] V1 V2 V3 [V4]\n"
+           "  qolvar-cli table convert IN OUT\n"
+           "  qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT\n"
+           "  qolvar-cli table dump IN\n"
+           "  qolvar-cli deltae L1 a1 b1 L2 a2 b2\n"
+           "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
+           "  qolvar-cli contrast CODE1 CODE2\n"
+           "  qolvar-cli format TEMPLATE [--gamma G] [--white d65|c|a] [CODE ...]\n"
+           "  qolvar-cli --help | --version\n"
+           "\n"
+           "MODEL: " +
+           ModelNameList() +
+           "\n"
+           "CODE:  up to eight hexadecimal digits (RRGGBB); with no CODE, one code per line\n"
+           "       is read from standard input.\n"
+           "convert prints: RRGGBB values -> RRGGBB (the back-converted colour)\n"
+           "reverse prints: RRGGBB\n"
+           "  --gamma G      display gamma for the CIE models (default 2.2)\n"
+           "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
+           "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
+           "  --method M     Munsell conversion: search (default, the table search) or\n"
+           "                 renotation (interpolation of the renotation data)\n"
+           "munsell prints H V C x y Y (H = -1 for a neutral grey); reverse munsell takes H V C.\n"
+           "oklab prints L a b, oklch L C h (four decimals, h in degrees with two, 0 for a\n"
+           "  grey), from sRGB; --gamma and --white do not apply. reverse oklab / oklch\n"
+           "  prints the nearest sRGB colour and notes on standard error when it clamps.\n"
+           "table reads IN by its extension (.aco, .gpl, .cgd, .log, else a text table) and\n"
+           "writes OUT as a Photoshop swatch when it ends in .aco, a GIMP palette for .gpl,\n"
+           "else as a text table; dump prints the table's lines.\n"
+           "deltae prints the CIEDE2000 difference of two L*a*b* colours (four decimals).\n"
+           "nearest prints, for each CODE: RRGGBB NAME dE, the table's entry nearest to it\n"
+           "  by CIEDE2000 in L*a*b* under --gamma and --white (dE to one decimal); the\n"
+           "  table is a text table, .aco, .gpl or .cgd (default: the CSS named colours).\n"
+           "contrast prints the WCAG 2 contrast ratio (two decimals) and the levels passed:\n"
+           "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n"
+           "format prints each CODE by TEMPLATE, or by a named format: hex (#RRGGBB),\n"
+           "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)). Tokens in braces:\n"
+           "  {R} {G} {B} channels 0..255, {HEX} {hex} six digits, {MODEL.FIELD} one value\n"
+           "  as convert prints it, {MODEL} all of them; {{ and }} are literal braces.\n" +
+           fields +
+           "    hsl h s l  (CSS HSL: degrees and percent, whole numbers)\n"
+           "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n"
+           "convert MODEL --format TEMPLATE prints by the template as format does; the\n"
+           "  model's own fields may be written bare: convert lab --format '{L} {a} {b}'\n";
 }
 
 float ReadSingle(const std::string& text)
@@ -116,15 +91,26 @@ float ReadSingle(const std::string& text)
     // Read at extended precision and stored as a single, as the pages read
     // typed values.
     const auto v = ParseDecimalTrimmed(text);
-    if (!v) throw InputError("'" + text + "' は数値ではありません");
+    if (!v) throw InputError(MessageText(Message{MessageId::NotANumber, {text}, nullptr}, UserLanguage()));
     try {
         return num::single(*v);
     } catch (const FloatError&) {
-        throw InputError("'" + text + "' は範囲外です");
+        throw InputError(CliText(CliMessage::OutOfRange, UserLanguage(), {text}));
     }
 }
 
-long ReadInt(const std::string& text, long lo, long hi, const char* field)
+// A typed OKLab or OKLCh value: a decimal number, read at extended precision
+// and taken as a double.
+double ReadDouble(const std::string& text)
+{
+    const auto x = ParseDecimalTrimmed(text);
+    if (!x) throw InputError(MessageText(Message{MessageId::NotANumber, {QuotedValue(text)}, nullptr}, UserLanguage()));
+    const auto v = static_cast<double>(*x);
+    if (!std::isfinite(v)) throw InputError(CliText(CliMessage::OutOfRange, UserLanguage(), {QuotedValue(text)}));
+    return v;
+}
+
+long ReadInt(const std::string& text, const FieldInfo& field)
 {
     long v = 0;
     const char* first = text.data();
@@ -132,36 +118,35 @@ long ReadInt(const std::string& text, long lo, long hi, const char* field)
     if (first != last && *first == '+') ++first;
     const auto res = std::from_chars(first, last, v);
     if (res.ec == std::errc::invalid_argument || res.ptr != last || first == last)
-        throw InputError("'" + text + "' は整数ではありません");
-    if (res.ec == std::errc::result_out_of_range || v < lo || v > hi)
-        throw InputError(std::string(field) + " は " + std::to_string(lo) + "..." + std::to_string(hi) +
-                         " の範囲で指定してください: " + text);
+        throw InputError(CliText(CliMessage::NotAnInteger, UserLanguage(), {text}));
+    if (res.ec == std::errc::result_out_of_range || v < field.lo || v > field.hi)
+        throw InputError(
+            CliText(CliMessage::FieldRange, UserLanguage(),
+                    {std::string(field.argument), std::to_string(field.lo), std::to_string(field.hi), text}));
     return v;
 }
-
-std::size_t ArgumentCount(Model model) { return model == Model::CMYK ? 4 : 3; }
 
 // The gamma as the program stores it, a single; a value that is no number
 // or whose single is not within 0 < G <= 100 (1e-50 becomes 0) is refused
 // with the message.
-std::optional<std::string> ParseGamma(std::string_view text)
+std::optional<std::string> ParseGamma(std::string_view text, ConversionConditions& c)
 {
     const auto v = ParseDecimal(text);
     if (!v) return Quoted(text) + " is not a number";
     const float g = static_cast<float>(*v);
     if (!(g > 0) || !(g <= 100)) return Quoted(text) + " is out of range (0 < G <= 100)";
-    CIEGamma = g;
+    c.gamma = g;
     return std::nullopt;
 }
 
-bool ParseWhite(std::string_view text)
+bool ParseWhite(std::string_view text, ConversionConditions& c)
 {
     if (text == "d65" || text == "D65")
-        SetCIEWhite(0);
+        c.white = WhiteD65;
     else if (text == "c" || text == "C")
-        SetCIEWhite(1);
+        c.white = WhiteC;
     else if (text == "a" || text == "A")
-        SetCIEWhite(2);
+        c.white = WhiteA;
     else
         return false;
     return true;
@@ -175,22 +160,21 @@ bool ParseArguments(int argc, const char* const* argv, int first, Options& opts,
         return false;
     }
     const auto model = ParseModel(argv[first]);
-    opts.ok = ParseOkModel(argv[first]);
-    if (!model && !opts.ok) {
+    if (!model) {
         std::fprintf(err, "qolvar-cli: unknown model %s\n", Quoted(argv[first]).c_str());
         return false;
     }
-    if (model) opts.model = *model;
+    opts.model = *model;
     return ParseOptions(argc, argv, first + 1, false, opts, err);
 }
 
 int Convert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     unsigned long beyond = 0;
-    const int status = ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& buffer) {
-        if (opts.ok) return AppendOkLine(*opts.ok, code, buffer);
+    const Language language = UserLanguage();
+    const int status = ForEachTypedCode(opts.values, in, out, language, [&](std::uint32_t code, std::string& buffer) {
         bool far = false;
-        const bool done = AppendConvertLine(opts.model, code, buffer, &far);
+        const bool done = AppendConvertLine(opts.model, code, buffer, opts.conditions, &far, language);
         beyond += far;
         return done;
     });
@@ -202,46 +186,29 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
     return status;
 }
 
-// reverse oklab / oklch: the nearest sRGB colour; one that lies outside
-// sRGB is clamped, and a note on standard error says so (status 0).
-int ReverseOk(const Options& opts, std::FILE* out, std::FILE* err)
-{
-    if (opts.values.size() != 3) {
-        std::fputs("qolvar-cli: reverse takes 3 values for this model\n", err);
-        return 2;
-    }
-    try {
-        const OkRGB rgb = ReverseOkValues(*opts.ok, opts.values);
-        std::fprintf(out, "%s\n", CodeToHex(rgb.code).c_str());
-        if (rgb.clamped)
-            std::fprintf(err, "qolvar-cli: note: the colour lies outside sRGB; clamped to %s\n",
-                         CodeToHex(rgb.code).c_str());
-        return 0;
-    } catch (const InputError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
-        return 2;
-    } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
-        return 1;
-    }
-}
-
+// reverse: the typed values' colour. OKLab and OKLCh give the nearest sRGB
+// colour; one that lies outside sRGB is clamped, and a note on standard
+// error says so (status 0).
 int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
 {
-    if (opts.ok) return ReverseOk(opts, out, err);
-    if (opts.values.size() != ArgumentCount(opts.model)) {
-        std::fprintf(err, "qolvar-cli: reverse takes %zu values for this model\n", ArgumentCount(opts.model));
+    const int count = InfoOf(opts.model).inputs;
+    if (opts.values.size() != static_cast<std::size_t>(count)) {
+        std::fprintf(err, "qolvar-cli: reverse takes %d values for this model\n", count);
         return 2;
     }
     try {
-        const RGBCode code = Reverse(opts.model, opts.values);
+        bool clamped = false;
+        const RGBCode code = Reverse(opts.model, opts.values, opts.conditions, &clamped);
         std::fprintf(out, "%s\n", CodeToHex(code & 0xFFFFFF).c_str());
+        if (clamped)
+            std::fprintf(err, "qolvar-cli: note: the colour lies outside sRGB; clamped to %s\n",
+                         CodeToHex(code).c_str());
         return 0;
     } catch (const InputError& e) {
         std::fprintf(err, "qolvar-cli: %s\n", e.what());
         return 2;
     } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        std::fprintf(err, "qolvar-cli: error: %s\n", ErrorMessage(e).c_str());
         return 1;
     }
 }
@@ -271,9 +238,9 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
             }
             std::optional<std::string> problem;
             if (name == "--gamma") {
-                problem = ParseGamma(value);
+                problem = ParseGamma(value, opts.conditions);
             } else if (name == "--white") {
-                if (!ParseWhite(value)) problem = "invalid value " + Quoted(value);
+                if (!ParseWhite(value, opts.conditions)) problem = "invalid value " + Quoted(value);
             } else if (!nearest && name == "--format") {
                 opts.format = std::string(value);
             } else if (nearest && name == "--table") {
@@ -281,15 +248,15 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
                 opts.table = value;
             } else if (!nearest && name == "--method") {
                 if (value == "search")
-                    opts.munsellMethod = MunsellMethod::Search;
+                    opts.conditions.method = MunsellMethod::Search;
                 else if (value == "renotation")
-                    opts.munsellMethod = MunsellMethod::Renotation;
+                    opts.conditions.method = MunsellMethod::Renotation;
                 else
                     problem = "invalid value " + Quoted(value) + " (search or renotation)";
             } else if (!nearest && name == "--munsell-table") {
                 if (value != "d65" && value != "D65" && value != "c" && value != "C")
                     problem = "invalid value " + Quoted(value);
-                opts.munsellFile = (value == "c" || value == "C") ? MunsellFileC : MunsellFileD65;
+                opts.munsellTable = (value == "c" || value == "C") ? MunsellIlluminant::C : MunsellIlluminant::D65;
             } else {
                 std::fprintf(err, "qolvar-cli: unknown option %s\n", Quoted(name).c_str());
                 return false;
@@ -323,97 +290,76 @@ void AppendHex(std::string& out, std::uint32_t code)
     out.append(buf, 6);
 }
 
+std::string QuotedValue(std::string_view arg)
+{
+    const std::string quoted = Quoted(arg);
+    return quoted.substr(1, quoted.size() - 2);
+}
+
 // Appends "TEXT error: ..." for a typed code that is no code.
-void AppendNotACode(std::string& out, std::string_view text)
+void AppendNotACode(std::string& out, std::string_view text, Language language)
 {
     out.append(text);
     out.append(" error: ");
-    out.append(kNotAHexCode);
+    out.append(MessageTemplate(MessageId::NotAHexCode, language));
     out.push_back('\n');
 }
 
 // Appends "RRGGBB error: MESSAGE" and the line end for a code whose line
 // failed.
-void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e)
+void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e, Language language)
 {
     AppendHex(out, code);
     out.append(" error: ");
-    out.append(e.what());
+    out.append(MessageText(e, language));
     out.push_back('\n');
 }
 
-bool AppendConvertLine(Model model, std::uint32_t code, std::string& out, bool* beyond)
+bool AppendConvertLine(Model model, std::uint32_t code, std::string& out, const ConversionConditions& c, bool* beyond,
+                       Language language)
 {
     const std::size_t mark = out.size();
     AppendHex(out, code);
     if (beyond) *beyond = false;
     try {
-        const RGBCode back = ConvertInto(model, code, out, beyond);
+        // The forward conversion's values and the back-converted colour, as
+        // the page's refresh computes them.
+        const ModelValues v = ConvertToModel(model, code, c);
+        if (beyond) *beyond = v.beyond;
+        AppendValueTexts(out, model, v);
+        const RGBCode back = BackConverted(model, v, c);
         out.append(" -> ");
         AppendHex(out, back);
         out.push_back('\n');
         return true;
     } catch (const ColourError& e) {
         out.resize(mark);
-        AppendErrorLine(out, code, e);
+        AppendErrorLine(out, code, e, language);
         return false;
     }
 }
 
-bool AppendOkLine(OkModel model, std::uint32_t code, std::string& out)
+RGBCode Reverse(Model model, std::span<const std::string> values, const ConversionConditions& c, bool* clamped)
 {
-    AppendHex(out, code);
-    const auto texts = OkValueTexts(model, OkValues(model, code & 0xFFFFFF));
-    for (const auto& t : texts) {
-        out.push_back(' ');
-        out.append(t);
-    }
-    // The colour of the values as printed, as reverse reads them back.
-    const std::array<std::string, 3> typed{texts[0], texts[1], texts[2]};
-    out.append(" -> ");
-    AppendHex(out, ReverseOkValues(model, typed).code);
-    out.push_back('\n');
-    return true;
-}
-
-OkRGB ReverseOkValues(OkModel model, std::span<const std::string> values)
-{
-    std::array<double, 3> v{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const auto x = ParseDecimalTrimmed(values[i]);
-        if (!x) throw InputError(Quoted(values[i]) + " は数値ではありません");
-        v[i] = static_cast<double>(*x);
-        if (!std::isfinite(v[i])) throw InputError(Quoted(values[i]) + " は範囲外です");
-    }
-    return OkValuesToRGB(model, v);
-}
-
-RGBCode Reverse(Model model, std::span<const std::string> values)
-{
+    const ModelInfo& info = InfoOf(model);
     ModelValues v;
-    if (IsFloatModel(model)) {
+    switch (info.kind) {
+    case ValueKind::Single:
         v.vec = TColorVec{ReadSingle(values[0]), ReadSingle(values[1]), ReadSingle(values[2])};
-        return ModelToRGB(model, v);
+        break;
+    case ValueKind::Double:
+        for (std::size_t i = 0; i < v.ok.size(); ++i) v.ok[i] = ReadDouble(values[i]);
+        break;
+    case ValueKind::Packed: {
+        ModelFields f;
+        f.count = info.inputs;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(f.count); ++i)
+            f.value[i] = ReadInt(values[i], info.fields[i]);
+        v.code = PackFields(model, f);
+        break;
     }
-    // Field names and ranges of the packed models' typed values.
-    struct Field {
-        const char* name;
-        long lo, hi;
-    };
-    std::array<Field, 4> fields{};
-    switch (model) {
-    case Model::HSV: fields = {Field{"H", 0, 511}, {"S", 0, 255}, {"V", 0, 255}}; break;
-    case Model::HLS: fields = {Field{"H", 0, 511}, {"L", 0, 255}, {"S", 0, 255}}; break;
-    case Model::CMYK: fields = {Field{"C", 0, 255}, {"M", 0, 255}, {"Y", 0, 255}, {"K", 0, 255}}; break;
-    case Model::YCbCr: fields = {Field{"Y", 0, 255}, {"Cb", 0, 255}, {"Cr", 0, 255}}; break;
-    default: fields = {Field{"Y", 0, 255}, {"D1", -128, 127}, {"D2", -128, 127}}; break;
     }
-    ModelFields f;
-    f.count = static_cast<int>(ArgumentCount(model));
-    for (std::size_t i = 0; i < static_cast<std::size_t>(f.count); ++i)
-        f.value[i] = ReadInt(values[i], fields[i].lo, fields[i].hi, fields[i].name);
-    v.code = PackFields(model, f);
-    return ModelToRGB(model, v);
+    return ModelToRGB(model, v, c, clamped);
 }
 
 std::string ProgramFolder()
@@ -428,12 +374,12 @@ std::string ProgramFolder()
 int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     if (argc < 2) {
-        std::fputs(kUsage, err);
+        std::fputs(Usage().c_str(), err);
         return 2;
     }
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsage, out);
+        std::fputs(Usage().c_str(), out);
         return 0;
     }
     if (command == "--version" || command == "-V") {
@@ -441,25 +387,20 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
         return 0;
     }
     if (command == "table") {
-        // Reading L*a*b* swatches uses the start-up gamma and white.
-        CIEGamma = 2.2f;
-        SetCIEWhite(0);
+        const TableMessages english;
         return RunTable(argc, argv, out, err);
     }
     if (command == "deltae") return DeltaECommand(argc, argv, out, err);
     if (command == "contrast") return ContrastCommand(argc, argv, out, err);
     if (command != "convert" && command != "reverse" && command != "nearest" && command != "format") {
-        std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), kUsage);
+        std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), Usage().c_str());
         return 2;
     }
-    // Every run starts from the program's start-up settings.
-    CIEGamma = 2.2f;
-    SetCIEWhite(0);
-    MunsellMethodInUse = MunsellMethod::Search;
     if (command == "format") return FormatCommand(argc, argv, in, out, err);
     Options opts;
     if (command == "nearest") {
         if (!ParseOptions(argc, argv, 2, true, opts, err)) return 2;
+        const TableMessages english;
         return NearestCommand(opts, in, out, err);
     }
     if (!ParseArguments(argc, argv, 2, opts, err)) return 2;
@@ -470,20 +411,18 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
         }
         return FormatCodes(*opts.format, argv[2], opts, in, out, err);
     }
-    if (opts.model == Model::Munsell && !LoadMunsellFor(opts, err)) return 2;
+    if (InfoOf(opts.model).follows.munsellTable && !LoadMunsellFor(opts, err)) return 2;
     if (command == "convert") return Convert(opts, in, out, err);
     return ReverseCommand(opts, out, err);
 }
 
-bool LoadMunsellFor(const Options& opts, std::FILE* err)
+bool LoadMunsellFor(Options& opts, std::FILE* err)
 {
-    MunsellFileName = opts.munsellFile;
-    MunsellMethodInUse = opts.munsellMethod;
     try {
-        LoadMunsellTable(ProgramFolder());
+        opts.conditions.munsell = LoadMunsellTable(ProgramFolder(), opts.munsellTable);
         return true;
     } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        std::fprintf(err, "qolvar-cli: %s\n", ErrorMessage(e).c_str());
         return false;
     }
 }
@@ -495,7 +434,7 @@ int Run(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::F
         // Every write to standard output is checked here at the end: a
         // failed one set the stream's error indicator.
         if (std::fflush(out) != 0 || std::ferror(out)) {
-            std::fputs("qolvar-cli: 標準出力に書き込めません\n", err);
+            std::fprintf(err, "qolvar-cli: %s\n", CliText(CliMessage::CannotWrite, UserLanguage()).c_str());
             status = std::max(status, 1);
         }
         return status;

@@ -14,28 +14,25 @@
 #include <string_view>
 
 #include "colour/colour.h"
-#include "colour/oklab.h"
 
 namespace qolvar::cli {
 
 // Appends the convert line of one code (with its newline) to out:
-// "RRGGBB v1 v2 v3 -> RRGGBB", or "RRGGBB error: MESSAGE" when the
-// conversion fails; returns false in that case. *beyond (when given) says
-// whether a Munsell notation is only the nearest the renotation data reach.
-bool AppendConvertLine(Model model, std::uint32_t code, std::string& out, bool* beyond = nullptr);
+// "RRGGBB v1 v2 v3 -> RRGGBB", or "RRGGBB error: MESSAGE" (in the language)
+// when the conversion fails; returns false in that case. *beyond (when
+// given) says whether a Munsell notation is only the nearest the
+// renotation data reach. For OKLab and OKLCh the colour after the arrow is
+// that of the values as printed.
+bool AppendConvertLine(Model model, std::uint32_t code, std::string& out, const ConversionConditions& c,
+                       bool* beyond = nullptr, Language language = Language::Japanese);
 
-// The convert line of one code in OKLab or OKLCh: "RRGGBB L a b -> RRGGBB"
-// (or L C h); the colour after the arrow is that of the values as printed.
-bool AppendOkLine(OkModel model, std::uint32_t code, std::string& out);
-
-// Typed OKLab or OKLCh values back to the nearest sRGB colour. Throws
-// ColourError for values that cannot be read.
-OkRGB ReverseOkValues(OkModel model, std::span<const std::string> values);
-
-// Converts typed model values back to an RGBCode. Throws ColourError (with
-// a message fit for the user) for values that cannot be read or lie outside
-// their field, and the library's errors when the conversion fails.
-RGBCode Reverse(Model model, std::span<const std::string> values);
+// Converts typed model values back to an RGBCode under the conditions.
+// Throws ColourError (with a message fit for the user, in the user's
+// language) for values that cannot be read or lie outside their field, and
+// the library's errors when the conversion fails. *clamped (when given)
+// says whether an OKLab or OKLCh colour lay outside sRGB and was clamped.
+RGBCode Reverse(Model model, std::span<const std::string> values, const ConversionConditions& c,
+                bool* clamped = nullptr);
 
 // The folder of the program's shipped data files: beside the binary in a
 // build tree, share/qolvar of the installed prefix (see table/folders.h).

@@ -10,10 +10,10 @@ namespace qolvar::cli {
 
 namespace {
 
-LabValue LabOf(RGBCode code)
+LabValue LabOf(RGBCode code, const ConversionConditions& c)
 {
     TColorVec v;
-    RGBToLab(code, v);
+    RGBToLab(code, v, c);
     return {v[0], v[1], v[2]};
 }
 
@@ -54,23 +54,24 @@ int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE
     const std::string path = opts.table.empty() ? DefaultNamedTable() : opts.table;
     NamedTable table;
     std::vector<LabValue> labs;
+    const Language language = UserLanguage();
     try {
-        table = ReadNamedTable(path);
+        table = ReadNamedTable(path, opts.conditions);
         if (!table.warning.empty()) std::fprintf(err, "qolvar-cli: warning: %s\n", table.warning.c_str());
         labs.reserve(table.colours.size());
-        for (const auto& c : table.colours) labs.push_back(LabOf(c.code));
+        for (const auto& c : table.colours) labs.push_back(LabOf(c.code, opts.conditions));
     } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        std::fprintf(err, "qolvar-cli: %s\n", MessageText(e, language).c_str());
         return 1;
     }
     if (labs.empty()) {
         std::fprintf(err, "qolvar-cli: %s has no colours\n", Quoted(path).c_str());
         return 1;
     }
-    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t typed, std::string& line) {
+    return ForEachTypedCode(opts.values, in, out, language, [&](std::uint32_t typed, std::string& line) {
         const RGBCode code = typed & 0xFFFFFF;
         try {
-            const NearestColour best = *NearestByDeltaE(LabOf(code), labs);
+            const NearestColour best = *NearestByDeltaE(LabOf(code, opts.conditions), labs);
             const NamedColour& colour = table.colours[best.index];
             AppendHex(line, colour.code);
             line.push_back(' ');
@@ -80,7 +81,7 @@ int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE
             line.push_back('\n');
             return true;
         } catch (const ColourError& e) {
-            AppendErrorLine(line, code, e);
+            AppendErrorLine(line, code, e, language);
             return false;
         }
     });
@@ -98,7 +99,8 @@ int DeltaECommand(int argc, const char* const* argv, std::FILE* out, std::FILE* 
     for (std::size_t i = 0; i < 6; ++i) {
         const auto x = ParseDecimalTrimmed((*values)[i]);
         if (!x) {
-            std::fprintf(err, "qolvar-cli: %s は数値ではありません\n", Quoted((*values)[i]).c_str());
+            const Message notANumber{MessageId::NotANumber, {QuotedValue((*values)[i])}, nullptr};
+            std::fprintf(err, "qolvar-cli: %s\n", MessageText(notANumber, UserLanguage()).c_str());
             return 2;
         }
         v[i] = *x;
@@ -109,7 +111,7 @@ int DeltaECommand(int argc, const char* const* argv, std::FILE* out, std::FILE* 
         std::fprintf(out, "%s\n", line.c_str());
         return 0;
     } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: error: %s\n", e.what());
+        std::fprintf(err, "qolvar-cli: error: %s\n", ErrorMessage(e).c_str());
         return 1;
     }
 }
@@ -126,7 +128,7 @@ int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE
     for (const auto& [code, text] : {std::pair{first, (*values)[0]}, std::pair{second, (*values)[1]}}) {
         if (!code) {
             std::string line;
-            AppendNotACode(line, text);
+            AppendNotACode(line, text, UserLanguage());
             std::fputs(line.c_str(), err);
             return 1;
         }
@@ -147,21 +149,23 @@ int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE
 int FormatCodes(std::string_view text, std::string_view model, const Options& opts, std::FILE* in, std::FILE* out,
                 std::FILE* err)
 {
+    const Language language = UserLanguage();
     std::optional<ColourTemplate> templ;
     try {
         templ.emplace(text, model);
     } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        std::fprintf(err, "qolvar-cli: %s\n", MessageText(e, language).c_str());
         return 2;
     }
-    if (templ->Uses(Model::Munsell) && !LoadMunsellFor(opts, err)) return 2;
-    return ForEachTypedCode(opts.values, in, out, [&](std::uint32_t code, std::string& line) {
+    Options withTable = opts;
+    if (templ->Uses(Model::Munsell) && !LoadMunsellFor(withTable, err)) return 2;
+    return ForEachTypedCode(opts.values, in, out, language, [&](std::uint32_t code, std::string& line) {
         try {
-            line.append(templ->Format(code));
+            line.append(templ->Format(code, withTable.conditions));
             line.push_back('\n');
             return true;
         } catch (const ColourError& e) {
-            AppendErrorLine(line, code, e);
+            AppendErrorLine(line, code, e, language);
             return false;
         }
     });

@@ -11,8 +11,7 @@
 
 #include "colour/codes.h"
 #include "colour/colour.h"
-#include "colour/munsell_renotation.h"
-#include "colour/oklab.h"
+#include "messages.h"
 
 namespace qolvar::cli {
 
@@ -30,35 +29,38 @@ public:
 
 struct Options {
     Model model{};
-    std::optional<OkModel> ok;  // oklab or oklch instead of model
     std::vector<std::string> values;
-    std::string munsellFile = MunsellFileD65;
-    MunsellMethod munsellMethod = MunsellMethod::Search;  // --method
-    std::string table;                                    // nearest: --table, empty for the default table
-    std::optional<std::string> format;                    // convert: --format TEMPLATE
+    // --gamma, --white and --method; the table of --munsell-table once
+    // LoadMunsellFor has loaded it.
+    ConversionConditions conditions;
+    MunsellIlluminant munsellTable = MunsellIlluminant::D65;  // --munsell-table
+    std::string table;                                        // nearest: --table, empty for the default table
+    std::optional<std::string> format;                        // convert: --format TEMPLATE
 };
 
 // An argument as messages quote it: at most 40 characters, so that a huge
-// argument never floods the terminal.
+// argument never floods the terminal. QuotedValue is the same without the
+// quotes.
 std::string Quoted(std::string_view arg);
+std::string QuotedValue(std::string_view arg);
 
 void AppendHex(std::string& out, std::uint32_t code);
 
 // Appends "TEXT error: ..." for a typed code that is no code.
-void AppendNotACode(std::string& out, std::string_view text);
+void AppendNotACode(std::string& out, std::string_view text, Language language);
 
 // Appends "RRGGBB error: MESSAGE" and the line end for a code whose line
 // failed.
-void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e);
+void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e, Language language);
 
 // Parses "[options] [--] values..." starting at argv[first]. --gamma and
 // --white always; --munsell-table and --method for the conversions, --table
 // for nearest.
 bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err);
 
-// Loads the Munsell table and chooses the method the options name; a table
+// Loads the Munsell table the options name into their conditions; a table
 // that cannot be loaded is reported and gives false.
-bool LoadMunsellFor(const Options& opts, std::FILE* err);
+bool LoadMunsellFor(Options& opts, std::FILE* err);
 
 // Standard output in large pieces; a piece that cannot be written (a full
 // disk, a closed pipe) ends the output.
@@ -113,7 +115,7 @@ void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Ou
         }
         pending.append(data.substr(start));
     }
-    if (std::ferror(in)) throw StreamError("標準入力を読めません");
+    if (std::ferror(in)) throw StreamError(CliText(CliMessage::CannotRead, UserLanguage()));
     if (!pending.empty()) {
         std::string_view line = pending;
         if (line.back() == '\r') line.remove_suffix(1);
@@ -126,7 +128,8 @@ void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Ou
 // when it failed. Text that is no code gets its error line. The status is 1
 // when any line failed, else 0.
 template <typename Line>
-int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std::FILE* out, Line&& line)
+int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std::FILE* out, Language language,
+                     Line&& line)
 {
     Output output(out);
     bool failed = false;
@@ -134,7 +137,7 @@ int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std:
         if (const auto code = ReadTypedHex(text)) {
             failed |= !line(*code, output.buffer());
         } else {
-            AppendNotACode(output.buffer(), text);
+            AppendNotACode(output.buffer(), text, language);
             failed = true;
         }
         output.maybeFlush();

@@ -3,6 +3,18 @@
 #include <new>
 
 #include "cli.h"
+#include "messages.h"
+
+namespace {
+// Allocates nothing: it may report that memory ran out.
+void Say(qolvar::cli::CliMessage message)
+{
+    const std::string_view text = qolvar::cli::CliTemplate(message, qolvar::cli::UserLanguage());
+    std::fputs("qolvar-cli: ", stderr);
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+}
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -11,11 +23,11 @@ int main(int argc, char** argv)
     try {
         return qolvar::cli::Run(argc, argv, stdin, stdout, stderr);
     } catch (const std::bad_alloc&) {
-        std::fputs("qolvar-cli: メモリが足りません\n", stderr);
+        Say(qolvar::cli::CliMessage::NoMemory);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qolvar-cli: %s\n", e.what());
     } catch (...) {
-        std::fputs("qolvar-cli: 予期しないエラーが発生しました\n", stderr);
+        Say(qolvar::cli::CliMessage::Unexpected);
     }
     return 2;
 }

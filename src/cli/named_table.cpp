@@ -7,9 +7,9 @@
 
 namespace qolvar::cli {
 
-NamedTable ReadNamedTable(const std::string& path)
+NamedTable ReadNamedTable(const std::string& path, const ConversionConditions& conditions)
 {
-    const table::TableData data = table::ReadTableFile(QFile::decodeName(QByteArray::fromStdString(path)));
+    const table::TableData data = table::ReadTableFile(QFile::decodeName(QByteArray::fromStdString(path)), conditions);
     NamedTable t;
     t.colours.reserve(data.entries.size());
     for (const auto& e : data.entries)

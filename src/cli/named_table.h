@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "colour/codes.h"
+#include "colour/conditions.h"
 
 namespace qolvar::cli {
 
@@ -20,7 +21,8 @@ struct NamedTable {
 };
 
 // Throws FileError when the file cannot be read (the message names it).
-NamedTable ReadNamedTable(const std::string& path);
+// L*a*b* swatches are read under the conditions' gamma and white.
+NamedTable ReadNamedTable(const std::string& path, const ConversionConditions& conditions);
 
 // The table nearest uses without --table: the CSS named colours in the
 // Table folder beside the program.

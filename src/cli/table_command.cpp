@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "colour/conditions.h"
 #include "colour/errors.h"
+#include "messages.h"
 #include "table/filenames.h"
 #include "table/sort.h"
 #include "table/tablefile.h"
@@ -34,7 +36,8 @@ TableData ReadInput(const QString& path, std::FILE* err)
         data.lines = LogToTabLines(ReadLogLines(path));
         data.entries = ParseTblLines(data.lines);
     } else {
-        data = ReadTableFile(path);
+        // L*a*b* swatches are read under the start-up gamma and white.
+        data = ReadTableFile(path, ConversionConditions{});
     }
     if (!data.warning.isEmpty()) PrintText(err, QStringLiteral("qolvar-cli: warning: ") + data.warning + u'\n');
     return data;
@@ -127,7 +130,7 @@ int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
             PrintText(err, QStringLiteral("qolvar-cli: warning: ") + CommentsLostWarning(outPath, lost) + u'\n');
         return 0;
     } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", e.what());
+        std::fprintf(err, "qolvar-cli: %s\n", ErrorMessage(e).c_str());
         return 1;
     }
 }

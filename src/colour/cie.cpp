@@ -11,26 +11,6 @@ namespace qolvar {
 using num::Ext;
 using num::single;
 
-float CIEGamma = 2.2f;
-float WhiteX = WhiteD65.X;
-float WhiteY = WhiteD65.Y;
-float WhiteZ = WhiteD65.Z;
-
-void SetCIEGamma(int itemIndex) noexcept
-{
-    static constexpr float gammas[] = {1.0f, 1.8f, 2.2f, 2.4f, 3.0f};
-    CIEGamma = (itemIndex >= 0 && itemIndex < 5) ? gammas[itemIndex] : 1.0f;
-}
-
-void SetCIEWhite(int itemIndex) noexcept
-{
-    static constexpr WhitePoint whites[] = {WhiteD65, WhiteC, WhiteA};
-    if (itemIndex < 0 || itemIndex >= 3) return;
-    WhiteX = whites[itemIndex].X;
-    WhiteY = whites[itemIndex].Y;
-    WhiteZ = whites[itemIndex].Z;
-}
-
 namespace {
 
 // Breakpoints of the CIE lightness function, extended decimal constants:
@@ -47,17 +27,18 @@ constexpr Ext k16Over116 = 0.13793103448275862L;
 
 // single(pow(single(byte / 255), gamma)) for one channel byte. The 256
 // results depend only on the gamma, so they are computed once per gamma
-// value; the values are the same as computing them on every call.
+// value; the values are the same as computing them on every call. Each
+// thread keeps the table of the gamma it used last.
 class Linearizer {
 public:
-    const float* table()
+    const float* table(float gamma)
     {
         std::uint32_t bits;
-        std::memcpy(&bits, &CIEGamma, sizeof bits);
+        std::memcpy(&bits, &gamma, sizeof bits);
         if (!valid_ || bits != gammaBits_) {
             for (int i = 0; i < 256; ++i) {
                 const float c = single(static_cast<Ext>(i) / 255);
-                table_[i] = single(num::Pow(c, CIEGamma));
+                table_[i] = single(num::Pow(c, gamma));
             }
             gammaBits_ = bits;
             valid_ = true;
@@ -71,7 +52,7 @@ private:
     bool valid_ = false;
 };
 
-Linearizer linearizer;
+thread_local Linearizer linearizer;
 
 // single(pow(c, 1/gamma)) → Round(c × 255), low 8 bits.
 std::uint32_t Delinearize(float c, Ext inverseGamma)
@@ -89,9 +70,9 @@ float Lightness(float ty, float cy) { return ty > kLabEpsilon ? single(116.0L * 
 
 }  // namespace
 
-void RGBToXYZ(RGBCode code, TColorVec& vec)
+void RGBToXYZ(RGBCode code, TColorVec& vec, const ConversionConditions& c)
 {
-    const float* lin = linearizer.table();
+    const float* lin = linearizer.table(c.gamma);
     const Ext r = lin[(code >> 16) & 0xFF];
     const Ext g = lin[(code >> 8) & 0xFF];
     const Ext b = lin[code & 0xFF];
@@ -100,13 +81,13 @@ void RGBToXYZ(RGBCode code, TColorVec& vec)
     vec[2] = single(0.019332L * r + 0.119195L * g + 0.950390L * b);
 }
 
-RGBCode XYZToRGB(const TColorVec& vec)
+RGBCode XYZToRGB(const TColorVec& vec, const ConversionConditions& c)
 {
     const Ext X = vec[0], Y = vec[1], Z = vec[2];
     const float r = single(3.240479L * X - 1.53715L * Y - 0.498535L * Z);
     const float g = single(-0.969256L * X + 1.875991L * Y + 0.041556L * Z);
     const float b = single(0.055648L * X - 0.204043L * Y + 1.057311L * Z);
-    const Ext inverseGamma = num::Div(1, CIEGamma);
+    const Ext inverseGamma = num::Div(1, c.gamma);
     const std::uint32_t R = Delinearize(r, inverseGamma);
     const std::uint32_t G = Delinearize(g, inverseGamma);
     const std::uint32_t B = Delinearize(b, inverseGamma);
@@ -136,11 +117,12 @@ void YxyToXYZ(TColorVec& vec)
     vec = {X, Y, Z};
 }
 
-void XYZToLab(TColorVec& vec)
+void XYZToLab(TColorVec& vec, const ConversionConditions& c)
 {
-    const float tx = single(static_cast<Ext>(vec[0]) / WhiteX);
-    const float ty = single(static_cast<Ext>(vec[1]) / WhiteY);
-    const float tz = single(static_cast<Ext>(vec[2]) / WhiteZ);
+    const WhitePoint& w = c.white;
+    const float tx = single(static_cast<Ext>(vec[0]) / w.X);
+    const float ty = single(static_cast<Ext>(vec[1]) / w.Y);
+    const float tz = single(static_cast<Ext>(vec[2]) / w.Z);
     const float cx = single(num::Pow(tx, num::OneThird));
     const float cy = single(num::Pow(ty, num::OneThird));
     const float cz = single(num::Pow(tz, num::OneThird));
@@ -159,22 +141,23 @@ void XYZToLab(TColorVec& vec)
     }
 }
 
-void LabToXYZ(TColorVec& vec)
+void LabToXYZ(TColorVec& vec, const ConversionConditions& c)
 {
+    const WhitePoint& w = c.white;
     const Ext L = vec[0], a = vec[1], b = vec[2];
     float X, Y, Z;
     if (L < kLabLinearL) {
         // 3893.5 = 500 × 7.787 and 1557.4 = 200 × 7.787.
-        Y = single(L / kKappa * WhiteY);
-        X = single((a / 3893.5L + Y) * WhiteX);
-        Z = single((Y - b / 1557.4L) * WhiteZ);
+        Y = single(L / kKappa * w.Y);
+        X = single((a / 3893.5L + Y) * w.X);
+        Z = single((Y - b / 1557.4L) * w.Z);
     } else {
         const float fy = single((L + 16) / 116);
         float t = single(a / 500 + fy);
-        X = single(num::IntPower(t, 3) * WhiteX);
-        Y = single(num::IntPower(fy, 3) * WhiteY);
+        X = single(num::IntPower(t, 3) * w.X);
+        Y = single(num::IntPower(fy, 3) * w.Y);
         t = single(fy - b / 200);
-        Z = single(num::IntPower(t, 3) * WhiteZ);
+        Z = single(num::IntPower(t, 3) * w.Z);
     }
     vec = {X, Y, Z};
 }
@@ -183,20 +166,21 @@ namespace {
 struct WhiteUV {
     float un, vn;
 };
-WhiteUV WhiteChromaticity()
+WhiteUV WhiteChromaticity(const WhitePoint& w)
 {
-    const Ext den = 15.0L * WhiteY + WhiteX + 3.0L * WhiteZ;
-    return {single(num::Div(4.0L * WhiteX, den)), single(num::Div(9.0L * WhiteY, den))};
+    const Ext den = 15.0L * w.Y + w.X + 3.0L * w.Z;
+    return {single(num::Div(4.0L * w.X, den)), single(num::Div(9.0L * w.Y, den))};
 }
 }  // namespace
 
-void XYZToLuv(TColorVec& vec)
+void XYZToLuv(TColorVec& vec, const ConversionConditions& c)
 {
+    const WhitePoint& white = c.white;
     const float X = vec[0], Y = vec[1], Z = vec[2];
-    const float ty = single(static_cast<Ext>(Y) / WhiteY);
+    const float ty = single(static_cast<Ext>(Y) / white.Y);
     const float cy = single(num::Pow(ty, num::OneThird));
     const float L = Lightness(ty, cy);
-    const WhiteUV w = WhiteChromaticity();
+    const WhiteUV w = WhiteChromaticity(white);
     const Ext d = 15.0L * Y + X + 3.0L * Z;
     float u = w.un, v = w.vn;  // black takes the white's chromaticity
     if (d != 0) {
@@ -208,9 +192,10 @@ void XYZToLuv(TColorVec& vec)
     vec[2] = single(13.0L * L * (static_cast<Ext>(v) - w.vn));
 }
 
-void LuvToXYZ(TColorVec& vec)
+void LuvToXYZ(TColorVec& vec, const ConversionConditions& c)
 {
-    const WhiteUV w = WhiteChromaticity();
+    const WhitePoint& white = c.white;
+    const WhiteUV w = WhiteChromaticity(white);
     const Ext L = vec[0], u = vec[1], v = vec[2];
     if (L == 0) {  // lightness 0 is black whatever u* and v* say
         vec = {0, 0, 0};
@@ -218,46 +203,46 @@ void LuvToXYZ(TColorVec& vec)
     }
     const float p = single((u / (13.0L * L) + w.un) / 4);
     const float q = single((v / (13.0L * L) + w.vn) / 9);
-    const float Y = L < kLabLinearL ? single(L / kKappa * WhiteY) : single(num::IntPower((L + 16) / 116, 3) * WhiteY);
+    const float Y = L < kLabLinearL ? single(L / kKappa * white.Y) : single(num::IntPower((L + 16) / 116, 3) * white.Y);
     const float X = single(num::Div(p, q) * Y);
     const float Z = single((num::Div(Y, q) - (num::Div(p, q) * Y + 15.0L * Y)) / 3);
     vec = {X, Y, Z};
 }
 
-void RGBToYxy(RGBCode code, TColorVec& vec)
+void RGBToYxy(RGBCode code, TColorVec& vec, const ConversionConditions& c)
 {
-    RGBToXYZ(code, vec);
+    RGBToXYZ(code, vec, c);
     XYZToYxy(vec);
 }
 
-RGBCode YxyToRGB(TColorVec& vec)
+RGBCode YxyToRGB(TColorVec& vec, const ConversionConditions& c)
 {
     YxyToXYZ(vec);
-    return XYZToRGB(vec);
+    return XYZToRGB(vec, c);
 }
 
-void RGBToLab(RGBCode code, TColorVec& vec)
+void RGBToLab(RGBCode code, TColorVec& vec, const ConversionConditions& c)
 {
-    RGBToXYZ(code, vec);
-    XYZToLab(vec);
+    RGBToXYZ(code, vec, c);
+    XYZToLab(vec, c);
 }
 
-RGBCode LabToRGB(TColorVec& vec)
+RGBCode LabToRGB(TColorVec& vec, const ConversionConditions& c)
 {
-    LabToXYZ(vec);
-    return XYZToRGB(vec);
+    LabToXYZ(vec, c);
+    return XYZToRGB(vec, c);
 }
 
-void RGBToLuv(RGBCode code, TColorVec& vec)
+void RGBToLuv(RGBCode code, TColorVec& vec, const ConversionConditions& c)
 {
-    RGBToXYZ(code, vec);
-    XYZToLuv(vec);
+    RGBToXYZ(code, vec, c);
+    XYZToLuv(vec, c);
 }
 
-RGBCode LuvToRGB(TColorVec& vec)
+RGBCode LuvToRGB(TColorVec& vec, const ConversionConditions& c)
 {
-    LuvToXYZ(vec);
-    return XYZToRGB(vec);
+    LuvToXYZ(vec, c);
+    return XYZToRGB(vec, c);
 }
 
 }  // namespace qolvar

@@ -37,8 +37,8 @@ std::uint32_t HexToCode(std::u16string_view text) noexcept;
 // other than a digit among the first eight) gives nothing instead of 0. With
 // a leading "#" the text is a CSS colour: "#RGB" is the shorthand of
 // "#RRGGBB", and "#RGBA" / "#RRGGBBAA" carry an alpha that is dropped; any
-// other length gives nothing. The empty text is 0.
-inline constexpr std::string_view kNotAHexCode = "16 進数の色コードではありません";
+// other length gives nothing. The empty text is 0. (Text that is no code is
+// reported as MessageId::NotAHexCode, errors.h.)
 std::optional<std::uint32_t> ReadTypedHex(std::string_view text) noexcept;
 std::optional<std::uint32_t> ReadTypedHex(std::u16string_view text) noexcept;
 

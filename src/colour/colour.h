@@ -5,6 +5,7 @@
 #include "cmyk.h"
 #include "codes.h"
 #include "colourformat.h"
+#include "conditions.h"
 #include "contrast.h"
 #include "deltae.h"
 #include "errors.h"

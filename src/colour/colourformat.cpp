@@ -1,47 +1,49 @@
 #include "colourformat.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 
 #include "errors.h"
-#include "oklab.h"
 
 namespace qolvar {
 
 namespace {
 
-// What a token takes its values from: the bare channel tokens, a model of
-// the library, OKLab or OKLCh, or CSS HSL.
-enum class Source { Channels, Exact, Ok, CssHsl };
+// What a token takes its values from: group 0 is the bare channel tokens,
+// groups 1 .. kModels.size() the models in the order of kModels, the last
+// group CSS HSL.
+constexpr int kChannelGroup = 0;
+constexpr int kHslGroup = static_cast<int>(kModels.size()) + 1;
+constexpr int kGroupCount = kHslGroup + 1;
 
-struct Group {
-    std::string_view name;
-    Source source;
-    Model model;  // Exact
-    OkModel ok;   // Ok
-    std::array<std::string_view, 6> fields;
-};
+constexpr std::array<std::string_view, 5> kChannelFields = {"R", "G", "B", "HEX", "hex"};
+constexpr std::array<std::string_view, 3> kHslFields = {"h", "s", "l"};
 
-// Group 0 holds the bare tokens.
-constexpr std::array<Group, 16> kGroups{{
-    {"", Source::Channels, Model::XYZ, OkModel::OkLab, {"R", "G", "B", "HEX", "hex"}},
-    {"xyz", Source::Exact, Model::XYZ, OkModel::OkLab, {"X", "Y", "Z"}},
-    {"yxy", Source::Exact, Model::Yxy, OkModel::OkLab, {"x", "y", "Y"}},
-    {"lab", Source::Exact, Model::Lab, OkModel::OkLab, {"L", "a", "b"}},
-    {"luv", Source::Exact, Model::Luv, OkModel::OkLab, {"L", "u", "v"}},
-    {"hsv", Source::Exact, Model::HSV, OkModel::OkLab, {"H", "S", "V"}},
-    {"hls", Source::Exact, Model::HLS, OkModel::OkLab, {"H", "L", "S"}},
-    {"cmyk", Source::Exact, Model::CMYK, OkModel::OkLab, {"C", "M", "Y", "K"}},
-    {"yuv", Source::Exact, Model::YUV, OkModel::OkLab, {"Y", "U", "V"}},
-    {"ycbcr", Source::Exact, Model::YCbCr, OkModel::OkLab, {"Y", "Cb", "Cr"}},
-    {"ypbpr", Source::Exact, Model::YPbPr, OkModel::OkLab, {"Y", "Pb", "Pr"}},
-    {"yiq", Source::Exact, Model::YIQ, OkModel::OkLab, {"Y", "I", "Q"}},
-    {"munsell", Source::Exact, Model::Munsell, OkModel::OkLab, {"H", "V", "C", "x", "y", "Y"}},
-    {"oklab", Source::Ok, Model::XYZ, OkModel::OkLab, {"L", "a", "b"}},
-    {"oklch", Source::Ok, Model::XYZ, OkModel::OkLCh, {"L", "C", "h"}},
-    {"hsl", Source::CssHsl, Model::XYZ, OkModel::OkLab, {"h", "s", "l"}},
-}};
+const ModelInfo* ModelOfGroup(int group)
+{
+    return group > kChannelGroup && group < kHslGroup ? &kModels[static_cast<std::size_t>(group - 1)] : nullptr;
+}
+
+std::string_view GroupName(int group)
+{
+    if (const ModelInfo* m = ModelOfGroup(group)) return m->name;
+    return group == kHslGroup ? "hsl" : "";
+}
+
+// The position of a field among a group's fields, -1 when it has none of
+// that name.
+int FieldIndex(int group, std::string_view name)
+{
+    std::vector<std::string_view> names;
+    if (const ModelInfo* m = ModelOfGroup(group))
+        for (int i = 0; i < m->fieldCount; ++i) names.push_back(m->fields[static_cast<std::size_t>(i)].name);
+    else if (group == kHslGroup)
+        names.assign(kHslFields.begin(), kHslFields.end());
+    else
+        names.assign(kChannelFields.begin(), kChannelFields.end());
+    const auto it = std::find(names.begin(), names.end(), name);
+    return it == names.end() ? -1 : static_cast<int>(it - names.begin());
+}
 
 // A token as messages quote it, cut at 40 characters.
 std::string Quoted(std::string_view token)
@@ -53,83 +55,45 @@ std::string Quoted(std::string_view token)
     return s;
 }
 
-int FieldIndex(const Group& g, std::string_view name)
-{
-    for (std::size_t i = 0; i < g.fields.size(); ++i)
-        if (!g.fields[i].empty() && g.fields[i] == name) return static_cast<int>(i);
-    return -1;
-}
-
 // The group and field of a token's name; a bare name that is none of the
 // channel tokens may be a field of the default group.
 std::pair<int, int> ReadToken(std::string_view name, std::string_view defaultGroup)
 {
     const auto dot = name.find('.');
     const std::string_view groupName = dot == std::string_view::npos ? name : name.substr(0, dot);
-    for (std::size_t g = 1; g < kGroups.size(); ++g) {
-        if (kGroups[g].name != groupName) continue;
-        if (dot == std::string_view::npos) return {static_cast<int>(g), -1};
-        const int field = FieldIndex(kGroups[g], name.substr(dot + 1));
-        if (field >= 0) return {static_cast<int>(g), field};
+    for (int g = 1; g < kGroupCount; ++g) {
+        if (GroupName(g) != groupName) continue;
+        if (dot == std::string_view::npos) return {g, -1};
+        const int field = FieldIndex(g, name.substr(dot + 1));
+        if (field >= 0) return {g, field};
         break;
     }
     if (dot == std::string_view::npos) {
-        const int field = FieldIndex(kGroups[0], name);
-        if (field >= 0) return {0, field};
-        for (std::size_t g = 1; g < kGroups.size() && !defaultGroup.empty(); ++g) {
-            if (kGroups[g].name != defaultGroup) continue;
-            const int own = FieldIndex(kGroups[g], name);
-            if (own >= 0) return {static_cast<int>(g), own};
+        const int field = FieldIndex(kChannelGroup, name);
+        if (field >= 0) return {kChannelGroup, field};
+        for (int g = 1; g < kGroupCount && !defaultGroup.empty(); ++g) {
+            if (GroupName(g) != defaultGroup) continue;
+            const int own = FieldIndex(g, name);
+            if (own >= 0) return {g, own};
         }
     }
-    throw TemplateError("書式の " + Quoted(name) + " は知らないトークンです");
-}
-
-// %.9g of a single: the command line's text of the float models, which
-// reads back exactly.
-std::string FloatText(float v)
-{
-    char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 9);
-    return std::string(buf, res.ptr);
+    throw TemplateError(Message{MessageId::UnknownToken, {Quoted(name)}, nullptr});
 }
 
 // The texts of a group's values for a colour.
-std::vector<std::string> GroupTexts(const Group& g, RGBCode code)
+std::vector<std::string> GroupTexts(int group, RGBCode code, const ConversionConditions& c)
 {
+    if (const ModelInfo* m = ModelOfGroup(group)) return ValueTexts(m->model, ConvertToModel(m->model, code, c));
     std::vector<std::string> texts;
-    switch (g.source) {
-    case Source::Channels: {
-        const std::string hex = CodeToHex(code);
-        std::string lower = hex;
-        for (char& c : lower)
-            if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
-        texts = {std::to_string(code >> 16), std::to_string((code >> 8) & 0xFF), std::to_string(code & 0xFF), hex,
-                 lower};
-        break;
-    }
-    case Source::Exact: {
-        const ModelValues v = ConvertToModel(g.model, code);
-        if (IsFloatModel(g.model)) {
-            for (const float f : v.vec) texts.push_back(FloatText(f));
-            if (g.model == Model::Munsell)
-                for (const float f : v.yxy) texts.push_back(FloatText(f));
-        } else {
-            const ModelFields f = FieldsOf(g.model, v.code);
-            for (int i = 0; i < f.count; ++i) texts.push_back(std::to_string(f.value[static_cast<std::size_t>(i)]));
-        }
-        break;
-    }
-    case Source::Ok: {
-        const auto ok = OkValueTexts(g.ok, OkValues(g.ok, code));
-        texts.assign(ok.begin(), ok.end());
-        break;
-    }
-    case Source::CssHsl:
+    if (group == kHslGroup) {
         for (const int v : CssHsl(code)) texts.push_back(std::to_string(v));
-        break;
+        return texts;
     }
-    return texts;
+    const std::string hex = CodeToHex(code);
+    std::string lower = hex;
+    for (char& ch : lower)
+        if (ch >= 'A' && ch <= 'F') ch = static_cast<char>(ch - 'A' + 'a');
+    return {std::to_string(code >> 16), std::to_string((code >> 8) & 0xFF), std::to_string(code & 0xFF), hex, lower};
 }
 
 // n / d rounded to the nearest whole number, halves up (n >= 0, d > 0).
@@ -173,14 +137,14 @@ ColourTemplate::ColourTemplate(std::string_view text, std::string_view model)
             ++i;
             continue;
         }
-        if (c == '}') throw TemplateError("書式の } に対応する { がありません（} そのものは }} と書きます）");
+        if (c == '}') throw TemplateError(Message{MessageId::UnmatchedClose, {}, nullptr});
         if (c != '{') {
             literal.push_back(c);
             continue;
         }
         const auto close = text.find_first_of("{}", i + 1);
         if (close == std::string_view::npos || text[close] != '}')
-            throw TemplateError("書式の { が閉じていません（{ そのものは {{ と書きます）");
+            throw TemplateError(Message{MessageId::UnclosedOpen, {}, nullptr});
         const auto [group, field] = ReadToken(text.substr(i + 1, close - i - 1), model);
         if (!literal.empty()) pieces_.push_back({std::move(literal), -1, -1});
         literal.clear();
@@ -190,10 +154,10 @@ ColourTemplate::ColourTemplate(std::string_view text, std::string_view model)
     if (!literal.empty()) pieces_.push_back({std::move(literal), -1, -1});
 }
 
-std::string ColourTemplate::Format(RGBCode code) const
+std::string ColourTemplate::Format(RGBCode code, const ConversionConditions& c) const
 {
     code &= 0xFFFFFF;
-    std::array<std::vector<std::string>, kGroups.size()> texts;  // each group converted once
+    std::array<std::vector<std::string>, kGroupCount> texts;  // each group converted once
     std::string out;
     for (const auto& p : pieces_) {
         if (p.group < 0) {
@@ -201,7 +165,7 @@ std::string ColourTemplate::Format(RGBCode code) const
             continue;
         }
         auto& values = texts[static_cast<std::size_t>(p.group)];
-        if (values.empty()) values = GroupTexts(kGroups[static_cast<std::size_t>(p.group)], code);
+        if (values.empty()) values = GroupTexts(p.group, code, c);
         if (p.field >= 0) {
             out.append(values[static_cast<std::size_t>(p.field)]);
             continue;
@@ -218,12 +182,15 @@ bool ColourTemplate::Uses(Model model) const
 {
     for (const auto& p : pieces_) {
         if (p.group < 0) continue;
-        const Group& g = kGroups[static_cast<std::size_t>(p.group)];
-        if (g.source == Source::Exact && g.model == model) return true;
+        const ModelInfo* m = ModelOfGroup(p.group);
+        if (m && m->model == model) return true;
     }
     return false;
 }
 
-std::string FormatColour(RGBCode code, std::string_view templ) { return ColourTemplate(templ).Format(code); }
+std::string FormatColour(RGBCode code, std::string_view templ, const ConversionConditions& c)
+{
+    return ColourTemplate(templ).Format(code, c);
+}
 
 }  // namespace qolvar

@@ -17,10 +17,11 @@
 //               percent, each rounded to a whole number (halves up); not the
 //               program's HLS, whose L and S run 0..255
 //
-// The CIE models follow the current CIE settings (CIEGamma, the reference
-// white) and munsell the loaded renotation table, as the conversions do;
-// their failures (black in luv, a colour with no table) are thrown as the
-// conversions throw them.
+// The models follow the conditions given to Format (the CIE models their
+// gamma and white, munsell their renotation table and method), as the
+// conversions do; their failures (black in luv, a colour with no table) are
+// thrown as the conversions throw them. The models and their fields are
+// those of kModels (models.h).
 #pragma once
 
 #include <array>
@@ -54,8 +55,9 @@ public:
     // R, G, B, HEX and hex keep their meaning.
     explicit ColourTemplate(std::string_view text, std::string_view model = {});
 
-    // The colour 0xRRGGBB (the bits above 24 are ignored) by the template.
-    std::string Format(RGBCode code) const;
+    // The colour 0xRRGGBB (the bits above 24 are ignored) by the template,
+    // its values converted under the conditions.
+    std::string Format(RGBCode code, const ConversionConditions& c) const;
 
     // Whether a token of the template takes values of the model (the
     // command line loads the renotation table only when munsell is used).
@@ -72,7 +74,7 @@ private:
 
 // The colour by a template (or a predefined format's name); throws
 // TemplateError for a bad template.
-std::string FormatColour(RGBCode code, std::string_view templ);
+std::string FormatColour(RGBCode code, std::string_view templ, const ConversionConditions& c);
 
 // CSS HSL of a colour: hue in degrees (0..359), saturation and lightness in
 // percent (0..100), rounded to whole numbers, halves up.

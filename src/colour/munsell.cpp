@@ -3,7 +3,7 @@
 // and 0 are the same point, next to 2.5R.
 //
 // YxyToHVC (the table search), for (x, y, Y):
-//  1. Luminance band: for w = 10, 20, 30, ... the rows of MunsellByY with
+//  1. Luminance band: for w = 10, 20, 30, ... the rows sorted by Y with
 //     Y - w < r.Y < Y + w, in that order; stop at the first w that collects
 //     a row.
 //  2. Chromaticity band: sort them by x (SortRows); keep, in that order,
@@ -19,7 +19,7 @@
 // HVCToYxy (the reverse search), for (H, V, C):
 //  1. Y from the value polynomial. A negative H is a neutral grey: the
 //     white's x, y with that Y, no table.
-//  2. Hue band: the rows of MunsellTable, in file order, with
+//  2. Hue band: the rows of the table, in file order, with
 //     H - 2.5 < r.H + k < H + 2.5 for the first k of 0, -100, +100 that fits
 //     (so H = 1 takes 10RP as hue 0 beside 2.5R). Each candidate carries its
 //     hue r.H + k into the later steps.
@@ -43,8 +43,8 @@
 // above, hence the same bits:
 //  - In a list sorted by a key, the rows of a band of that key are one range
 //    of the list, found by halving, in the list's order.
-//  - YxyToHVC: a luminance band is a range of MunsellByY. Its rows sorted by
-//    x are kept per range once computed; the chromaticity band is a range of
+//  - YxyToHVC: a luminance band is a range of the rows by Y. Its rows sorted
+//    by x are kept per range once computed; the chromaticity band is a range of
 //    that list, and only its few rows are sorted by y in each search.
 //  - HVCToYxy: the distinct hues of the table are kept in ascending order, so
 //    each of the three tests (k = 0, -100, +100) selects a range of them; the
@@ -57,39 +57,29 @@
 //    entries (the key and the row's position) instead of whole rows, which
 //    does not change the order: the quicksort compares keys only and moves
 //    an entry as a whole.
-//  - The kept lists are dropped at each load, and all at once when they would
-//    take more than kCacheBudget bytes.
+//  - Each loaded table (MunsellData) has an index of its own. Its kept lists
+//    are dropped all at once when they would take more than kCacheBudget
+//    bytes. A search holds the index's lock while it uses the kept lists and
+//    the working lists, so threads may search the same table at once.
 #include "munsell.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <fstream>
-#include <future>
-#include <iterator>
 #include <map>
+#include <stdexcept>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "cie.h"
-#include "commatext.h"
+#include "munsell_renotation.h"
 #include "numeric.h"
-#include "numtext.h"
 
 namespace qolvar {
 
 using num::Ext;
 using num::single;
-
-const std::array<const char*, 11> MunsellHueNames = {"R", "YR", "Y", "GY", "G", "BG", "B", "PB", "P", "RP", "N"};
-
-std::string MunsellFileName = MunsellFileD65;
-MunsellRows MunsellTable{};
-MunsellRows MunsellByY{};
-int MunsellLast = -1;
-unsigned MunsellLoads = 0;
 
 namespace {
 
@@ -148,52 +138,6 @@ int Locate(const T* list, int lo, int hi, float value, KeyOf key)
     return lo - 1;
 }
 
-// The fields of a table line, as SplitCommaText gives them. A line of
-// numbers and commas alone (the whole of a well-formed table, less its CR)
-// is cut at its commas directly, which is what the comma-text rule does
-// with such a line and costs far less; anything else takes the rule.
-std::vector<std::string> TableFields(std::string_view line)
-{
-    std::string_view body = line;
-    if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
-    const bool plain =
-        !body.empty() && body.back() != ',' && body.find_first_not_of("0123456789.+-eE,") == std::string_view::npos;
-    if (!plain) return SplitCommaText(line);
-    std::vector<std::string> fields;
-    fields.reserve(6);
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t comma = body.find(',', from);
-        fields.emplace_back(body.substr(from, comma == std::string_view::npos ? std::string_view::npos : comma - from));
-        if (comma == std::string_view::npos) return fields;
-        from = comma + 1;
-    }
-}
-
-// A decimal number as the table file holds it, stored as a single.
-bool ReadField(const std::string& text, float& out)
-{
-    const auto v = ParseDecimal(text);
-    if (!v) return false;
-    const float f = static_cast<float>(*v);
-    if (std::isinf(f)) return false;
-    out = f;
-    return true;
-}
-
-std::string TablePath(const std::string& folder)
-{
-    std::string name = MunsellFileName;
-    for (char& c : name)
-        if (c == '\\') c = '/';
-    return folder + name;
-}
-
-[[noreturn]] void LineError(const std::string& path, int line, const std::string& what)
-{
-    throw FileError(path + " の " + std::to_string(line) + " 行目: " + what);
-}
-
 // ---- The index --------------------------------------------------------------
 
 // The three turns of the hue band: k = 0, -100, +100, tried in that order.
@@ -204,7 +148,7 @@ constexpr int kTurns[3] = {0, -100, 100};
 Ext TurnedHue(float H, int t) { return t == 0 ? static_cast<Ext>(H) : static_cast<Ext>(H) + kTurns[t]; }
 
 // Entries of the kept lists: the keys the later steps read and the row's
-// position (in MunsellByY for YxyToHVC, in MunsellTable for HVCToYxy).
+// position (in the rows by Y for YxyToHVC, in file order for HVCToYxy).
 struct XEntry {
     float x, y;
     std::uint16_t row;
@@ -233,14 +177,18 @@ using HueBand = std::array<std::uint16_t, 6>;
 // again as searches need them. The shipped tables need far less.
 constexpr std::size_t kCacheBudget = 1536 * 1024;
 
-struct Index {
+}  // namespace
+
+struct MunsellData::SearchIndex {
     std::vector<float> hues;                                     // the distinct H of the table, ascending
-    std::vector<std::uint16_t> hueOfRow;                         // per MunsellTable row, its position in hues
+    std::vector<std::uint16_t> hueOfRow;                         // per row in file order, its position in hues
     std::unordered_map<std::uint64_t, std::vector<XEntry>> byX;  // per luminance range [a, b)
     std::map<HueBand, std::vector<VEntry>> byV;                  // per hue band
     std::size_t cachedBytes = 0;
     std::vector<YEntry> yWork;  // the chromaticity band being sorted by y
     std::vector<CEntry> cWork;  // the value band being sorted by C
+    // Held while a search uses the kept lists and the work lists.
+    std::mutex mutex;
 
     void DropLists()
     {
@@ -267,29 +215,42 @@ struct Index {
                yWork.capacity() * sizeof(YEntry) + cWork.capacity() * sizeof(CEntry) + cachedBytes;
     }
 
-    // After a load: the distinct hues and the hue of every row; no kept lists.
-    void Rebuild()
+    // The distinct hues and the hue of every row; no kept lists yet.
+    explicit SearchIndex(std::span<const MunsellRow> rows)
     {
-        DropLists();
-        const int n = MunsellLast + 1;
-        hues.clear();
-        for (int r = 0; r < n; ++r) hues.push_back(MunsellTable[r].H);
+        const std::size_t n = rows.size();
+        for (const MunsellRow& r : rows) hues.push_back(r.H);
         std::sort(hues.begin(), hues.end());
         hues.erase(std::unique(hues.begin(), hues.end()), hues.end());
         hueOfRow.resize(n);
-        for (int r = 0; r < n; ++r)
-            hueOfRow[r] = static_cast<std::uint16_t>(std::lower_bound(hues.begin(), hues.end(), MunsellTable[r].H) -
-                                                     hues.begin());
-        yWork.reserve(MunsellCapacity);
-        cWork.reserve(MunsellCapacity);
+        for (std::size_t r = 0; r < n; ++r)
+            hueOfRow[r] =
+                static_cast<std::uint16_t>(std::lower_bound(hues.begin(), hues.end(), rows[r].H) - hues.begin());
+        yWork.reserve(n);
+        cWork.reserve(n);
     }
 };
 
-Index& TheIndex()
+MunsellData::MunsellData(std::vector<MunsellRow> rows, MunsellIlluminant illuminant)
+    : rows_(std::move(rows)), byY_(rows_), illuminant_(illuminant)
 {
-    static Index index;
-    return index;
+    if (rows_.size() > static_cast<std::size_t>(MunsellCapacity))
+        throw std::length_error("a renotation table holds at most MunsellCapacity rows");
+    SortRows(byY_.data(), kFieldY, 0, static_cast<int>(byY_.size()) - 1);
+    index_ = std::make_unique<SearchIndex>(rows_);
 }
+
+MunsellData::~MunsellData() = default;
+
+std::size_t MunsellData::IndexBytes() const
+{
+    const std::lock_guard lock(index_->mutex);
+    return index_->Bytes();
+}
+
+namespace {
+
+using Index = MunsellData::SearchIndex;
 
 // The entries of list[0..count-1] (sorted by the key) with lo < key < hi:
 // one range [first, last), found by halving.
@@ -301,35 +262,35 @@ std::pair<int, int> StrictRange(const T* list, int count, Ext lo, Ext hi, KeyOf 
     return {static_cast<int>(a - list), static_cast<int>(b - list)};
 }
 
-// YxyToHVC step 1: the luminance band, a range of MunsellByY.
-std::pair<int, int> LuminanceBand(float Y)
+// YxyToHVC step 1: the luminance band, a range of the rows sorted by Y.
+std::pair<int, int> LuminanceBand(std::span<const MunsellRow> byY, float Y)
 {
     for (int w = 10; w <= 1000; w += 10) {
-        const auto range = StrictRange(MunsellByY.data(), MunsellLast + 1, static_cast<Ext>(Y) - w,
+        const auto range = StrictRange(byY.data(), static_cast<int>(byY.size()), static_cast<Ext>(Y) - w,
                                        static_cast<Ext>(Y) + w, [](const MunsellRow& r) -> Ext { return r.Y; });
         if (range.first < range.second) return range;
     }
-    throw RangeError("Y が表の範囲から遠すぎます");
+    throw RangeError(Message{MessageId::YTooFar, {}, nullptr});
 }
 
-// The rows MunsellByY[a..b) sorted by x, kept per range.
-const std::vector<XEntry>& SortedByX(int a, int b)
+// The rows byY[a..b) sorted by x, kept per range (the caller holds the
+// index's lock).
+const std::vector<XEntry>& SortedByX(Index& index, std::span<const MunsellRow> byY, int a, int b)
 {
-    Index& index = TheIndex();
     const std::uint64_t key = (static_cast<std::uint64_t>(a) << 32) | static_cast<std::uint32_t>(b);
     if (const auto it = index.byX.find(key); it != index.byX.end()) return it->second;
     std::vector<XEntry> list;
     list.reserve(b - a);
-    for (int i = a; i < b; ++i) list.push_back({MunsellByY[i].x, MunsellByY[i].y, static_cast<std::uint16_t>(i)});
+    for (int i = a; i < b; ++i) list.push_back({byY[i].x, byY[i].y, static_cast<std::uint16_t>(i)});
     QuickSort(list.data(), 0, b - a - 1, [](const XEntry& e) { return e.x; });
     return index.Keep(index.byX, key, std::move(list));
 }
 
 // HVCToYxy step 2: the hue band of half-width half around H, as ranges of
 // the distinct hues; false when it holds no hue.
-bool FindHueBand(float H, Ext half, HueBand& band)
+bool FindHueBand(const Index& index, float H, Ext half, HueBand& band)
 {
-    const auto& hues = TheIndex().hues;
+    const auto& hues = index.hues;
     const Ext lo = H - half, hi = H + half;
     bool any = false;
     for (int t = 0; t < 3; ++t) {
@@ -347,19 +308,19 @@ bool FindHueBand(float H, Ext half, HueBand& band)
 }
 
 // The candidates of a hue band in file order, each with the first turn on
-// which its hue fits, sorted by V; kept per band.
-const std::vector<VEntry>& SortedByV(const HueBand& band)
+// which its hue fits, sorted by V; kept per band (the caller holds the
+// index's lock).
+const std::vector<VEntry>& SortedByV(Index& index, std::span<const MunsellRow> rows, const HueBand& band)
 {
-    Index& index = TheIndex();
     if (const auto it = index.byV.find(band); it != index.byV.end()) return it->second;
     constexpr std::uint8_t kNone = 3;
     std::vector<std::uint8_t> turnOfHue(index.hues.size(), kNone);
     for (int t = 2; t >= 0; --t)  // the first turn that fits wins
         for (int g = band[2 * t]; g < band[2 * t + 1]; ++g) turnOfHue[g] = static_cast<std::uint8_t>(t);
     std::vector<VEntry> list;
-    for (int r = 0; r <= MunsellLast; ++r) {
+    for (std::size_t r = 0; r < rows.size(); ++r) {
         const std::uint8_t t = turnOfHue[index.hueOfRow[r]];
-        if (t != kNone) list.push_back({MunsellTable[r].V, MunsellTable[r].C, static_cast<std::uint16_t>(r), t});
+        if (t != kNone) list.push_back({rows[r].V, rows[r].C, static_cast<std::uint16_t>(r), t});
     }
     QuickSort(list.data(), 0, static_cast<int>(list.size()) - 1, [](const VEntry& e) { return e.V; });
     return index.Keep(index.byV, band, std::move(list));
@@ -378,107 +339,6 @@ std::pair<int, int> Neighbours(T* list, int m, float value, KeyOf key)
 }
 
 }  // namespace
-
-HueTextParts SplitHueText(std::string_view text)
-{
-    HueTextParts parts;
-    for (const char c : text) {
-        const char u = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        if ((u >= '0' && u <= '9') || u == '.' || u == '-' || u == '\b')
-            parts.number += u;
-        else if (u != ' ')
-            parts.family += u;
-    }
-    parts.familyIndex = 0;
-    while (parts.familyIndex < MunsellHueNames.size() && parts.family != MunsellHueNames[parts.familyIndex])
-        ++parts.familyIndex;
-    return parts;
-}
-
-namespace {
-
-// The rows of the table file at path; throws FileError as LoadMunsellTable
-// describes.
-std::vector<MunsellRow> ReadMunsellRows(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw FileError("ファイル " + path + " は開けません");
-    // A full table is a few hundred kilobytes; a file that is far larger (or
-    // endless, a device) is refused. A read that fails (the path is a
-    // folder) is a file error like any other, never a stream exception.
-    constexpr std::size_t kMaxTableBytes = std::size_t(4) << 20;
-    std::string data;
-    try {
-        char chunk[1 << 16];
-        while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
-            data.append(chunk, static_cast<std::size_t>(file.gcount()));
-            if (data.size() > kMaxTableBytes) throw FileError("ファイル " + path + " は大きすぎて開けません");
-        }
-    } catch (const std::ios_base::failure&) {
-        throw FileError("ファイル " + path + " を読み込めません");
-    }
-    if (file.bad()) throw FileError("ファイル " + path + " を読み込めません");
-    file.close();
-
-    std::vector<MunsellRow> rows;
-    std::size_t start = 0;
-    int lineNo = 0;
-    while (start < data.size()) {
-        std::size_t nl = data.find('\n', start);
-        if (nl == std::string::npos) nl = data.size();
-        std::string_view line(data.data() + start, nl - start);
-        start = nl + 1;
-        ++lineNo;
-        const auto fields = TableFields(line);
-        if (fields.size() < 6) LineError(path, lineNo, "6 つの値 (H, V, C, Y, x, y) がありません");
-        float v[6];
-        for (int i = 0; i < 6; ++i)
-            if (!ReadField(fields[i], v[i])) LineError(path, lineNo, "'" + fields[i] + "' は数値ではありません");
-        if (rows.size() == MunsellCapacity)
-            throw FileError(path + " の行数が多すぎます (最大 " + std::to_string(MunsellCapacity) + " 行)");
-        rows.push_back({v[0], v[1], v[2], v[3], v[4], v[5]});
-    }
-    return rows;
-}
-
-// A table being read in the background since the program's start.
-struct Prefetch {
-    std::string path;
-    std::future<std::vector<MunsellRow>> rows;
-};
-Prefetch& ThePrefetch()
-{
-    static Prefetch prefetch;
-    return prefetch;
-}
-
-}  // namespace
-
-void PrefetchMunsellTable(const std::string& folder)
-{
-    Prefetch& p = ThePrefetch();
-    p.path = TablePath(folder);
-    p.rows = std::async(std::launch::async, ReadMunsellRows, p.path);
-}
-
-void LoadMunsellTable(const std::string& folder)
-{
-    const std::string path = TablePath(folder);
-    Prefetch& p = ThePrefetch();
-    std::future<std::vector<MunsellRow>> prefetched = std::move(p.rows);
-    const bool usePrefetched = prefetched.valid() && p.path == path;
-    const std::vector<MunsellRow> rows = usePrefetched ? prefetched.get() : ReadMunsellRows(path);
-
-    // The whole file is read: only now does the table change.
-    std::copy(rows.begin(), rows.end(), MunsellTable.begin());
-    MunsellLast = static_cast<int>(rows.size()) - 1;
-    MunsellByY = MunsellTable;
-    SortRows(MunsellByY.data(), kFieldY, 0, MunsellLast);
-    TheIndex().Rebuild();
-    ++MunsellLoads;
-}
-
-std::size_t MunsellIndexBytes() { return TheIndex().Bytes(); }
 
 void SortRows(MunsellRow* list, int key, int lo, int hi)
 {
@@ -512,50 +372,69 @@ float ValueOfY(float Y)
 
 bool SameYxy(const MunsellRow& r, float x, float y, float Y) { return r.Y == Y && r.x == x && r.y == y; }
 
+// The conditions' table; coloured conversions need one that holds rows.
+const MunsellData& TableOf(const ConversionConditions& c)
+{
+    if (!c.munsell || c.munsell->Rows().empty()) throw RangeError(Message{MessageId::NoMunsellTable, {}, nullptr});
+    return *c.munsell;
+}
+
+[[noreturn]] void NoNearSample(const char* field)
+{
+    throw RangeError(Message{MessageId::NoNearSample, {field}, nullptr});
+}
+
 }  // namespace
 
-void RGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy)
+void RGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c)
 {
-    RGBToYxy(code, yxy);
+    RGBToYxy(code, yxy, c);
     const std::uint32_t R = (code >> 16) & 0xFF, G = (code >> 8) & 0xFF, B = code & 0xFF;
     if (R == G && G == B) {
         hvc = {-1, ValueOfY(yxy[2]), 0};
         return;
     }
-    YxyToHVC(yxy, hvc);
+    YxyToHVC(yxy, hvc, c);
 }
 
-void YxyToHVC(const TColorVec& yxy, TColorVec& hvc)
+void YxyToHVC(const TColorVec& yxy, TColorVec& hvc, const ConversionConditions& c)
 {
     const float x = yxy[0], y = yxy[1], Y = yxy[2];
-    if (MunsellLast < 0) throw RangeError("マンセル表が読み込まれていません");
-    Index& index = TheIndex();
+    const MunsellData& table = TableOf(c);
+    const std::span<const MunsellRow> byY = table.RowsByY();
 
     // 1. Luminance band, widened in steps of 10.
-    const auto [a, b] = LuminanceBand(Y);
-    // 2. Chromaticity band of the rows sorted by x, widened by 0.01 at a time.
-    const std::vector<XEntry>& byX = SortedByX(a, b);
-    int first = 0, last = 0;
-    for (int s = 1; s <= 100 && first == last; ++s) {
-        const Ext half = 0.01L * s;
-        std::tie(first, last) =
-            StrictRange(byX.data(), b - a, x - half, x + half, [](const XEntry& e) -> Ext { return e.x; });
+    const auto [a, b] = LuminanceBand(byY, Y);
+    const MunsellRow* A = nullptr;
+    const MunsellRow* B = nullptr;
+    {
+        Index& index = table.Index();
+        const std::lock_guard lock(index.mutex);
+        // 2. Chromaticity band of the rows sorted by x, widened by 0.01 at a
+        // time.
+        const std::vector<XEntry>& byX = SortedByX(index, byY, a, b);
+        int first = 0, last = 0;
+        for (int s = 1; s <= 100 && first == last; ++s) {
+            const Ext half = 0.01L * s;
+            std::tie(first, last) =
+                StrictRange(byX.data(), b - a, x - half, x + half, [](const XEntry& e) -> Ext { return e.x; });
+        }
+        if (first == last) NoNearSample("x");
+        // 3. Neighbours by y.
+        auto& band = index.yWork;
+        band.clear();
+        for (int i = first; i < last; ++i) band.push_back({byX[i].y, byX[i].row});
+        const auto [ka, kb] = Neighbours(band.data(), last - first, y, [](const YEntry& e) { return e.y; });
+        A = &byY[band[ka].row];
+        if (kb >= 0) B = &byY[band[kb].row];
     }
-    if (first == last) throw RangeError("表に近い色票がありません (x)");
-    // 3. Neighbours by y.
-    auto& band = index.yWork;
-    band.clear();
-    for (int i = first; i < last; ++i) band.push_back({byX[i].y, byX[i].row});
-    const auto [ka, kb] = Neighbours(band.data(), last - first, y, [](const YEntry& e) { return e.y; });
-    const MunsellRow& A = MunsellByY[band[ka].row];
-    const MunsellRow* B = kb >= 0 ? &MunsellByY[band[kb].row] : nullptr;
     // 4. Result.
-    if (SameYxy(A, x, y, Y)) {
-        hvc = {A.H, A.V, A.C};
+    if (SameYxy(*A, x, y, Y)) {
+        hvc = {A->H, A->V, A->C};
     } else if (B && SameYxy(*B, x, y, Y)) {
         hvc = {B->H, B->V, B->C};
     } else if (!B || B->Y == 0) {
-        hvc = {A.H, A.V, A.C};
+        hvc = {A->H, A->V, A->C};
     } else {
         const float val = ValueOfY(Y);
         const float base = single(static_cast<Ext>(num::Trunc(val)));
@@ -563,19 +442,19 @@ void YxyToHVC(const TColorVec& yxy, TColorVec& hvc)
         const float f = single((static_cast<Ext>(val) - base) / (static_cast<Ext>(upper) - base));
         auto lerp = [f](float from, float to) { return single((static_cast<Ext>(to) - from) * f + from); };
         // The hue the short way round the circle.
-        Ext dH = static_cast<Ext>(B->H) - A.H;
+        Ext dH = static_cast<Ext>(B->H) - A->H;
         if (dH > 50) dH = dH - 100;
         if (dH < -50) dH = dH + 100;
-        float h = single(dH * f + A.H);
+        float h = single(dH * f + A->H);
         if (h > 100)
             h = single(static_cast<Ext>(h) - 100);
         else if (h <= 0)
             h = single(static_cast<Ext>(h) + 100);
-        hvc = {h, lerp(A.V, B->V), lerp(A.C, B->C)};
+        hvc = {h, lerp(A->V, B->V), lerp(A->C, B->C)};
     }
 }
 
-void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
+void HVCToYxy(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c)
 {
     const float H = hvc[0], V = hvc[1], C = hvc[2];
     // 1. Y from the value polynomial; neutral greys need no table.
@@ -588,41 +467,53 @@ void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
         yxy = {0.3127f, 0.329f, Yc};
         return;
     }
-    if (MunsellLast < 0) throw RangeError("マンセル表が読み込まれていません");
-    Index& index = TheIndex();
+    const MunsellData& table = TableOf(c);
+    const std::span<const MunsellRow> rows = table.Rows();
+    Index& index = table.Index();
 
     // 2. Hue band on the circle, widened by 2.5 at a time.
     HueBand hueBand{};
     bool found = false;
-    for (int s = 1; s <= 20 && !found; ++s) found = FindHueBand(H, 2.5L * s, hueBand);
-    if (!found) throw RangeError("表に近い色票がありません (H)");
-    const std::vector<VEntry>& byV = SortedByV(hueBand);
-    // 3. Value band of the candidates sorted by V, widened by 0.5 at a time.
-    int first = 0, last = 0;
-    for (int s = 1; s <= 20 && first == last; ++s) {
-        const Ext half = 0.5L * s;
-        std::tie(first, last) = StrictRange(byV.data(), static_cast<int>(byV.size()), V - half, V + half,
-                                            [](const VEntry& e) -> Ext { return e.V; });
+    for (int s = 1; s <= 20 && !found; ++s) found = FindHueBand(index, H, 2.5L * s, hueBand);
+    if (!found) NoNearSample("H");
+    CEntry candidateA{}, candidateB{};
+    bool hasB = false;
+    {
+        const std::lock_guard lock(index.mutex);
+        const std::vector<VEntry>& byV = SortedByV(index, rows, hueBand);
+        // 3. Value band of the candidates sorted by V, widened by 0.5 at a
+        // time.
+        int first = 0, last = 0;
+        for (int s = 1; s <= 20 && first == last; ++s) {
+            const Ext half = 0.5L * s;
+            std::tie(first, last) = StrictRange(byV.data(), static_cast<int>(byV.size()), V - half, V + half,
+                                                [](const VEntry& e) -> Ext { return e.V; });
+        }
+        if (first == last) NoNearSample("V");
+        // 4. Neighbours by C.
+        auto& band = index.cWork;
+        band.clear();
+        for (int i = first; i < last; ++i) band.push_back({byV[i].C, byV[i].row, byV[i].turn});
+        const auto [ka, kb] = Neighbours(band.data(), last - first, C, [](const CEntry& e) { return e.C; });
+        candidateA = band[ka];
+        if (kb >= 0) {
+            candidateB = band[kb];
+            hasB = true;
+        }
     }
-    if (first == last) throw RangeError("表に近い色票がありません (V)");
-    // 4. Neighbours by C.
-    auto& band = index.cWork;
-    band.clear();
-    for (int i = first; i < last; ++i) band.push_back({byV[i].C, byV[i].row, byV[i].turn});
-    const auto [ka, kb] = Neighbours(band.data(), last - first, C, [](const CEntry& e) { return e.C; });
-    const MunsellRow& A = MunsellTable[band[ka].row];
-    const Ext AH = TurnedHue(A.H, band[ka].turn);
+    const MunsellRow& A = rows[candidateA.row];
+    const Ext AH = TurnedHue(A.H, candidateA.turn);
     // 5. Result.
     if (AH == H && A.V == V && A.C == C) {
         yxy = {A.x, A.y, A.Y};
         return;
     }
-    if (kb < 0) {
+    if (!hasB) {
         yxy = {A.x, A.y, Yc};
         return;
     }
-    const MunsellRow& B = MunsellTable[band[kb].row];
-    const Ext BH = TurnedHue(B.H, band[kb].turn);
+    const MunsellRow& B = rows[candidateB.row];
+    const Ext BH = TurnedHue(B.H, candidateB.turn);
     if (BH == H && B.V == V && B.C == C) {
         yxy = {B.x, B.y, B.Y};
     } else {
@@ -636,11 +527,11 @@ void HVCToYxy(const TColorVec& hvc, TColorVec& yxy)
     }
 }
 
-RGBCode HVCToRGB(const TColorVec& hvc, TColorVec& yxy)
+RGBCode HVCToRGB(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c)
 {
-    HVCToYxy(hvc, yxy);
+    HVCToYxy(hvc, yxy, c);
     TColorVec copy = yxy;
-    return YxyToRGB(copy);
+    return YxyToRGB(copy, c);
 }
 
 }  // namespace qolvar

@@ -20,10 +20,15 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
+#include <mutex>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "codes.h"
+#include "conditions.h"
 
 namespace qolvar {
 
@@ -34,7 +39,6 @@ struct MunsellRow {
 enum MunsellField { kFieldH = 0, kFieldV, kFieldC, kFieldY, kFieldX, kFieldLowerY };
 
 inline constexpr int MunsellCapacity = 5001;
-using MunsellRows = std::array<MunsellRow, MunsellCapacity>;
 
 // The eleven hue family names; index 10 is the neutral "N".
 extern const std::array<const char*, 11> MunsellHueNames;
@@ -50,36 +54,58 @@ struct HueTextParts {
 };
 HueTextParts SplitHueText(std::string_view text);
 
-// File name of the current table relative to the program's folder, with a
-// leading backslash as the folder separator: "\Z8721_YxyD65.csv" (D65, the
-// initial table) or "\HVC_Yxy.csv" (Illuminant C).
-extern std::string MunsellFileName;
+// The shipped tables, by the illuminant their samples are relative to: the
+// file name relative to the program's folder, with a leading backslash as
+// the folder separator.
+enum class MunsellIlluminant { D65, C };
 inline constexpr const char* MunsellFileD65 = "\\Z8721_YxyD65.csv";
 inline constexpr const char* MunsellFileC = "\\HVC_Yxy.csv";
+const char* MunsellFileOf(MunsellIlluminant illuminant);
+WhitePoint WhiteOf(MunsellIlluminant illuminant);
 
-// The loaded table. Only LoadMunsellTable writes these (the searches use an
-// index built from them at each load).
-extern MunsellRows MunsellTable;  // rows in file order
-extern MunsellRows MunsellByY;    // the same rows sorted by Y (0..MunsellLast)
-// Index of the last loaded row; -1 while no table (or an empty one) is loaded.
-extern int MunsellLast;
-// How many tables have been loaded, so that what is built from a table knows
-// when to build again.
-extern unsigned MunsellLoads;
+class RenotationGrid;
 
-// Reads folder + MunsellFileName. On any failure (the file cannot be opened,
-// a line with fewer than six fields or a field that is not a number, more
-// rows than the capacity) throws FileError naming the file and line, and the
-// previous table stays whole and in use.
-void LoadMunsellTable(const std::string& folder);
-// Starts reading folder + MunsellFileName in a background thread; the next
-// LoadMunsellTable of the same file takes what it read (or its error)
-// instead of reading again.
-void PrefetchMunsellTable(const std::string& folder);
+// A loaded renotation table: its rows, the index the searches use and the
+// grid of the interpolation (munsell_renotation.h), with the illuminant it
+// was loaded for. It never changes after loading; any number of threads may
+// convert with it at once (the search's kept lists are shared under a lock).
+class MunsellData {
+public:
+    // rows in file order, at most MunsellCapacity.
+    MunsellData(std::vector<MunsellRow> rows, MunsellIlluminant illuminant);
+    ~MunsellData();
+    MunsellData(const MunsellData&) = delete;
+    MunsellData& operator=(const MunsellData&) = delete;
 
-// Bytes the index of the loaded table holds besides MunsellTable and
-// MunsellByY (its hue list, working lists and the sorted lists it keeps).
-std::size_t MunsellIndexBytes();
+    std::span<const MunsellRow> Rows() const { return rows_; }    // in file order
+    std::span<const MunsellRow> RowsByY() const { return byY_; }  // sorted by Y (SortRows)
+    MunsellIlluminant Illuminant() const { return illuminant_; }
+    // The grid of the interpolation, built at its first use.
+    const RenotationGrid& Renotation() const;
+    // Bytes the search's index holds besides the rows (its hue list, working
+    // lists and the sorted lists it keeps).
+    std::size_t IndexBytes() const;
+
+    // The search's index (defined in munsell.cpp).
+    struct SearchIndex;
+    SearchIndex& Index() const { return *index_; }
+
+private:
+    std::vector<MunsellRow> rows_, byY_;
+    MunsellIlluminant illuminant_;
+    std::unique_ptr<SearchIndex> index_;
+    mutable std::once_flag gridOnce_;
+    mutable std::unique_ptr<const RenotationGrid> grid_;
+};
+
+// Reads a table file: H, V, C, Y, x, y per line as above. On any failure
+// (the file cannot be opened, a line with fewer than six fields or a field
+// that is not a number, more rows than the capacity) throws FileError naming
+// the file and line. The illuminant is the white the samples are relative
+// to.
+MunsellTablePtr ReadMunsellTable(const std::string& path, MunsellIlluminant illuminant);
+// The shipped table of the illuminant, read from folder + its file name.
+MunsellTablePtr LoadMunsellTable(const std::string& folder, MunsellIlluminant illuminant);
 
 // Sorts rows lo..hi of list by the field (a quicksort; not stable).
 void SortRows(MunsellRow* list, int key, int lo, int hi);
@@ -87,13 +113,16 @@ void SortRows(MunsellRow* list, int key, int lo, int hi);
 // last row whose key does not exceed value; never below 0.
 int LocateRow(const MunsellRow* list, int key, int lo, int hi, float value);
 
-// yxy = the code's Yxy; hvc = its Munsell vector (greys without the table).
-void RGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy);
+// The table search with the conditions' renotation table (and their gamma
+// for the RGB). yxy = the code's Yxy; hvc = its Munsell vector (greys
+// without the table).
+void RGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c);
 // yxy = HVCToYxy(hvc); returns the colour of that Yxy.
-RGBCode HVCToRGB(const TColorVec& hvc, TColorVec& yxy);
-// Throws RangeError when the table is empty or has no sample near the Yxy.
-void YxyToHVC(const TColorVec& yxy, TColorVec& hvc);
+RGBCode HVCToRGB(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c);
+// Throws RangeError when there is no table, it is empty or has no sample
+// near the Yxy.
+void YxyToHVC(const TColorVec& yxy, TColorVec& hvc, const ConversionConditions& c);
 // Throws RangeError when the table has no sample near the hue and value.
-void HVCToYxy(const TColorVec& hvc, TColorVec& yxy);
+void HVCToYxy(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c);
 
 }  // namespace qolvar

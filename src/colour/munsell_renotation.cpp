@@ -13,8 +13,6 @@
 
 namespace qolvar {
 
-MunsellMethod MunsellMethodInUse = MunsellMethod::Search;
-
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -365,29 +363,23 @@ RenotationNotation RenotationGrid::Notation(double x, double y, double Y) const
     return n;
 }
 
-// ---- The loaded table -------------------------------------------------------
+// ---- The table's grid ------------------------------------------------------
 
 namespace {
 
-struct Loaded {
-    std::unique_ptr<RenotationGrid> grid;
-    unsigned loads = 0;
-    std::string file;
-};
-
-Loaded& TheLoaded()
+// The chromaticity of an illuminant.
+void IlluminantChromaticity(MunsellIlluminant illuminant, double& x, double& y)
 {
-    static Loaded loaded;
-    return loaded;
-}
-
-// The chromaticity of the current table's illuminant.
-void TableWhite(double& x, double& y)
-{
-    const WhitePoint w = MunsellFileName == MunsellFileC ? WhiteC : WhiteD65;
+    const WhitePoint w = WhiteOf(illuminant);
     const double sum = static_cast<double>(w.X) + w.Y + w.Z;
     x = w.X / sum;
     y = w.Y / sum;
+}
+
+// The chromaticity of the table's illuminant (D65 without a table).
+void TableWhite(const ConversionConditions& c, double& x, double& y)
+{
+    IlluminantChromaticity(c.munsell ? c.munsell->Illuminant() : MunsellIlluminant::D65, x, y);
 }
 
 float HueSingle(double H)
@@ -399,38 +391,39 @@ float HueSingle(double H)
 
 }  // namespace
 
-const RenotationGrid& LoadedRenotation()
+const RenotationGrid& MunsellData::Renotation() const
 {
-    if (MunsellLast < 0) throw RangeError("マンセル表が読み込まれていません");
-    Loaded& l = TheLoaded();
-    if (!l.grid || l.loads != MunsellLoads || l.file != MunsellFileName) {
+    std::call_once(gridOnce_, [this] {
         double wx = 0, wy = 0;
-        TableWhite(wx, wy);
-        l.grid = std::make_unique<RenotationGrid>(
-            std::span<const MunsellRow>(MunsellTable.data(), static_cast<std::size_t>(MunsellLast) + 1), wx, wy);
-        l.loads = MunsellLoads;
-        l.file = MunsellFileName;
-    }
-    return *l.grid;
+        IlluminantChromaticity(illuminant_, wx, wy);
+        grid_ = std::make_unique<const RenotationGrid>(rows_, wx, wy);
+    });
+    return *grid_;
 }
 
-void RenotationYxyToHVC(const TColorVec& yxy, TColorVec& hvc, bool* beyond)
+const RenotationGrid& RenotationOf(const ConversionConditions& c)
 {
-    const RenotationNotation n = LoadedRenotation().Notation(yxy[0], yxy[1], yxy[2]);
+    if (!c.munsell || c.munsell->Rows().empty()) throw RangeError(Message{MessageId::NoMunsellTable, {}, nullptr});
+    return c.munsell->Renotation();
+}
+
+void RenotationYxyToHVC(const TColorVec& yxy, TColorVec& hvc, const ConversionConditions& c, bool* beyond)
+{
+    const RenotationNotation n = RenotationOf(c).Notation(yxy[0], yxy[1], yxy[2]);
     hvc = {n.H < 0 ? -1.0f : HueSingle(n.H), static_cast<float>(n.V), static_cast<float>(n.C)};
     if (beyond) *beyond = n.beyond;
 }
 
-void RenotationRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, bool* beyond)
+void RenotationRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c, bool* beyond)
 {
-    RGBToYxy(code, yxy);
+    RGBToYxy(code, yxy, c);
     if (beyond) *beyond = false;
     const std::uint32_t R = (code >> 16) & 0xFF, G = (code >> 8) & 0xFF, B = code & 0xFF;
     if (R == G && G == B) {
         hvc = {-1, static_cast<float>(MunsellYToValue(yxy[2])), 0};
         return;
     }
-    const RenotationNotation n = LoadedRenotation().Notation(yxy[0], yxy[1], yxy[2]);
+    const RenotationNotation n = RenotationOf(c).Notation(yxy[0], yxy[1], yxy[2]);
     hvc = {n.H < 0 ? -1.0f : HueSingle(n.H), static_cast<float>(n.V), static_cast<float>(n.C)};
     if (n.beyond) {
         // The Yxy of the notation shown, so the colour it gives back is the
@@ -441,54 +434,54 @@ void RenotationRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, bool* beyo
     if (beyond) *beyond = n.beyond;
 }
 
-void RenotationHVCToYxy(const TColorVec& hvc, TColorVec& yxy)
+void RenotationHVCToYxy(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c)
 {
     const double H = hvc[0], V = hvc[1], C = hvc[2];
     // Up to the value of Y = 100 (10.0001), which white converts to.
-    if (!(V >= 0 && MunsellValueToY(V) <= 100.0001)) throw RangeError("明度 V は 0 から 10 までです");
-    if (!(C >= 0) || !std::isfinite(H)) throw RangeError("色相と彩度が範囲外です");
+    if (!(V >= 0 && MunsellValueToY(V) <= 100.0001)) throw RangeError(Message{MessageId::ValueRange, {}, nullptr});
+    if (!(C >= 0) || !std::isfinite(H)) throw RangeError(Message{MessageId::HueChromaRange, {}, nullptr});
     const float Y = static_cast<float>(MunsellValueToY(V));
     if (H < 0 || C == 0) {
         double wx = 0, wy = 0;
-        TableWhite(wx, wy);
+        TableWhite(c, wx, wy);
         yxy = {static_cast<float>(wx), static_cast<float>(wy), Y};
         return;
     }
-    const RenotationGrid& grid = LoadedRenotation();
+    const RenotationGrid& grid = RenotationOf(c);
     double x = 0, y = 0;
     if (!grid.Chromaticity(H, V, C, x, y)) {
         char limit[32];
         std::snprintf(limit, sizeof limit, "%.1f", grid.MaxChroma(H, V));
-        throw RangeError(std::string("彩度 C がデータの範囲を超えています (この色相と明度では ") + limit + " まで)");
+        throw RangeError(Message{MessageId::ChromaBeyondData, {limit}, nullptr});
     }
     yxy = {static_cast<float>(x), static_cast<float>(y), Y};
 }
 
-void MunsellRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, bool* beyond)
+void MunsellRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c, bool* beyond)
 {
-    if (MunsellMethodInUse == MunsellMethod::Renotation) return RenotationRGBToHVC(code, hvc, yxy, beyond);
+    if (c.method == MunsellMethod::Renotation) return RenotationRGBToHVC(code, hvc, yxy, c, beyond);
     if (beyond) *beyond = false;
-    RGBToHVC(code, hvc, yxy);
+    RGBToHVC(code, hvc, yxy, c);
 }
 
-void MunsellYxyToHVC(const TColorVec& yxy, TColorVec& hvc)
+void MunsellYxyToHVC(const TColorVec& yxy, TColorVec& hvc, const ConversionConditions& c)
 {
-    if (MunsellMethodInUse == MunsellMethod::Renotation) return RenotationYxyToHVC(yxy, hvc);
-    YxyToHVC(yxy, hvc);
+    if (c.method == MunsellMethod::Renotation) return RenotationYxyToHVC(yxy, hvc, c);
+    YxyToHVC(yxy, hvc, c);
 }
 
-void MunsellHVCToYxy(const TColorVec& hvc, TColorVec& yxy)
+void MunsellHVCToYxy(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c)
 {
-    if (MunsellMethodInUse == MunsellMethod::Renotation) return RenotationHVCToYxy(hvc, yxy);
-    HVCToYxy(hvc, yxy);
+    if (c.method == MunsellMethod::Renotation) return RenotationHVCToYxy(hvc, yxy, c);
+    HVCToYxy(hvc, yxy, c);
 }
 
-RGBCode MunsellHVCToRGB(const TColorVec& hvc, TColorVec& yxy)
+RGBCode MunsellHVCToRGB(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c)
 {
-    if (MunsellMethodInUse == MunsellMethod::Search) return HVCToRGB(hvc, yxy);
-    RenotationHVCToYxy(hvc, yxy);
+    if (c.method == MunsellMethod::Search) return HVCToRGB(hvc, yxy, c);
+    RenotationHVCToYxy(hvc, yxy, c);
     TColorVec copy = yxy;
-    return YxyToRGB(copy);
+    return YxyToRGB(copy, c);
 }
 
 }  // namespace qolvar

@@ -40,11 +40,6 @@
 
 namespace qolvar {
 
-// Which conversion the Munsell model uses: the table search (the default)
-// or the interpolation of the renotation samples.
-enum class MunsellMethod { Search = 0, Renotation = 1 };
-extern MunsellMethod MunsellMethodInUse;
-
 // Y (0..100) of a Munsell value, the fifth-order polynomial of the search.
 double MunsellValueToY(double V);
 // Its inverse for Y ≥ 0 (V up to 20; Y ≤ 0 gives 0).
@@ -104,25 +99,26 @@ private:
     std::vector<Point> points_;
 };
 
-// The grid of the loaded table (munsell.h), built at the first use after
-// each load; white C for the Illuminant C table, else D65. Throws
-// RangeError while no table is loaded.
-const RenotationGrid& LoadedRenotation();
+// The grid of the conditions' table (MunsellData::Renotation, whose white
+// is the table's illuminant). Throws RangeError without a table.
+const RenotationGrid& RenotationOf(const ConversionConditions& c);
 
 // As RGBToHVC, YxyToHVC and HVCToYxy of munsell.h, through the grid of the
-// loaded table. Greys (R = G = B) are neutral without the table. For a
+// conditions' table. Greys (R = G = B) are neutral without the table. For a
 // colour beyond the data, hvc is the nearest reachable notation, yxy its
 // Yxy, and *beyond is set. HVCToYxy throws RangeError for a chroma beyond
 // the data.
-void RenotationRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, bool* beyond = nullptr);
-void RenotationYxyToHVC(const TColorVec& yxy, TColorVec& hvc, bool* beyond = nullptr);
-void RenotationHVCToYxy(const TColorVec& hvc, TColorVec& yxy);
+void RenotationRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c,
+                        bool* beyond = nullptr);
+void RenotationYxyToHVC(const TColorVec& yxy, TColorVec& hvc, const ConversionConditions& c, bool* beyond = nullptr);
+void RenotationHVCToYxy(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c);
 
-// The conversion of MunsellMethodInUse.
-void MunsellRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, bool* beyond = nullptr);
-void MunsellYxyToHVC(const TColorVec& yxy, TColorVec& hvc);
-void MunsellHVCToYxy(const TColorVec& hvc, TColorVec& yxy);
+// The conversion of the conditions' method.
+void MunsellRGBToHVC(RGBCode code, TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c,
+                     bool* beyond = nullptr);
+void MunsellYxyToHVC(const TColorVec& yxy, TColorVec& hvc, const ConversionConditions& c);
+void MunsellHVCToYxy(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c);
 // yxy = MunsellHVCToYxy(hvc); returns the colour of that Yxy.
-RGBCode MunsellHVCToRGB(const TColorVec& hvc, TColorVec& yxy);
+RGBCode MunsellHVCToRGB(const TColorVec& hvc, TColorVec& yxy, const ConversionConditions& c);
 
 }  // namespace qolvar

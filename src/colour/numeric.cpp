@@ -3,18 +3,18 @@
 namespace qolvar {
 
 namespace {
-const char* FloatMessage(FloatError::Kind kind)
+MessageId FloatMessage(FloatError::Kind kind)
 {
     switch (kind) {
-    case FloatError::Kind::InvalidOperation: return "浮動小数点数の無効な演算です";
-    case FloatError::Kind::DivisionByZero: return "浮動小数点数を 0 で除算しました";
-    case FloatError::Kind::Overflow: return "浮動小数点演算でオーバーフローしました";
+    case FloatError::Kind::InvalidOperation: return MessageId::FloatInvalid;
+    case FloatError::Kind::DivisionByZero: return MessageId::FloatDivisionByZero;
+    case FloatError::Kind::Overflow: return MessageId::FloatOverflow;
     }
-    return "浮動小数点演算のエラーです";
+    return MessageId::FloatOther;
 }
 }  // namespace
 
-FloatError::FloatError(Kind kind) : ColourError(FloatMessage(kind)), kind_(kind) {}
+FloatError::FloatError(Kind kind) : ColourError(Message{FloatMessage(kind), {}, nullptr}), kind_(kind) {}
 
 namespace num {
 

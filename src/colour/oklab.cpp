@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "errors.h"
+#include "models.h"
 #include "numtext.h"
 
 namespace qolvar {
@@ -57,13 +58,6 @@ std::string Fixed(double v, int decimals) { return FixedText(v, decimals, 1); }
 
 }  // namespace
 
-std::optional<OkModel> ParseOkModel(std::string_view name)
-{
-    if (name == "oklab") return OkModel::OkLab;
-    if (name == "oklch") return OkModel::OkLCh;
-    return std::nullopt;
-}
-
 OkLab RGBToOkLab(RGBCode code)
 {
     const Vec rgb{Decode(((code >> 16) & 0xFF) / 255.0), Decode(((code >> 8) & 0xFF) / 255.0),
@@ -97,7 +91,7 @@ OkRGB OkLabToRGB(const OkLab& lab)
     const Vec rgb = Multiply(kM1Inverse, lms);
     OkRGB result;
     for (const double linear : rgb) {
-        if (!std::isfinite(linear)) throw RangeError("OKLab の値が大きすぎます");
+        if (!std::isfinite(linear)) throw RangeError(Message{MessageId::OkLabTooLarge, {}, nullptr});
         double byte = std::nearbyint(Encode(linear) * 255);
         if (byte < 0 || byte > 255) {
             result.clamped = true;
@@ -118,10 +112,11 @@ std::array<double, 3> OkValues(OkModel model, RGBCode code)
 
 std::array<std::string, 3> OkValueTexts(OkModel model, const std::array<double, 3>& values)
 {
-    if (model == OkModel::OkLab) return {Fixed(values[0], 4), Fixed(values[1], 4), Fixed(values[2], 4)};
-    std::string hue = Fixed(values[2], 2);
-    if (hue == "360.00") hue = "0.00";
-    return {Fixed(values[0], 4), Fixed(values[1], 4), std::move(hue)};
+    const ModelInfo& info = InfoOf(model == OkModel::OkLab ? Model::OkLab : Model::OkLCh);
+    std::array<std::string, 3> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = Fixed(values[i], info.fields[i].decimals);
+    if (model == OkModel::OkLCh && texts[2] == "360.00") texts[2] = "0.00";
+    return texts;
 }
 
 OkRGB OkValuesToRGB(OkModel model, const std::array<double, 3>& values)

@@ -28,10 +28,8 @@
 
 namespace qolvar {
 
+// The two models (Model::OkLab and Model::OkLCh of models.h).
 enum class OkModel { OkLab, OkLCh };
-
-// "oklab" or "oklch", as the command line writes them.
-std::optional<OkModel> ParseOkModel(std::string_view name);
 
 struct OkLab {
     double L = 0, a = 0, b = 0;

@@ -105,24 +105,24 @@ RGBCode YIQToRGB(VideoCode code)
                    Round(Y - 1.105L * I + 1.702L * Q));
 }
 
-VideoCode RGBToVideo(int model, RGBCode code)
+VideoCode RGBToVideo(Model model, RGBCode code)
 {
     switch (model) {
-    case 0: return RGBToYUV(code);
-    case 1: return RGBToYCbCr(code);
-    case 2: return RGBToYPbPr(code);
-    case 3: return RGBToYIQ(code);
+    case Model::YUV: return RGBToYUV(code);
+    case Model::YCbCr: return RGBToYCbCr(code);
+    case Model::YPbPr: return RGBToYPbPr(code);
+    case Model::YIQ: return RGBToYIQ(code);
     default: return 0;
     }
 }
 
-RGBCode VideoToRGB(int model, VideoCode code)
+RGBCode VideoToRGB(Model model, VideoCode code)
 {
     switch (model) {
-    case 0: return YUVToRGB(code);
-    case 1: return YCbCrToRGB(code);
-    case 2: return YPbPrToRGB(code);
-    case 3: return YIQToRGB(code);
+    case Model::YUV: return YUVToRGB(code);
+    case Model::YCbCr: return YCbCrToRGB(code);
+    case Model::YPbPr: return YPbPrToRGB(code);
+    case Model::YIQ: return YIQToRGB(code);
     default: return 0;
     }
 }

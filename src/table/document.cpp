@@ -108,10 +108,10 @@ EditResult TblDocument::TblFileNew()
     return Changed(-1);
 }
 
-EditResult TblDocument::TblFileRead(const QString& path)
+EditResult TblDocument::TblFileRead(const QString& path, const ConversionConditions& conditions)
 {
     RequireRegularFile(path);
-    TableData data = ReadTableFile(path);
+    TableData data = ReadTableFile(path, conditions);
     SetTblFileName(path);
     if (KindOf(path) == TblFileKind::Cgd) caption_ = CgdCaptionText(data.title);
     lines_ = std::move(data.lines);

@@ -20,6 +20,7 @@
 #include <optional>
 #include <vector>
 
+#include "colour/conditions.h"
 #include "entry.h"
 #include "filenames.h"
 #include "sort.h"
@@ -76,10 +77,11 @@ public:
     // window's and come before these calls.
     // New: empties the table; the file name, caption, title and snapshot stay.
     EditResult TblFileNew();
-    // Reads the file (by extension) and takes over its name; the modified
-    // flag is cleared; no snapshot. On failure (FileError) nothing changes,
-    // the file name included. A file read only in part gives a warning.
-    EditResult TblFileRead(const QString& path);
+    // Reads the file (by extension; L*a*b* swatches under the conditions'
+    // gamma and white) and takes over its name; the modified flag is
+    // cleared; no snapshot. On failure (FileError) nothing changes, the file
+    // name included. A file read only in part gives a warning.
+    EditResult TblFileRead(const QString& path, const ConversionConditions& conditions);
     // Writes the text table to the current file (SaveNeedsName() must be
     // false) and clears the modified flag. Throws FileError; then the flag
     // and the file stay as they were.

@@ -48,13 +48,13 @@ TColor FromCMYK(std::uint16_t c, std::uint16_t m, std::uint16_t y, std::uint16_t
     return FromRGB(Scale(c / 65535.0 * white), Scale(m / 65535.0 * white), Scale(y / 65535.0 * white));
 }
 
-TColor FromLab(std::uint16_t l, std::uint16_t a, std::uint16_t b)
+TColor FromLab(std::uint16_t l, std::uint16_t a, std::uint16_t b, const ConversionConditions& conditions)
 {
     TColorVec v{static_cast<float>(static_cast<long double>(l) / 100),
                 static_cast<float>(static_cast<long double>(static_cast<std::int16_t>(a)) / 100),
                 static_cast<float>(static_cast<long double>(static_cast<std::int16_t>(b)) / 100)};
     try {
-        return CodeToColor(LabToRGB(v));
+        return CodeToColor(LabToRGB(v, conditions));
     } catch (const ColourError&) {
         return 0;  // a value the conversion cannot take: black, as an unknown space
     }
@@ -67,13 +67,13 @@ TColor FromGray(std::uint16_t ink)
     return FromRGB(v, v, v);
 }
 
-TColor AcoColour(std::uint16_t space, const std::uint16_t w[4])
+TColor AcoColour(std::uint16_t space, const std::uint16_t w[4], const ConversionConditions& conditions)
 {
     switch (space) {
     case RGB: return FromRGB(w[0] >> 8, w[1] >> 8, w[2] >> 8);
     case HSB: return FromHSB(w[0], w[1], w[2]);
     case CMYK: return FromCMYK(w[0], w[1], w[2], w[3]);
-    case Lab: return FromLab(w[0], w[1], w[2]);
+    case Lab: return FromLab(w[0], w[1], w[2], conditions);
     case Gray: return FromGray(w[0]);
     default: return 0;
     }
@@ -119,9 +119,11 @@ QString ShortFileWarning(const QString& fileName, long long announced, long long
 
 namespace {
 
-// count records of the version from pos on into data; false when the file
+// count records of the version from pos on into data (L*a*b* colours
+// under the conditions); false when the file
 // ends before the last one (data then holds the complete ones).
-bool ReadAcoRecords(QByteArrayView bytes, qsizetype pos, std::uint16_t version, std::uint16_t count, TableData& data)
+bool ReadAcoRecords(QByteArrayView bytes, qsizetype pos, std::uint16_t version, std::uint16_t count,
+                    const ConversionConditions& conditions, TableData& data)
 {
     data.announced = count;
     data.lines.reserve(count);
@@ -140,7 +142,7 @@ bool ReadAcoRecords(QByteArrayView bytes, qsizetype pos, std::uint16_t version, 
                 name = DecodeCp932(UpToZero(GetBytes(bytes, pos, n)));
             }
             name = OneLine(name);
-            const TColor color = AcoColour(space, w);
+            const TColor color = AcoColour(space, w, conditions);
             data.lines.append(ProgramLine(color, name, {}));
             data.entries.push_back(MakeEntry(color, name));
         }
@@ -152,7 +154,7 @@ bool ReadAcoRecords(QByteArrayView bytes, qsizetype pos, std::uint16_t version, 
 
 }  // namespace
 
-TableData ReadAco(QByteArrayView bytes, const QString& fileName)
+TableData ReadAco(QByteArrayView bytes, const ConversionConditions& conditions, const QString& fileName)
 {
     qsizetype pos = 0;
     std::uint16_t version = 0, count = 0;
@@ -164,7 +166,7 @@ TableData ReadAco(QByteArrayView bytes, const QString& fileName)
     }
     if (version > 2) NotAco(fileName, QCoreApplication::translate("qolvar::table", "（版 %1）").arg(version));
     TableData data;
-    const bool whole = ReadAcoRecords(bytes, pos, version, count, data);
+    const bool whole = ReadAcoRecords(bytes, pos, version, count, conditions, data);
     if (version == 1 && whole) {
         // A version 2 section after the version 1 records carries the
         // names. One that is cut off gives way to the complete version 1
@@ -178,7 +180,7 @@ TableData ReadAco(QByteArrayView bytes, const QString& fileName)
         TableData named;
         try {
             const std::uint16_t count2 = GetWordBE(bytes, next);
-            if (ReadAcoRecords(bytes, next, 2, count2, named)) return named;
+            if (ReadAcoRecords(bytes, next, 2, count2, conditions, named)) return named;
         } catch (const ShortRead&) {
         }
         data.warning =

@@ -19,8 +19,8 @@
 //     2 CMYK       w1..w4 cyan, magenta, yellow, black as 65535 - ink
 //                  (65535 = no ink); R = 255 * w1/65535 * w4/65535
 //     7 L*a*b*     w1 = L * 100 (0..10000), w2 = a * 100, w3 = b * 100
-//                  (signed); converted by LabToRGB with the current gamma
-//                  and reference white
+//                  (signed); converted by LabToRGB under the given
+//                  conditions (their gamma and reference white)
 //     8 grayscale  w1 = ink 0..10000 (0 white, 10000 black)
 //   Any other space is black; its name is kept and the next record is read
 //   from its proper place.
@@ -46,15 +46,16 @@
 #include <QString>
 #include <vector>
 
+#include "colour/conditions.h"
 #include "entry.h"
 #include "tabledata.h"
 
 namespace qolvar::table {
 
-// fileName only names the file in messages. Throws FileError for bytes that
-// are no swatch file at all (shorter than the version and count, or an
-// unknown version).
-TableData ReadAco(QByteArrayView bytes, const QString& fileName = {});
+// L*a*b* colours are converted under the conditions; fileName only names the
+// file in messages. Throws FileError for bytes that are no swatch file at
+// all (shorter than the version and count, or an unknown version).
+TableData ReadAco(QByteArrayView bytes, const ConversionConditions& conditions, const QString& fileName = {});
 
 // Version 2 of the entries' colours and names (comments are not written,
 // see CommentsLost in tablefile.h). Throws RangeError for more than 65535

@@ -22,11 +22,11 @@ TableData ReadTextTable(QByteArrayView bytes)
     return data;
 }
 
-TableData ReadTableFile(const QString& path)
+TableData ReadTableFile(const QString& path, const ConversionConditions& conditions)
 {
     const QByteArray bytes = ReadFileBytes(path);
     switch (KindOf(path)) {
-    case TblFileKind::Aco: return ReadAco(bytes, path);
+    case TblFileKind::Aco: return ReadAco(bytes, conditions, path);
     case TblFileKind::Cgd: return ReadCgd(bytes, path);
     case TblFileKind::Gpl: CheckLineCount(bytes, path); return ReadGpl(bytes, path);
     case TblFileKind::Text: break;

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "colour/conditions.h"
 #include "entry.h"
 #include "tabledata.h"
 
@@ -19,10 +20,11 @@ namespace qolvar::table {
 // A text table's lines and their entries.
 TableData ReadTextTable(QByteArrayView bytes);
 
-// Reads the file by its extension. Throws FileError when it cannot be read
-// or holds no table of its kind; a file read only in part is no error (see
+// Reads the file by its extension (L*a*b* swatches under the conditions'
+// gamma and white). Throws FileError when it cannot be read or holds no
+// table of its kind; a file read only in part is no error (see
 // TableData::warning). Nothing is changed anywhere on failure.
-TableData ReadTableFile(const QString& path);
+TableData ReadTableFile(const QString& path, const ConversionConditions& conditions);
 
 // Writes a Photoshop swatch of the entries when the path's extension is
 // ".aco", a GIMP palette (named after the file) when it is ".gpl", else the

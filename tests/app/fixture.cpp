@@ -80,8 +80,6 @@ void WidgetTest::SetUp()
     platform::SetDialogs(&dialogs);
     platform::SetSettingsFile(dir.filePath(QStringLiteral("settings.ini")));
     app::SetUserFolder(dir.filePath(QStringLiteral("user")));
-    CIEGamma = 2.2f;
-    SetCIEWhite(0);
 }
 
 void WidgetTest::TearDown()

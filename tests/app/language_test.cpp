@@ -20,7 +20,7 @@ using namespace qolvar;
 
 namespace {
 
-class Language : public test::WidgetTest {
+class UiLanguage : public test::WidgetTest {
 protected:
     void TearDown() override
     {
@@ -46,7 +46,7 @@ protected:
     }
 };
 
-TEST_F(Language, WindowsFollowTheLanguageAndLogsDoNot)
+TEST_F(UiLanguage, WindowsFollowTheLanguageAndLogsDoNot)
 {
     struct Case {
         const char* language;
@@ -109,7 +109,7 @@ QSet<QWidget*> WalkTabChain(QWidget* start, const std::string& where)
 }
 
 // The main window on every page and the table editor, in both languages.
-TEST_F(Language, EveryControlTheTabKeyReachesIsNamedAndDescribed)
+TEST_F(UiLanguage, EveryControlTheTabKeyReachesIsNamedAndDescribed)
 {
     for (const char* language : {"en", "ja"}) {
         SCOPED_TRACE(language);
@@ -140,27 +140,31 @@ TEST_F(Language, EveryControlTheTabKeyReachesIsNamedAndDescribed)
 
 }  // namespace
 
-// The colour library's messages (Japanese, with file names and values in
-// them) reach the user in the user's language, the values unchanged; in
-// Japanese every message comes back exactly as it was.
-TEST_F(Language, LibraryMessagesAreTranslatedWithTheirValues)
+// The colour library's messages reach the user in the user's language,
+// translated by their id with their values unchanged (a value that holds
+// "%1" included): in English as the library's own English texts say them,
+// in Japanese exactly as the library's messages.
+TEST_F(UiLanguage, LibraryMessagesAreTranslatedWithTheirValues)
 {
-    const struct {
-        const char* message;
-        const char* english;
-    } rows[] = {
-        {"ファイル /tmp/a b.csv は開けません", "The file /tmp/a b.csv cannot be opened"},
-        {"/d/HVC.csv の 12 行目: 'x1' は数値ではありません", "/d/HVC.csv, line 12: 'x1' is not a number"},
-        {"表に近い色票がありません (H)", "The table has no sample near this colour (H)"},
-        {"書式の {%1} は知らないトークンです", "{%1} in the template is not a known token"},
-        {"予期しない何か", "予期しない何か"},
-    };
-    for (const char* language : {"en", "ja"}) {
-        app::UseLanguage(QString::fromLatin1(language));
-        for (const auto& r : rows) {
-            const QString message = QString::fromUtf8(r.message);
-            EXPECT_EQ(app::ErrorText(message), QString::fromUtf8(language[0] == 'e' ? r.english : r.message))
-                << language << " " << r.message;
-        }
+    for (int i = 0; i < kMessageIdCount; ++i) {
+        const auto id = static_cast<MessageId>(i);
+        EXPECT_STREQ(app::ErrorSourceText(id), MessageTemplate(id, qolvar::Language::Japanese).data()) << i;
     }
+    auto message = [](MessageId id, std::vector<std::string> args) { return Message{id, std::move(args), nullptr}; };
+    std::vector<Message> messages;
+    for (int i = 1; i < kMessageIdCount; ++i)
+        messages.push_back(message(static_cast<MessageId>(i), {"/tmp/a %1 b.csv", "12", "x"}));
+    // A line's reason is translated in its turn.
+    messages.push_back(Message{MessageId::AtLine,
+                               {"/d/HVC.csv", "12"},
+                               std::make_shared<const Message>(message(MessageId::NotANumber, {"x1"}))});
+    messages.push_back(message(MessageId::Text, {"予期しない何か"}));  // made elsewhere: as it is
+    for (const char* language : {"ja", "en"}) {
+        app::UseLanguage(QString::fromLatin1(language));
+        const auto lang = language[0] == 'e' ? qolvar::Language::English : qolvar::Language::Japanese;
+        for (const Message& m : messages)
+            EXPECT_EQ(app::ErrorText(RangeError(m)), QString::fromStdString(MessageText(m, lang)))
+                << language << " " << static_cast<int>(m.id);
+    }
+    EXPECT_EQ(app::ErrorText(messages[messages.size() - 2]), "/d/HVC.csv, line 12: 'x1' is not a number");
 }

@@ -151,27 +151,48 @@ TEST_F(HuePageTest, ModesRelabelRelayOutAndRefresh)
     EXPECT_EQ(LogLines(), 4);  // each mode switch and each refresh
 }
 
-TEST_F(HuePageTest, RefreshShowsTheLibrarysCodesAndLogsThem)
+// The values of a refresh from qolvar-cli convert hsv / hls (the baseline
+// build), shown as bytes and as percent (rounded, 128 is 50 %), and the
+// colour they give back (HLS of FF0000 is FF0101).
+TEST_F(HuePageTest, RefreshShowsTheModelsCodesAndLogsThem)
 {
-    for (int mode : {kHSV, kHLS})
-        for (bool percent : {true, false})
-            for (RGBCode rgb : {0xFF0000u, 0x00FF00u, 0x336699u, 0xFF8000u, 0xFFFFFFu, 0u, 0xFF0001u, 0x123456u}) {
-                SCOPED_TRACE(Hex(rgb, 6).toStdString() + (percent ? " %" : " byte") + " mode " + std::to_string(mode));
-                Show(mode, percent, rgb);
-                const HueCode code = mode == kHSV ? RGBToHSV(rgb) : RGBToHLS(rgb);
-                auto scale = [&](std::uint32_t v) { return QString::number(percent ? app::ByteToPercent(v) : v); };
-                const QStringList values = {QString::number(code >> 16), scale((code >> 8) & 0xFF), scale(code & 0xFF)};
-                EXPECT_EQ(Shown(), values);
-                EXPECT_EQ(p->LabelHUE0->text(), "#" + Hex(code, 7));
-                EXPECT_EQ(Result(), Back(code));
-                EXPECT_EQ(LastLog(), "RGB=#" + Hex(rgb, 6) + (mode == kHSV ? " HSV=" : " HLS=") + values.join(','));
-                EXPECT_EQ(w->CurRGB(), rgb);
-                EXPECT_EQ(p->LabelHPer1->text(), percent ? "%" : "");
-                EXPECT_EQ(p->SpinEditHUE1->maxValue(), percent ? 100 : 255);
-            }
-    Show(kHSV, true, 0xFF0000);
-    EXPECT_EQ(Shown(), QStringList({"0", "100", "100"}));
-    EXPECT_EQ(p->LabelHUE0->text(), "#000FFFF");
+    const struct {
+        int mode;
+        RGBCode rgb;
+        QStringList bytes, percent;
+        RGBCode back;
+    } rows[] = {
+        {kHSV, 0xFF0000, {"0", "255", "255"}, {"0", "100", "100"}, 0xFF0000},
+        {kHSV, 0x00FF00, {"120", "255", "255"}, {"120", "100", "100"}, 0x00FF00},
+        {kHSV, 0x336699, {"210", "170", "153"}, {"210", "67", "60"}, 0x336699},
+        {kHSV, 0xFF8000, {"30", "255", "255"}, {"30", "100", "100"}, 0xFF8000},
+        {kHSV, 0xFFFFFF, {"0", "0", "255"}, {"0", "0", "100"}, 0xFFFFFF},
+        {kHSV, 0x000000, {"0", "0", "0"}, {"0", "0", "0"}, 0x000000},
+        {kHSV, 0xFF0001, {"360", "255", "255"}, {"360", "100", "100"}, 0xFF0000},
+        {kHSV, 0x123456, {"210", "202", "86"}, {"210", "79", "34"}, 0x123456},
+        {kHLS, 0xFF0000, {"0", "128", "255"}, {"0", "50", "100"}, 0xFF0101},
+        {kHLS, 0x00FF00, {"120", "128", "255"}, {"120", "50", "100"}, 0x01FF01},
+        {kHLS, 0x336699, {"210", "102", "128"}, {"210", "40", "50"}, 0x336699},
+        {kHLS, 0xFF8000, {"30", "128", "255"}, {"30", "50", "100"}, 0xFF8001},
+        {kHLS, 0xFFFFFF, {"0", "255", "0"}, {"0", "100", "0"}, 0xFFFFFF},
+        {kHLS, 0x000000, {"0", "0", "0"}, {"0", "0", "0"}, 0x000000},
+        {kHLS, 0xFF0001, {"360", "128", "255"}, {"360", "50", "100"}, 0xFF0101},
+        {kHLS, 0x123456, {"210", "52", "167"}, {"210", "20", "65"}, 0x123456},
+    };
+    for (const auto& r : rows)
+        for (bool percent : {true, false}) {
+            SCOPED_TRACE(Hex(r.rgb, 6).toStdString() + (percent ? " %" : " byte") + " mode " + std::to_string(r.mode));
+            Show(r.mode, percent, r.rgb);
+            const QStringList& values = percent ? r.percent : r.bytes;
+            EXPECT_EQ(Shown(), values);
+            const HueCode code = r.bytes[0].toUInt() << 16 | r.bytes[1].toUInt() << 8 | r.bytes[2].toUInt();
+            EXPECT_EQ(p->LabelHUE0->text(), "#" + Hex(code, 7));
+            EXPECT_EQ(Result(), r.back);
+            EXPECT_EQ(LastLog(), "RGB=#" + Hex(r.rgb, 6) + (r.mode == kHSV ? " HSV=" : " HLS=") + values.join(','));
+            EXPECT_EQ(w->CurRGB(), r.rgb);
+            EXPECT_EQ(p->LabelHPer1->text(), percent ? "%" : "");
+            EXPECT_EQ(p->SpinEditHUE1->maxValue(), percent ? 100 : 255);
+        }
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -16,6 +16,8 @@ using platform::SpinEdit;
 namespace {
 
 const char* const kNames[] = {"YUV", "YCbCr", "YPbPr", "YIQ"};
+// The models of the page's modes.
+constexpr Model kModeModels[] = {Model::YUV, Model::YCbCr, Model::YPbPr, Model::YIQ};
 
 class VideoPageTest : public test::PageTest {
 protected:
@@ -55,11 +57,11 @@ TEST_F(VideoPageTest, RefreshShowsEachModelAndLogsIt)
             SCOPED_TRACE(QString("%1 %2").arg(kNames[mode], Hex(rgb)).toStdString());
             SetColour(rgb);
             Refresh();
-            const VideoCode code = RGBToVideo(mode, rgb);
+            const VideoCode code = RGBToVideo(kModeModels[mode], rgb);
             const QStringList shown = Shown(code, mode != VideoPage::kYCbCr);
             EXPECT_EQ(Spins(), shown);
             EXPECT_EQ(p->LabelYx1x20->text(), QString::asprintf("#%06X", code));
-            EXPECT_EQ(Result(), VideoToRGB(mode, code));
+            EXPECT_EQ(Result(), VideoToRGB(kModeModels[mode], code));
             EXPECT_EQ(w->CurRGB(), rgb);
             EXPECT_EQ(LastLog(), "RGB=#" + Hex(rgb) + " " + kNames[mode] + "=" + shown.join(','));
         }
@@ -148,7 +150,7 @@ TEST_F(VideoPageTest, TypedValuesWrapToAByteOrAreReported)
             auto byte = [](SpinEdit* e) { return static_cast<VideoCode>(*e->readInt()) & 0xFF; };
             const VideoCode code =
                 byte(p->SpinEditYx1x23) << 16 | byte(p->SpinEditYx1x22) << 8 | byte(p->SpinEditYx1x21);
-            EXPECT_EQ(w->CurRGB(), VideoToRGB(c.mode, code));
+            EXPECT_EQ(w->CurRGB(), VideoToRGB(kModeModels[c.mode], code));
         } else {
             EXPECT_EQ(w->CurRGB(), 0x3A9F62u);
         }

@@ -282,7 +282,8 @@ protected:
         }
         ASSERT_EQ(e->lboxColor->model()->rowCount(), e->Document().Count()) << action.toStdString();
         // The Munsell method shown is the one in use.
-        ASSERT_EQ(test::Child<QComboBox>(w, "ComboBoxHVCMethod")->currentIndex(), static_cast<int>(MunsellMethodInUse))
+        ASSERT_EQ(test::Child<QComboBox>(w, "ComboBoxHVCMethod")->currentIndex(),
+                  static_cast<int>(w->Conditions().method))
             << action.toStdString();
         // The viewer's position stays on the picture, where there is a colour.
         if (auto* viewer = w->findChild<app::ImagePickWindow*>("formImagePick")) {

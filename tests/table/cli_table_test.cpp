@@ -16,6 +16,7 @@ using Result = test::CliResult;
 
 class CliTable : public ::testing::Test {
 protected:
+    test::JapaneseMessages japanese;  // the messages quoted below
     QTemporaryDir dir;
 
     Result Run(std::vector<std::string> args)
@@ -110,7 +111,7 @@ TEST(ShippedCssTable, MatchesTheSource)
         if (f.size() == 3 && f[0] != "name") expected.append(QString::fromUtf8(f[1] + ' ' + f[0]));
     }
     EXPECT_EQ(expected.size(), 148);
-    EXPECT_EQ(table::ReadTableFile(QStringLiteral(QOLVAR_CSS_TABLE)).lines, expected);
+    EXPECT_EQ(table::ReadTableFile(QStringLiteral(QOLVAR_CSS_TABLE), ConversionConditions{}).lines, expected);
 }
 
 }  // namespace

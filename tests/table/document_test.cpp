@@ -39,7 +39,7 @@ protected:
     {
         QStringList lines;
         for (int i = 0; i < n; ++i) lines.append(QStringLiteral("#%1 C%2").arg(i, 6, 16, QChar(u'0')).arg(i));
-        doc.TblFileRead(Write("t.tab", EncodeTextTable(lines)));
+        doc.TblFileRead(Write("t.tab", EncodeTextTable(lines)), ConversionConditions{});
     }
     QString Names() const
     {
@@ -65,7 +65,7 @@ TEST_F(Doc, ReadTextTakesOverTheFile)
 {
     const QString path = Write("Web.tab", "#ff8000 Orange\r\n#FF0000 Red bright red\r\n");
     doc.SetModified(true);
-    const EditResult r = doc.TblFileRead(path);
+    const EditResult r = doc.TblFileRead(path, ConversionConditions{});
     EXPECT_TRUE(r.changed);
     EXPECT_EQ(r.currentRow, -1);  // no row current or selected
     EXPECT_EQ(doc.Lines(), QStringList({"#ff8000 Orange", "#FF0000 Red bright red"}));
@@ -81,8 +81,8 @@ TEST_F(Doc, FailedReadChangesNothing)
 {
     Table(3);
     doc.SetModified(true);
-    EXPECT_THROW(doc.TblFileRead(dir.filePath("missing.tab")), FileError);
-    EXPECT_THROW(doc.TblFileRead(Write("bad.cgd", "XXXX")), FileError);
+    EXPECT_THROW(doc.TblFileRead(dir.filePath("missing.tab"), ConversionConditions{}), FileError);
+    EXPECT_THROW(doc.TblFileRead(Write("bad.cgd", "XXXX"), ConversionConditions{}), FileError);
     EXPECT_EQ(doc.File().TblFileName, dir.filePath("t.tab"));
     EXPECT_EQ(doc.Count(), 3);
     EXPECT_TRUE(doc.TblModified());
@@ -90,16 +90,16 @@ TEST_F(Doc, FailedReadChangesNothing)
 
 TEST_F(Doc, SwatchFilesAskForANameOnSave)
 {
-    doc.TblFileRead(Write("s.aco", WriteAco({MakeEntry(0xFF, "RGB Red")})));
+    doc.TblFileRead(Write("s.aco", WriteAco({MakeEntry(0xFF, "RGB Red")})), ConversionConditions{});
     EXPECT_TRUE(doc.SaveNeedsName());
     EXPECT_EQ(doc.Caption(), "s.aco - Color Table Editor");
     QByteArray cgd("CT10\0\0\0\0Guide", 13);
     cgd.append(256 - cgd.size(), '\0');
-    doc.TblFileRead(Write("g.cgd", cgd));
+    doc.TblFileRead(Write("g.cgd", cgd), ConversionConditions{});
     EXPECT_TRUE(doc.SaveNeedsName());
     EXPECT_EQ(doc.Caption(), "Guide - Qolvar");
     EXPECT_EQ(doc.Title(), "  ■ g 0色");
-    doc.TblFileRead(Write("p.gpl", "GIMP Palette\nName: Mine\n255 0 0 Red\n"));
+    doc.TblFileRead(Write("p.gpl", "GIMP Palette\nName: Mine\n255 0 0 Red\n"), ConversionConditions{});
     EXPECT_TRUE(doc.SaveNeedsName());
     EXPECT_EQ(doc.Caption(), "p.gpl - Color Table Editor");
     EXPECT_EQ(doc.Title(), "  ■ p 1色");
@@ -118,7 +118,8 @@ TEST_F(Doc, SaveAndSaveAs)
     const QString aco = dir.filePath("out.aco");
     doc.TblFileSaveAs(aco);
     EXPECT_EQ(doc.File().TblFileName, aco);
-    EXPECT_EQ(ReadAco(Contents(aco)).lines, QStringList({"#000000 C0", "#000001 C1", "#FF0000 Red"}));
+    EXPECT_EQ(ReadAco(Contents(aco), ConversionConditions{}).lines,
+              QStringList({"#000000 C0", "#000001 C1", "#FF0000 Red"}));
     EXPECT_TRUE(doc.SaveNeedsName());
 
     // A .cgd name is refused (colour guides are only read): nothing is
@@ -318,14 +319,14 @@ TEST_F(Doc, DragDropMovesTheSelection)
 
 TEST_F(Doc, SortRewritesLinesInTheProgramsForm)
 {
-    doc.TblFileRead(Write("s.tab", "#ff8000 Orange\r\n"));
+    doc.TblFileRead(Write("s.tab", "#ff8000 Orange\r\n"), ConversionConditions{});
     const EditResult r = doc.SortTable(SortMode::RGBU, 0);
     EXPECT_TRUE(r.changed);
     EXPECT_EQ(doc.Lines(), QStringList({"#FF8000 Orange"}));
     EXPECT_EQ(doc.UndoList(), QStringList({"#ff8000 Orange"}));
     EXPECT_TRUE(doc.TblModified());
 
-    doc.TblFileRead(Write("s.tab", "#0000FF b  two  blanks\r\n#FF0000,r,c\r\n#00FF00 g\r\n"));
+    doc.TblFileRead(Write("s.tab", "#0000FF b  two  blanks\r\n#FF0000,r,c\r\n#00FF00 g\r\n"), ConversionConditions{});
     doc.SortTable(SortMode::RGBD, 2);
     EXPECT_EQ(doc.Lines(), QStringList({"#FF0000 r c", "#00FF00 g", "#0000FF b  two  blanks"}));
     doc.EditUndo(0);
@@ -337,14 +338,15 @@ TEST_F(Doc, SortRewritesLinesInTheProgramsForm)
 
 TEST_F(Doc, SwatchNamesWithBlanksSurviveEditingAndSaving)
 {
-    doc.TblFileRead(Write("s.aco", WriteAco({MakeEntry(0xFF, "RGB Red"), MakeEntry(0xFF00, "RGB Green")})));
+    doc.TblFileRead(Write("s.aco", WriteAco({MakeEntry(0xFF, "RGB Red"), MakeEntry(0xFF00, "RGB Green")})),
+                    ConversionConditions{});
     doc.EditAdd("0000FF", "Blue", "");
     doc.SortTable(SortMode::HD, 0);
     doc.MoveUp(1);
     const QString out = dir.filePath("back.aco");
     doc.TblFileSaveAs(out);
     QStringList names;
-    for (const auto& e : ReadAco(Contents(out)).entries) names.append(e.Name);
+    for (const auto& e : ReadAco(Contents(out), ConversionConditions{}).entries) names.append(e.Name);
     names.sort();
     EXPECT_EQ(names, QStringList({"Blue", "RGB Green", "RGB Red"}));
 }

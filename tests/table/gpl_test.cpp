@@ -34,7 +34,7 @@ TEST(GplRead, HandWrittenPalette)
         "1 -2 3 negative\n"
         "0 0 0x1 hex\n"
         "0 0 0\tBlack";
-    const TableData t = ReadGpl(bytes, QStringLiteral("hand.gpl"));
+    const TableData t = ReadGpl(bytes, QStringLiteral("hand%1.gpl"));  // a "%1" in the name stays
     const QStringList lines{"#FF0000 Red", "#0080FF \"Sky blue\"", "#123456 ", "#000000 Black"};
     EXPECT_EQ(t.lines, lines);
     ASSERT_EQ(t.entries.size(), 4u);
@@ -42,7 +42,7 @@ TEST(GplRead, HandWrittenPalette)
     EXPECT_EQ(t.entries[1].Code, 0x0080FF);
     EXPECT_EQ(t.entries[2].Name, "");
     EXPECT_EQ(t.title, "Hand made");
-    EXPECT_EQ(t.warning, "ファイル hand.gpl の 4 行は色として読めないため読み飛ばしました（最初は 9 行目）");
+    EXPECT_EQ(t.warning, "ファイル hand%1.gpl の 4 行は色として読めないため読み飛ばしました（最初は 9 行目）");
 }
 
 TEST(GplRead, HeaderVariantsAndRefusals)
@@ -113,6 +113,7 @@ TEST(GplWrite, CommentsLostAsInSwatches)
 
 TEST(GplCli, ConvertsBothWaysThroughTheTableCommands)
 {
+    const test::JapaneseMessages japanese;  // the message quoted below
     QTemporaryDir dir;
     const QString tab = dir.filePath("web.tab");
     {

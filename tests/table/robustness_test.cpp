@@ -46,7 +46,7 @@ void Feed(Reader read, const QByteArray& bytes)
     }
 }
 
-const auto Aco = [](const QByteArray& b) { return ReadAco(b, "f.aco"); };
+const auto Aco = [](const QByteArray& b) { return ReadAco(b, ConversionConditions{}, "f.aco"); };
 const auto Cgd = [](const QByteArray& b) { return ReadCgd(b, "f.cgd"); };
 const auto Text = [](const QByteArray& b) { return ReadTextTable(b); };
 
@@ -104,7 +104,7 @@ TEST(Robustness, HugeCountsAndLengthsAreBoundedByTheData)
     // Count 65535 and a 4-gigaunit name length: nothing read, no allocation
     // of what the header claims.
     const QByteArray aco("\x00\x02\xFF\xFF\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xFF\xFF\xFF\xFF", 18);
-    const TableData t = ReadAco(aco, "f.aco");
+    const TableData t = ReadAco(aco, ConversionConditions{}, "f.aco");
     EXPECT_TRUE(t.entries.empty());
     EXPECT_FALSE(t.warning.isEmpty());
     QByteArray cgd("CT10\0\0\xFF\xFF", 8);

@@ -50,7 +50,7 @@ TEST(AcoWrite, ByteExact)
     EXPECT_EQ(red, Bytes{}.w(2).w(1).w(0).w(0xFFFF).w(0x8080).w(0).w(0).l(4).w('R').w('e').w('d').w(0).b);
     // Names are UTF-16, surrogate pairs included, longer than 254 units too.
     const QString name = QString::fromUtf16(u"チェリー😀") + QString(300, u'x');
-    const TableData back = ReadAco(WriteAco({MakeEntry(0x123456, name, "dropped")}));
+    const TableData back = ReadAco(WriteAco({MakeEntry(0x123456, name, "dropped")}), ConversionConditions{});
     ASSERT_EQ(back.entries.size(), 1u);
     EXPECT_EQ(back.entries[0].Name, name);
     EXPECT_EQ(back.entries[0].Comment, "");
@@ -70,12 +70,21 @@ TEST(AcoRead, VersionsAndColourSpaces)
                          .v2(2, 65535, 0, 0, 65535, "CMYK Red")
                          .v2(7, 5000, 0xFF38, 0x0000, 0, "Lab")
                          .v2(9, 1, 2, 3, 4, "unknown");
-    const TableData t = ReadAco(v2.b);
+    const TableData t = ReadAco(v2.b, ConversionConditions{});
     ASSERT_EQ(t.entries.size(), 4u);
     EXPECT_EQ(Hex(t.entries[0]), "8000FF");
     EXPECT_EQ(Hex(t.entries[1]), "FF0000");
     TColorVec lab{50.0f, -2.0f, 0.0f};
-    EXPECT_EQ(static_cast<RGBCode>(t.entries[2].Code), LabToRGB(lab));
+    EXPECT_EQ(static_cast<RGBCode>(t.entries[2].Code), LabToRGB(lab, ConversionConditions{}));
+    // L*a*b* is read under the gamma and white it is given (qolvar-cli
+    // convert/reverse lab give these codes).
+    for (const auto& [gamma, white, code] :
+         {std::tuple{2.2f, WhiteD65, 0x737776u}, std::tuple{1.8f, WhiteC, 0x636369u}}) {
+        ConversionConditions c;
+        c.gamma = gamma;
+        c.white = white;
+        EXPECT_EQ(static_cast<RGBCode>(ReadAco(v2.b, c).entries[2].Code), code) << gamma;
+    }
     EXPECT_EQ(t.entries[3].Code, 0);
     EXPECT_EQ(t.entries[3].Name, "unknown");
     EXPECT_EQ(t.lines, QStringList({"#8000FF first", "#FF0000 \"CMYK Red\"", t.lines[2], "#000000 unknown"}));
@@ -83,7 +92,7 @@ TEST(AcoRead, VersionsAndColourSpaces)
 
     // Version 0: one-byte length and CP932 bytes.
     const Bytes v0 = Bytes{}.w(0).w(1).w(0).w(0x1100).w(0x2200).w(0x3300).w(0).raw("\x04\x83\x4A\x83\x89");
-    const TableData t0 = ReadAco(v0.b);
+    const TableData t0 = ReadAco(v0.b, ConversionConditions{});
     ASSERT_EQ(t0.entries.size(), 1u);
     EXPECT_EQ(t0.entries[0].Name, QString::fromUtf16(u"カラ"));
     EXPECT_EQ(Hex(t0.entries[0]), "112233");
@@ -93,24 +102,24 @@ TEST(AcoRead, Version1FollowedByVersion2)
 {
     const Bytes v1 = Bytes{}.w(1).w(1).w(0).w(0x1111).w(0x2222).w(0x3333).w(0);
     // Alone: the version 1 colours without names.
-    EXPECT_EQ(ReadAco(v1.b).lines, QStringList({"#112233 "}));
+    EXPECT_EQ(ReadAco(v1.b, ConversionConditions{}).lines, QStringList({"#112233 "}));
     // With a version 2 section: its records and names.
     Bytes both = v1;
     both.w(2).w(1).v2(0, 0x4444, 0x5555, 0x6666, 0, "named").raw("8BIMphry trailing block");
-    const TableData t = ReadAco(both.b);
+    const TableData t = ReadAco(both.b, ConversionConditions{});
     EXPECT_EQ(t.lines, QStringList({"#445566 named"}));
     EXPECT_TRUE(t.warning.isEmpty());
     // A version 2 section cut anywhere gives way to the complete version 1
     // colours, without names, and says so.
     for (qsizetype cut = v1.b.size() + 2; cut < both.b.size() - 23; ++cut) {
-        const TableData t = ReadAco(both.b.left(cut), "x%1y.aco");
+        const TableData t = ReadAco(both.b.left(cut), ConversionConditions{}, "x%1y.aco");
         EXPECT_EQ(t.lines, QStringList({"#112233 "})) << cut;
         EXPECT_EQ(t.warning, "ファイル x%1y.aco の色名の部分は途中で終わっています（1 色を名前なしで読み込みました）");
     }
     // Bytes after the version 1 section that are no version 2 header are ignored.
     Bytes junk = v1;
     junk.raw("8BIM and more bytes");
-    EXPECT_EQ(ReadAco(junk.b).lines, QStringList({"#112233 "}));
+    EXPECT_EQ(ReadAco(junk.b, ConversionConditions{}).lines, QStringList({"#112233 "}));
 }
 
 TEST(AcoRead, NameLengthAndTerminator)
@@ -119,7 +128,7 @@ TEST(AcoRead, NameLengthAndTerminator)
     // empty and takes no bytes; the next record is read from its place.
     const Bytes b = Bytes{}.w(2).w(3).w(0).w(0).w(0).w(0).w(0).l(4).units("Void").w(0).w(0xFFFF).w(0).w(0).w(0).l(0).v2(
         0, 0, 0xFFFF, 0, 0, "Green");
-    EXPECT_EQ(ReadAco(b.b).lines, QStringList({"#000000 Void", "#FF0000 ", "#00FF00 Green"}));
+    EXPECT_EQ(ReadAco(b.b, ConversionConditions{}).lines, QStringList({"#000000 Void", "#FF0000 ", "#00FF00 Green"}));
 }
 
 TEST(AcoRead, TruncatedFilesGiveTheCompleteRecordsAndSaySo)
@@ -127,29 +136,31 @@ TEST(AcoRead, TruncatedFilesGiveTheCompleteRecordsAndSaySo)
     const Bytes full =
         Bytes{}.w(2).w(3).v2(0, 0xFF00, 0, 0, 0, "a").v2(0, 0, 0xFF00, 0, 0, "b").v2(0, 0, 0, 0xFF00, 0, "c");
     for (qsizetype cut = 4; cut < full.b.size(); ++cut) {
-        const TableData t = ReadAco(full.b.left(cut), "x.aco");
+        // A "%2" in the name stays as it is (the counts go in with it).
+        const TableData t = ReadAco(full.b.left(cut), ConversionConditions{}, "x%2.aco");
         const qsizetype record = 10 + 4 + 2 * 2;  // one name unit and the terminator
         const long long complete = (cut - 4) / record;
         ASSERT_EQ(static_cast<long long>(t.entries.size()), complete) << cut;
-        EXPECT_EQ(
-            t.warning,
-            QStringLiteral("ファイル x.aco は途中で終わっています（3 色のうち %1 色を読み込みました）").arg(complete));
+        EXPECT_EQ(t.warning, QStringLiteral("ファイル x%2.aco は途中で終わっています（3 色のうち ") +
+                                 QString::number(complete) + QStringLiteral(" 色を読み込みました）"));
     }
     // A count far beyond the data and a name length past the end.
-    EXPECT_EQ(ReadAco(Bytes{}.w(2).w(65535).b).entries.size(), 0u);
-    EXPECT_EQ(ReadAco(Bytes{}.w(2).w(1).w(0).w(0).w(0).w(0).w(0).l(0xFFFFFFFF).w(65).b).entries.size(), 0u);
+    EXPECT_EQ(ReadAco(Bytes{}.w(2).w(65535).b, ConversionConditions{}).entries.size(), 0u);
+    EXPECT_EQ(ReadAco(Bytes{}.w(2).w(1).w(0).w(0).w(0).w(0).w(0).l(0xFFFFFFFF).w(65).b, ConversionConditions{})
+                  .entries.size(),
+              0u);
 }
 
 TEST(AcoRead, NoSwatchAtAll)
 {
-    EXPECT_THROW(ReadAco(QByteArray()), FileError);
-    EXPECT_THROW(ReadAco(QByteArray("\x00\x02\x00", 3)), FileError);
-    EXPECT_THROW(ReadAco(Bytes{}.w(3).w(0).b), FileError);
+    EXPECT_THROW(ReadAco(QByteArray(), ConversionConditions{}), FileError);
+    EXPECT_THROW(ReadAco(QByteArray("\x00\x02\x00", 3), ConversionConditions{}), FileError);
+    EXPECT_THROW(ReadAco(Bytes{}.w(3).w(0).b, ConversionConditions{}), FileError);
 }
 
 TEST(AcoRead, LineBreaksInNamesBecomeBlanks)
 {
-    const TableData t = ReadAco(Bytes{}.w(2).w(1).v2(0, 0, 0, 0, 0, "two\r\nlines").b);
+    const TableData t = ReadAco(Bytes{}.w(2).w(1).v2(0, 0, 0, 0, 0, "two\r\nlines").b, ConversionConditions{});
     EXPECT_EQ(t.lines, QStringList({"#000000 \"two lines\""}));
     EXPECT_EQ(t.entries[0].Name, "two lines");
 }
@@ -161,10 +172,11 @@ protected:
     void SetUp() override
     {
         if (!QDir(QOLVAR_SWATCH_DIR).exists()) GTEST_SKIP() << "no sample swatches at " << QOLVAR_SWATCH_DIR;
-        CIEGamma = 2.2f;
-        SetCIEWhite(0);
     }
-    static TableData Read(const char* name) { return ReadTableFile(QStringLiteral(QOLVAR_SWATCH_DIR "/") + name); }
+    static TableData Read(const char* name)
+    {
+        return ReadTableFile(QStringLiteral(QOLVAR_SWATCH_DIR "/") + name, ConversionConditions{});
+    }
     static QStringList Hexes(const TableData& t)
     {
         QStringList h;
@@ -197,7 +209,7 @@ TEST_F(RealSwatches, PhotoshopRgbCmykHsb)
     // complete version 1 section before it.
     QFile file(QStringLiteral(QOLVAR_SWATCH_DIR "/ps2022-cmyk.aco"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const TableData cut = ReadAco(file.read(66), "cut.aco");
+    const TableData cut = ReadAco(file.read(66), ConversionConditions{}, "cut.aco");
     EXPECT_EQ(Hexes(cut), primaries);
     EXPECT_FALSE(cut.warning.isEmpty());
 }
@@ -226,7 +238,7 @@ TEST_F(RealSwatches, OtherWriters)
     const TableData lab = Read("aseprite-lab-v1.aco");
     ASSERT_EQ(lab.entries.size(), 14u);
     TColorVec second{50.16f, 61.0f, 38.0f};
-    EXPECT_EQ(static_cast<RGBCode>(lab.entries[2].Code), LabToRGB(second));
+    EXPECT_EQ(static_cast<RGBCode>(lab.entries[2].Code), LabToRGB(second, ConversionConditions{}));
 
     const TableData emoji = Read("anypalette-emoji.aco");
     ASSERT_EQ(emoji.entries.size(), 1816u);
@@ -238,7 +250,7 @@ TEST_F(RealSwatches, WrittenFilesReadBackTheSame)
 {
     for (const char* name : {"ps2022-hsb-utf.aco", "arne-v20-16.aco", "anypalette-emoji.aco"}) {
         const TableData t = Read(name);
-        const TableData back = ReadAco(WriteAco(t.entries));
+        const TableData back = ReadAco(WriteAco(t.entries), ConversionConditions{});
         EXPECT_EQ(back.lines, t.lines) << name;
         EXPECT_EQ(back.entries, t.entries) << name;
     }

@@ -71,7 +71,7 @@ TEST(TextTable, FileRoundTripAndShiftJisInput)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("#FF0000 \x90\xD4 \x82\xA0\x82\xA9\r\n#0000FF \x90\xC2\r\n");
     }
-    const TableData t = ReadTableFile(sjis);
+    const TableData t = ReadTableFile(sjis, ConversionConditions{});
     EXPECT_EQ(t.entries[0].Name, QString::fromUtf16(u"赤"));
     EXPECT_EQ(t.entries[0].Comment, QString::fromUtf16(u"あか"));
     EXPECT_EQ(t.entries[1].Name, QString::fromUtf16(u"青"));
@@ -79,7 +79,7 @@ TEST(TextTable, FileRoundTripAndShiftJisInput)
     // Written back as UTF-8, read back the same.
     const QString out = dir.filePath("out.tab");
     WriteTableFile(out, t.lines, t.entries);
-    EXPECT_EQ(ReadTableFile(out).lines, t.lines);
+    EXPECT_EQ(ReadTableFile(out, ConversionConditions{}).lines, t.lines);
     QFile f(out);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QString::fromUtf16(u"#FF0000 赤 あか\r\n#0000FF 青\r\n").toUtf8());
@@ -88,10 +88,10 @@ TEST(TextTable, FileRoundTripAndShiftJisInput)
 TEST(TextTable, FailuresThrowFileErrorAndLeaveTheOldFile)
 {
     QTemporaryDir dir;
-    EXPECT_THROW(ReadTableFile(dir.filePath("missing.tab")), FileError);
-    EXPECT_THROW(ReadTableFile(dir.path()), FileError);
+    EXPECT_THROW(ReadTableFile(dir.filePath("missing.tab"), ConversionConditions{}), FileError);
+    EXPECT_THROW(ReadTableFile(dir.path(), ConversionConditions{}), FileError);
     try {
-        ReadTableFile(dir.filePath("missing.tab"));
+        ReadTableFile(dir.filePath("missing.tab"), ConversionConditions{});
     } catch (const FileError& e) {
         EXPECT_EQ(QString::fromStdString(e.what()), "ファイル " + dir.filePath("missing.tab") + " は開けません");
     }
@@ -190,7 +190,7 @@ TEST(TextTable, TooManyLinesAreRefusedBeforeTheyCostMemory)
         f.close();
     }
     try {
-        ReadTableFile(dir.filePath("blank.tab"));
+        ReadTableFile(dir.filePath("blank.tab"), ConversionConditions{});
         ADD_FAILURE() << "read";
     } catch (const FileError& e) {
         EXPECT_EQ(QString::fromStdString(e.what()),

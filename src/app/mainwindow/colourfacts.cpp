@@ -14,10 +14,10 @@ namespace qolvar::app {
 
 namespace {
 
-LabValue LabOf(RGBCode code)
+LabValue LabOf(RGBCode code, const ConversionConditions& c)
 {
     TColorVec v;
-    RGBToLab(code, v);
+    RGBToLab(code, v, c);
     return {v[0], v[1], v[2]};
 }
 
@@ -56,21 +56,19 @@ void ColourFacts::SetTable(const QStringList& rows)
     labs_.clear();
 }
 
-void ColourFacts::RebuildLabsIfStale()
+void ColourFacts::RebuildLabsIfStale(const ConversionConditions& conditions)
 {
-    const bool same = labs_.size() == candidates_.size() && labsGamma_ == CIEGamma && labsWhite_[0] == WhiteX &&
-                      labsWhite_[1] == WhiteY && labsWhite_[2] == WhiteZ;
+    const bool same =
+        labs_.size() == candidates_.size() && labsGamma_ == conditions.gamma && labsWhite_ == conditions.white;
     if (same) return;
     labs_.clear();
     labs_.reserve(candidates_.size());
-    for (const Candidate& c : candidates_) labs_.push_back(LabOf(c.code));
-    labsGamma_ = CIEGamma;
-    labsWhite_[0] = WhiteX;
-    labsWhite_[1] = WhiteY;
-    labsWhite_[2] = WhiteZ;
+    for (const Candidate& c : candidates_) labs_.push_back(LabOf(c.code, conditions));
+    labsGamma_ = conditions.gamma;
+    labsWhite_ = conditions.white;
 }
 
-void ColourFacts::Show(RGBCode current, RGBCode refreshed)
+void ColourFacts::Show(RGBCode current, RGBCode refreshed, const ConversionConditions& conditions)
 {
     current &= 0xFFFFFF;
     refreshed &= 0xFFFFFF;
@@ -78,8 +76,8 @@ void ColourFacts::Show(RGBCode current, RGBCode refreshed)
     // all there is; a conversion that fails leaves the label empty.
     QString nearest, nearestHint;
     try {
-        RebuildLabsIfStale();
-        if (const auto best = NearestByDeltaE(LabOf(current), labs_)) {
+        RebuildLabsIfStale(conditions);
+        if (const auto best = NearestByDeltaE(LabOf(current, conditions), labs_)) {
             const Candidate& c = candidates_[best->index];
             const QString name = c.name.isEmpty() ? QStringLiteral("#") + HexText(c.code) : c.name;
             nearest = tr("≈ %1  ΔE %2").arg(name, Fixed(best->deltaE, 1));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "colour/codes.h"
+#include "colour/conditions.h"
 #include "colour/deltae.h"
 
 class QLabel;
@@ -25,8 +26,8 @@ public:
     // colours are the candidates of the nearest entry.
     void SetTable(const QStringList& rows);
     // Shows the facts of the current colour and the refreshed colour; the
-    // L*a*b* values follow the CIE settings in force.
-    void Show(RGBCode current, RGBCode refreshed);
+    // L*a*b* values follow the conditions' gamma and white.
+    void Show(RGBCode current, RGBCode refreshed, const ConversionConditions& conditions);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,7 +37,7 @@ private:
         RGBCode code;
         QString name;
     };
-    void RebuildLabsIfStale();
+    void RebuildLabsIfStale(const ConversionConditions& conditions);
     // Shows the nearest entry's text, shortened to the label's width.
     void ElideNearest();
 
@@ -44,9 +45,11 @@ private:
     QLabel* labelContrast_ = nullptr;
     QString nearest_;
     std::vector<Candidate> candidates_;
-    // The candidates' L*a*b* under the CIE settings they were computed with.
+    // The candidates' L*a*b* under the gamma and white they were computed
+    // with.
     std::vector<LabValue> labs_;
-    float labsGamma_ = 0, labsWhite_[3] = {0, 0, 0};
+    float labsGamma_ = 0;
+    WhitePoint labsWhite_{0, 0, 0};
 };
 
 }  // namespace qolvar::app

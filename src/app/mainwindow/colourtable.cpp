@@ -100,7 +100,7 @@ void ColourTableDropDown::LoadColorTable(const QString& path)
     QStringList rows;
     const QString ext = table::TblFileExtOf(path);
     if (ext == QLatin1String(".gpl") || ext == QLatin1String(".aco") || ext == QLatin1String(".cgd")) {
-        const table::TableData data = table::ReadTableFile(path);
+        const table::TableData data = table::ReadTableFile(path, host_.conditions());
         rows = data.lines;
         if (!data.warning.isEmpty()) host_.say(data.warning);
     } else {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "colour/codes.h"
+#include "colour/conditions.h"
 
 class QAction;
 class QLabel;
@@ -32,6 +33,8 @@ public:
         std::function<void(const QString&)> say;
         // Runs a command, the library's errors shown.
         std::function<void(QObject*, const std::function<void()>&)> guarded;
+        // The conditions L*a*b* swatches are read under.
+        std::function<const ConversionConditions&()> conditions;
     };
     // The caption and the drop-down are made on parent; the commands are
     // the window's actions.

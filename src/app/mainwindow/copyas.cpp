@@ -71,7 +71,8 @@ void CopyAs::SetCopyFormat(const QString& format)
 void CopyAs::EditCopyClick()
 {
     const QString format = CopyFormat();
-    const QString text = CopyText(format == QLatin1String("template") ? copyTemplate_ : format, host_.colour());
+    const QString text =
+        CopyText(format == QLatin1String("template") ? copyTemplate_ : format, host_.colour(), host_.conditions());
     QGuiApplication::clipboard()->setText(text);
     host_.say(tr("コピーしました: ") + text, 3000);
 }
@@ -110,9 +111,9 @@ void CopyAs::Restore(const QString& format, const QString& templ)
     SetCopyFormat(format);
 }
 
-QString CopyText(const QString& format, RGBCode code)
+QString CopyText(const QString& format, RGBCode code, const ConversionConditions& conditions)
 {
-    return QString::fromStdString(FormatColour(code & 0xFFFFFF, format.toStdString()));
+    return QString::fromStdString(FormatColour(code & 0xFFFFFF, format.toStdString(), conditions));
 }
 
 }  // namespace qolvar::app

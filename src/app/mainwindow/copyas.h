@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "colour/codes.h"
+#include "colour/conditions.h"
 
 class QAction;
 class QMenuBar;
@@ -28,6 +29,8 @@ public:
         std::function<void(QObject*, const std::function<void()>&)> guarded;
         // Reports a stored setting that cannot be used.
         std::function<void(const std::exception&)> report;
+        // The conditions the models' values are written under.
+        std::function<const ConversionConditions&()> conditions;
     };
     // Adds the Edit menu (Edit1) to the window's menu bar.
     CopyAs(QWidget* window, QMenuBar* bar, Host host);
@@ -61,6 +64,6 @@ private:
 // The text of a colour copied by a format: a name of the predefined formats
 // (hex, css-rgb, css-hsl) or a template. Throws TemplateError for a
 // template that cannot be read, and the conversions' errors.
-QString CopyText(const QString& format, RGBCode code);
+QString CopyText(const QString& format, RGBCode code, const ConversionConditions& conditions);
 
 }  // namespace qolvar::app

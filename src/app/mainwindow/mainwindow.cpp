@@ -57,7 +57,8 @@ constexpr int kPageMargin = 6;
 using platform::ColorPanel;
 using platform::SpinEdit;
 
-TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
+TformMain::TformMain(QWidget* parent, PendingMunsellTable munsellTable)
+    : QMainWindow(parent), conditions_(std::move(munsellTable))
 {
     setObjectName(QStringLiteral("formMain"));
     // "*Qolvar" while the log holds lines that were never saved (the mark
@@ -82,7 +83,8 @@ TformMain::TformMain(QWidget* parent) : QMainWindow(parent)
     log_ = new ColourLog(this, guarded);
     table_ = new ColourTableDropDown(this, central,
                                      {[this](RGBCode rgb) { SetCurRGB(rgb, CurrentColour::Source::ColourTable); },
-                                      [this](const QString& text) { statusBar()->showMessage(text); }, guarded});
+                                      [this](const QString& text) { statusBar()->showMessage(text); }, guarded,
+                                      [this]() -> const ConversionConditions& { return Conditions(); }});
     CreateActions();
     CreateMenus();
     CreateToolBar(central);
@@ -297,7 +299,8 @@ void TformMain::CreateMenus()
         this, bar,
         {[this] { return CurRGB(); }, [this](const QString& text, int ms) { statusBar()->showMessage(text, ms); },
          [this](QObject* sender, const std::function<void()>& f) { Guarded(sender, f); },
-         [this](const std::exception& e) { AppExceptionHandler(this, e); }});
+         [this](const std::exception& e) { AppExceptionHandler(this, e); },
+         [this]() -> const ConversionConditions& { return Conditions(); }});
     QMenu* options = Named(bar->addMenu(tr("オプション(&O)")), "Option1");
     options->setToolTipsVisible(true);  // says why an entry is greyed
     options->addAction(Front1);

@@ -29,6 +29,7 @@
 #include "mainwindow/currentcolour.h"
 #include "platform/settings.h"
 #include "widgets/apphost.h"
+#include "widgets/conditions.h"
 #include "widgets/winhelpers.h"
 
 class QAction;
@@ -63,8 +64,9 @@ inline const QString kRegistryRoot = QStringLiteral("\\software\\Mardenvi_Qolvar
 class TformMain : public QMainWindow, public AppHost, public TableEditorHost {
     Q_OBJECT
 public:
-    // Creates the window and runs FormCreate.
-    explicit TformMain(QWidget* parent = nullptr);
+    // Creates the window and runs FormCreate, which takes the renotation
+    // table being read ahead when it is the one it loads.
+    explicit TformMain(QWidget* parent = nullptr, PendingMunsellTable munsellTable = {});
     ~TformMain() override;
 
     // The log viewer and the table editor, once they exist.
@@ -78,6 +80,8 @@ public:
     // AppHost.
     RGBCode CurRGB() const override { return colour_.CurRGB(); }
     bool& InUpdate() override { return colour_.InUpdate(); }
+    const ConversionConditions& Conditions() const override { return conditions_.Values(); }
+    WindowConditions& EditConditions() override { return conditions_; }
     void DspDsetRGB(RGBCode rgb) override;
     void TakeTypedColour(RGBCode rgb) override;
     void LogWrite(const QString& text) override;
@@ -146,6 +150,7 @@ private:
     void StoreOptionStatus();
 
     CurrentColour colour_;
+    WindowConditions conditions_;
     // The fields now marked as holding a value that cannot be used.
     QList<QPointer<QWidget>> markedFields_;
     QString exeDir_;

@@ -214,7 +214,10 @@ void TformMain::Panel1Click()
     if (chosen) SetCurRGB(ColorToCode(platform::FromQColor(*chosen)), CurrentColour::Source::Dialog);
 }
 
-void TformMain::UpdateColourFacts() { colourFacts_->Show(CurRGB(), ColorToCode(Panel4->color())); }
+void TformMain::UpdateColourFacts()
+{
+    colourFacts_->Show(CurRGB(), ColorToCode(Panel4->color()), conditions_.Values());
+}
 
 void TformMain::Panel4Click() { SetCurRGB(ColorToCode(Panel4->color()), CurrentColour::Source::LastRefresh); }
 

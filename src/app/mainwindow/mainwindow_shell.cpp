@@ -87,10 +87,7 @@ void TformMain::FormCreate()
         Front1->setToolTip(tr("このデスクトップ（Wayland）ではウィンドウを常に手前に表示できません"));
     }
     exeDir_ = ProgramFolder();
-    step([&] {
-        MunsellFileName = MunsellFileD65;
-        LoadMunsellTable(exeDir_.toStdString());
-    });
+    step([&] { conditions_.LoadMunsellTable(exeDir_); });
     step([] {
         if (!platform::RegKeyExists(kRegistryRoot)) platform::RegKeyCreate(kRegistryRoot);
     });
@@ -151,7 +148,7 @@ void TformMain::StoreOptionStatus()
     reg.WriteString(kSection, QStringLiteral("TableName"), table_->TableFileName());
     reg.WriteInteger(kSection, QStringLiteral("RGB"), CurRGB());
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
-    reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(MunsellMethodInUse));
+    reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(conditions_.MunsellMethodInUse()));
     reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), copyAs_->CopyFormat());
     reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);

@@ -7,27 +7,27 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "colour/cie.h"
 #include "colour/models.h"
 #include "colour/numeric.h"
 #include "pages/pagetext.h"
 #include "widgets/accessible.h"
+#include "widgets/conditions.h"
 
 namespace qolvar::app {
 
 namespace {
 
-struct ModeTexts {
-    Model model;
-    const char* name;         // LabelCIE
-    const char* captions[3];  // LabelCIE3, LabelCIE2, LabelCIE1
-};
-const ModeTexts kModes[4] = {
-    {Model::XYZ, "CIE XYZ", {"X", "Y", "Z"}},
-    {Model::Yxy, "CIE Yxy", {"Y", "x", "y"}},
-    {Model::Lab, "CIE L*a*b*", {"L*", "a*", "b*"}},
-    {Model::Luv, "CIE L*u*v*", {"L*", "u*", "v*"}},
-};
+// The models of the modes, and which of a model's fields each edit shows
+// (LabelCIE3, LabelCIE2, LabelCIE1): Yxy is shown as Y, x, y.
+constexpr Model kModeModels[4] = {Model::XYZ, Model::Yxy, Model::Lab, Model::Luv};
+constexpr int FieldShown(int mode, int edit) { return mode == CIEPage::kYxy ? (edit + 2) % 3 : edit; }
+
+QString Caption(int mode, int edit)
+{
+    const FieldInfo& f = InfoOf(kModeModels[mode]).fields[static_cast<std::size_t>(FieldShown(mode, edit))];
+    return QString::fromLatin1(CaptionOf(f));
+}
+QString Title(int mode) { return QString::fromLatin1(InfoOf(kModeModels[mode]).title); }
 
 // v × 100 rounded, as a 16-bit two's-complement value in four digits.
 QString Code16(float v)
@@ -75,7 +75,7 @@ void CIEPage::CreateControls()
         return AddLabel(name, text, QRect(x, y, w, h));
     };
     // Beside the swatch: the model's name and, for L*a*b* / L*u*v*, its code.
-    LabelCIE = AddTitle("LabelCIE", QStringLiteral("CIE Yxy"), QRect(244, 8, 200, 22));
+    LabelCIE = AddTitle("LabelCIE", Title(kYxy), QRect(244, 8, 200, 22));
     LabelCIE0 = label("LabelCIE0", QString(), 244, 36, 200);
 
     RadioGroupCIE = new QGroupBox(this);
@@ -92,7 +92,7 @@ void CIEPage::CreateControls()
     QLabel** captions[3] = {&LabelCIE3, &LabelCIE2, &LabelCIE1};
     for (int i = 0; i < 3; ++i) {
         const int y = 116 + 32 * i;
-        *captions[i] = label(labels[i], QString::fromLatin1(kModes[kYxy].captions[i]), 16, y + 3, 28);
+        *captions[i] = label(labels[i], Caption(kYxy, i), 16, y + 3, 28);
         auto* e = new QLineEdit(QStringLiteral("0"), this);
         e->setObjectName(QString::fromLatin1(names[i]));
         e->setGeometry(48, y, 121, 22);
@@ -131,8 +131,8 @@ void CIEPage::btCIEClick()
     const int mode = ModeIndex();
     RGBCode result = 0;
     if (mode >= 0 && mode < 4) {
-        const Model model = kModes[mode].model;
-        const ModelValues values = ConvertToModel(model, host_.CurRGB());
+        const Model model = kModeModels[mode];
+        const ModelValues values = ConvertToModel(model, host_.CurRGB(), host_.Conditions());
         const TColorVec& v = values.vec;
         // XYZ is shown on the scale where white has Y = 100, Yxy as Y, x, y.
         if (mode == kXYZ)
@@ -142,7 +142,7 @@ void CIEPage::btCIEClick()
             DspCIE(v[2], v[0], v[1]);
         else
             DspCIE(v[0], v[1], v[2]);
-        result = BackConverted(model, values);
+        result = BackConverted(model, values, host_.Conditions());
     }
     host_.DspDsetRGB(result);
     host_.LogWrite(LabelCIE->text() + QLatin1Char('=') + editCIE3->text() + QLatin1Char(',') + editCIE2->text() +
@@ -187,7 +187,7 @@ void CIEPage::editCIE1Change()
         } else {
             v = {num::single(RealOf(editCIE3)), num::single(RealOf(editCIE2)), num::single(RealOf(editCIE1))};
         }
-        TakeTypedColour(ModelToRGB(kModes[mode].model, values));
+        TakeTypedColour(ModelToRGB(kModeModels[mode], values, host_.Conditions()));
     });
 }
 
@@ -195,10 +195,10 @@ void CIEPage::RadioGroupCIEClick()
 {
     const int mode = ModeIndex();
     if (mode >= 0 && mode < 4) {
-        LabelCIE3->setText(QString::fromLatin1(kModes[mode].captions[0]));
-        LabelCIE2->setText(QString::fromLatin1(kModes[mode].captions[1]));
-        LabelCIE1->setText(QString::fromLatin1(kModes[mode].captions[2]));
-        LabelCIE->setText(QString::fromLatin1(kModes[mode].name));
+        LabelCIE3->setText(Caption(mode, 0));
+        LabelCIE2->setText(Caption(mode, 1));
+        LabelCIE1->setText(Caption(mode, 2));
+        LabelCIE->setText(Title(mode));
     }
     LabelCIE0->clear();
     host_.BitBtn1Click();
@@ -206,13 +206,13 @@ void CIEPage::RadioGroupCIEClick()
 
 void CIEPage::ComboBoxCIE2Change()
 {
-    SetCIEGamma(ComboBoxCIE2->currentIndex());
+    host_.EditConditions().SetCIEGamma(ComboBoxCIE2->currentIndex());
     btCIEClick();
 }
 
 void CIEPage::ComboBoxCIE1Change()
 {
-    SetCIEWhite(ComboBoxCIE1->currentIndex());
+    host_.EditConditions().SetCIEWhite(ComboBoxCIE1->currentIndex());
     btCIEClick();
 }
 

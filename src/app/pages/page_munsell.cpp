@@ -10,6 +10,7 @@
 #include "colour/numeric.h"
 #include "pages/pagetext.h"
 #include "widgets/accessible.h"
+#include "widgets/conditions.h"
 
 namespace qolvar::app {
 
@@ -26,7 +27,8 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
         return e;
     };
     // The top-left corner lies under the main window's result swatch.
-    LabelHVC = AddTitle("LabelHVC", QStringLiteral("HV/C"), QRect(250, 10, 60, 22));
+    const ModelInfo& munsell = InfoOf(Model::Munsell);
+    LabelHVC = AddTitle("LabelHVC", QString::fromLatin1(munsell.title), QRect(250, 10, 60, 22));
     ComboBoxHVC = AddTypedComboBox("ComboBoxHVC", {tr("標準の光D65"), tr("標準の光C")}, tr("標準の光D65"),
                                    QRect(316, 10, 150, 22), [this] { ComboBoxHVCChange(); });
     // How H V/C is found: the table search or the interpolation of the
@@ -35,7 +37,7 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
     ComboBoxHVCMethod->setObjectName(QStringLiteral("ComboBoxHVCMethod"));
     ComboBoxHVCMethod->addItems({tr("表の探索"), tr("再表記データの補間")});
     ComboBoxHVCMethod->setGeometry(316, 38, 150, 22);
-    ComboBoxHVCMethod->setCurrentIndex(static_cast<int>(MunsellMethodInUse));
+    ComboBoxHVCMethod->setCurrentIndex(static_cast<int>(host_.Conditions().method));
     connect(ComboBoxHVCMethod, &QComboBox::activated, this,
             [this] { Guarded(ComboBoxHVCMethod, [&] { ComboBoxHVCMethodChange(); }); });
 
@@ -50,9 +52,11 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
     Label6->setFont(slash);
     EditHVC1 = edit("EditHVC1", QStringLiteral("0"), 216, 92, 76);
 
-    Label7 = label("Label7", QStringLiteral("Y"), 16, 132, 90);
-    Label8 = label("Label8", QStringLiteral("x"), 120, 132, 80);
-    Label9 = label("Label9", QStringLiteral("y"), 216, 132, 80);
+    // The Yxy of the conversion: the model's fields x, y, Y shown as Y, x, y.
+    auto yxyCaption = [&](int field) { return QString::fromLatin1(CaptionOf(munsell.fields[field])); };
+    Label7 = label("Label7", yxyCaption(5), 16, 132, 90);
+    Label8 = label("Label8", yxyCaption(3), 120, 132, 80);
+    Label9 = label("Label9", yxyCaption(4), 216, 132, 80);
     EditHVCxyY3 = edit("EditHVCxyY3", QStringLiteral("0"), 16, 152, 90);
     EditHVCxyY2 = edit("EditHVCxyY2", QStringLiteral("0"), 120, 152, 76);
     EditHVCxyY1 = edit("EditHVCxyY1", QStringLiteral("0"), 216, 152, 76);
@@ -79,10 +83,10 @@ MunsellPage::MunsellPage(AppHost& host, QWidget* parent) : ModelPage(host, paren
 
 void MunsellPage::btHVCClick()
 {
-    const ModelValues values = ConvertToModel(Model::Munsell, host_.CurRGB());
+    const ModelValues values = ConvertToModel(Model::Munsell, host_.CurRGB(), host_.Conditions());
     DspHVC(values.vec);
     DspHVCxyY(values.yxy);
-    host_.DspDsetRGB(BackConverted(Model::Munsell, values));
+    host_.DspDsetRGB(BackConverted(Model::Munsell, values, host_.Conditions()));
     host_.LogWrite(LabelHVC->text() + QLatin1Char('=') + EditHVC3->text() + QLatin1Char(',') + EditHVC2->text() +
                    QLatin1Char(',') + EditHVC1->text());
 }
@@ -149,7 +153,7 @@ void MunsellPage::EditHVC1Change()
             throw FieldProblem(EditHVC2, tr("明度 V は 0 から 10 までです").toStdString());
         if (!(hvc[2] >= 0)) throw FieldProblem(EditHVC1, tr("彩度 C は 0 以上です").toStdString());
         TColorVec yxy{};
-        TakeTypedColour(MunsellHVCToRGB(hvc, yxy));
+        TakeTypedColour(MunsellHVCToRGB(hvc, yxy, host_.Conditions()));
         DspHVCxyY(yxy);
     });
 }
@@ -164,21 +168,18 @@ void MunsellPage::EditHVCxyY1Change()
         yxy[2] = num::single(RealOf(EditHVCxyY3));
         yxy[0] = num::single(RealOf(EditHVCxyY2));
         yxy[1] = num::single(RealOf(EditHVCxyY1));
-        TakeTypedColour(ModelToRGB(Model::Yxy, values));
+        TakeTypedColour(ModelToRGB(Model::Yxy, values, host_.Conditions()));
         TColorVec hvc{};
-        MunsellYxyToHVC(yxy, hvc);
+        MunsellYxyToHVC(yxy, hvc, host_.Conditions());
         DspHVC(hvc);
     });
 }
 
 void MunsellPage::ComboBoxHVCChange()
 {
-    switch (ComboBoxHVC->currentIndex()) {
-    case 0: MunsellFileName = MunsellFileD65; break;
-    case 1: MunsellFileName = MunsellFileC; break;
-    default: break;
-    }
-    LoadMunsellTable(host_.ExeDir().toStdString());
+    WindowConditions& conditions = host_.EditConditions();
+    conditions.SetMunsellFile(ComboBoxHVC->currentIndex());
+    conditions.LoadMunsellTable(host_.ExeDir());
     btHVCClick();
 }
 
@@ -190,9 +191,10 @@ void MunsellPage::ComboBoxHVCMethodChange()
 
 void MunsellPage::SetMethod(int index)
 {
-    MunsellMethodInUse = index == 1 ? MunsellMethod::Renotation : MunsellMethod::Search;
+    const MunsellMethod method = index == 1 ? MunsellMethod::Renotation : MunsellMethod::Search;
+    host_.EditConditions().SetMunsellMethod(method);
     const QSignalBlocker quiet(ComboBoxHVCMethod);
-    ComboBoxHVCMethod->setCurrentIndex(static_cast<int>(MunsellMethodInUse));
+    ComboBoxHVCMethod->setCurrentIndex(static_cast<int>(method));
 }
 
 }  // namespace qolvar::app

@@ -15,22 +15,24 @@ using platform::SpinEdit;
 
 namespace {
 
+// The captions of the differences are the page's own words (translated);
+// the title (LabelYx1x2) is the model's.
 struct ModeTexts {
     Model model;
-    const char* d1;    // LabelYx1x22
-    const char* d2;    // LabelYx1x21
-    const char* name;  // LabelYx1x2
+    const char* d1;  // LabelYx1x22
+    const char* d2;  // LabelYx1x21
 };
 const ModeTexts kModes[4] = {
     {Model::YUV, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](U)"),
-     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](V)"), "YUV"},
+     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](V)")},
     {Model::YCbCr, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](Cb)"),
-     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Cr)"), "YCbCr"},
+     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Cr)")},
     {Model::YPbPr, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[青み](Pb)"),
-     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Pr)"), "YPbPr"},
+     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "色差[赤み](Pr)")},
     {Model::YIQ, QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "間隔[橙→水](I)"),
-     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "対角[黄→紫](Q)"), "YIQ"},
+     QT_TRANSLATE_NOOP("qolvar::app::VideoPage", "対角[黄→紫](Q)")},
 };
+QString Title(Model model) { return QString::fromLatin1(InfoOf(model).title); }
 
 // The model of a mode index (YIQ for any other, as the video routines take
 // an unknown index).
@@ -54,7 +56,7 @@ VideoPage::VideoPage(AppHost& host, QWidget* parent) : ModelPage(host, parent)
     auto label = [this](const char* name, const QString& text, int x, int y, int w, int h = 18) {
         return AddLabel(name, text, QRect(x, y, w, h));
     };
-    LabelYx1x2 = AddTitle("LabelYx1x2", QStringLiteral("YUV"), QRect(16, 72, 80, 22));
+    LabelYx1x2 = AddTitle("LabelYx1x2", Title(Model::YUV), QRect(16, 72, 80, 22));
     LabelYx1x20 = label("LabelYx1x20", QString(), 110, 75, 120);
 
     const char* labels[3] = {"LabelYx1x23", "LabelYx1x22", "LabelYx1x21"};
@@ -101,8 +103,8 @@ int VideoPage::ModeIndex() const { return modes_->checkedId(); }
 void VideoPage::btYx1x2Click()
 {
     const Model model = ModelOf(ModeIndex());
-    const ModelValues values = ConvertToModel(model, host_.CurRGB());
-    const RGBCode result = BackConverted(model, values);
+    const ModelValues values = ConvertToModel(model, host_.CurRGB(), host_.Conditions());
+    const RGBCode result = BackConverted(model, values, host_.Conditions());
     DspYx1x2(values.code);
     host_.DspDsetRGB(result);
     host_.LogWrite(LabelYx1x2->text() + QLatin1Char('=') + SpinEditYx1x23->Text() + QLatin1Char(',') +
@@ -130,7 +132,7 @@ void VideoPage::SpinEditYx1x21Change()
         f.value = {ReadInt(SpinEditYx1x23), ReadInt(SpinEditYx1x22), ReadInt(SpinEditYx1x21)};
         ModelValues values;
         values.code = PackFields(model, f);
-        const RGBCode result = ModelToRGB(model, values);
+        const RGBCode result = ModelToRGB(model, values, host_.Conditions());
         DspYx1x2(values.code);
         TakeTypedColour(result);
     });
@@ -144,7 +146,7 @@ void VideoPage::RadioGroupYx1x2Click()
     if (mode >= 0 && mode < 4) {
         LabelYx1x22->setText(tr(kModes[mode].d1));
         LabelYx1x21->setText(tr(kModes[mode].d2));
-        LabelYx1x2->setText(QString::fromLatin1(kModes[mode].name));
+        LabelYx1x2->setText(Title(kModes[mode].model));
     }
     if (mode == kYCbCr) {
         SpinEditYx1x22->setRange(16, 240);

@@ -27,7 +27,7 @@ constexpr int kClipboardServeMs = 20000;
 std::string Formatted(RGBCode colour, const std::string& format)
 {
     const char* name = format == "rgb" ? "css-rgb" : format == "hsl" ? "css-hsl" : "hex";
-    return FormatColour(colour, name);
+    return FormatColour(colour, name, ConversionConditions{});
 }
 
 }  // namespace

@@ -43,7 +43,11 @@ bool TformTblEdit::CheckTblSave()
     return true;
 }
 
-void TformTblEdit::TblFileRead(const QString& fileName) { ShowResult(doc_.TblFileRead(fileName)); }
+void TformTblEdit::TblFileRead(const QString& fileName)
+{
+    // L*a*b* swatches are read under the main window's gamma and white.
+    ShowResult(doc_.TblFileRead(fileName, host_.Conditions()));
+}
 
 void TformTblEdit::TblFileNew()
 {

@@ -1,7 +1,8 @@
 // What the model pages (AppHost) and the table editor (TableEditorHost) may
-// ask of the main window: the current colour and its update guard, taking a
-// typed colour, the result swatch, the colour log, the over-range warning
-// and the application's error handler. The main window implements both;
+// ask of the main window: the current colour and its update guard, the
+// conditions conversions run under, taking a typed colour, the result
+// swatch, the colour log, the over-range warning and the application's
+// error handler. The main window implements both;
 // nothing else of it is visible to them.
 #pragma once
 
@@ -10,11 +11,14 @@
 #include <exception>
 
 #include "colour/codes.h"
+#include "colour/conditions.h"
 
 class QObject;
 class QWidget;
 
 namespace qolvar::app {
+
+class WindowConditions;
 
 class AppHost {
 public:
@@ -23,6 +27,11 @@ public:
     // The update guard (InUpdate): change handlers return while it is set,
     // and set it while they rewrite controls.
     virtual bool& InUpdate() = 0;
+    // The conditions every conversion of the window runs under (gamma,
+    // reference white, Munsell table and method), and the settings of the
+    // CIE and Munsell pages that change them.
+    virtual const ConversionConditions& Conditions() const = 0;
+    virtual WindowConditions& EditConditions() = 0;
     // Shows a colour on the result swatch and its code panel (DspDsetRGB).
     virtual void DspDsetRGB(RGBCode rgb) = 0;
     // Makes a colour typed on a page current: the result swatch, CurRGB and
@@ -53,6 +62,8 @@ protected:
 
 class TableEditorHost {
 public:
+    // The conditions L*a*b* swatches are read under.
+    virtual const ConversionConditions& Conditions() const = 0;
     // Shows an error as the application's error box; conversion errors
     // (text that is not a number) are passed over.
     virtual void AppExceptionHandler(QObject* sender, const std::exception& e) = 0;

@@ -1,17 +1,19 @@
 #include "widgets/errortext.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
-#include <QStringList>
 #include <array>
-#include <vector>
+
+#include "colour/errors.h"
 
 namespace qolvar::app {
 
 namespace {
 
-// The colour library's messages, %1 … standing for the values it puts in.
-constexpr std::array kLibraryTexts = {
+// The colour library's messages by their id (in the order of MessageId),
+// %1 … standing for the values it puts in; the texts are the library's
+// Japanese ones.
+constexpr std::array<const char*, kMessageIdCount> kLibraryTexts = {
+    "%1",  // MessageId::Text: made elsewhere, already in the user's language
     QT_TRANSLATE_NOOP("ErrorText", "ファイル %1 は開けません"),
     QT_TRANSLATE_NOOP("ErrorText", "ファイル %1 は大きすぎて開けません"),
     QT_TRANSLATE_NOOP("ErrorText", "ファイル %1 を読み込めません"),
@@ -36,61 +38,38 @@ constexpr std::array kLibraryTexts = {
     QT_TRANSLATE_NOOP("ErrorText", "16 進数の色コードではありません"),
 };
 
-struct Pattern {
-    QRegularExpression match;
-    const char* text;
-};
-
-// Each text as a pattern of the whole message: the text itself, with any
-// run of characters where a %N stands.
-const std::vector<Pattern>& Patterns()
-{
-    static const std::vector<Pattern> patterns = [] {
-        std::vector<Pattern> all;
-        static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
-        for (const char* text : kLibraryTexts) {
-            const QString source = QString::fromUtf8(text);
-            QString expression;
-            qsizetype from = 0;
-            for (auto it = placeholder.globalMatch(source); it.hasNext();) {
-                const QRegularExpressionMatch m = it.next();
-                expression += QRegularExpression::escape(source.mid(from, m.capturedStart() - from));
-                expression += QStringLiteral("(.*)");
-                from = m.capturedEnd();
-            }
-            expression += QRegularExpression::escape(source.mid(from));
-            all.push_back({QRegularExpression(QRegularExpression::anchoredPattern(expression),
-                                              QRegularExpression::DotMatchesEverythingOption),
-                           text});
-        }
-        return all;
-    }();
-    return patterns;
-}
-
 }  // namespace
 
-QString ErrorText(const QString& message)
+const char* ErrorSourceText(MessageId id)
 {
-    for (const Pattern& p : Patterns()) {
-        const QRegularExpressionMatch m = p.match.match(message);
-        if (!m.hasMatch()) continue;
-        const QString translated = QCoreApplication::translate("ErrorText", p.text);
-        // A value may itself be one of the texts (the reason after a line
-        // number); file names and numbers come back unchanged. All values
-        // go in at once, so a "%1" inside one is left alone.
-        QStringList v;
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i) v << ErrorText(m.captured(i));
-        switch (v.size()) {
-        case 0: return translated;
-        case 1: return translated.arg(v[0]);
-        case 2: return translated.arg(v[0], v[1]);
-        default: return translated.arg(v[0], v[1], v[2]);
-        }
-    }
-    return message;
+    const auto i = static_cast<std::size_t>(id);
+    return i < kLibraryTexts.size() ? kLibraryTexts[i] : kLibraryTexts[0];
 }
 
-QString ErrorText(const std::exception& e) { return ErrorText(QString::fromUtf8(e.what())); }
+QString ErrorText(const Message& message)
+{
+    QStringList v;
+    for (const std::string& a : message.args) v << QString::fromStdString(a);
+    if (message.id == MessageId::Text) return v.value(0);
+    // The reason after a line number is a message of its own.
+    if (message.id == MessageId::AtLine && message.reason) {
+        while (v.size() < 2) v << QString();
+        v = v.mid(0, 2) << ErrorText(*message.reason);
+    }
+    const QString translated = QCoreApplication::translate("ErrorText", ErrorSourceText(message.id));
+    // All values go in at once, so that a "%1" inside one is left alone.
+    switch (v.size()) {
+    case 0: return translated;
+    case 1: return translated.arg(v[0]);
+    case 2: return translated.arg(v[0], v[1]);
+    default: return translated.arg(v[0], v[1], v[2]);
+    }
+}
+
+QString ErrorText(const std::exception& e)
+{
+    if (const auto* colour = dynamic_cast<const ColourError*>(&e)) return ErrorText(colour->message());
+    return QString::fromUtf8(e.what());
+}
 
 }  // namespace qolvar::app
