@@ -10,13 +10,6 @@ namespace qolvar::cli {
 
 namespace {
 
-LabValue LabOf(RGBCode code, const ConversionConditions& c)
-{
-    TColorVec v;
-    RGBToLab(code, v, c);
-    return {v[0], v[1], v[2]};
-}
-
 void AppendFixed(std::string& out, long double v, int decimals)
 {
     char buf[64];

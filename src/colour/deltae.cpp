@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "cie.h"
 #include "numeric.h"
 
 namespace qolvar {
@@ -92,6 +93,13 @@ std::optional<NearestColour> NearestByDeltaE(const LabValue& lab, std::span<cons
         if (!best || d < best->deltaE) best = NearestColour{i, d};
     }
     return best;
+}
+
+LabValue LabOf(RGBCode code, const ConversionConditions& c)
+{
+    TColorVec v;
+    RGBToLab(code, v, c);
+    return {v[0], v[1], v[2]};
 }
 
 }  // namespace qolvar

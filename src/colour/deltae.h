@@ -24,11 +24,17 @@
 #include <optional>
 #include <span>
 
+#include "codes.h"
+#include "conditions.h"
+
 namespace qolvar {
 
 struct LabValue {
     long double L = 0, a = 0, b = 0;
 };
+
+// The L*a*b* of a colour under the conditions (RGBToLab), as a LabValue.
+LabValue LabOf(RGBCode code, const ConversionConditions& c);
 
 // ΔE00 of two L*a*b* colours (L* 0..100, a*, b* about −128..128; any finite
 // values are accepted). Throws FloatError (overflow) when values so large

@@ -25,14 +25,6 @@ protected:
         ASSERT_NE(combo, nullptr);
         dialogs.messages.clear();
     }
-    QString Write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
     void Open(const QString& path)
     {
         dialogs.openPaths.push_back(path);

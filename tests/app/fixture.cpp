@@ -106,6 +106,15 @@ void WidgetTest::StoreSetting(const QString& name, const QString& value)
     s.setValue(QStringLiteral("software/Mardenvi_Qolvar/formMain/") + name, value);
 }
 
+QString WidgetTest::Write(const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
 QString WidgetTest::StoredSetting(const QString& name) const
 {
     QSettings s(SettingsPath(), QSettings::IniFormat);

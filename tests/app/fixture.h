@@ -106,6 +106,8 @@ protected:
     // Writes a value into the stored settings before Start().
     void StoreSetting(const QString& name, const QString& value);
     QString StoredSetting(const QString& name) const;
+    // Writes a file of the bytes into the test's folder; its path.
+    QString Write(const QString& name, const QByteArray& bytes);
 
     FakeDialogs dialogs;
     QTemporaryDir dir;

@@ -26,14 +26,6 @@ namespace {
 
 class Hostile : public test::WidgetTest {
 protected:
-    QString Write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
     app::TformMain* Main() { return windows->formMain.get(); }
 };
 

@@ -54,14 +54,6 @@ protected:
         Start();
         e = windows->formTblEdit.get();
     }
-    QString Write(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
     QByteArray Read(const QString& path)
     {
         QFile f(path);

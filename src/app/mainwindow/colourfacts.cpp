@@ -14,13 +14,6 @@ namespace qolvar::app {
 
 namespace {
 
-LabValue LabOf(RGBCode code, const ConversionConditions& c)
-{
-    TColorVec v;
-    RGBToLab(code, v, c);
-    return {v[0], v[1], v[2]};
-}
-
 QString Fixed(long double v, int decimals) { return QString::number(static_cast<double>(v), 'f', decimals); }
 
 }  // namespace
