@@ -83,8 +83,18 @@ TEST_F(Cli, BatchModeReadsOneCodePerLine)
     const auto empty = Run({"convert", "hsv"}, "");
     EXPECT_EQ(empty.out, "");
     EXPECT_EQ(empty.status, 0);
-    const auto blank = Run({"convert", "hsv"}, "\n");  // an empty line reads as 0
-    EXPECT_EQ(blank.out, "000000 0 0 0 -> 000000\n");
+    // Blank lines are skipped, not read as black.
+    const auto blank = Run({"convert", "hsv"}, "FF0000\n\n \r\n336699\n\n");
+    EXPECT_EQ(blank.out, lf.out);
+    EXPECT_EQ(blank.status, 0);
+    // A line longer than any code is refused unread; the next line is read.
+    const std::string huge(100'000, 'x');
+    for (const std::string& input : {"FF0000\n" + huge + "\n336699\n", "FF0000\n" + huge + huge + "\r\n336699"}) {
+        const auto r = Run({"convert", "hsv"}, input);
+        EXPECT_EQ(r.out, "FF0000 0 255 255 -> FF0000\n'" + std::string(40, 'x') +
+                             "...' error: 行が長すぎます（65536 バイトまで）\n336699 210 170 153 -> 336699\n");
+        EXPECT_EQ(r.status, 1);
+    }
 }
 
 TEST_F(Cli, BatchModeHandlesLinesAcrossBufferBoundaries)

@@ -213,6 +213,34 @@ TEST_F(Munsell, AFailedLoadNamesTheFileAndLine)
     EXPECT_EQ(Last(), 1);
 }
 
+// A renotation table reads to the same rows whatever its line ends (LF, CR
+// LF, CR alone), and one that lacks a hue page (here 10RP) is refused,
+// naming the file, instead of converting every colour by the rows it has.
+TEST_F(Munsell, RenotationTablesReadWithAnyLineEndsAndWholeOrNotAtAll)
+{
+    std::ifstream in(cli::ProgramFolder() + "/Z8721_YxyD65.csv", std::ios::binary);
+    std::string lf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::erase(lf, '\r');
+    const std::size_t rows = static_cast<std::size_t>(std::count(lf.begin(), lf.end(), '\n'));
+    const std::string shipped = (dir_ / "Z8721_YxyD65.csv").string();
+    for (const std::string end : {"\n", "\r\n", "\r"}) {
+        std::string text;
+        for (const char c : lf) text += c == '\n' ? end : std::string(1, c);
+        std::ofstream(shipped, std::ios::binary) << text;
+        EXPECT_EQ(LoadMunsellTable(dir_.string(), MunsellIlluminant::D65)->Rows().size(), rows);
+    }
+    std::string without10RP;
+    for (std::size_t at = 0, nl; (nl = lf.find('\n', at)) != std::string::npos; at = nl + 1)
+        if (lf.compare(at, 4, "100,") != 0) without10RP += lf.substr(at, nl + 1 - at);
+    std::ofstream(shipped, std::ios::binary) << without10RP;
+    try {
+        LoadMunsellTable(dir_.string(), MunsellIlluminant::D65);
+        ADD_FAILURE() << "a table without 10RP loaded";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), shipped + " には 40 の色相ページのうち 39 しかありません");
+    }
+}
+
 TEST_F(Munsell, ExactlyFullTableLoads)
 {
     std::string full;

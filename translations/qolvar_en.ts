@@ -713,6 +713,10 @@
         <source>16 進数の色コードではありません</source>
         <translation>This is not a hexadecimal colour code</translation>
     </message>
+    <message>
+        <source>%1 には %3 の色相ページのうち %2 しかありません</source>
+        <translation>%1 has samples on only %2 of the %3 hue pages</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

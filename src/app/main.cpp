@@ -1,6 +1,7 @@
 // Qolvar: creates the windows and runs the event loop until the main window
 // closes; `qolvar --pick` runs only the picker (see pickcommand.h).
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@
 
 int main(int argc, char** argv)
 {
+    // A save past the file size limit (ulimit -f) fails and is reported like
+    // a full disk, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     using qolvar::app::ProgramArgs;
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     ProgramArgs parsed = qolvar::app::ParseProgramArgs(args);
@@ -37,6 +41,9 @@ int main(int argc, char** argv)
             stderr);
         return 1;
     }
+    // The toolkit's own geometry option is applied here, bounded by the
+    // screen, instead of by the toolkit, which takes any size.
+    const auto geometry = qolvar::app::TakeGeometryArgument(argc, argv);
     qolvar::app::QolvarApplication app(argc, argv);
     if (parsed.kind != ProgramArgs::Window) {
         // Qt's own options (-platform …) are gone from the arguments now.
@@ -59,6 +66,7 @@ int main(int argc, char** argv)
     // Installed after the hidden windows' hook, the probe sees the first
     // frame before it and ends the process before they are made.
     qolvar::app::MaybeProbeFirstFrame(windows.formMain.get());
+    if (geometry) qolvar::app::ApplyGeometryArgument(windows.formMain.get(), *geometry);
     windows.formMain->show();
     return app.exec();
 }

@@ -305,6 +305,14 @@ void AppendNotACode(std::string& out, std::string_view text, Language language)
     out.push_back('\n');
 }
 
+void AppendLineTooLong(std::string& out, std::string_view start, Language language)
+{
+    out.append(Quoted(std::string(start) + "..."));
+    out.append(" error: ");
+    out.append(CliText(CliMessage::LineTooLong, language, {std::to_string(kMaxLineBytes)}));
+    out.push_back('\n');
+}
+
 // Appends "RRGGBB error: MESSAGE" and the line end for a code whose line
 // failed.
 void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e, Language language)

@@ -49,6 +49,10 @@ void AppendHex(std::string& out, std::uint32_t code);
 // Appends "TEXT error: ..." for a typed code that is no code.
 void AppendNotACode(std::string& out, std::string_view text, Language language);
 
+// Appends "'START...' error: ..." for a line of standard input too long to
+// read.
+void AppendLineTooLong(std::string& out, std::string_view start, Language language);
+
 // Appends "RRGGBB error: MESSAGE" and the line end for a code whose line
 // failed.
 void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e, Language language);
@@ -86,10 +90,18 @@ private:
     bool failed_ = false;
 };
 
+// The longest line of standard input a command reads: no code, colour or
+// template needs more, and a longer one (a file that is no list of codes,
+// an endless device) is never held in memory whole.
+inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
 // Calls one(text) for each value, or without values for each line of
-// standard input.
-template <typename One>
-void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Output& output, One&& one)
+// standard input. Blank lines of standard input are skipped; a line longer
+// than kMaxLineBytes is passed over unread and tooLong(start) is called
+// with its first bytes instead.
+template <typename One, typename TooLong>
+void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Output& output, One&& one,
+                 TooLong&& tooLong)
 {
     if (!values.empty()) {
         for (const auto& v : values) one(v);
@@ -97,30 +109,47 @@ void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Ou
     }
     // Batch mode: one code per line; CR LF and LF line ends alike. A final
     // line without its newline counts; nothing after the last newline does.
+    auto each = [&](std::string_view line) {
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.find_first_not_of(" \t") == std::string_view::npos) return;
+        one(line);
+    };
     std::vector<char> chunk(1 << 16);
     std::string pending;
+    bool skipping = false;  // the rest of a line that is too long
     std::size_t got;
     while (!output.failed() && (got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
         std::string_view data(chunk.data(), got);
         std::size_t start = 0;
         for (std::size_t nl; (nl = data.find('\n', start)) != std::string_view::npos; start = nl + 1) {
             std::string_view line = data.substr(start, nl - start);
-            if (!pending.empty()) {
-                pending.append(line);
-                line = pending;
+            if (skipping) {
+                skipping = false;
+            } else if (pending.size() + line.size() > kMaxLineBytes) {
+                pending.append(line.substr(0, 40));
+                tooLong(std::string_view(pending).substr(0, 40));
+            } else {
+                if (!pending.empty()) {
+                    pending.append(line);
+                    line = pending;
+                }
+                each(line);
             }
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            one(line);
             pending.clear();
         }
-        pending.append(data.substr(start));
+        const std::string_view rest = data.substr(start);
+        if (skipping) continue;
+        if (pending.size() + rest.size() > kMaxLineBytes) {
+            pending.append(rest.substr(0, 40));
+            tooLong(std::string_view(pending).substr(0, 40));
+            pending.clear();
+            skipping = true;
+        } else {
+            pending.append(rest);
+        }
     }
     if (std::ferror(in)) throw StreamError(CliText(CliMessage::CannotRead, UserLanguage()));
-    if (!pending.empty()) {
-        std::string_view line = pending;
-        if (line.back() == '\r') line.remove_suffix(1);
-        one(line);
-    }
+    if (!pending.empty()) each(pending);
 }
 
 // Calls line(code, buffer) for each typed code (the values, else the lines
@@ -133,15 +162,21 @@ int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std:
 {
     Output output(out);
     bool failed = false;
-    ForEachCode(values, in, output, [&](std::string_view text) {
-        if (const auto code = ReadTypedHex(text)) {
-            failed |= !line(*code, output.buffer());
-        } else {
-            AppendNotACode(output.buffer(), text, language);
+    ForEachCode(
+        values, in, output,
+        [&](std::string_view text) {
+            if (const auto code = ReadTypedHex(text)) {
+                failed |= !line(*code, output.buffer());
+            } else {
+                AppendNotACode(output.buffer(), text, language);
+                failed = true;
+            }
+            output.maybeFlush();
+        },
+        [&](std::string_view start) {
+            AppendLineTooLong(output.buffer(), start, language);
             failed = true;
-        }
-        output.maybeFlush();
-    });
+        });
     return failed ? 1 : 0;
 }
 

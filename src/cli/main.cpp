@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -18,6 +19,9 @@ void Say(qolvar::cli::CliMessage message)
 
 int main(int argc, char** argv)
 {
+    // A write past the file size limit (ulimit -f) fails and is reported
+    // like a full disk, instead of the signal ending the process silently.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Nothing escapes as an abort: what the commands do not handle ends the
     // run with a message and status 2.
     try {

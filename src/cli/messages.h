@@ -33,6 +33,7 @@ enum class CliMessage {
     CannotRead,    // 標準入力を読めません
     NoMemory,      // メモリが足りません
     Unexpected,    // 予期しないエラーが発生しました
+    LineTooLong,   // 行が長すぎます（%1 バイトまで）
 };
 
 // A message of the command line's own in the language, with its %1 …, and

@@ -40,6 +40,8 @@ constexpr std::array<Texts, kMessageIdCount> kTexts{{
     {MessageId::UnclosedOpen, "書式の { が閉じていません（{ そのものは {{ と書きます）",
      "A { in the template is not closed (write {{ for a { itself)"},
     {MessageId::NotAHexCode, "16 進数の色コードではありません", "This is not a hexadecimal colour code"},
+    {MessageId::TooFewHuePages, "%1 には %3 の色相ページのうち %2 しかありません",
+     "%1 has samples on only %2 of the %3 hue pages"},
 }};
 
 constexpr bool InIdOrder()

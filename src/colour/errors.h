@@ -49,8 +49,9 @@ enum class MessageId {
     UnmatchedClose,       // 書式の } に対応する { がありません（} そのものは }} と書きます）
     UnclosedOpen,         // 書式の { が閉じていません（{ そのものは {{ と書きます）
     NotAHexCode,          // 16 進数の色コードではありません
+    TooFewHuePages,       // %1 には %3 の色相ページのうち %2 しかありません
 };
-inline constexpr int kMessageIdCount = static_cast<int>(MessageId::NotAHexCode) + 1;
+inline constexpr int kMessageIdCount = static_cast<int>(MessageId::TooFewHuePages) + 1;
 
 struct Message {
     MessageId id = MessageId::Text;

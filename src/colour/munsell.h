@@ -104,8 +104,16 @@ private:
 // the file and line. The illuminant is the white the samples are relative
 // to.
 MunsellTablePtr ReadMunsellTable(const std::string& path, MunsellIlluminant illuminant);
-// The shipped table of the illuminant, read from folder + its file name.
+// A renotation table: as ReadMunsellTable, and besides its failures a table
+// without samples on every one of the kHuePages hue pages (2.5R .. 10RP)
+// throws FileError.
+MunsellTablePtr ReadRenotationTable(const std::string& path, MunsellIlluminant illuminant);
+// The shipped table of the illuminant: ReadRenotationTable of folder + its
+// file name.
 MunsellTablePtr LoadMunsellTable(const std::string& folder, MunsellIlluminant illuminant);
+inline constexpr int kHuePages = 40;
+// How many of the hue pages hold a sample of chroma above 0.
+int HuePagesOf(std::span<const MunsellRow> rows);
 
 // Sorts rows lo..hi of list by the field (a quicksort; not stable).
 void SortRows(MunsellRow* list, int key, int lo, int hi);

@@ -1,4 +1,6 @@
 // Reading a renotation table file into a MunsellData.
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 
@@ -102,10 +104,12 @@ std::vector<MunsellRow> ReadMunsellRows(const std::string& path)
     std::size_t start = 0;
     int lineNo = 0;
     while (start < data.size()) {
-        std::size_t nl = data.find('\n', start);
+        // Lines end in LF, CR LF or CR alone.
+        std::size_t nl = data.find_first_of("\r\n", start);
         if (nl == std::string::npos) nl = data.size();
         std::string_view line(data.data() + start, nl - start);
         start = nl + 1;
+        if (nl + 1 < data.size() && data[nl] == '\r' && data[nl + 1] == '\n') ++start;
         ++lineNo;
         const auto fields = TableFields(line);
         if (fields.size() < 6) LineError(path, lineNo, Message{MessageId::NoSixValues, {}, nullptr});
@@ -132,7 +136,32 @@ MunsellTablePtr LoadMunsellTable(const std::string& folder, MunsellIlluminant il
     std::string name = MunsellFileOf(illuminant);
     for (char& c : name)
         if (c == '\\') c = '/';
-    return ReadMunsellTable(folder + name, illuminant);
+    return ReadRenotationTable(folder + name, illuminant);
+}
+
+MunsellTablePtr ReadRenotationTable(const std::string& path, MunsellIlluminant illuminant)
+{
+    MunsellTablePtr table = ReadMunsellTable(path, illuminant);
+    // A renotation table has samples on every hue page; one that lacks
+    // pages (a damaged file, or one read as a single line) is refused rather
+    // than giving every colour the notation of the few rows it has.
+    const int pages = HuePagesOf(table->Rows());
+    if (pages < kHuePages)
+        throw FileError(
+            Message{MessageId::TooFewHuePages, {path, std::to_string(pages), std::to_string(kHuePages)}, nullptr});
+    return table;
+}
+
+int HuePagesOf(std::span<const MunsellRow> rows)
+{
+    std::array<bool, kHuePages> seen{};
+    for (const MunsellRow& r : rows) {
+        // Pages lie every 2.5 steps: 2.5R (2.5) to 10RP (100).
+        const float page = r.H / 2.5f;
+        if (r.C > 0 && page >= 1 && page <= kHuePages && page == std::floor(page))
+            seen[static_cast<std::size_t>(page) - 1] = true;
+    }
+    return static_cast<int>(std::count(seen.begin(), seen.end(), true));
 }
 
 }  // namespace qolvar

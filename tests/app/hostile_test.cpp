@@ -19,6 +19,7 @@
 #include "mainwindow/mainwindow.h"
 #include "platform/dialogs.h"
 #include "tableeditor/tbledit.h"
+#include "windows.h"
 
 using namespace qolvar;
 
@@ -83,6 +84,22 @@ TEST_F(Hostile, StoredWindowSizeIsBoundedByTheScreen)
     EXPECT_LE(Main()->width(), screen.width());
     EXPECT_LE(Main()->height(), screen.height());
     EXPECT_GE(Main()->width(), Main()->minimumWidth());
+
+    // So is the toolkit's geometry option, which the program takes out of
+    // its arguments and applies itself.
+    std::string program = "qolvar", option = "-qwindowgeometry", value = "99999999x99999999+5+5", other = "-x";
+    char* argv[] = {program.data(), option.data(), value.data(), other.data(), nullptr};
+    int argc = 4;
+    const auto geometry = app::TakeGeometryArgument(argc, argv);
+    ASSERT_TRUE(geometry);
+    EXPECT_EQ(argc, 2);
+    EXPECT_EQ(std::string(argv[1]), "-x");
+    app::ApplyGeometryArgument(Main(), *geometry);
+    EXPECT_LE(Main()->width(), screen.width());
+    EXPECT_LE(Main()->height(), screen.height());
+    EXPECT_EQ(Main()->pos(), QPoint(5, 5));
+    EXPECT_FALSE(app::ParseGeometryArgument("100x"));
+    EXPECT_EQ(app::ParseGeometryArgument("=600x500-10+20")->size, QSize(600, 500));
 }
 
 // A settings file or a stored table that is no regular file is refused

@@ -309,16 +309,19 @@ TEST(WindowConditions, ATableReadAheadIsTheFileItWasReadFrom)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    auto write = [&](const char* text) {
+    auto write = [&](const QByteArray& text) {
         QFile f(dir.filePath(QString::fromLatin1(MunsellFileD65 + 1)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(text);
     };
-    write("5,5,2,19.3,0.34,0.33\n10,4,2,12,0.3,0.3\n");
+    // A sample on each of the 40 hue pages.
+    QByteArray pages;
+    for (int k = 1; k <= 40; ++k) pages += QByteArray::number(2.5 * k) + ",5,2,19.3,0.34,0.33\n";
+    write(pages);
     app::WindowConditions ahead(app::StartReadingMunsellTable(dir.path(), MunsellIlluminant::D65));
     ahead.LoadMunsellTable(dir.path());
     ASSERT_TRUE(ahead.Values().munsell);
-    EXPECT_EQ(ahead.Values().munsell->Rows().size(), 2u);
+    EXPECT_EQ(ahead.Values().munsell->Rows().size(), 40u);
     EXPECT_EQ(ahead.Values().munsell->Illuminant(), MunsellIlluminant::D65);
 
     write("1,2,3,4,x,6\n");
@@ -331,11 +334,11 @@ TEST(WindowConditions, ATableReadAheadIsTheFileItWasReadFrom)
     other.SetMunsellFile(1);  // Illuminant C: no such file here
     EXPECT_THROW(other.LoadMunsellTable(dir.path()), FileError) << "not the file read ahead";
     other.SetMunsellFile(0);
-    write("5,5,2,19.3,0.34,0.33\n10,4,2,12,0.3,0.3\n");
+    write(pages + "10,4,2,12,0.3,0.3\n");
     other.LoadMunsellTable(dir.path());
     const MunsellTablePtr loaded = other.Values().munsell;
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->Rows().size(), 2u) << "the file as it is now";
+    EXPECT_EQ(loaded->Rows().size(), 41u) << "the file as it is now";
     write("1,2,3,4,5\n");
     EXPECT_THROW(other.LoadMunsellTable(dir.path()), FileError);
     EXPECT_EQ(other.Values().munsell, loaded) << "the table in use stays";

@@ -20,7 +20,7 @@ PendingMunsellTable StartReadingMunsellTable(const QString& folder, MunsellIllum
 {
     PendingMunsellTable pending;
     pending.path = TablePath(folder, illuminant);
-    pending.table = std::async(std::launch::async, ReadMunsellTable, pending.path, illuminant);
+    pending.table = std::async(std::launch::async, ReadRenotationTable, pending.path, illuminant);
     return pending;
 }
 
@@ -47,7 +47,7 @@ void WindowConditions::LoadMunsellTable(const QString& folder)
     const std::string path = TablePath(folder, munsellTable_);
     std::future<MunsellTablePtr> pending = std::move(pending_.table);
     const bool usePending = pending.valid() && pending_.path == path;
-    values_.munsell = usePending ? pending.get() : ReadMunsellTable(path, munsellTable_);
+    values_.munsell = usePending ? pending.get() : ReadRenotationTable(path, munsellTable_);
 }
 
 }  // namespace qolvar::app

@@ -36,6 +36,7 @@ constexpr std::array<const char*, kMessageIdCount> kLibraryTexts = {
     QT_TRANSLATE_NOOP("ErrorText", "書式の } に対応する { がありません（} そのものは }} と書きます）"),
     QT_TRANSLATE_NOOP("ErrorText", "書式の { が閉じていません（{ そのものは {{ と書きます）"),
     QT_TRANSLATE_NOOP("ErrorText", "16 進数の色コードではありません"),
+    QT_TRANSLATE_NOOP("ErrorText", "%1 には %3 の色相ページのうち %2 しかありません"),
 };
 
 }  // namespace
