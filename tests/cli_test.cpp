@@ -196,6 +196,11 @@ TEST_F(Cli, FormatByTemplate)
     EXPECT_EQ(batch.out, "255 128 0\nzz error: 16 進数の色コードではありません\n");
     EXPECT_EQ(Run({"format", "{Q}", "FF8000"}).status, 2);
     EXPECT_EQ(Run({"format"}).status, 2);
+    EXPECT_EQ(Run({"format", "--gamma", "1"}).status, 2);
+    // Options stand before the template as well as after it.
+    const auto before = Run({"format", "--munsell-table", "c", "--method=search", "{munsell.V}", "8D1818"});
+    EXPECT_EQ(before.out, Run({"format", "{munsell.V}", "8D1818", "--munsell-table", "c", "--method=search"}).out);
+    EXPECT_EQ(before.out, "1\n");
     // convert MODEL --format: the model's fields bare, R G B as channels
     // (HSV of FF8000 by hand: H 30 degrees, S and V 255).
     const auto hsv = Run({"convert", "hsv", "--format", "{H}/{S}/{V} {B}", "FF8000"});
@@ -293,15 +298,16 @@ TEST_F(Cli, NearestNamedColour)
 
 TEST_F(Cli, MunsellUsesTheShippedTables)
 {
-    EXPECT_EQ(Run({"convert", "munsell", "FF0000", "808080", "000000"}).out,
+    EXPECT_EQ(Run({"convert", "munsell", "--method", "search", "FF0000", "808080", "000000"}).out,
               "FF0000 7.5 5.23076916 20.9230766 0.640000165 0.329999447 21.2649002 -> FF0000\n"
               "808080 -1 5.4000001 0 0.312713146 0.329015881 21.951973 -> 808080\n"
               "000000 -1 0 0 0 0 0 -> 000000\n");
-    EXPECT_EQ(Run({"convert", "munsell", "--munsell-table", "c", "FF0000"}).out,
+    EXPECT_EQ(Run({"convert", "munsell", "--method=search", "--munsell-table", "c", "FF0000"}).out,
               "FF0000 5.57692337 5 21.5384617 0.640000165 0.329999447 21.2649002 -> FF0000\n");
     EXPECT_EQ(Run({"reverse", "munsell", "-1", "5", "0"}).out, "797979\n");
-    EXPECT_EQ(Run({"reverse", "munsell", "--munsell-table=c", "--", "-1", "5", "0"}).out, "797979\n");
-    EXPECT_EQ(Run({"reverse", "munsell", "5", "5", "10"}).out, "C35857\n");
+    EXPECT_EQ(Run({"reverse", "munsell", "--method=search", "--munsell-table=c", "--", "-1", "5", "0"}).out,
+              "797979\n");
+    EXPECT_EQ(Run({"reverse", "munsell", "--method", "search", "5", "5", "10"}).out, "C35857\n");
     EXPECT_EQ(Run({"convert", "munsell", "--munsell-table", "x", "FF0000"}).status, 2);
 }
 
@@ -326,8 +332,15 @@ TEST_F(Cli, MunsellRenotationMethod)
     EXPECT_EQ(far.status, 1);
     EXPECT_NE(far.err.find("彩度"), std::string::npos) << far.err;
     EXPECT_EQ(Run({"convert", "munsell", "--method", "table", "FF0000"}).status, 2);
-    // The search stays the default, also after a run with the other method.
-    EXPECT_EQ(Run({"reverse", "munsell", "5", "5", "10"}).out, "C35857\n");
+    // The interpolation is the default: the search's 2.5YR 1/6 beside the
+    // Y of value 3 for 8D1818 under C is gone, and its notation gives the
+    // colour back.
+    EXPECT_EQ(Run({"convert", "munsell", "--munsell-table", "c", "8D1818"}).out,
+              Run({"convert", "munsell", "--method", "renotation", "--munsell-table", "c", "8D1818"}).out);
+    EXPECT_EQ(Run({"convert", "munsell", "--method", "search", "--munsell-table", "c", "8D1818"}).out,
+              "8D1818 12.5 1 6 0.610818744 0.329911739 6.20982218 -> 8D1818\n");
+    EXPECT_EQ(Run({"reverse", "munsell", "--munsell-table", "c", "9.19448566", "2.95713568", "11.1826305"}).out,
+              "8D1818\n");
 }
 
 TEST_F(Cli, HelpGoesToStandardOutput)

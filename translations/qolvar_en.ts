@@ -1078,10 +1078,6 @@ Wheel, + / -: zoom</translation>
         <translation>Illuminant C</translation>
     </message>
     <message>
-        <source>表の探索</source>
-        <translation>Table search</translation>
-    </message>
-    <message>
         <source>再表記データの補間</source>
         <translation>Renotation interpolation</translation>
     </message>
@@ -1108,6 +1104,10 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>彩度 C は 0 以上です</source>
         <translation>The chroma C must be 0 or more</translation>
+    </message>
+    <message>
+        <source>表の探索</source>
+        <translation>Table search, as in earlier versions</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1142,10 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>色コード変換ツール</source>
         <translation>Colour code converter</translation>
+    </message>
+    <message>
+        <source>(C) 2026 Qolvar の開発者</source>
+        <translation>(C) 2026 the Qolvar developers</translation>
     </message>
 </context>
 <context>

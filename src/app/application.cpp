@@ -16,8 +16,9 @@ namespace qolvar::app {
 
 QolvarApplication::QolvarApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // No display name: the toolkit would add " — Qolvar" to every window's
+    // caption on X11, and each window's caption is complete as it is.
     setApplicationName(QStringLiteral("Qolvar"));
-    setApplicationDisplayName(QStringLiteral("Qolvar"));
     // Ties the windows to the installed launcher and its icon (Wayland).
     setDesktopFileName(QStringLiteral("org.mardenvi.Qolvar"));
     // The installed icon when the desktop's icon theme has it, else the

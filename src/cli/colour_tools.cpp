@@ -166,17 +166,21 @@ int FormatCodes(std::string_view text, std::string_view model, const Options& op
 
 int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    if (argc < 3) {
-        std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
-        return 2;
-    }
+    // Options may stand anywhere; the first value is the template, the
+    // others are codes.
     Options opts;
-    if (!ParseOptions(argc, argv, 3, false, opts, err)) return 2;
+    if (!ParseOptions(argc, argv, 2, false, opts, err)) return 2;
     if (opts.format) {
         std::fputs("qolvar-cli: format takes its template as its first argument, not --format\n", err);
         return 2;
     }
-    return FormatCodes(argv[2], {}, opts, in, out, err);
+    if (opts.values.empty()) {
+        std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
+        return 2;
+    }
+    const std::string templ = opts.values.front();
+    opts.values.erase(opts.values.begin());
+    return FormatCodes(templ, {}, opts, in, out, err);
 }
 
 }  // namespace qolvar::cli

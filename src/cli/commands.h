@@ -30,9 +30,10 @@ public:
 struct Options {
     Model model{};
     std::vector<std::string> values;
-    // --gamma, --white and --method; the table of --munsell-table once
-    // LoadMunsellFor has loaded it.
-    ConversionConditions conditions;
+    // --gamma, --white and --method (the renotation's interpolation unless
+    // --method search); the table of --munsell-table once LoadMunsellFor has
+    // loaded it.
+    ConversionConditions conditions = ConversionConditions::WithRenotation();
     MunsellIlluminant munsellTable = MunsellIlluminant::D65;  // --munsell-table
     std::string table;                                        // nearest: --table, empty for the default table
     std::optional<std::string> format;                        // convert: --format TEMPLATE

@@ -125,7 +125,9 @@ int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
             data.lines = EntryLines(data.entries);
         }
         const QString outPath = PathArgument(files[1]);
-        WriteTableFile(outPath, data.lines, data.entries);
+        // A palette's name (or a colour guide's title) and columns carry
+        // over into a palette.
+        WriteTableFile(outPath, data.lines, data.entries, PaletteHeader{data.title, data.columns});
         if (const int lost = CommentsLost(outPath, data.entries))
             PrintText(err, QStringLiteral("qolvar-cli: warning: ") + CommentsLostWarning(outPath, lost) + u'\n');
         return 0;

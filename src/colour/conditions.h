@@ -35,6 +35,15 @@ struct ConversionConditions {
     // Munsell conversions fail with RangeError (greys need none).
     MunsellTablePtr munsell;
     MunsellMethod method = MunsellMethod::Search;
+
+    // The conditions with the Munsell notation by the renotation's
+    // interpolation: what the window and the command line start with.
+    static ConversionConditions WithRenotation()
+    {
+        ConversionConditions c;
+        c.method = MunsellMethod::Renotation;
+        return c;
+    }
     // An ICC profile of the RGB and a video standard of the video models
     // would join these as further members, read by the conversions that
     // they change.

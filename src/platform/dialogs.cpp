@@ -9,11 +9,36 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace qolvar::platform {
 
 namespace {
+
+// While it lives, the settings the toolkit keeps for all Qt programs of the
+// user (the colour dialog's custom colours among them) are read and written
+// in a scratch folder. The dialog writes its custom colours there when it
+// closes: Qolvar's custom colours live for one run and must not replace
+// those of the user's other programs.
+class SharedSettingsAside {
+public:
+    SharedSettingsAside()
+        : shared_(QFileInfo(
+                      QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QtProject")).fileName())
+                      .absolutePath())
+    {
+        if (scratch_.isValid()) QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch_.path());
+    }
+    ~SharedSettingsAside() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, shared_); }
+    SharedSettingsAside(const SharedSettingsAside&) = delete;
+    SharedSettingsAside& operator=(const SharedSettingsAside&) = delete;
+
+private:
+    QString shared_;
+    QTemporaryDir scratch_;
+};
 
 class QtDialogs : public Dialogs {
 public:
@@ -69,6 +94,8 @@ public:
         // The callers decide about replacing a file (the log replaces it,
         // the table editor asks its own question).
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        const QStringList filters = dialog.nameFilters();
+        if (o.filterIndex > 0 && o.filterIndex < filters.size()) dialog.selectNameFilter(filters[o.filterIndex]);
         if (!o.fileName.isEmpty()) dialog.selectFile(o.fileName);
         if (!o.defaultExt.isEmpty()) dialog.setDefaultSuffix(o.defaultExt);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -77,6 +104,7 @@ public:
 
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override
     {
+        const SharedSettingsAside aside;  // outlives the dialog, which writes as it goes
         QColorDialog dialog(initial, parent);
         dialog.setOption(QColorDialog::DontUseNativeDialog, false);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;

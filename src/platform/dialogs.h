@@ -23,8 +23,9 @@ struct FileDialogOptions {
     // "Log files (*.log)|*.log|すべてのファイル(*.*)|*.*"
     QString filter;
     QString initialDir;
-    QString fileName;    // proposed name
-    QString defaultExt;  // without the dot; empty: none
+    QString fileName;     // proposed name
+    QString defaultExt;   // without the dot; empty: none
+    int filterIndex = 0;  // the pair of filter chosen at first
     bool mustExist = true;
 };
 

@@ -64,7 +64,12 @@ TColorTabel TblDocument::EntryAt(int row) const
 void TblDocument::SetTblFileName(const QString& fileName)
 {
     file_ = MakeTblFileNames(fileName);
-    if (file_.TblFileExt != QLatin1String(".cgd")) caption_ = TblCaptionText(FileNamePart(fileName));
+    // A palette with a name of its own is shown by that name, as a colour
+    // guide by its title.
+    if (KindOf(fileName) == TblFileKind::Gpl && !palette_.name.isEmpty())
+        caption_ = CgdCaptionText(palette_.name);
+    else if (file_.TblFileExt != QLatin1String(".cgd"))
+        caption_ = TblCaptionText(FileNamePart(fileName));
 }
 
 QString TblDocument::Title() const
@@ -104,6 +109,7 @@ EditResult TblDocument::TblFileNew()
 {
     lines_.clear();
     entries_.clear();
+    palette_ = {};
     modified_ = false;
     return Changed(-1);
 }
@@ -112,6 +118,8 @@ EditResult TblDocument::TblFileRead(const QString& path, const ConversionConditi
 {
     RequireRegularFile(path);
     TableData data = ReadTableFile(path, conditions);
+    // A palette's name and columns go back into it when it is saved.
+    palette_ = {KindOf(path) == TblFileKind::Gpl ? data.title : QString(), data.columns};
     SetTblFileName(path);
     if (KindOf(path) == TblFileKind::Cgd) caption_ = CgdCaptionText(data.title);
     lines_ = std::move(data.lines);
@@ -128,13 +136,13 @@ EditResult TblDocument::TblFileRead(const QString& path, const ConversionConditi
 
 void TblDocument::TblFileSave()
 {
-    WriteTableFile(file_.TblFileName, lines_, entries_);
+    WriteTableFile(file_.TblFileName, lines_, entries_, palette_);
     modified_ = false;
 }
 
 void TblDocument::TblFileSaveAs(const QString& path)
 {
-    WriteTableFile(path, lines_, entries_);
+    WriteTableFile(path, lines_, entries_, palette_);
     SetTblFileName(path);
     modified_ = false;
 }
@@ -150,7 +158,9 @@ EditResult TblDocument::LogToTab(const QString& logPath)
     // The converted table differs from the file: it is marked modified so
     // that closing or opening another table asks before it is lost.
     modified_ = true;
-    EditResult r = Changed(0);
+    // As after opening a table, no row is current: a delete right after
+    // the conversion removes nothing.
+    EditResult r = Changed(-1);
     r.topRow = 0;
     return r;
 }

@@ -24,6 +24,7 @@
 #include "entry.h"
 #include "filenames.h"
 #include "sort.h"
+#include "tabledata.h"
 
 namespace qolvar::table {
 
@@ -145,6 +146,9 @@ private:
     QStringList undo_;
     bool modified_ = false;
     TblFileNames file_;
+    // The name and columns of the palette last read, written back into a
+    // palette saved from this table.
+    PaletteHeader palette_;
     QString caption_;
     long long titleCount_ = -1;
 };

@@ -33,9 +33,21 @@ TblFileKind KindOf(const QString& fileName)
     return TblFileKind::Text;
 }
 
+SaveFormat ProposedSaveFormat(const TblFileNames& names)
+{
+    switch (KindOf(names.TblFileName)) {
+    case TblFileKind::Aco: return {1, QStringLiteral("aco")};
+    case TblFileKind::Gpl: return {2, QStringLiteral("gpl")};
+    case TblFileKind::Cgd:
+    case TblFileKind::Text: break;
+    }
+    return {0, QStringLiteral("tab")};
+}
+
 QString ProposedSaveName(const TblFileNames& names)
 {
-    const QString file = names.TblBaseName.isEmpty() ? QString() : names.TblBaseName + QStringLiteral(".tab");
+    const QString file =
+        names.TblBaseName.isEmpty() ? QString() : names.TblBaseName + u'.' + ProposedSaveFormat(names).extension;
     const bool hasFolder = FileNamePart(names.TblFileName).size() < names.TblFileName.size();
     return hasFolder ? names.TblFileDir + u'/' + file : file;
 }

@@ -36,9 +36,17 @@ QString TblFileExtOf(const QString& fileName);
 enum class TblFileKind { Text, Aco, Cgd, Gpl };
 TblFileKind KindOf(const QString& fileName);
 
-// The name the save dialog proposes: TblFileDir / TblBaseName ".tab"; for a
-// table without a base name (untitled) only the folder, so the user types a
-// name.
+// The name the save dialog proposes: TblFileDir / TblBaseName and the
+// table's own extension when the program writes that format (".aco",
+// ".gpl"), else ".tab"; for a table without a base name (untitled) only the
+// folder, so the user types a name.
 QString ProposedSaveName(const TblFileNames& names);
+// The format the save dialog offers first for that name: the index of its
+// pair in TblSaveFilter() and its extension without the dot.
+struct SaveFormat {
+    int filterIndex;
+    QString extension;
+};
+SaveFormat ProposedSaveFormat(const TblFileNames& names);
 
 }  // namespace qolvar::table

@@ -68,10 +68,15 @@ TableData ReadGpl(QByteArrayView bytes, const QString& fileName)
     TableData data;
     qsizetype i = 1;
     for (; i < lines.size(); ++i) {
-        if (lines[i].startsWith(QLatin1String("Name:")))
+        if (lines[i].startsWith(QLatin1String("Name:"))) {
             data.title = StripBlanks(QStringView(lines[i]).sliced(5));
-        else if (!lines[i].startsWith(QLatin1String("Columns:")))
+        } else if (lines[i].startsWith(QLatin1String("Columns:"))) {
+            bool ok = false;
+            const int columns = StripBlanks(QStringView(lines[i]).sliced(8)).toInt(&ok);
+            if (ok && columns >= 0 && columns <= 256) data.columns = columns;
+        } else {
             break;
+        }
     }
     long long skipped = 0;
     qsizetype firstSkipped = 0;
@@ -95,11 +100,14 @@ TableData ReadGpl(QByteArrayView bytes, const QString& fileName)
     return data;
 }
 
-QByteArray WriteGpl(const std::vector<TColorTabel>& entries, const QString& paletteName)
+QByteArray WriteGpl(const std::vector<TColorTabel>& entries, const QString& paletteName, int columns)
 {
-    // A fixed grid of sixteen columns rather than 0 (GIMP's flowing layout),
-    // so that programs that lay palettes out in a grid need not interpret 0.
-    QByteArray out = "GIMP Palette\nName: " + OneLine(paletteName).toUtf8() + "\nColumns: 16\n#\n";
+    // Without columns of its own, a fixed grid of sixteen rather than 0
+    // (a flowing layout), so that programs that lay palettes out in a grid
+    // need not interpret 0.
+    const int shown = columns > 0 && columns <= 256 ? columns : 16;
+    QByteArray out =
+        "GIMP Palette\nName: " + OneLine(paletteName).toUtf8() + "\nColumns: " + QByteArray::number(shown) + "\n#\n";
     out.reserve(out.size() + qsizetype(entries.size()) * 24);
     for (const auto& e : entries) {
         char numbers[16];

@@ -19,7 +19,8 @@
 // and where the first one is. Entries become table lines as .aco names do
 // ("#RRGGBB name", quoted when the name holds blanks), without comments.
 //
-// Writing: "GIMP Palette", "Name: " + the palette name, "Columns: 16" and
+// Writing: "GIMP Palette", "Name: " + the palette name, "Columns: " + the
+// palette's columns (16 when it has none) and
 // "#", then one line per entry "%3d %3d %3d" + tab + name (the tab only
 // when there is a name), UTF-8 with LF. Comments are not written (see
 // CommentsLost in tablefile.h).
@@ -36,11 +37,12 @@
 namespace qolvar::table {
 
 // fileName only names the file in messages. The palette's name becomes
-// TableData::title. Throws FileError when the first line is not the mark.
+// TableData::title, its columns (0..256) TableData::columns. Throws FileError when the first line is not the mark.
 TableData ReadGpl(QByteArrayView bytes, const QString& fileName = {});
 
-// The palette of the entries' colours and names.
-QByteArray WriteGpl(const std::vector<TColorTabel>& entries, const QString& paletteName);
+// The palette of the entries' colours and names; columns 1..256 as given,
+// else 16.
+QByteArray WriteGpl(const std::vector<TColorTabel>& entries, const QString& paletteName, int columns = 0);
 
 // The palette name a file is written with: its file-name part up to the
 // last dot (the whole part when that leaves nothing).

@@ -1,5 +1,7 @@
 #include "lines.h"
 
+#include <cctype>
+
 namespace qolvar::table {
 
 QString OneLine(const QString& text)
@@ -37,14 +39,30 @@ QString NumberName(long long n)
     return QStringLiteral("CN") + digits;
 }
 
+namespace {
+
+// The hexadecimal field as a line writes it: as typed, but a code of fewer
+// than six digits ("0", "F80") padded with zeros in front, as it reads
+// ("#0" is a code no other program reads).
+QString LineCode(const QString& hexField)
+{
+    const QString code = OneLine(hexField);
+    if (code.isEmpty() || code.size() >= 6) return code;
+    for (const QChar c : code)
+        if (!std::isxdigit(c.unicode() < 128 ? static_cast<unsigned char>(c.unicode()) : 'x')) return code;
+    return QString(6 - code.size(), u'0') + code;
+}
+
+}  // namespace
+
 QString ReplaceLine(const QString& hexField, const QString& name, const QString& comment)
 {
-    return u'#' + OneLine(hexField) + u' ' + OneLine(name) + u' ' + OneLine(comment);
+    return u'#' + LineCode(hexField) + u' ' + OneLine(name) + u' ' + OneLine(comment);
 }
 
 QString AddLine(const QString& hexField, const QString& name, const QString& comment, long long lineCount)
 {
-    QString line = u'#' + OneLine(hexField) + u' ';
+    QString line = u'#' + LineCode(hexField) + u' ';
     if (!name.isEmpty() && !name.startsWith(QStringLiteral("CN0")))
         line += OneLine(name);
     else

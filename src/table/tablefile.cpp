@@ -35,12 +35,15 @@ TableData ReadTableFile(const QString& path, const ConversionConditions& conditi
     return ReadTextTable(bytes);
 }
 
-void WriteTableFile(const QString& path, const QStringList& lines, const std::vector<TColorTabel>& entries)
+void WriteTableFile(const QString& path, const QStringList& lines, const std::vector<TColorTabel>& entries,
+                    const PaletteHeader& palette)
 {
     QByteArray bytes;
     switch (KindOf(path)) {
     case TblFileKind::Aco: bytes = WriteAco(entries); break;
-    case TblFileKind::Gpl: bytes = WriteGpl(entries, GplPaletteName(path)); break;
+    case TblFileKind::Gpl:
+        bytes = WriteGpl(entries, palette.name.isEmpty() ? GplPaletteName(path) : palette.name, palette.columns);
+        break;
     case TblFileKind::Cgd:
         // Colour guides are only read: a table written under that name
         // would be refused when opened.

@@ -27,10 +27,13 @@ TableData ReadTextTable(QByteArrayView bytes);
 TableData ReadTableFile(const QString& path, const ConversionConditions& conditions);
 
 // Writes a Photoshop swatch of the entries when the path's extension is
-// ".aco", a GIMP palette (named after the file) when it is ".gpl", else the
-// text table of the lines. Atomic: on failure (FileError, or RangeError for
-// a swatch of more than 65535 colours) the previous file stays as it was.
-void WriteTableFile(const QString& path, const QStringList& lines, const std::vector<TColorTabel>& entries);
+// ".aco", a GIMP palette when it is ".gpl" (with the palette's name and
+// columns; a palette without a name is named after the file), else the
+// text table of the lines. A ".cgd" path and a file the readers would not
+// take back are refused. Atomic: on failure (FileError, or RangeError for a
+// swatch of more than 65535 colours) the previous file stays as it was.
+void WriteTableFile(const QString& path, const QStringList& lines, const std::vector<TColorTabel>& entries,
+                    const PaletteHeader& palette = {});
 
 // Swatches and palettes hold colours and names only. CommentsLost is how
 // many entries would lose their comment when written to the path (0 for a

@@ -30,7 +30,6 @@ inline const QString ApplicationTitle = QStringLiteral("Qolvar");
 // follow the translation the application installs.
 QString TblOpenFilter();
 QString TblSaveFilter();
-inline const QString TblSaveDefaultExt = QStringLiteral("tab");
 QString LogOpenFilter();
 
 }  // namespace qolvar::table

@@ -82,6 +82,17 @@ TEST_F(ColorTable, PalettesLoadAsTablesAndNameTheNearestColour)
     EXPECT_TRUE(nearest->text().startsWith("≈ Red  ΔE ")) << nearest->text().toStdString();
 }
 
+// Named colours are sRGB colours: the nearest is found under D65 whatever
+// white the CIE page uses (under illuminant A the dark grey would be called
+// MidnightBlue: qolvar-cli nearest --white a 2C2C2C).
+TEST_F(ColorTable, TheNearestNameIsFoundInSRGB)
+{
+    Open(Write("n.tab", "#000000 Black\r\n#191970 MidnightBlue\r\n#696969 DimGray\r\n"));
+    w->EditConditions().SetCIEWhite(2);  // illuminant A
+    w->SetCurRGB(0x2C2C2C);
+    EXPECT_EQ(test::Child<QLabel>(w, "labelNearest")->text(), "≈ Black  ΔE 9.8");
+}
+
 // The nearest name shows whole where the window is wide enough, and is
 // shortened with "…" where it is not.
 TEST_F(ColorTable, TheNearestNameTakesTheWidthThereIs)

@@ -267,6 +267,4 @@ TEST(Fonts, NamedFamilyOrTheDesktopsFont)
         EXPECT_EQ(f.family(), r.expected) << r.family;
         EXPECT_EQ(f.pixelSize(), r.pixels) << r.family;
     }
-    EXPECT_TRUE(
-        QFontInfo(app::NamedFont(QStringLiteral("No Such Family Qv"), 12, QFontDatabase::FixedFont)).fixedPitch());
 }

@@ -322,6 +322,7 @@ TEST_F(MainWindow, AboutBoxFillsItsTextsEachTime)
 {
     app::TAboutBox box(w);
     box.show();
+    QTest::qWait(50);  // measured once the texts have widened the box
     const QPoint offCentre = box.geometry().center() - w->screen()->geometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 4) << "centred on the screen";
     EXPECT_EQ(box.ProductName->text(), "Qolvar");

@@ -243,12 +243,21 @@ TEST_F(CIEPageTest, TypedComboTextsChooseAnItemOrNone)
         QComboBox* box = p->*c.box;
         box->lineEdit()->selectAll();
         box->lineEdit()->insert(QString::fromUtf8(c.text));  // as typing or pasting it does
-        EXPECT_EQ(box->currentIndex(), c.index) << c.text;
+        EXPECT_EQ(app::ModelPage::TypedIndex(box), c.index) << c.text;
         EXPECT_EQ(box->currentText(), QString::fromUtf8(c.text));
         EXPECT_EQ(w->Conditions().gamma, c.gamma) << c.text;
         EXPECT_EQ(w->Conditions().white.X, c.whiteX) << c.text;
         EXPECT_EQ(w->CurRGB(), BackConversion()) << c.text;
     }
+    // Typing in the middle keeps the cursor where it is and the undo steps.
+    QLineEdit* edit = p->ComboBoxCIE2->lineEdit();
+    edit->setText("gamma 2.2");
+    edit->setCursorPosition(5);
+    QTest::keyClicks(edit, "XY");
+    EXPECT_EQ(edit->text(), "gammaXY 2.2");
+    EXPECT_EQ(edit->cursorPosition(), 7);
+    edit->undo();
+    EXPECT_EQ(edit->text(), "gamma 2.2");
 }
 
 struct TypeCase {

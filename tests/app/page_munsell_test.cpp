@@ -38,6 +38,9 @@ protected:
         for (const char* table : {"HVC_Yxy.csv", "Z8721_YxyD65.csv"})
             ASSERT_TRUE(QFile::copy(app::ProgramFolder() + "/" + table, dir.filePath(table)));
         app::SetProgramFolder(dir.path());
+        // The page's mechanics with the table search, as the values below
+        // were taken.
+        StoreSetting("MunsellMethod", "0");
         StartOn(4);
         p = w->findChild<app::MunsellPage*>();
     }
@@ -300,6 +303,10 @@ TEST_F(MunsellPageTest, MethodChoiceRefreshesAndIsStored)
     StoreSetting("MunsellMethod", "7");  // no method: the search
     StartOn(4);
     EXPECT_EQ(w->Conditions().method, MunsellMethod::Search);
+    Stop();
+    QFile::remove(SettingsPath());  // no choice stored yet: the interpolation
+    StartOn(4);
+    EXPECT_EQ(w->Conditions().method, MunsellMethod::Renotation);
 }
 
 // The window's conditions: a table read ahead is what the first load of

@@ -79,7 +79,8 @@ TEST(PickArguments, AreReadOrRefused)
     };
     const Case cases[] = {
         {{}, ProgramArgs::Window, 1, "hex", false},
-        {{"whatever"}, ProgramArgs::Window, 1, "hex", false},  // the window ignores arguments, as before
+        {{"--bogus"}, ProgramArgs::Bad, 1, "hex", false},  // not a second window on the same settings
+        {{"whatever"}, ProgramArgs::Bad, 1, "hex", false},
         {{"--pick", "--help"}, ProgramArgs::Help, 1, "hex", false},
         {{"--pick"}, ProgramArgs::Pick, 1, "hex", false},
         {{"--pick", "--average", "5", "--format", "hsl", "--copy"}, ProgramArgs::Pick, 5, "hsl", true},

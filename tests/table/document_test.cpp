@@ -101,7 +101,7 @@ TEST_F(Doc, SwatchFilesAskForANameOnSave)
     EXPECT_EQ(doc.Title(), "  ■ g 0色");
     doc.TblFileRead(Write("p.gpl", "GIMP Palette\nName: Mine\n255 0 0 Red\n"), ConversionConditions{});
     EXPECT_TRUE(doc.SaveNeedsName());
-    EXPECT_EQ(doc.Caption(), "p.gpl - Color Table Editor");
+    EXPECT_EQ(doc.Caption(), "Mine - Qolvar") << "the palette's name, as a guide's title";
     EXPECT_EQ(doc.Title(), "  ■ p 1色");
 }
 
@@ -357,6 +357,7 @@ TEST_F(Doc, LogToTab)
     const QString log = Write("c.log", "RGB=#FF8000 CMYK=0,127,255,0\r\nRGB=#336699\r\n");
     const EditResult r = doc.LogToTab(log);
     EXPECT_TRUE(r.changed);
+    EXPECT_EQ(r.currentRow, -1) << "no row current, as after opening";
     EXPECT_EQ(doc.Lines(), QStringList({"#FF8000 CN0000 CMYK=0,127,255,0", "#336699 CN0001 "}));
     EXPECT_EQ(doc.EntryAt(0).Comment, "CMYK=0,127,255,0");
     EXPECT_EQ(doc.EntryAt(1).Comment, "");

@@ -114,6 +114,9 @@ TEST(Lines, AddLineNamesAndRenumbers)
 TEST(Lines, ReplaceLineKeepsBothBlanksAndOneLine)
 {
     EXPECT_EQ(ReplaceLine("FF0000", "Red", ""), "#FF0000 Red ");
+    // A shorter code gets its leading zeros: "#0" is read by nobody else.
+    EXPECT_EQ(ReplaceLine("0", "Black", ""), "#000000 Black ");
+    EXPECT_EQ(AddLine("f80", "", "", 0), "#000f80 CN0001");
     EXPECT_EQ(ReplaceLine("ff0000", "Red", "line one\r\nline two\nthree"), "#ff0000 Red line one line two three");
 }
 
@@ -197,7 +200,11 @@ TEST(FileNames, BookkeepingRules)
 
 TEST(FileNames, ProposedSaveName)
 {
-    EXPECT_EQ(ProposedSaveName(MakeTblFileNames("/d/swatch.aco")), "/d/swatch.tab");
+    // A swatch or a palette keeps its format; a colour guide, only read,
+    // becomes a text table.
+    EXPECT_EQ(ProposedSaveName(MakeTblFileNames("/d/swatch.aco")), "/d/swatch.aco");
+    EXPECT_EQ(ProposedSaveName(MakeTblFileNames("/d/pal.GPL")), "/d/pal.gpl");
+    EXPECT_EQ(ProposedSaveFormat(MakeTblFileNames("/d/pal.gpl")).filterIndex, 2);
     EXPECT_EQ(ProposedSaveName(MakeTblFileNames("/x.cgd")), "/x.tab");
     EXPECT_EQ(ProposedSaveName(MakeTblFileNames("rel.txt")), "rel.tab");
     EXPECT_EQ(ProposedSaveName(MakeTblFileNames(Untitled)), "");

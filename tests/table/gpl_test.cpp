@@ -7,6 +7,7 @@
 
 #include "cli_run.h"
 #include "colour/errors.h"
+#include "table/document.h"
 #include "table/gpl.h"
 #include "table/tablefile.h"
 
@@ -132,6 +133,25 @@ TEST(GplCli, ConvertsBothWaysThroughTheTableCommands)
     EXPECT_EQ(r.out, "#FF0000 Red\n#00FF00 \"Pure green\"\n");
     r = test::RunCli({"table", "sort", "--by", "rgb", gpl, dir.filePath("sorted.tab").toStdString()});
     EXPECT_EQ(r.status, 0) << r.err;
+
+    // A palette's own name and columns stay through a conversion and
+    // through the editor's open and save; the editor shows it by its name.
+    const QString mine = dir.filePath("mine.gpl");
+    {
+        QFile m(mine);
+        ASSERT_TRUE(m.open(QIODevice::WriteOnly));
+        m.write("GIMP Palette\nName: My Palette\nColumns: 4\n#\n  1   2   3\tOne\n");
+    }
+    const QString copy = dir.filePath("copy.gpl");
+    EXPECT_EQ(test::RunCli({"table", "convert", mine.toStdString(), copy.toStdString()}).status, 0);
+    TblDocument doc;
+    doc.TblFileRead(copy, ConversionConditions{});
+    EXPECT_EQ(doc.Caption(), "My Palette - Qolvar");
+    doc.EditAdd("040506", "Four", "");
+    doc.TblFileSave();
+    QFile saved(copy);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().startsWith("GIMP Palette\nName: My Palette\nColumns: 4\n#\n  1   2   3\tOne\n"));
 }
 
 }  // namespace

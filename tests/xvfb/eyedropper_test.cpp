@@ -1,6 +1,7 @@
 // Under a real X server (Xvfb): the pick mode reads the screen around the
 // pointer, moves the pointer by keys and averages squares of a known test
-// picture shown in a window; `qolvar --pick` prints the code. Run with
+// picture shown in a window; `qolvar --pick` prints the code; a window's
+// caption reaches the window manager as the window gives it. Run with
 // xvfb-run; skipped without an X display.
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "application.h"
 #include "picking/magnifier.h"
 #include "picking/pickmode.h"
 
@@ -222,11 +224,36 @@ TEST_F(XPickMode, ThePickCommandPrintsTheCode)
     XCloseDisplay(dpy);
 }
 
+// The toolkit adds nothing (such as " — Qolvar") to a window's caption.
+TEST(XCaption, IsTheWindowsOwn)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs an X server";
+    const std::string caption = "t.tab - Color Table Editor";
+    QWidget window;
+    window.setWindowTitle(QString::fromStdString(caption));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    Display* dpy = XOpenDisplay(nullptr);
+    ASSERT_NE(dpy, nullptr);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const int status =
+        XGetWindowProperty(dpy, window.winId(), XInternAtom(dpy, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(dpy, "UTF8_STRING", False), &type, &format, &count, &after, &data);
+    const std::string shown = status == Success && data ? std::string(reinterpret_cast<char*>(data), count) : "";
+    if (data) XFree(data);
+    XCloseDisplay(dpy);
+    EXPECT_EQ(shown, caption);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // The program's application object, which names the program.
+    qolvar::app::QolvarApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,15 +1,23 @@
 // Under a real X server (Xvfb): the eyedropper reads the pixel of another
-// window under the pointer. Run with xvfb-run; skipped without an X display.
+// window under the pointer, and the colour dialog leaves the settings all Qt
+// programs share alone (it writes them only there). Run with xvfb-run;
+// skipped without an X display.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QCursor>
+#include <QFileInfo>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include "colour/codes.h"
+#include "platform/dialogs.h"
 #include "platform/screenpick.h"
 
 namespace {
@@ -44,6 +52,28 @@ TEST(XPick, ReadsThePixelOfAnotherWindow)
     const auto outside = reader.readPixel(QPoint(5, 5));
     ASSERT_TRUE(outside);
     EXPECT_NE(qolvar::ColorToCode(*outside), 0x336699u);
+}
+
+// The custom colours Qolvar clears at start are not written over those of
+// the user's other Qt programs when a colour dialog closes; the dialog still
+// returns its colour.
+TEST(XColourDialog, LeavesTheSharedCustomColoursAlone)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs an X server";
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    const QString shared = home.filePath(QStringLiteral("QtProject.conf"));
+    QColorDialog::setCustomColor(0, QColor(Qt::white));
+    QTimer::singleShot(300, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) QMetaObject::invokeMethod(box, "accept");
+    });
+    const auto chosen = qolvar::platform::dialogs().chooseColor(nullptr, QColor(0x33, 0x66, 0x99));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->rgb() & 0xFFFFFFu, 0x336699u);
+    EXPECT_FALSE(QFileInfo::exists(shared));
+    // The toolkit's other settings are found where they were.
+    EXPECT_EQ(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QtProject")).fileName(), shared);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QTimer>
 
 #include "platform/dialogs.h"
 #include "version.h"
@@ -115,24 +116,35 @@ QString TAboutBox::GetVersionValue(const QString& name)
 void TAboutBox::FormShow()
 {
     ProductName->setText(GetVersionValue(QStringLiteral("ProductName")));
-    // The description in the user's language (the text of version.h.in
-    // marked below).
+    // The description and the copyright holder in the user's language (the
+    // texts of version.h.in marked below).
     static_cast<void>(QT_TR_NOOP("色コード変換ツール"));
     Description->setText(tr(GetVersionValue(QStringLiteral("FileDescription")).toUtf8().constData()));
     Version->setText(QStringLiteral("Version ") + GetVersionValue(QStringLiteral("FileVersion")));
-    Copyright->setText(QStringLiteral("Copyright ") + GetVersionValue(QStringLiteral("LegalCopyright")));
+    static_cast<void>(QT_TR_NOOP("(C) 2026 Qolvar の開発者"));
+    Copyright->setText(QStringLiteral("Copyright ") +
+                       tr(GetVersionValue(QStringLiteral("LegalCopyright")).toUtf8().constData()));
 }
 
 void TAboutBox::showEvent(QShowEvent* event)
 {
     FormShow();
-    // The texts are known now; the box grows to hold them.
+    Centre();
+    QDialog::showEvent(event);
+    // The labels' styles and fonts may still change their sizes as the box
+    // is shown: once that has settled, the box is centred for its final
+    // size.
+    QTimer::singleShot(0, this, &TAboutBox::Centre);
+}
+
+void TAboutBox::Centre()
+{
+    ensurePolished();
     layout()->activate();
     resize(size().expandedTo(sizeHint()));
     // The box stands in the middle of the screen, not over its owner.
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen) move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
-    QDialog::showEvent(event);
 }
 
 QString HomePage()

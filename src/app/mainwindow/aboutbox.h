@@ -29,6 +29,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // Grows the box to hold its texts and puts it in the middle of the
+    // screen.
+    void Centre();
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

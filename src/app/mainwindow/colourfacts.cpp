@@ -49,19 +49,15 @@ void ColourFacts::SetTable(const QStringList& rows)
     labs_.clear();
 }
 
-void ColourFacts::RebuildLabsIfStale(const ConversionConditions& conditions)
+void ColourFacts::RebuildLabsIfStale()
 {
-    const bool same =
-        labs_.size() == candidates_.size() && labsGamma_ == conditions.gamma && labsWhite_ == conditions.white;
-    if (same) return;
+    if (labs_.size() == candidates_.size()) return;
     labs_.clear();
     labs_.reserve(candidates_.size());
-    for (const Candidate& c : candidates_) labs_.push_back(LabOf(c.code, conditions));
-    labsGamma_ = conditions.gamma;
-    labsWhite_ = conditions.white;
+    for (const Candidate& c : candidates_) labs_.push_back(LabOf(c.code, kNamedColourConditions));
 }
 
-void ColourFacts::Show(RGBCode current, RGBCode refreshed, const ConversionConditions& conditions)
+void ColourFacts::Show(RGBCode current, RGBCode refreshed)
 {
     current &= 0xFFFFFF;
     refreshed &= 0xFFFFFF;
@@ -69,8 +65,8 @@ void ColourFacts::Show(RGBCode current, RGBCode refreshed, const ConversionCondi
     // all there is; a conversion that fails leaves the label empty.
     QString nearest, nearestHint;
     try {
-        RebuildLabsIfStale(conditions);
-        if (const auto best = NearestByDeltaE(LabOf(current, conditions), labs_)) {
+        RebuildLabsIfStale();
+        if (const auto best = NearestByDeltaE(LabOf(current, kNamedColourConditions), labs_)) {
             const Candidate& c = candidates_[best->index];
             const QString name = c.name.isEmpty() ? QStringLiteral("#") + HexText(c.code) : c.name;
             nearest = tr("≈ %1  ΔE %2").arg(name, Fixed(best->deltaE, 1));

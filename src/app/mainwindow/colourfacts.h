@@ -25,9 +25,11 @@ public:
     // The table's rows (lines as the drop-down shows them); their names and
     // colours are the candidates of the nearest entry.
     void SetTable(const QStringList& rows);
-    // Shows the facts of the current colour and the refreshed colour; the
-    // L*a*b* values follow the conditions' gamma and white.
-    void Show(RGBCode current, RGBCode refreshed, const ConversionConditions& conditions);
+    // Shows the facts of the current colour and the refreshed colour. Table
+    // colours are sRGB colours: the nearest entry is found under the
+    // start-up gamma and D65 (kNamedColourConditions), whatever the CIE
+    // page's choices.
+    void Show(RGBCode current, RGBCode refreshed);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,7 +39,7 @@ private:
         RGBCode code;
         QString name;
     };
-    void RebuildLabsIfStale(const ConversionConditions& conditions);
+    void RebuildLabsIfStale();
     // Shows the nearest entry's text, shortened to the label's width.
     void ElideNearest();
 
@@ -45,11 +47,12 @@ private:
     QLabel* labelContrast_ = nullptr;
     QString nearest_;
     std::vector<Candidate> candidates_;
-    // The candidates' L*a*b* under the gamma and white they were computed
-    // with.
+    // The candidates' L*a*b*, made at the first Show after SetTable.
     std::vector<LabValue> labs_;
-    float labsGamma_ = 0;
-    WhitePoint labsWhite_{0, 0, 0};
 };
+
+// The conditions the nearest table colour is found under: the program's
+// start-up gamma 2.2 and the D65 white, as `qolvar-cli nearest` does.
+inline const ConversionConditions kNamedColourConditions{};
 
 }  // namespace qolvar::app

@@ -78,9 +78,6 @@ void TformMain::DspDsetRGB(RGBCode rgb)
 {
     Panel2->setColor(CodeToColor(rgb));
     Label3->setText(QStringLiteral("#") + HexText(rgb));
-    // A page's refresh may have changed the CIE settings the nearest entry
-    // is found under.
-    UpdateColourFacts();
 }
 
 void TformMain::SetCurRGB(RGBCode rgb, CurrentColour::Source source) { colour_.Set(rgb, source); }
@@ -214,10 +211,7 @@ void TformMain::Panel1Click()
     if (chosen) SetCurRGB(ColorToCode(platform::FromQColor(*chosen)), CurrentColour::Source::Dialog);
 }
 
-void TformMain::UpdateColourFacts()
-{
-    colourFacts_->Show(CurRGB(), ColorToCode(Panel4->color()), conditions_.Values());
-}
+void TformMain::UpdateColourFacts() { colourFacts_->Show(CurRGB(), ColorToCode(Panel4->color())); }
 
 void TformMain::Panel4Click() { SetCurRGB(ColorToCode(Panel4->color()), CurrentColour::Source::LastRefresh); }
 

@@ -127,7 +127,7 @@ void TformMain::RestoreOptionStatus()
                      readString("CopyTemplate", copyAs_->CopyTemplate()));
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)), CurrentColour::Source::Restored);
     if (auto* munsell = findChild<MunsellPage*>())
-        munsell->SetMethod(static_cast<int>(readInteger("MunsellMethod", 0)));
+        munsell->SetMethod(static_cast<int>(readInteger("MunsellMethod", 1)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
     pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));
     repaint();

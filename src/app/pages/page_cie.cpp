@@ -206,13 +206,13 @@ void CIEPage::RadioGroupCIEClick()
 
 void CIEPage::ComboBoxCIE2Change()
 {
-    host_.EditConditions().SetCIEGamma(ComboBoxCIE2->currentIndex());
+    host_.EditConditions().SetCIEGamma(TypedIndex(ComboBoxCIE2));
     btCIEClick();
 }
 
 void CIEPage::ComboBoxCIE1Change()
 {
-    host_.EditConditions().SetCIEWhite(ComboBoxCIE1->currentIndex());
+    host_.EditConditions().SetCIEWhite(TypedIndex(ComboBoxCIE1));
     btCIEClick();
 }
 

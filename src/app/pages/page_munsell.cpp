@@ -178,7 +178,7 @@ void MunsellPage::EditHVCxyY1Change()
 void MunsellPage::ComboBoxHVCChange()
 {
     WindowConditions& conditions = host_.EditConditions();
-    conditions.SetMunsellFile(ComboBoxHVC->currentIndex());
+    conditions.SetMunsellFile(TypedIndex(ComboBoxHVC));
     conditions.LoadMunsellTable(host_.ExeDir());
     btHVCClick();
 }

@@ -70,7 +70,8 @@ protected:
     // A combo box the user may also type into, showing `initial` with no
     // item chosen. Choosing an item, or typing text, runs change: typed text
     // that is exactly an item chooses it, any other text chooses none (and
-    // stays in the box as typed).
+    // stays in the box as typed, its cursor and undo steps untouched).
+    // TypedIndex gives the item chosen either way.
     template <class Change>
     QComboBox* AddTypedComboBox(const char* name, const QStringList& items, const QString& initial, const QRect& place,
                                 Change change)
@@ -83,19 +84,27 @@ protected:
         box->setPlaceholderText(initial);
         box->setCurrentIndex(-1);
         box->lineEdit()->setText(initial);
-        connect(box, &QComboBox::activated, this, [this, box, change] { Guarded(box, change); });
+        box->setProperty(kTypedIndex, -1);
+        connect(box, &QComboBox::activated, this, [this, box, change](int index) {
+            box->setProperty(kTypedIndex, index);
+            Guarded(box, change);
+        });
+        // The box's own current item is left alone while typing: choosing
+        // one would rewrite the text, moving the cursor to its end and
+        // dropping the undo steps.
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box, change](const QString& text) {
-            const int index = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-            {
-                const QSignalBlocker quiet(box);
-                box->setCurrentIndex(index);
-                box->lineEdit()->setText(text);
-            }
+            box->setProperty(kTypedIndex, box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
             Guarded(box, change);
         });
         return box;
     }
+    static constexpr const char* kTypedIndex = "typedIndex";
 
+public:
+    // The item a typed combo box's text chooses, -1 for none.
+    static int TypedIndex(const QComboBox* box) { return box->property(kTypedIndex).toInt(); }
+
+protected:
     // Whether every text holds something to read: none is empty.
     static bool AllTyped(std::initializer_list<QString> texts)
     {

@@ -62,13 +62,15 @@ ProgramArgs ParseProgramArgs(const std::vector<std::string>& args)
         }
     bool pick = false;
     for (const std::string& a : args) pick = pick || a == "--pick";
-    if (!pick) return result;
-    result.kind = ProgramArgs::Pick;
     auto bad = [&](const std::string& message) {
         result.kind = ProgramArgs::Bad;
         result.error = message;
         return result;
     };
+    // The window takes no arguments: a mistyped option must not open a
+    // second window on the same settings.
+    if (!pick) return args.empty() ? result : bad("unknown argument " + Quoted(args.front()));
+    result.kind = ProgramArgs::Pick;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--pick") continue;

@@ -22,8 +22,8 @@ struct ProgramArgs {
 
 // Reads the arguments after the program's name. "--help" / "-h" anywhere
 // asks for the help; "--pick" for the pick command, whose options are then
-// checked (an unknown one is Bad); anything else opens the window as
-// before (arguments are ignored there).
+// checked (an unknown one is Bad); no arguments open the window, and any
+// other argument is Bad.
 ProgramArgs ParseProgramArgs(const std::vector<std::string>& args);
 
 // The text of --help.

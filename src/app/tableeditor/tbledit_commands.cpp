@@ -120,7 +120,10 @@ void TformTblEdit::TblFileSaveAs()
 {
     platform::FileDialogOptions o;
     o.filter = table::TblSaveFilter();
-    o.defaultExt = table::TblSaveDefaultExt;
+    // A swatch or a palette is offered in its own format under its own name.
+    const table::SaveFormat format = table::ProposedSaveFormat(doc_.File());
+    o.defaultExt = format.extension;
+    o.filterIndex = format.filterIndex;
     o.initialDir = DialogFolder(doc_.File(), true);
     o.fileName = table::ProposedSaveName(doc_.File());
     if (o.initialDir.isEmpty()) o.fileName = QFileInfo(o.fileName).fileName();

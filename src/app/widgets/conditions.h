@@ -55,7 +55,9 @@ public:
     void SetMunsellMethod(MunsellMethod method) noexcept { values_.method = method; }
 
 private:
-    ConversionConditions values_;
+    // The Munsell notation by the renotation's interpolation unless the
+    // settings choose the table search.
+    ConversionConditions values_ = ConversionConditions::WithRenotation();
     MunsellIlluminant munsellTable_ = MunsellIlluminant::D65;
     PendingMunsellTable pending_;
 };
