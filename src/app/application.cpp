@@ -1,9 +1,16 @@
 #include "application.h"
 
+#include <QAbstractSpinBox>
+#include <QAction>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTranslator>
 #include <stdexcept>
 #include <vector>
@@ -95,9 +102,51 @@ void RemoveTranslations()
     installedTranslators().clear();
 }
 
+namespace {
+
+// A control the user types text into.
+bool IsTextField(const QObject* o)
+{
+    if (qobject_cast<const QLineEdit*>(o) || qobject_cast<const QAbstractSpinBox*>(o) ||
+        qobject_cast<const QPlainTextEdit*>(o))
+        return true;
+    if (const auto* text = qobject_cast<const QTextEdit*>(o)) return !text->isReadOnly();
+    if (const auto* box = qobject_cast<const QComboBox*>(o)) return box->isEditable();
+    return false;
+}
+
+// The keys a text field keeps even where its window has a command on them.
+bool IsEditingKey(const QKeyEvent* key)
+{
+    for (QKeySequence::StandardKey k :
+         {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Redo,
+          QKeySequence::SelectAll, QKeySequence::Delete, QKeySequence::Backspace, QKeySequence::DeleteStartOfWord,
+          QKeySequence::DeleteEndOfWord})
+        if (key->matches(k)) return true;
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    return mods == Qt::NoModifier || mods == Qt::ShiftModifier;  // typing and moving the cursor
+}
+
+}  // namespace
+
+bool WindowCommandTakesKey(QObject* receiver, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride || !IsTextField(receiver)) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (IsEditingKey(key)) return false;
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* a : static_cast<QWidget*>(receiver)->window()->actions())
+        if (a->isEnabled())
+            for (const QKeySequence& s : a->shortcuts())
+                if (s.matches(pressed) == QKeySequence::ExactMatch) return true;
+    return false;
+}
+
 bool QolvarApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
+        // Not offered to the field, the key goes to the window's command.
+        if (WindowCommandTakesKey(receiver, event)) return false;
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
         HandleException(receiver, e);

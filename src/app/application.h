@@ -14,6 +14,14 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Whether a key pressed in a text field goes to a command of the field's
+// window instead (for the ShortcutOverride event the toolkit sends the
+// field first): under X11's key bindings a field takes Ctrl+E (end of line)
+// and other keys that the windows use for commands. The keys fields edit
+// with (copy, cut, paste, undo, redo, select all, delete, typing and the
+// cursor keys) stay with the field.
+bool WindowCommandTakesKey(QObject* receiver, QEvent* event);
+
 // The language of the user interface for the user's languages in order of
 // preference (QLocale::uiLanguages(), from LANGUAGE, LC_ALL, LC_MESSAGES,
 // LANG): "ja" when Japanese comes before English, else "en".

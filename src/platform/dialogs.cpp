@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -124,10 +125,14 @@ public:
     std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& label,
                                      const QString& initial) override
     {
-        bool ok = false;
-        const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, initial, &ok);
-        if (!ok) return std::nullopt;
-        return text;
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(label);
+        dialog.setTextValue(initial);
+        // The label may quote what the user typed: shown as it is.
+        for (QLabel* l : dialog.findChildren<QLabel*>()) l->setTextFormat(Qt::PlainText);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.textValue();
     }
 };
 

@@ -74,7 +74,13 @@ void TblDocument::SetTblFileName(const QString& fileName)
 
 QString TblDocument::Title() const
 {
-    return titleCount_ < 0 ? TblInitialTitle() : TblTitleText(file_.TblBaseName, titleCount_);
+    return titleCount_ < 0 ? TblInitialTitle() : TblTitleText(titleName_, titleCount_);
+}
+
+void TblDocument::ShowCount(long long count)
+{
+    titleCount_ = count;
+    titleName_ = file_.TblBaseName;
 }
 
 bool TblDocument::SaveNeedsName() const
@@ -84,7 +90,7 @@ bool TblDocument::SaveNeedsName() const
 
 void TblDocument::Finish()
 {
-    titleCount_ = Count();
+    ShowCount(Count());
     Derive();
     modified_ = true;
 }
@@ -124,7 +130,7 @@ EditResult TblDocument::TblFileRead(const QString& path, const ConversionConditi
     if (KindOf(path) == TblFileKind::Cgd) caption_ = CgdCaptionText(data.title);
     lines_ = std::move(data.lines);
     entries_ = std::move(data.entries);
-    titleCount_ = Count();
+    ShowCount(Count());
     modified_ = false;
     // A new list has no current row and nothing selected: a delete right
     // after opening must not take the first entry.
@@ -151,7 +157,7 @@ EditResult TblDocument::LogToTab(const QString& logPath)
 {
     RequireRegularFile(logPath);
     const QStringList log = ReadLogLines(logPath);
-    titleCount_ = log.size();
+    ShowCount(log.size());
     if (log.isEmpty()) return Unchanged(-1);
     lines_ = LogToTabLines(log);
     Derive();
@@ -168,7 +174,7 @@ EditResult TblDocument::LogToTab(const QString& logPath)
 EditResult TblDocument::EditUndo(int currentRow)
 {
     lines_ = undo_;
-    titleCount_ = Count();
+    ShowCount(Count());
     Derive();
     return Changed(std::min(currentRow, Count() - 1));
 }

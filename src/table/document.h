@@ -137,6 +137,8 @@ private:
     void Derive() { entries_ = ParseTblLines(lines_); }
     // Title count, derivation, modified flag.
     void Finish();
+    // The title counts `count` entries of the table under its present name.
+    void ShowCount(long long count);
     // The valid rows of a selection, ascending, without repeats.
     QList<int> Rows(const QList<int>& selected) const;
     void RemoveRows(const QList<int>& rows);
@@ -150,7 +152,10 @@ private:
     // palette saved from this table.
     PaletteHeader palette_;
     QString caption_;
+    // The title shows the table's name and count as of the last operation
+    // that counted the entries: a Save As alone does not change it.
     long long titleCount_ = -1;
+    QString titleName_;
 };
 
 }  // namespace qolvar::table

@@ -65,12 +65,17 @@ TEST_F(ColourTools, CopyAsFormatsAndTemplateKeptBetweenRuns)
     Trigger("CopyHSL1");
     EXPECT_EQ(Copied(), "hsl(210, 50%, 40%)");
 
-    // A template that cannot be read is refused with a box; the one in use
-    // stays. A good one is chosen at once.
-    dialogs.texts = {"{R}/{nope}", "{R}/{G}/{B} {HEX}"};
+    // A template that cannot be read comes back in the box as typed, with
+    // the reason; cancelled there, the one in use stays.
+    dialogs.texts = {"{R}/{nope}", QString()};
     Trigger("CopyTemplateEdit1");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(dialogs.inputInitials.size(), 2u);
+    EXPECT_EQ(dialogs.inputInitials[1], "{R}/{nope}");
+    EXPECT_TRUE(dialogs.inputLabels[1].contains("nope")) << dialogs.inputLabels[1].toStdString();
     EXPECT_EQ(Main()->findChild<app::CopyAs*>()->CopyFormat(), "css-hsl");
+    // Mended there, it is chosen at once.
+    dialogs.texts = {"{R}/{nope}", "{R}/{G}/{B} {HEX}"};
     Trigger("CopyTemplateEdit1");
     EXPECT_EQ(Main()->findChild<app::CopyAs*>()->CopyFormat(), "template");
     EXPECT_EQ(Copied(), "51/102/153 336699");

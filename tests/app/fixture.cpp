@@ -49,9 +49,10 @@ std::optional<QColor> FakeDialogs::chooseColor(QWidget*, const QColor&)
     return c;
 }
 
-std::optional<QString> FakeDialogs::inputText(QWidget*, const QString&, const QString&, const QString& initial)
+std::optional<QString> FakeDialogs::inputText(QWidget*, const QString&, const QString& label, const QString& initial)
 {
     inputInitials.push_back(initial);
+    inputLabels.push_back(label);
     if (texts.empty()) return std::nullopt;
     const QString text = texts.front();
     texts.pop_front();

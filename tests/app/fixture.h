@@ -87,6 +87,7 @@ public:
     std::deque<QString> texts;
     std::optional<QString> inputText(QWidget*, const QString&, const QString&, const QString& initial) override;
     std::vector<QString> inputInitials;
+    std::vector<QString> inputLabels;  // the text above each field
 
     // The texts of the boxes shown so far, and forget them.
     QStringList TakeTexts();

@@ -303,6 +303,8 @@ TEST_F(TblEdit, ReplaceKeepsTheRowAndSaveAsOnlyTheCaption)
     e->FileSaveAsCmd->trigger();
     EXPECT_EQ(e->windowTitle(), "[*]renamed.tab - Color Table Editor");
     EXPECT_EQ(e->Label1->text(), title);
+    e->FileSaveCmd->trigger();  // no count shown: the old name stays
+    EXPECT_EQ(e->Label1->text(), title);
     e->EditAddCmd->trigger();
     EXPECT_EQ(e->Label1->text(), "  ■ renamed 7色");
 }

@@ -1,16 +1,21 @@
 // Under a real X server (Xvfb): the pick mode reads the screen around the
 // pointer, moves the pointer by keys and averages squares of a known test
 // picture shown in a window; `qolvar --pick` prints the code; a window's
-// caption reaches the window manager as the window gives it. Run with
+// caption reaches the window manager as the window gives it; window commands
+// work from text fields under X11's key bindings. Run with
 // xvfb-run; skipped without an X display.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTest>
 #include <QWidget>
 #include <optional>
@@ -212,6 +217,12 @@ TEST_F(XPickMode, ThePickCommandPrintsTheCode)
     timer.restart();
     while (p.bytesAvailable() == 0 && p.state() == QProcess::Running && timer.elapsed() < 10000) QTest::qWait(20);
     EXPECT_EQ(p.readAllStandardOutput(), "#6478FF\n");
+    // Standard output ends with the code (a script reading it goes on),
+    // while the command still serves the clipboard.
+    const QString output = QStringLiteral("/proc/%1/fd/1").arg(p.processId());
+    timer.restart();
+    while (QFileInfo(output).symLinkTarget() != QLatin1String("/dev/null") && timer.elapsed() < 2000) QTest::qWait(20);
+    EXPECT_EQ(QFileInfo(output).symLinkTarget(), "/dev/null") << "standard output still open";
     EXPECT_EQ(p.state(), QProcess::Running) << "serves the clipboard";
     QTest::qWait(200);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "#6478FF");
@@ -246,6 +257,41 @@ TEST(XCaption, IsTheWindowsOwn)
     if (data) XFree(data);
     XCloseDisplay(dpy);
     EXPECT_EQ(shown, caption);
+}
+
+// Under X11's key bindings a field takes Ctrl+E (end of line) for itself;
+// where the window has a command on it, the command runs. The field keeps
+// the keys it edits with: Ctrl+C copies the field's text.
+TEST(XKeys, WindowCommandsWinOverAFieldsLineKeys)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs an X server";
+    QWidget window;
+    auto* field = new QLineEdit(QStringLiteral("336699"), &window);
+    auto* spin = new QSpinBox(&window);
+    spin->move(0, 40);
+    int opened = 0, copied = 0;
+    auto* open = new QAction(&window);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    QObject::connect(open, &QAction::triggered, [&] { ++opened; });
+    auto* copy = new QAction(&window);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QObject::connect(copy, &QAction::triggered, [&] { ++copied; });
+    window.addActions({open, copy});
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (QWidget* f : {static_cast<QWidget*>(field), static_cast<QWidget*>(spin)}) {
+        f->setFocus();
+        field->setCursorPosition(0);
+        QTest::keyClick(f, Qt::Key_E, Qt::ControlModifier);
+        EXPECT_EQ(field->cursorPosition(), 0);
+    }
+    EXPECT_EQ(opened, 2);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copied, 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("336699"));
 }
 
 }  // namespace

@@ -79,20 +79,28 @@ void CopyAs::EditCopyClick()
 
 void CopyAs::CopyTemplateEditClick()
 {
-    const auto typed = platform::dialogs().inputText(
-        window_, tr("コピーのテンプレート"),
-        tr("{R} {G} {B} は 0..255、{HEX} は 16 進数、{lab.L} {hsv.H} {munsell} などは各モデルの値です。"),
-        copyTemplate_);
-    if (!typed) return;
-    try {
-        ColourTemplate check(typed->toStdString());
-    } catch (const TemplateError& e) {
-        // The template in use stays; the box says what is wrong.
-        platform::Warning(window_, ErrorText(e));
+    const QString help =
+        tr("{R} {G} {B} は 0..255、{HEX} は 16 進数、{lab.L} {hsv.H} {munsell} などは各モデルの値です。");
+    QString text = copyTemplate_, problem;
+    // A template that cannot be read comes back in the box as typed, with
+    // what is wrong under the help; the template in use stays until one is
+    // accepted or the box is cancelled.
+    for (;;) {
+        const auto typed =
+            platform::dialogs().inputText(window_, tr("コピーのテンプレート"),
+                                          problem.isEmpty() ? help : help + QStringLiteral("\n\n") + problem, text);
+        if (!typed) return;
+        try {
+            ColourTemplate check(typed->toStdString());
+        } catch (const TemplateError& e) {
+            text = *typed;
+            problem = ErrorText(e);
+            continue;
+        }
+        copyTemplate_ = *typed;
+        SetCopyFormat(QStringLiteral("template"));
         return;
     }
-    copyTemplate_ = *typed;
-    SetCopyFormat(QStringLiteral("template"));
 }
 
 void CopyAs::Restore(const QString& format, const QString& templ)

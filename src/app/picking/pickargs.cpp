@@ -19,6 +19,7 @@ const char* const kProgramHelp =
     "                hsl: hsl(30, 100%, 50%)\n"
     "  --copy        also put the text on the clipboard; it stays there until\n"
     "                another program takes the clipboard, or for 20 seconds\n"
+    "                (standard output ends with the text at once)\n"
     "Exit status: 0 a colour was printed, 1 cancelled or no colour could be\n"
     "had (the reason on standard error), 2 bad arguments.\n";
 

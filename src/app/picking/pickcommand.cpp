@@ -1,5 +1,7 @@
 #include "picking/pickcommand.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QClipboard>
 #include <QCursor>
 #include <QEventLoop>
@@ -81,6 +83,13 @@ int RunPickCommand(const PickCommandOptions& options)
         return 1;
     }
     if (options.copy) {
+        // The code is all there is to read: standard output ends here, so
+        // that `x=$(qolvar --pick --copy)` returns at once while this
+        // process goes on serving the clipboard.
+        if (const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC); nothing >= 0) {
+            ::dup2(nothing, STDOUT_FILENO);
+            ::close(nothing);
+        }
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->setText(QString::fromStdString(text));
         // The clipboard lives in this process: serve it until another
