@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "widgets/exceptionhook.h"
+#include "widgets/help.h"
 #include "widgets/programicon.h"
 #include "widgets/themeicons.h"
 
@@ -84,6 +85,7 @@ void UseLanguage(const QString& language)
     RemoveTranslations();
     InstallQtTranslation(language);
     InstallProgramTranslation(language);
+    SetHelpLanguage(language);
 }
 
 void RemoveTranslations()
@@ -93,6 +95,7 @@ void RemoveTranslations()
         delete t;
     }
     installedTranslators().clear();
+    SetHelpLanguage(QStringLiteral("ja"));
 }
 
 bool QolvarApplication::notify(QObject* receiver, QEvent* event)
