@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "widgets/exceptionhook.h"
+#include "widgets/help.h"
 #include "widgets/programicon.h"
 #include "widgets/themeicons.h"
 
@@ -91,6 +92,7 @@ void UseLanguage(const QString& language)
     RemoveTranslations();
     InstallQtTranslation(language);
     InstallProgramTranslation(language);
+    SetHelpLanguage(language);
 }
 
 void RemoveTranslations()
@@ -100,6 +102,7 @@ void RemoveTranslations()
         delete t;
     }
     installedTranslators().clear();
+    SetHelpLanguage(QStringLiteral("ja"));
 }
 
 namespace {

@@ -39,12 +39,14 @@ bool InstallProgramTranslation(const QString& language);
 
 // The program and Qt's dialogs in the language: removes what an earlier
 // call installed, then installs both translations. Windows created
-// afterwards show their texts in it; files the program writes never change
-// with the language.
+// afterwards show their texts in it, and the help opens in it
+// (widgets/help.h); files the program writes never change with the
+// language.
 void UseLanguage(const QString& language);
 
 // Removes every translation installed through these functions: the
-// program's Japanese texts and Qt's English ones.
+// program's Japanese texts and Qt's English ones; the help opens in
+// Japanese again.
 void RemoveTranslations();
 
 }  // namespace qolvar::app

@@ -274,7 +274,7 @@ TEST_F(MainWindow, HelpFailureShowsTheShellCode)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, "警告");
     // The message names the HTML help really tried, not the compiled file.
-    const QString tried = app::HelpPath(w->ExeDir(), "Qolvar.chm");
+    const QString tried = app::HelpPath(w->ExeDir(), "Qolvar.chm", app::HelpLanguage());
     EXPECT_EQ(dialogs.opened.back(), tried);
     EXPECT_TRUE(tried.endsWith("/help/qolvar/index.html")) << tried.toStdString();
     EXPECT_EQ(dialogs.messages[0].text,

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "fixture.h"
@@ -227,17 +229,35 @@ TEST_F(Picker, EyedropperCursorIsA32By32CursorWithItsTipAtTheHotSpot)
         << "registered as cursor 5 at start-up";
 }
 
-TEST(HelpFiles, HtmlHelpStandsInForTheCompiledFile)
+TEST(HelpFiles, TheHtmlHelpOfTheLanguageStandsInForTheCompiledFile)
 {
-    QTemporaryDir dir;
-    const QString folder = dir.path();
-    EXPECT_EQ(app::HelpPath(folder, "Qolvar.chm"), folder + "/Qolvar.chm") << "nothing there: the named file";
-    QDir().mkpath(folder + "/help/qolvar");
-    QFile(folder + "/help/qolvar/index.html").open(QIODevice::WriteOnly);
-    EXPECT_EQ(app::HelpPath(folder, "Qolvar.chm"), folder + "/help/qolvar/index.html");
-    EXPECT_EQ(app::HelpPath(folder, "TableEdit.chm"), folder + "/TableEdit.chm");
-    QFile(folder + "/Qolvar.chm").open(QIODevice::WriteOnly);
-    EXPECT_EQ(app::HelpPath(folder, "Qolvar.chm"), folder + "/Qolvar.chm");
+    struct Case {
+        QStringList files;  // in the program's folder
+        const char* name;
+        const char* language;
+        const char* opened;
+    };
+    const QStringList both{"help/qolvar/index.html", "help/qolvar/index.en.html"};
+    const QStringList editor{"help/tableedit/index.html", "help/tableedit/index.en.html"};
+    const Case cases[] = {
+        {{}, "Qolvar.chm", "ja", "Qolvar.chm"},  // nothing there: the named file
+        {{"help/qolvar/index.html"}, "Qolvar.chm", "ja", "help/qolvar/index.html"},
+        {{"help/qolvar/index.html"}, "Qolvar.chm", "en", "help/qolvar/index.html"},  // no English help
+        {both, "Qolvar.chm", "ja", "help/qolvar/index.html"},
+        {both, "Qolvar.chm", "en", "help/qolvar/index.en.html"},
+        {both, "TableEdit.chm", "en", "TableEdit.chm"},  // another help's files
+        {editor, "TableEdit.chm", "en", "help/tableedit/index.en.html"},
+        {{"Qolvar.chm", "help/qolvar/index.en.html"}, "Qolvar.chm", "en", "Qolvar.chm"},  // compiled help first
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        for (const QString& file : c.files) {
+            QDir(dir.path()).mkpath(QFileInfo(file).path());
+            QFile(dir.filePath(file)).open(QIODevice::WriteOnly);
+        }
+        EXPECT_EQ(app::HelpPath(dir.path(), c.name, c.language), dir.filePath(c.opened))
+            << c.files.join(' ').toStdString() << " " << c.name << " " << c.language;
+    }
 }
 
 TEST_F(Picker, F1OpensTheShippedHelp)
@@ -246,6 +266,12 @@ TEST_F(Picker, F1OpensTheShippedHelp)
     test::Child<QAction>(w, "Contents1")->trigger();
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.TakeTexts().join("|").toStdString();
     EXPECT_TRUE(dialogs.opened.back().endsWith("/help/qolvar/index.html")) << dialogs.opened.back().toStdString();
+    // The windows in English open the English help.
+    app::UseLanguage("en");
+    test::Child<QAction>(w, "Contents1")->trigger();
+    app::RemoveTranslations();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.TakeTexts().join("|").toStdString();
+    EXPECT_TRUE(dialogs.opened.back().endsWith("/help/qolvar/index.en.html")) << dialogs.opened.back().toStdString();
 }
 
 }  // namespace

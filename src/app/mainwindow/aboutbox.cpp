@@ -150,7 +150,7 @@ void TAboutBox::Centre()
 QString HomePage()
 {
     const QString page = QStringLiteral(QOLVAR_HOMEPAGE);
-    return page.isEmpty() ? HelpPath(ProgramFolder(), QStringLiteral("Qolvar.chm")) : page;
+    return page.isEmpty() ? HelpPath(ProgramFolder(), QStringLiteral("Qolvar.chm"), HelpLanguage()) : page;
 }
 
 void TAboutBox::Label1Click() { platform::dialogs().shellOpen(HomePage()); }
