@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>カラーテーブルの色。選んだ色が現在の色になる</source>
-        <translation>The colours of the colour table; the one chosen becomes the current colour</translation>
+        <translation>The colours of the color table; the one chosen becomes the current colour</translation>
     </message>
     <message>
         <source>色のモデルのページ</source>
@@ -784,7 +784,7 @@
     </message>
     <message>
         <source>平均する範囲(&amp;M)</source>
-        <translation>Average Over (&amp;M)</translation>
+        <translation>A&amp;verage Over</translation>
     </message>
     <message>
         <source>画面から色を取れません: %1</source>
@@ -852,7 +852,7 @@ Pick the colour from an image file (a screenshot, for example) instead?</transla
     </message>
     <message>
         <source>カラーテーブルで最も近い色: %1 #%2（CIEDE2000 の色差 ΔE00 = %3）</source>
-        <translation>Nearest colour in the colour table: %1 #%2 (CIEDE2000 colour difference ΔE00 = %3)</translation>
+        <translation>Nearest colour in the color table: %1 #%2 (CIEDE2000 colour difference ΔE00 = %3)</translation>
     </message>
     <message>
         <source>—</source>
@@ -942,11 +942,11 @@ Large text: AA %4, AAA %5</translation>
     </message>
     <message>
         <source>外部カラーテーブルを開く(&amp;G)...</source>
-        <translation>Open External Colour Table (&amp;G)...</translation>
+        <translation>Open External Color &amp;Table...</translation>
     </message>
     <message>
         <source>外部カラーテーブルを開く</source>
-        <translation>Open an external colour table</translation>
+        <translation>Open an external color table</translation>
     </message>
     <message>
         <source>色見本をソート(&amp;S)</source>
@@ -954,7 +954,7 @@ Large text: AA %4, AAA %5</translation>
     </message>
     <message>
         <source>カラーテーブル(&amp;T)</source>
-        <translation>Colour &amp;Tables</translation>
+        <translation>Color &amp;Tables</translation>
     </message>
     <message>
         <source>（なし）</source>
@@ -1168,7 +1168,7 @@ Wheel, + / -: zoom</translation>
     </message>
     <message>
         <source>外部カラーテーブルを開く(&amp;G)...</source>
-        <translation>Open External Colour Table (&amp;G)...</translation>
+        <translation>Open External Color &amp;Table...</translation>
     </message>
     <message>
         <source>ログ表示(&amp;L)</source>
@@ -1176,15 +1176,15 @@ Wheel, + / -: zoom</translation>
     </message>
     <message>
         <source>カラーテーブル編集(&amp;E)...</source>
-        <translation>&amp;Edit Colour Table...</translation>
+        <translation>&amp;Edit Color Table...</translation>
     </message>
     <message>
         <source>カラーテーブル編集</source>
-        <translation>Edit the colour table</translation>
+        <translation>Edit the color table</translation>
     </message>
     <message>
         <source>常に手前に表示(&amp;V)</source>
-        <translation>Always on Top (&amp;V)</translation>
+        <translation>Always on &amp;Top</translation>
     </message>
     <message>
         <source>目次(&amp;C)</source>
@@ -1258,6 +1258,10 @@ Wheel, + / -: zoom</translation>
         <source>&apos;TableName&apos; が長すぎます（%1 文字）</source>
         <translation>&apos;TableName&apos; is too long (%1 characters)</translation>
     </message>
+    <message>
+        <source>Web標準色.tab</source>
+        <translation>CSS名前付き色.tab</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::app::TformTblEdit</name>
@@ -1295,7 +1299,7 @@ Wheel, + / -: zoom</translation>
     </message>
     <message>
         <source>編集終了(&amp;X)</source>
-        <translation>Close Editor (&amp;X)</translation>
+        <translation>Clos&amp;e Editor</translation>
     </message>
     <message>
         <source>ウィンドウを閉じる</source>
@@ -1367,7 +1371,7 @@ Wheel, + / -: zoom</translation>
     </message>
     <message>
         <source>使い方(&amp;T)</source>
-        <translation>How to Use (&amp;T)</translation>
+        <translation>&amp;How to Use</translation>
     </message>
     <message>
         <source>終了(&amp;Q)</source>
@@ -1708,7 +1712,7 @@ Wheel, + / -: zoom</translation>
     </message>
     <message>
         <source>■ Ｃｏｌｏｒ Ｔａｂｌｅ</source>
-        <translation>■ Colour Table</translation>
+        <translation>■ Color Table</translation>
     </message>
     <message>
         <source>Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*</source>

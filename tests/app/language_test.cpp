@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QSet>
 #include <QTabBar>
@@ -53,9 +54,10 @@ TEST_F(UiLanguage, WindowsFollowTheLanguageAndLogsDoNot)
         const char* fileMenu;
         const char* caption;
         const char* text;
+        const char* firstTable;  // the drop-down's table on a first run
     } cases[] = {
-        {"en", "&File", "Warning", "The value is out of range!"},
-        {"ja", "ファイル(&F)", "警告", "値が範囲外です！"},
+        {"en", "&File", "Warning", "The value is out of range!", "CSS名前付き色.tab"},
+        {"ja", "ファイル(&F)", "警告", "値が範囲外です！", "Web標準色.tab"},
     };
     QByteArray firstLog;
     for (const Case& c : cases) {
@@ -64,6 +66,7 @@ TEST_F(UiLanguage, WindowsFollowTheLanguageAndLogsDoNot)
         Start();
         app::TformMain* w = windows->formMain.get();
         EXPECT_EQ(test::Child<QMenu>(w, "File1")->title(), QString::fromUtf8(c.fileMenu));
+        EXPECT_EQ(QFileInfo(test::TableOf(w)->TableFileName()).fileName(), QString::fromUtf8(c.firstTable));
         dialogs.messages.clear();
         w->OverErr();
         ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -77,6 +80,7 @@ TEST_F(UiLanguage, WindowsFollowTheLanguageAndLogsDoNot)
         else
             EXPECT_EQ(log, firstLog) << "the log file changed with the language";
         Stop();
+        StoreSetting("TableName", "");  // the next language starts on its own first table
     }
 }
 

@@ -120,7 +120,9 @@ void TformMain::RestoreOptionStatus()
                                       tr("'TableName' が長すぎます（%1 文字）").arg(tableName.size()).toStdString()));
         tableName.clear();
     }
-    if (tableName.isEmpty()) tableName = exeDir_ + QStringLiteral("/Table/Web標準色.tab");
+    // The table of a first run: the web's standard colours with their
+    // Japanese names; in English, the CSS named colours.
+    if (tableName.isEmpty()) tableName = exeDir_ + QStringLiteral("/Table/") + tr("Web標準色.tab");
     Guarded(this, [&] { table_->OpenColorTable(tableName); });
     LiveConv1->setChecked(readInteger("LiveConversion", 0) != 0);
     copyAs_->Restore(readString("CopyFormat", QStringLiteral("hex")),

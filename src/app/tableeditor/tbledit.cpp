@@ -254,11 +254,16 @@ void TformTblEdit::CreateToolBar()
     ToolButton2->setText(tr("カラーピック&P"));
     ToolButton2->setToolTip(tr("カラーピック(P)"));
     ToolButton2->setIcon(ThemeIcon("color-picker"));
-    eyedropper_ =
-        new EyedropperButton(ToolButton2, [this](QPoint pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); });
+    eyedropper_ = new EyedropperButton(
+        ToolButton2, [this](QPoint pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); },
+        // A plain click starts the pick mode with the magnifier, as in
+        // the main window.
+        [this](QPoint pos) { Guard(ToolButton2, [&] { StartPickMode(pos); }); });
     // From the keyboard (Space on the focused button) the pick goes through
     // the magnifier, which the keys drive.
-    connect(ToolButton2, &QToolButton::clicked, this, [this] { Guard(ToolButton2, [&] { StartPickMode(); }); });
+    connect(ToolButton2, &QToolButton::clicked, this, [this] {
+        Guard(ToolButton2, [&] { StartPickMode(ToolButton2->mapToGlobal(ToolButton2->rect().center())); });
+    });
     StandardToolBar->addWidget(ToolButton2);
 }
 
@@ -485,9 +490,8 @@ void TformTblEdit::Panel1Click()
 
 void TformTblEdit::Panel2Click() { ShowEditedColor(Panel2->color()); }
 
-void TformTblEdit::StartPickMode()
+void TformTblEdit::StartPickMode(QPoint at)
 {
-    const QPoint at = ToolButton2->mapToGlobal(ToolButton2->rect().center());
     if (!platform::screenReader().canReadPixels()) {
         ToolButton2MouseUp(at);  // the desktop's own picker
         return;

@@ -89,9 +89,9 @@ public:
     void Panel2Click();
     // The eyedropper released at a global position: its colour.
     void ToolButton2MouseUp(QPoint globalPos);
-    // Starts picking with the magnifier (the keyboard's way to the
-    // eyedropper).
-    void StartPickMode();
+    // Starts picking with the magnifier at a global position (a plain
+    // click on the eyedropper, or Space on it).
+    void StartPickMode(QPoint at);
 
     // Operations on the lines.
     void EditUndo();
