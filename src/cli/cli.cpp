@@ -99,33 +99,6 @@ float ReadSingle(const std::string& text)
     }
 }
 
-// A typed OKLab or OKLCh value: a decimal number, read at extended precision
-// and taken as a double.
-double ReadDouble(const std::string& text)
-{
-    const auto x = ParseDecimalTrimmed(text);
-    if (!x) throw InputError(MessageText(Message{MessageId::NotANumber, {QuotedValue(text)}, nullptr}, UserLanguage()));
-    const auto v = static_cast<double>(*x);
-    if (!std::isfinite(v)) throw InputError(CliText(CliMessage::OutOfRange, UserLanguage(), {QuotedValue(text)}));
-    return v;
-}
-
-long ReadInt(const std::string& text, const FieldInfo& field)
-{
-    long v = 0;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+') ++first;
-    const auto res = std::from_chars(first, last, v);
-    if (res.ec == std::errc::invalid_argument || res.ptr != last || first == last)
-        throw InputError(CliText(CliMessage::NotAnInteger, UserLanguage(), {text}));
-    if (res.ec == std::errc::result_out_of_range || v < field.lo || v > field.hi)
-        throw InputError(
-            CliText(CliMessage::FieldRange, UserLanguage(),
-                    {std::string(field.argument), std::to_string(field.lo), std::to_string(field.hi), text}));
-    return v;
-}
-
 // The gamma as the program stores it, a single; a value that is no number
 // or whose single is not within 0 < G <= 100 (1e-50 becomes 0) is refused
 // with the message.
@@ -215,6 +188,33 @@ int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
 
 }  // namespace
 
+// A typed OKLab or OKLCh value: a decimal number, read at extended precision
+// and taken as a double.
+double ReadDouble(const std::string& text)
+{
+    const auto x = ParseDecimalTrimmed(text);
+    if (!x) throw InputError(MessageText(Message{MessageId::NotANumber, {QuotedValue(text)}, nullptr}, UserLanguage()));
+    const auto v = static_cast<double>(*x);
+    if (!std::isfinite(v)) throw InputError(CliText(CliMessage::OutOfRange, UserLanguage(), {QuotedValue(text)}));
+    return v;
+}
+
+long ReadInt(const std::string& text, const FieldInfo& field)
+{
+    long v = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+') ++first;
+    const auto res = std::from_chars(first, last, v);
+    if (res.ec == std::errc::invalid_argument || res.ptr != last || first == last)
+        throw InputError(CliText(CliMessage::NotAnInteger, UserLanguage(), {text}));
+    if (res.ec == std::errc::result_out_of_range || v < field.lo || v > field.hi)
+        throw InputError(
+            CliText(CliMessage::FieldRange, UserLanguage(),
+                    {std::string(field.argument), std::to_string(field.lo), std::to_string(field.hi), text}));
+    return v;
+}
+
 bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err)
 {
     bool valuesOnly = false;
@@ -253,6 +253,8 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
                     opts.conditions.method = MunsellMethod::Renotation;
                 else
                     problem = "invalid value " + Quoted(value) + " (search or renotation)";
+            } else if (!nearest && ParseVideoOption(name, value, opts.video, problem)) {
+                // --matrix, --range, --bits
             } else if (!nearest && name == "--munsell-table") {
                 if (value != "d65" && value != "D65" && value != "c" && value != "C")
                     problem = "invalid value " + Quoted(value);
@@ -400,6 +402,7 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     }
     if (command == "deltae") return DeltaECommand(argc, argv, out, err);
     if (command == "contrast") return ContrastCommand(argc, argv, out, err);
+    if (command == "bars") return BarsCommand(argc, argv, out, err);
     if (command != "convert" && command != "reverse" && command != "nearest" && command != "format") {
         std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), Usage().c_str());
         return 2;
@@ -412,6 +415,17 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
         return NearestCommand(opts, in, out, err);
     }
     if (!ParseArguments(argc, argv, 2, opts, err)) return 2;
+    if (opts.video) {
+        if (opts.model != Model::YCbCr && opts.model != Model::YPbPr) {
+            std::fputs("qolvar-cli: --matrix, --range and --bits apply to ycbcr and ypbpr only\n", err);
+            return 2;
+        }
+        if (opts.format) {
+            std::fputs("qolvar-cli: --format does not combine with --matrix, --range or --bits\n", err);
+            return 2;
+        }
+        return command == "convert" ? VideoConvert(opts, in, out, err) : VideoReverse(opts, out, err);
+    }
     if (opts.format) {
         if (command != "convert") {
             std::fputs("qolvar-cli: --format applies to convert only\n", err);
