@@ -184,6 +184,41 @@ TEST_F(Cli, OkLabAndOkLCh)
     EXPECT_EQ(Run({"reverse", "oklab", "1e300", "0", "0"}).status, 1);
 }
 
+// ycbcr and ypbpr by a standard. The bars are the published 10-bit BT.709
+// table; BT.601 full-range blue: Y = 255·0.114 = 29.07, Cb = 128 + 255·0.5
+// = 255.5 clamped to 255 (noted), Cr = 128 − 255·0.114/1.402 = 107.27.
+TEST_F(Cli, VideoStandards)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* out;
+        bool note;
+    };
+    const Case cases[] = {
+        {{"convert", "ycbcr", "--matrix", "bt709", "--bits", "10", "FFFFFF", "000000"},
+         "FFFFFF 940 512 512 -> FFFFFF\n000000 64 512 512 -> 000000\n",
+         false},
+        {{"convert", "ycbcr", "--range=full", "0000FF"}, "0000FF 29 255 107 -> 0000FE\n", true},
+        {{"convert", "ypbpr", "--matrix", "bt709", "FF0000"}, "FF0000 0.213 -0.115 0.500 -> FF0000\n", false},
+        {{"reverse", "ycbcr", "--matrix", "bt709", "--bits", "10", "940", "512", "512"}, "FFFFFF\n", false},
+        {{"reverse", "ycbcr", "--matrix", "bt709", "--bits", "10", "1023", "512", "512"}, "FFFFFF\n", true},
+        {{"bars", "--matrix", "bt709", "--bits", "10"},
+         "75%  white    721  512  512\n75%  yellow   674  176  543\n75%  cyan     581  589  176\n"
+         "75%  green    534  253  207\n75%  magenta  251  771  817\n75%  red      204  435  848\n"
+         "75%  blue     111  848  481\n75%  black     64  512  512\n100% white    940  512  512\n"
+         "100% yellow   877   64  553\n100% cyan     754  615   64\n100% green    691  167  105\n"
+         "100% magenta  313  857  919\n100% red      250  409  960\n100% blue     127  960  471\n"
+         "100% black     64  512  512\n",
+         false},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, 0) << c.args[1] << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[1];
+        EXPECT_EQ(r.err.find("clamped") != std::string::npos, c.note) << r.err;
+    }
+}
+
 // format: one line per code, typed codes as convert reads them; a bad
 // template is a usage error, a code that is no code fails its line.
 TEST_F(Cli, FormatByTemplate)
@@ -232,6 +267,10 @@ TEST_F(Cli, BadInputIsRefusedWithAMessage)
         {"reverse", "yuv", "10", "-129", "0"},
         {"reverse", "ycbcr", "10", "-1", "0"},
         {"reverse", "cmyk", "1", "2", "3"},
+        {"convert", "ycbcr", "--bits", "9", "FF0000"},
+        {"convert", "lab", "--matrix", "bt709", "FF0000"},
+        {"reverse", "ycbcr", "--bits", "10", "1024", "512", "512"},
+        {"bars", "--range", "limited"},
         {"deltae", "50", "0", "0", "50", "0"},
         {"deltae", "50", "0", "0", "50", "0", "x"},
         {"deltae", "--white", "a", "50", "0", "0", "50", "0", "0"},

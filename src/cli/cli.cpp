@@ -41,6 +41,9 @@ std::string Usage()
     return "Usage:\n"
            "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [--format TEMPLATE] [CODE ...]\n"
            "  qolvar-cli reverse MODEL [--gamma G] [--white d65|c|a] V1 V2 V3 [V4]\n"
+           "  qolvar-cli convert ycbcr|ypbpr --matrix M [--range R] [--bits N] [CODE ...]\n"
+           "  qolvar-cli reverse ycbcr|ypbpr --matrix M [--range R] [--bits N] V1 V2 V3\n"
+           "  qolvar-cli bars [--matrix M] [--range R] [--bits N]\n"
            "  qolvar-cli table convert IN OUT\n"
            "  qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT\n"
            "  qolvar-cli table dump IN\n"
@@ -66,6 +69,12 @@ std::string Usage()
            "oklab prints L a b, oklch L C h (four decimals, h in degrees with two, 0 for a\n"
            "  grey), from sRGB; --gamma and --white do not apply. reverse oklab / oklch\n"
            "  prints the nearest sRGB colour and notes on standard error when it clamps.\n"
+           "--matrix bt601|bt709|bt2020, --range narrow|full, --bits 8|10|12:\n"
+           "  ycbcr and ypbpr by that standard (defaults bt601, narrow, 8) from the code's\n"
+           "  R'G'B' instead of the classic 8-bit models: ycbcr prints whole codes, ypbpr\n"
+           "  Y' Pb Pr with three decimals. Codes beyond 0..2^N-1 are clamped, with a note\n"
+           "  on standard error.\n"
+           "bars prints the 75% and 100% colour bars by the standard: LEVEL NAME Y Cb Cr.\n"
            "table reads IN by its extension (.aco, .gpl, .cgd, .log, else a text table) and\n"
            "writes OUT as a Photoshop swatch when it ends in .aco, a GIMP palette for .gpl,\n"
            "else as a text table; dump prints the table's lines.\n"
@@ -97,33 +106,6 @@ float ReadSingle(const std::string& text)
     } catch (const FloatError&) {
         throw InputError(CliText(CliMessage::OutOfRange, UserLanguage(), {text}));
     }
-}
-
-// A typed OKLab or OKLCh value: a decimal number, read at extended precision
-// and taken as a double.
-double ReadDouble(const std::string& text)
-{
-    const auto x = ParseDecimalTrimmed(text);
-    if (!x) throw InputError(MessageText(Message{MessageId::NotANumber, {QuotedValue(text)}, nullptr}, UserLanguage()));
-    const auto v = static_cast<double>(*x);
-    if (!std::isfinite(v)) throw InputError(CliText(CliMessage::OutOfRange, UserLanguage(), {QuotedValue(text)}));
-    return v;
-}
-
-long ReadInt(const std::string& text, const FieldInfo& field)
-{
-    long v = 0;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+') ++first;
-    const auto res = std::from_chars(first, last, v);
-    if (res.ec == std::errc::invalid_argument || res.ptr != last || first == last)
-        throw InputError(CliText(CliMessage::NotAnInteger, UserLanguage(), {text}));
-    if (res.ec == std::errc::result_out_of_range || v < field.lo || v > field.hi)
-        throw InputError(
-            CliText(CliMessage::FieldRange, UserLanguage(),
-                    {std::string(field.argument), std::to_string(field.lo), std::to_string(field.hi), text}));
-    return v;
 }
 
 // The gamma as the program stores it, a single; a value that is no number
@@ -215,6 +197,33 @@ int ReverseCommand(const Options& opts, std::FILE* out, std::FILE* err)
 
 }  // namespace
 
+// A typed OKLab or OKLCh value: a decimal number, read at extended precision
+// and taken as a double.
+double ReadDouble(const std::string& text)
+{
+    const auto x = ParseDecimalTrimmed(text);
+    if (!x) throw InputError(MessageText(Message{MessageId::NotANumber, {QuotedValue(text)}, nullptr}, UserLanguage()));
+    const auto v = static_cast<double>(*x);
+    if (!std::isfinite(v)) throw InputError(CliText(CliMessage::OutOfRange, UserLanguage(), {QuotedValue(text)}));
+    return v;
+}
+
+long ReadInt(const std::string& text, const FieldInfo& field)
+{
+    long v = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+') ++first;
+    const auto res = std::from_chars(first, last, v);
+    if (res.ec == std::errc::invalid_argument || res.ptr != last || first == last)
+        throw InputError(CliText(CliMessage::NotAnInteger, UserLanguage(), {text}));
+    if (res.ec == std::errc::result_out_of_range || v < field.lo || v > field.hi)
+        throw InputError(
+            CliText(CliMessage::FieldRange, UserLanguage(),
+                    {std::string(field.argument), std::to_string(field.lo), std::to_string(field.hi), text}));
+    return v;
+}
+
 bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err)
 {
     bool valuesOnly = false;
@@ -253,6 +262,8 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
                     opts.conditions.method = MunsellMethod::Renotation;
                 else
                     problem = "invalid value " + Quoted(value) + " (search or renotation)";
+            } else if (!nearest && ParseVideoOption(name, value, opts.video, problem)) {
+                // --matrix, --range, --bits
             } else if (!nearest && name == "--munsell-table") {
                 if (value != "d65" && value != "D65" && value != "c" && value != "C")
                     problem = "invalid value " + Quoted(value);
@@ -400,6 +411,7 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     }
     if (command == "deltae") return DeltaECommand(argc, argv, out, err);
     if (command == "contrast") return ContrastCommand(argc, argv, out, err);
+    if (command == "bars") return BarsCommand(argc, argv, out, err);
     if (command != "convert" && command != "reverse" && command != "nearest" && command != "format") {
         std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), Usage().c_str());
         return 2;
@@ -412,6 +424,17 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
         return NearestCommand(opts, in, out, err);
     }
     if (!ParseArguments(argc, argv, 2, opts, err)) return 2;
+    if (opts.video) {
+        if (opts.model != Model::YCbCr && opts.model != Model::YPbPr) {
+            std::fputs("qolvar-cli: --matrix, --range and --bits apply to ycbcr and ypbpr only\n", err);
+            return 2;
+        }
+        if (opts.format) {
+            std::fputs("qolvar-cli: --format does not combine with --matrix, --range or --bits\n", err);
+            return 2;
+        }
+        return command == "convert" ? VideoConvert(opts, in, out, err) : VideoReverse(opts, out, err);
+    }
     if (opts.format) {
         if (command != "convert") {
             std::fputs("qolvar-cli: --format applies to convert only\n", err);

@@ -174,6 +174,10 @@ int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* o
         std::fputs("qolvar-cli: format takes its template as its first argument, not --format\n", err);
         return 2;
     }
+    if (opts.video) {
+        std::fputs("qolvar-cli: --matrix, --range and --bits apply to convert and reverse only\n", err);
+        return 2;
+    }
     if (opts.values.empty()) {
         std::fputs("qolvar-cli: TEMPLATE is missing\n", err);
         return 2;

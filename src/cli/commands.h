@@ -11,6 +11,7 @@
 
 #include "colour/codes.h"
 #include "colour/colour.h"
+#include "colour/videostandard.h"
 #include "messages.h"
 
 namespace qolvar::cli {
@@ -37,6 +38,9 @@ struct Options {
     MunsellIlluminant munsellTable = MunsellIlluminant::D65;  // --munsell-table
     std::string table;                                        // nearest: --table, empty for the default table
     std::optional<std::string> format;                        // convert: --format TEMPLATE
+    // --matrix, --range and --bits: Y′CbCr and Y′PbPr by a standard instead
+    // of the classic 8-bit models; unset when none of them is given.
+    std::optional<VideoStandard> video;
 };
 
 // An argument as messages quote it: at most 40 characters, so that a huge
@@ -62,6 +66,18 @@ void AppendErrorLine(std::string& out, RGBCode code, const ColourError& e, Langu
 // --white always; --munsell-table and --method for the conversions, --table
 // for nearest.
 bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Options& opts, std::FILE* err);
+
+// A typed value of reverse: a decimal number as a double (no number, or one
+// beyond the double range, is an InputError), or a whole number within the
+// field's lo … hi (else an InputError naming field.argument).
+double ReadDouble(const std::string& text);
+long ReadInt(const std::string& text, const FieldInfo& field);
+
+// Reads --matrix, --range or --bits into video (the other two keep their
+// defaults: bt601, narrow, 8); false when name is none of them. A bad value
+// sets problem.
+bool ParseVideoOption(std::string_view name, std::string_view value, std::optional<VideoStandard>& video,
+                      std::optional<std::string>& problem);
 
 // Loads the Munsell table the options name into their conditions; a table
 // that cannot be loaded is reported and gives false.
@@ -190,5 +206,14 @@ int FormatCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* o
 // field names are the model's when a model is given.
 int FormatCodes(std::string_view text, std::string_view model, const Options& opts, std::FILE* in, std::FILE* out,
                 std::FILE* err);
+
+// ycbcr and ypbpr by a standard (opts.video set): convert prints
+// "RRGGBB Y Cb Cr -> RRGGBB" or "RRGGBB Y′ Pb Pr -> RRGGBB" (three decimals),
+// reverse the typed values' nearest colour; values clamped to their range
+// are noted on standard error.
+int VideoConvert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err);
+int VideoReverse(const Options& opts, std::FILE* out, std::FILE* err);
+// bars [--matrix M] [--range R] [--bits N]: the 75 % and 100 % colour bars.
+int BarsCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 
 }  // namespace qolvar::cli

@@ -15,3 +15,4 @@
 #include "munsell_renotation.h"
 #include "oklab.h"
 #include "video.h"
+#include "videostandard.h"
