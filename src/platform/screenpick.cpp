@@ -84,6 +84,71 @@ private:
     bool finished_ = false;
 };
 
+// Positions the toolkit divided by the scale factor come back from the
+// multiplication a hair short (7 × (1 / 1.5) × 1.5 is 6.999…): this much
+// is taken for a whole device pixel.
+constexpr qreal kSlack = 1e-6;
+
+// The screen at a logical position; off every screen (a position the
+// toolkit rounded up from a screen's last device pixel lies just past its
+// edge) the nearest.
+QScreen* ScreenAtLogical(QPointF pos)
+{
+    const QPoint at(static_cast<int>(std::floor(pos.x())), static_cast<int>(std::floor(pos.y())));
+    if (QScreen* screen = QGuiApplication::screenAt(at)) return screen;
+    QScreen* nearest = QGuiApplication::primaryScreen();
+    qint64 best = -1;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const qint64 dx = std::max({g.left() - at.x(), 0, at.x() - g.right()});
+        const qint64 dy = std::max({g.top() - at.y(), 0, at.y() - g.bottom()});
+        if (best < 0 || dx * dx + dy * dy < best) {
+            best = dx * dx + dy * dy;
+            nearest = screen;
+        }
+    }
+    return nearest;
+}
+
+// The screen that shows a device pixel; where none does, the primary.
+QScreen* ScreenOfDevicePixel(QPoint pixel)
+{
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const QSize size = (QSizeF(g.size()) * screen->devicePixelRatio()).toSize();
+        if (QRect(g.topLeft(), size).contains(pixel)) return screen;
+    }
+    return QGuiApplication::primaryScreen();
+}
+
+// A screen's rectangle in device pixels. The toolkit gives the size only in
+// logical pixels, rounded (640 device pixels at 1.5 are 427 logical, as
+// 641 would be); a grab from the last logical pixel to the screen's edge,
+// which the toolkit gives whole, tells the rest. It is asked for at every
+// move of the pointer: the last answer is kept while the screen's logical
+// geometry and factor stay.
+QRect DeviceGeometry(QScreen* screen)
+{
+    const QRect g = screen->geometry();
+    const qreal ratio = screen->devicePixelRatio();
+    if (qFuzzyCompare(ratio, 1)) return g;
+    struct Known {
+        QScreen* screen = nullptr;
+        QRect logical;
+        qreal ratio = 0;
+        QRect device;
+    };
+    static Known known;
+    if (known.screen == screen && known.logical == g && known.ratio == ratio) return known.device;
+    const QPoint last(g.width() - 1, g.height() - 1);
+    const QPixmap corner = screen->grabWindow(0, last.x(), last.y(), -1, -1);
+    if (corner.isNull())
+        return QRect(g.topLeft(), QSize(static_cast<int>(g.width() * ratio), static_cast<int>(g.height() * ratio)));
+    const QPoint begin = last * ratio;
+    known = {screen, g, ratio, QRect(g.topLeft(), QSize(begin.x() + corner.width(), begin.y() + corner.height()))};
+    return known.device;
+}
+
 class DesktopReader : public ScreenReader {
 public:
     bool canReadPixels() const override
@@ -94,16 +159,11 @@ public:
         return p == QLatin1String("xcb") || p == QLatin1String("windows") || p == QLatin1String("cocoa");
     }
 
-    std::optional<TColor> readPixel(QPoint globalPos) override
+    std::optional<TColor> readPixel(QPoint devicePixel) override
     {
-        if (!canReadPixels()) return std::nullopt;
-        QScreen* screen = QGuiApplication::screenAt(globalPos);
-        if (!screen) return std::nullopt;
-        const QPoint local = globalPos - screen->geometry().topLeft();
-        const QPixmap pixel = screen->grabWindow(0, local.x(), local.y(), 1, 1);
-        if (pixel.isNull()) return std::nullopt;
-        const QImage image = pixel.toImage();
-        if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
+        QRect got;
+        const QImage image = grabArea(QRect(devicePixel, QSize(1, 1)), &got);
+        if (image.isNull() || got.isEmpty()) return std::nullopt;
         const QColor c = image.pixelColor(0, 0);
         return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 | static_cast<TColor>(c.blue()) << 16;
     }
@@ -112,19 +172,29 @@ public:
     {
         if (got) *got = QRect();
         if (!canReadPixels() || rect.isEmpty()) return {};
-        QScreen* screen = QGuiApplication::screenAt(rect.center());
+        QScreen* screen = ScreenOfDevicePixel(rect.center());
         if (!screen) return {};
-        const QRect area = rect & screen->geometry();
+        const QRect device = DeviceGeometry(screen);
+        const QRect area = rect & device;
         if (area.isEmpty()) return {};
-        const QPoint local = area.topLeft() - screen->geometry().topLeft();
-        QImage image = screen->grabWindow(0, local.x(), local.y(), area.width(), area.height())
-                           .toImage()
-                           .convertToFormat(QImage::Format_RGB32);
-        if (image.isNull()) return {};
-        // A scaled screen gives device pixels; the picker works in the
-        // screen's own (logical) pixels.
-        if (image.size() != area.size())
-            image = image.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        // The toolkit grabs logical pixels: from the logical position times
+        // the scale factor, rounded to the nearest device pixel, as many
+        // device pixels as the logical size comes to. Asked for the logical
+        // pixels that cover the area, it gives a few device pixels more; the
+        // area is cut out of them, so no device pixel is lost or doubled.
+        const qreal ratio = screen->devicePixelRatio();
+        const QPoint local = area.topLeft() - device.topLeft();
+        const QPoint from(static_cast<int>(std::floor(local.x() / ratio)),
+                          static_cast<int>(std::floor(local.y() / ratio)));
+        const QPoint begin = from * ratio;  // QPoint * qreal rounds as the toolkit's grab does
+        const QPoint end = local + QPoint(area.width(), area.height());
+        const QSize size(static_cast<int>(std::ceil((end.x() - begin.x()) / ratio)),
+                         static_cast<int>(std::ceil((end.y() - begin.y()) / ratio)));
+        QImage image = screen->grabWindow(0, from.x(), from.y(), size.width(), size.height()).toImage();
+        const QRect part(local - begin, area.size());
+        if (image.isNull() || !image.rect().contains(part)) return {};
+        image = image.copy(part).convertToFormat(QImage::Format_RGB32);
+        image.setDevicePixelRatio(1);
         if (got) *got = area;
         return image;
     }
@@ -169,6 +239,39 @@ ScreenReader* current = nullptr;
 
 }  // namespace
 
+QPoint DevicePixelAt(QPointF logicalPos, QPoint origin, qreal ratio)
+{
+    auto axis = [ratio](qreal pos, int o) { return o + static_cast<int>(std::floor((pos - o) * ratio + kSlack)); };
+    return {axis(logicalPos.x(), origin.x()), axis(logicalPos.y(), origin.y())};
+}
+
+QPoint LogicalPosOf(QPoint devicePixel, QPoint origin, qreal ratio)
+{
+    // Rounded to the nearest, as the toolkit rounds a logical position it
+    // puts the pointer at: the pointer lands on this device pixel where any
+    // logical position lands on it.
+    return origin + (QPointF(devicePixel - origin) / ratio).toPoint();
+}
+
+QPoint DevicePixelAt(QPointF logicalPos)
+{
+    QScreen* screen = ScreenAtLogical(logicalPos);
+    if (!screen) return DevicePixelAt(logicalPos, {}, 1);
+    const QPoint pixel = DevicePixelAt(logicalPos, screen->geometry().topLeft(), screen->devicePixelRatio());
+    // The pointer is on the screen: a position past its edge was rounded
+    // up from its last pixels.
+    const QRect device = DeviceGeometry(screen);
+    if (device.isEmpty()) return pixel;
+    return {std::clamp(pixel.x(), device.left(), device.right()), std::clamp(pixel.y(), device.top(), device.bottom())};
+}
+
+QPoint LogicalPosOf(QPoint devicePixel)
+{
+    QScreen* screen = ScreenOfDevicePixel(devicePixel);
+    if (!screen) return devicePixel;
+    return LogicalPosOf(devicePixel, screen->geometry().topLeft(), screen->devicePixelRatio());
+}
+
 ScreenReader& screenReader() { return current ? *current : Desktop(); }
 void SetScreenReader(ScreenReader* reader) { current = reader; }
 
@@ -188,13 +291,13 @@ QString ScreenPathName()
                : QCoreApplication::translate("qolvar::platform", "画面");
 }
 
-void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor, PickPath)> take,
+void PickScreenColour(QWidget* parent, QPointF globalPos, std::function<void(TColor, PickPath)> take,
                       std::function<void(const QString& why)> failed)
 {
     ScreenReader& reader = screenReader();
     QString screenWhy = ScreenUnreadableReason();
     if (reader.canReadPixels()) {
-        if (const auto pixel = reader.readPixel(globalPos)) {
+        if (const auto pixel = reader.readPixel(DevicePixelAt(globalPos))) {
             take(*pixel, PickPath::Screen);
             return;
         }

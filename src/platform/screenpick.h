@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -28,23 +29,45 @@ struct PickResult {
 };
 using PickDone = std::function<void(PickResult)>;
 
+// Device pixels. Under a scale factor (QT_SCALE_FACTOR, or the desktop's)
+// the toolkit gives windows, the pointer and events in logical pixels, each
+// of which covers several of the screen's own pixels, or one and a part of
+// the next. A picker must reach every pixel of the screen, so it reads,
+// magnifies and averages device pixels: the screen's own pixels, in the
+// desktop's coordinates (on X11 the root window's). A screen's top left
+// corner is the same in both.
+
+// The device pixel under a position in logical global coordinates (an
+// event's pointer position may lie between logical pixels), on the screen
+// at that position.
+QPoint DevicePixelAt(QPointF logicalPos);
+// The logical global position nearest to a device pixel: where the pointer
+// is put to stand over it. Under a scale factor of 2 only every other device
+// pixel has a logical position of its own.
+QPoint LogicalPosOf(QPoint devicePixel);
+// The same on a screen whose top left corner is origin and whose logical
+// pixels are ratio device pixels wide.
+QPoint DevicePixelAt(QPointF logicalPos, QPoint origin, qreal ratio);
+QPoint LogicalPosOf(QPoint devicePixel, QPoint origin, qreal ratio);
+
 class ScreenReader {
 public:
     virtual ~ScreenReader() = default;
     // Whether the screen can be read directly (X11 and the like).
     virtual bool canReadPixels() const = 0;
-    // The colour of the pixel at a global position, or nullopt when it
-    // cannot be read.
-    virtual std::optional<TColor> readPixel(QPoint globalPos) = 0;
+    // The colour of the device pixel at a global position, or nullopt when
+    // it cannot be read.
+    virtual std::optional<TColor> readPixel(QPoint devicePixel) = 0;
     // Asks the desktop to let the user pick a colour; done runs later with
     // the colour, or with Cancelled (the user's choice) or Failed (no
     // portal on this desktop). Returns false when there is no session bus
     // to ask at all.
     virtual bool pickWithPortal(QWidget* parent, PickDone done) = 0;
-    // The pixels of a rectangle of the screen (global coordinates), cut to
-    // the screen that holds its centre: an image in Format_RGB32 and, in
-    // *got, the part of rect it shows. A null image (and an empty *got)
-    // when the screen cannot be read there.
+    // The device pixels of a rectangle of the screen (in device pixels),
+    // cut to the screen that holds its centre: an image in Format_RGB32,
+    // one image pixel to a device pixel, and, in *got, the part of rect it
+    // shows. A null image (and an empty *got) when the screen cannot be
+    // read there.
     virtual QImage grabArea(const QRect& rect, QRect* got)
     {
         (void)rect;
@@ -60,12 +83,12 @@ enum class PickPath { Screen, Portal, Image };
 ScreenReader& screenReader();
 void SetScreenReader(ScreenReader* reader);
 
-// Picks a screen colour for a window: the pixel at globalPos where the
-// screen can be read, else the desktop portal's picker. take receives the
+// Picks a screen colour for a window: the device pixel under globalPos (in
+// logical coordinates) where the screen can be read, else the desktop portal's picker. take receives the
 // colour and the path that gave it, at once or later. When no colour can be
 // had, failed receives why (for the user); without failed the warning below
 // is shown over parent. A pick the user cancels does nothing.
-void PickScreenColour(QWidget* parent, QPoint globalPos, std::function<void(TColor, PickPath)> take,
+void PickScreenColour(QWidget* parent, QPointF globalPos, std::function<void(TColor, PickPath)> take,
                       std::function<void(const QString& why)> failed = {});
 
 // Why the screen of this desktop cannot be read directly, for the user

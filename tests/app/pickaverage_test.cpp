@@ -1,11 +1,12 @@
-// The picker's average of a square of pixels, computed by hand, and the
-// arguments of `qolvar --pick`.
+// The picker's average of a square of pixels, computed by hand, its device
+// pixels under a scale factor, and the arguments of `qolvar --pick`.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "picking/pickargs.h"
 #include "platform/pickaverage.h"
+#include "platform/screenpick.h"
 
 using namespace qolvar::platform;
 using qolvar::app::ProgramArgs;
@@ -66,6 +67,32 @@ TEST(PickAverage, AveragesTheSquareCutToThePixelsThatExist)
         {"even size", 2, 1, 2, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(AverageSquare(view, c.x, c.y, c.size), c.colour) << c.what;
+}
+
+// The device pixel under a logical position and back, on a screen with its
+// top left corner at origin. Logical positions are made as the toolkit
+// makes them from the pointer's device position, times (1 / ratio).
+TEST(DevicePixels, AreReachedFromLogicalPositionsAndBack)
+{
+    struct Case {
+        qreal ratio;
+        QPoint origin;
+        QPointF logical;
+        QPoint device;
+        QPoint back;  // the nearest logical position to device
+    };
+    const Case cases[] = {
+        {1, {0, 0}, {120, 115}, {120, 115}, {120, 115}},
+        {2, {0, 0}, {60.5, 68}, {121, 136}, {61, 68}},        // 121 / 2 = 60.5 → 61
+        {2, {640, 0}, {700.5, 10.25}, {761, 20}, {701, 10}},  // 640 + 121, 20.5 → 20
+        {1.5, {0, 0}, {80, 91}, {120, 136}, {80, 91}},        // 136.5 → 136; 90.67 → 91
+        // 7 × (1 / 1.5) × 1.5 is 6.999…: still device pixel 7.
+        {1.5, {0, 0}, {7 * (1 / 1.5), 202 * (1 / 1.5)}, {7, 202}, {5, 135}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DevicePixelAt(c.logical, c.origin, c.ratio), c.device) << c.ratio << " " << c.logical.x();
+        EXPECT_EQ(LogicalPosOf(c.device, c.origin, c.ratio), c.back) << c.ratio << " " << c.device.x();
+    }
 }
 
 TEST(PickArguments, AreReadOrRefused)

@@ -336,7 +336,7 @@ void TformMain::CreateToolBar(QWidget* central)
     // The eyedropper: press on the button, release over the colour; a
     // plain click starts the pick mode with the magnifier.
     eyedropper_ = new EyedropperButton(
-        ToolButton6, [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->pickAt(pos); }); },
+        ToolButton6, [this](QPointF pos) { Guarded(ToolButton6, [&] { pickCommands_->pickAt(pos); }); },
         [this](QPoint pos) { Guarded(ToolButton6, [&] { pickCommands_->startPickMode(pos); }); });
     // The mouse never clicks it (the eyedropper takes the mouse); Space on
     // the focused button starts the pick mode, which the keyboard drives.

@@ -98,7 +98,7 @@ void PickCommands::failed(const QString& why)
     if (answer == platform::kYes) pickImage();
 }
 
-void PickCommands::pickAt(QPoint globalPos)
+void PickCommands::pickAt(QPointF globalPos)
 {
     QPointer<PickCommands> self(this);
     platform::PickScreenColour(

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -54,8 +55,9 @@ public:
     // The pick mode at a global position where the screen can be read; else
     // the desktop portal's picker.
     void startPickMode(QPoint globalPos);
-    // The eyedropper's press-drag-release pick, released at globalPos.
-    void pickAt(QPoint globalPos);
+    // The eyedropper's press-drag-release pick, released at globalPos: the
+    // device pixel under it.
+    void pickAt(QPointF globalPos);
     // The image path: the open dialog, then the viewer.
     void pickImage();
     // Opens an image in the viewer; a file that cannot be read is reported

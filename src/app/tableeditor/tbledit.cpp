@@ -255,7 +255,7 @@ void TformTblEdit::CreateToolBar()
     ToolButton2->setToolTip(tr("カラーピック(P)"));
     ToolButton2->setIcon(ThemeIcon("color-picker"));
     eyedropper_ = new EyedropperButton(
-        ToolButton2, [this](QPoint pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); },
+        ToolButton2, [this](QPointF pos) { Guard(ToolButton2, [&] { ToolButton2MouseUp(pos); }); },
         // A plain click starts the pick mode with the magnifier, as in
         // the main window.
         [this](QPoint pos) { Guard(ToolButton2, [&] { StartPickMode(pos); }); });
@@ -503,7 +503,7 @@ void TformTblEdit::StartPickMode(QPoint at)
     pickSession_->start(at);
 }
 
-void TformTblEdit::ToolButton2MouseUp(QPoint globalPos)
+void TformTblEdit::ToolButton2MouseUp(QPointF globalPos)
 {
     QPointer<TformTblEdit> self(this);
     platform::PickScreenColour(this, globalPos, [self](TColor colour, platform::PickPath) {

@@ -88,7 +88,7 @@ public:
     void Panel1Click();
     void Panel2Click();
     // The eyedropper released at a global position: its colour.
-    void ToolButton2MouseUp(QPoint globalPos);
+    void ToolButton2MouseUp(QPointF globalPos);
     // Starts picking with the magnifier at a global position (a plain
     // click on the eyedropper, or Space on it).
     void StartPickMode(QPoint at);

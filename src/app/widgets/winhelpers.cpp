@@ -84,7 +84,7 @@ ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMa
     return r;
 }
 
-EyedropperButton::EyedropperButton(QToolButton* button, std::function<void(QPoint)> release,
+EyedropperButton::EyedropperButton(QToolButton* button, std::function<void(QPointF)> release,
                                    std::function<void(QPoint)> click)
     : QObject(button), button_(button), release_(std::move(release)), click_(std::move(click))
 {
@@ -113,7 +113,8 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
             button_->setEnabled(true);
             if (hadFocus_) button_->setFocus(Qt::OtherFocusReason);
             QApplication::restoreOverrideCursor();
-            const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            const QPointF exact = static_cast<QMouseEvent*>(event)->globalPosition();
+            const QPoint at = exact.toPoint();
             // Released where it was pressed (a plain click): rather than
             // taking the button's own grey, the click starts the pick mode
             // where there is one, else the pick is cancelled. Where the
@@ -121,7 +122,7 @@ bool EyedropperButton::eventFilter(QObject* watched, QEvent* event)
             // picker instead.
             const bool overButton = button_->rect().contains(button_->mapFromGlobal(at));
             if (!overButton || !platform::screenReader().canReadPixels())
-                release_(at);
+                release_(exact);
             else if (click_)
                 click_(at);
         }

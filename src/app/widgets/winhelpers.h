@@ -15,6 +15,7 @@
 #include <QKeySequence>
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -132,13 +133,14 @@ ChannelRow MakeChannelRow(QWidget* parent, const ChannelNames& names, int spinMa
 
 // The eyedropper tool button: pressing it (any mouse button) greys it and
 // shows the eyedropper cursor over the whole screen; releasing the mouse
-// restores both and calls release with the pointer's global position,
+// restores both and calls release with the pointer's global position (in
+// logical coordinates, between logical pixels where the pointer is there),
 // unless the pointer is still over the button on a screen that can be read:
 // such a plain click calls click (with the pointer's position) when given,
 // else it cancels the pick.
 class EyedropperButton : public QObject {
 public:
-    EyedropperButton(QToolButton* button, std::function<void(QPoint)> release, std::function<void(QPoint)> click = {});
+    EyedropperButton(QToolButton* button, std::function<void(QPointF)> release, std::function<void(QPoint)> click = {});
     bool active() const { return active_; }
 
 protected:
@@ -146,7 +148,7 @@ protected:
 
 private:
     QToolButton* button_ = nullptr;
-    std::function<void(QPoint)> release_;
+    std::function<void(QPointF)> release_;
     std::function<void(QPoint)> click_;
     bool hadFocus_ = false;
     bool active_ = false;
