@@ -1,6 +1,7 @@
 // Under a real X server (Xvfb): the pick mode reads the screen around the
 // pointer, moves the pointer by keys and averages squares of a known test
-// picture shown in a window; `qolvar --pick` prints the code; a window's
+// picture shown in a window; `qolvar --pick` prints the code, and takes
+// every device pixel under a scale factor; a window's
 // caption reaches the window manager as the window gives it; window commands
 // work from text fields under X11's key bindings. Run with
 // xvfb-run; skipped without an X display.
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSpinBox>
 #include <QTest>
 #include <QWidget>
@@ -143,7 +145,14 @@ Window FindPickWindow(Display* dpy)
     return found;
 }
 
-void SendKey(Display* dpy, Window window, KeySym sym)
+// A key and the modifiers held (ShiftMask …).
+struct Key {
+    Key(KeySym sym, unsigned state = 0) : sym(sym), state(state) {}
+    KeySym sym;
+    unsigned state;
+};
+
+void SendKey(Display* dpy, Window window, Key key)
 {
     for (int type : {KeyPress, KeyRelease}) {
         XKeyEvent e{};
@@ -153,10 +162,44 @@ void SendKey(Display* dpy, Window window, KeySym sym)
         e.root = DefaultRootWindow(dpy);
         e.time = CurrentTime;
         e.same_screen = True;
-        e.keycode = XKeysymToKeycode(dpy, sym);
+        e.state = key.state;
+        e.keycode = XKeysymToKeycode(dpy, key.sym);
         XSendEvent(dpy, window, True, type == KeyPress ? KeyPressMask : KeyReleaseMask, reinterpret_cast<XEvent*>(&e));
     }
     XFlush(dpy);
+}
+
+// Runs the program with args in env, sends the keys to its pick window and
+// waits for it to end: the exit status and what it printed.
+std::pair<int, QByteArray> RunPick(Display* dpy, const QStringList& args, const std::vector<Key>& keys,
+                                   const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QString::fromLocal8Bit(qgetenv("QOLVAR_PROGRAM")), args);
+    if (!p.waitForStarted()) {
+        ADD_FAILURE() << p.errorString().toStdString();
+        return {-1, {}};
+    }
+    Window window = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (!(window = FindPickWindow(dpy)) && timer.elapsed() < 10000) QTest::qWait(50);
+    if (!window) {
+        ADD_FAILURE() << "the picker never showed";
+        return {-1, {}};
+    }
+    QTest::qWait(200);
+    for (const Key& k : keys) {
+        SendKey(dpy, window, k);
+        QTest::qWait(100);
+    }
+    // It may have ended already while the keys were sent.
+    if (p.state() != QProcess::NotRunning && !p.waitForFinished(10000)) {
+        ADD_FAILURE() << "the picker never ended " << p.readAllStandardError().toStdString();
+        return {-1, {}};
+    }
+    return {p.exitCode(), p.readAllStandardOutput()};
 }
 
 TEST_F(XPickMode, ThePickCommandPrintsTheCode)
@@ -167,7 +210,7 @@ TEST_F(XPickMode, ThePickCommandPrintsTheCode)
     ASSERT_NE(dpy, nullptr);
     struct Case {
         QStringList args;
-        std::vector<KeySym> keys;
+        std::vector<Key> keys;
         int status;
         QByteArray out;
     };
@@ -180,24 +223,9 @@ TEST_F(XPickMode, ThePickCommandPrintsTheCode)
     for (const Case& c : cases) {
         QCursor::setPos(picture.mapToGlobal(QPoint(20, 15)));
         QTest::qWait(50);
-        QProcess p;
-        p.start(QString::fromLocal8Bit(program), c.args);
-        ASSERT_TRUE(p.waitForStarted());
-        Window window = 0;
-        QElapsedTimer timer;
-        timer.start();
-        while (!(window = FindPickWindow(dpy)) && timer.elapsed() < 10000) QTest::qWait(50);
-        ASSERT_NE(window, 0u) << "the picker never showed";
-        QTest::qWait(200);
-        for (KeySym k : c.keys) {
-            SendKey(dpy, window, k);
-            QTest::qWait(100);
-        }
-        // It may have ended already while the keys were sent.
-        const bool finished = p.state() == QProcess::NotRunning || p.waitForFinished(10000);
-        ASSERT_TRUE(finished) << p.errorString().toStdString() << " " << p.readAllStandardError().toStdString();
-        EXPECT_EQ(p.exitCode(), c.status) << c.args.join(' ').toStdString() << p.readAllStandardError().toStdString();
-        EXPECT_EQ(p.readAllStandardOutput(), c.out) << c.args.join(' ').toStdString();
+        const auto [status, out] = RunPick(dpy, c.args, c.keys);
+        EXPECT_EQ(status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_EQ(out, c.out) << c.args.join(' ').toStdString();
     }
 
     // --copy: the code is on the clipboard while the command serves it, and
@@ -232,6 +260,46 @@ TEST_F(XPickMode, ThePickCommandPrintsTheCode)
     EXPECT_TRUE(ended) << "still serving after another program took the clipboard";
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_EQ(p.exitCode(), 0);
+    XCloseDisplay(dpy);
+}
+
+// Under a scale factor the pick works in device pixels: a key moves the
+// pointer one device pixel (Shift: ten) and the pick takes that very pixel,
+// also where no logical position lies on it (the odd ones at 2).
+TEST_F(XPickMode, ThePickCommandTakesEveryDevicePixelUnderAScaleFactor)
+{
+    if (qgetenv("QOLVAR_PROGRAM").isEmpty()) GTEST_SKIP() << "QOLVAR_PROGRAM is not set";
+    Display* dpy = XOpenDisplay(nullptr);
+    ASSERT_NE(dpy, nullptr);
+    // Hand-computed from the picture (R = 5x, G = 8y, B = 255 where x + y is
+    // odd); the pointer starts on its pixel (20, 16), which has a logical
+    // position at both factors.
+    struct Case {
+        const char* factor;
+        QStringList args;
+        std::vector<Key> keys;
+        QByteArray out;
+    };
+    const Case cases[] = {
+        {"2", {"--pick"}, {XK_Return}, "#648000\n"},
+        {"2", {"--pick"}, {XK_Right, XK_Return}, "#6980FF\n"},                          // (21, 16)
+        {"2", {"--pick", "--average=3"}, {XK_Down, XK_Return}, "#64888E\n"},            // around (20, 17)
+        {"1.5", {"--pick"}, {XK_Return}, "#648000\n"},                                  // (20, 16)
+        {"1.5", {"--pick"}, {XK_Right, XK_Down, XK_Return}, "#698800\n"},               // (21, 17)
+        {"1.5", {"--pick"}, {{XK_Right, ShiftMask}, XK_Left, XK_Return}, "#9180FF\n"},  // (29, 16)
+    };
+    for (const Case& c : cases) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
+                                 "QT_SCALE_FACTOR_ROUNDING_POLICY"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(c.factor));
+        QCursor::setPos(picture.mapToGlobal(QPoint(20, 16)));
+        QTest::qWait(50);
+        const auto [status, out] = RunPick(dpy, c.args, c.keys, env);
+        EXPECT_EQ(status, 0) << c.factor << " " << out.toStdString();
+        EXPECT_EQ(out, c.out) << "at " << c.factor << " after " << c.keys.size() << " keys";
+    }
     XCloseDisplay(dpy);
 }
 

@@ -20,7 +20,8 @@ class QPainter;
 
 namespace qolvar::app {
 
-// Where a picker's pixels come from.
+// Where a picker's pixels come from. Positions and rectangles are in the
+// surface's own pixels.
 class PickSurface {
 public:
     virtual ~PickSurface() = default;
@@ -31,7 +32,8 @@ public:
     virtual platform::PickPath path() const = 0;
 };
 
-// The screen, through the screen reader in use.
+// The screen, through the screen reader in use; its pixels are device
+// pixels, whatever the scale factor.
 class ScreenSurface : public PickSurface {
 public:
     QImage grab(const QRect& rect, QRect* got) override;
@@ -55,8 +57,8 @@ inline constexpr int kZoomSteps[] = {2, 3, 4, 6, 8, 12, 16, 24, 32};
 int ZoomIn(int zoom);
 int ZoomOut(int zoom);
 
-// What a key does in a picker: arrows move by one pixel (Shift: ten),
-// + / − (and =, the keypad's) zoom, Enter takes, Esc cancels.
+// What a key does in a picker: arrows move by one pixel of the surface
+// (Shift: ten), + / − (and =, the keypad's) zoom, Enter takes, Esc cancels.
 struct PickKey {
     enum Kind { None, Move, ZoomIn, ZoomOut, Take, Cancel } kind = None;
     QPoint step;

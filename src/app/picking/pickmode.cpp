@@ -59,7 +59,7 @@ PickSession::~PickSession()
 void PickSession::start(QPoint globalPos)
 {
     adjustSize();
-    moveTo(globalPos, false);
+    moveTo(platform::DevicePixelAt(QPointF(globalPos)), false);
     show();
     raise();
     activateWindow();
@@ -80,10 +80,16 @@ void PickSession::retryGrab()
     if (held || ++grabTries_ >= 50) grab_.stop();
 }
 
-void PickSession::moveTo(QPoint globalPos, bool warp)
+void PickSession::moveTo(QPoint devicePixel, bool warp)
 {
-    magnifier_->setPosition(globalPos);
-    if (warp) QCursor::setPos(globalPos);
+    magnifier_->setPosition(devicePixel);
+    if (warp) {
+        const QPoint to = platform::LogicalPosOf(devicePixel);
+        if (warps_.size() >= 16) warps_.erase(warps_.begin());
+        warps_.push_back(to);
+        parked_ = to;
+        QCursor::setPos(to);
+    }
     place();
 }
 
@@ -91,7 +97,7 @@ void PickSession::place()
 {
     // Beside the pointer, below right, or on the other side where the
     // screen ends there; never over the square being magnified.
-    const QPoint p = magnifier_->position();
+    const QPoint p = platform::LogicalPosOf(magnifier_->position());
     const int gap = magnifier_->cells() / 2 + 16;
     QRect area(0, 0, 1 << 20, 1 << 20);
     if (QScreen* s = QGuiApplication::screenAt(p)) area = s->geometry();
@@ -135,13 +141,25 @@ void PickSession::finish()
 
 void PickSession::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!done_) moveTo(event->globalPosition().toPoint(), false);
+    if (done_) return;
+    const QPointF at = event->globalPosition();
+    const auto warp = std::find(warps_.begin(), warps_.end(), at.toPoint());
+    if (warp != warps_.end()) {
+        warps_.erase(warps_.begin(), warp + 1);
+        return;
+    }
+    warps_.clear();
+    parked_.reset();
+    moveTo(platform::DevicePixelAt(at), false);
 }
 
 void PickSession::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        magnifier_->setPosition(event->globalPosition().toPoint());
+        // A click where the keys left the pointer takes the device pixel
+        // they chose.
+        const QPointF at = event->globalPosition();
+        if (!parked_ || at.toPoint() != *parked_) magnifier_->setPosition(platform::DevicePixelAt(at));
         take();
     } else if (event->button() == Qt::RightButton) {
         cancel();
