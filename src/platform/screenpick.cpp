@@ -16,6 +16,12 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+
+#if defined(QOLVAR_HAVE_XCB) && QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#define QOLVAR_ASK_X_SERVER 1
+#endif
 
 namespace qolvar::platform {
 
@@ -270,6 +276,26 @@ QPoint LogicalPosOf(QPoint devicePixel)
     QScreen* screen = ScreenOfDevicePixel(devicePixel);
     if (!screen) return devicePixel;
     return LogicalPosOf(devicePixel, screen->geometry().topLeft(), screen->devicePixelRatio());
+}
+
+std::optional<QPoint> PointerDevicePixel(WId window)
+{
+#ifdef QOLVAR_ASK_X_SERVER
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || !window) return std::nullopt;
+    xcb_query_pointer_reply_t* reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, static_cast<xcb_window_t>(window)), nullptr);
+    if (!reply) return std::nullopt;
+    // root_x, root_y: the X server's own pixels, which are device pixels.
+    const bool onThisScreen = reply->same_screen;
+    const QPoint pixel(reply->root_x, reply->root_y);
+    std::free(reply);
+    if (onThisScreen) return pixel;
+#else
+    (void)window;
+#endif
+    return std::nullopt;
 }
 
 ScreenReader& screenReader() { return current ? *current : Desktop(); }

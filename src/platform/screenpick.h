@@ -8,6 +8,7 @@
 // wrong colour.
 #pragma once
 
+#include <qwindowdefs.h>
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
@@ -45,6 +46,10 @@ QPoint DevicePixelAt(QPointF logicalPos);
 // is put to stand over it. Under a scale factor of 2 only every other device
 // pixel has a logical position of its own.
 QPoint LogicalPosOf(QPoint devicePixel);
+// The device pixel the pointer is on, asked of the desktop where it tells
+// (X11; window is one of ours, for the screen); nullopt elsewhere. The
+// toolkit's QCursor::pos() gives it rounded to logical pixels only.
+std::optional<QPoint> PointerDevicePixel(WId window);
 // The same on a screen whose top left corner is origin and whose logical
 // pixels are ratio device pixels wide.
 QPoint DevicePixelAt(QPointF logicalPos, QPoint origin, qreal ratio);

@@ -272,21 +272,22 @@ TEST_F(XPickMode, ThePickCommandTakesEveryDevicePixelUnderAScaleFactor)
     Display* dpy = XOpenDisplay(nullptr);
     ASSERT_NE(dpy, nullptr);
     // Hand-computed from the picture (R = 5x, G = 8y, B = 255 where x + y is
-    // odd); the pointer starts on its pixel (20, 16), which has a logical
-    // position at both factors.
+    // odd); the pointer starts on pixel at of it.
     struct Case {
         const char* factor;
+        QPoint at;
         QStringList args;
         std::vector<Key> keys;
         QByteArray out;
     };
     const Case cases[] = {
-        {"2", {"--pick"}, {XK_Return}, "#648000\n"},
-        {"2", {"--pick"}, {XK_Right, XK_Return}, "#6980FF\n"},                          // (21, 16)
-        {"2", {"--pick", "--average=3"}, {XK_Down, XK_Return}, "#64888E\n"},            // around (20, 17)
-        {"1.5", {"--pick"}, {XK_Return}, "#648000\n"},                                  // (20, 16)
-        {"1.5", {"--pick"}, {XK_Right, XK_Down, XK_Return}, "#698800\n"},               // (21, 17)
-        {"1.5", {"--pick"}, {{XK_Right, ShiftMask}, XK_Left, XK_Return}, "#9180FF\n"},  // (29, 16)
+        {"2", {20, 16}, {"--pick"}, {XK_Return}, "#648000\n"},
+        {"2", {20, 16}, {"--pick"}, {XK_Right, XK_Return}, "#6980FF\n"},                // (21, 16)
+        {"2", {20, 16}, {"--pick", "--average=3"}, {XK_Down, XK_Return}, "#64888E\n"},  // around (20, 17)
+        {"2", {21, 17}, {"--pick"}, {XK_Return}, "#698800\n"},                       // no logical position lies on it
+        {"1.5", {20, 16}, {"--pick"}, {XK_Right, XK_Down, XK_Return}, "#698800\n"},  // (21, 17)
+        {"1.5", {20, 16}, {"--pick"}, {{XK_Right, ShiftMask}, XK_Left, XK_Return}, "#9180FF\n"},  // (29, 16)
+        {"1.5", {21, 17}, {"--pick"}, {XK_Return}, "#698800\n"},
     };
     for (const Case& c : cases) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -294,11 +295,12 @@ TEST_F(XPickMode, ThePickCommandTakesEveryDevicePixelUnderAScaleFactor)
                                  "QT_SCALE_FACTOR_ROUNDING_POLICY"})
             env.remove(QString::fromLatin1(name));
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(c.factor));
-        QCursor::setPos(picture.mapToGlobal(QPoint(20, 16)));
+        QCursor::setPos(picture.mapToGlobal(c.at));
         QTest::qWait(50);
         const auto [status, out] = RunPick(dpy, c.args, c.keys, env);
         EXPECT_EQ(status, 0) << c.factor << " " << out.toStdString();
-        EXPECT_EQ(out, c.out) << "at " << c.factor << " after " << c.keys.size() << " keys";
+        EXPECT_EQ(out, c.out) << "at " << c.factor << " from (" << c.at.x() << ", " << c.at.y() << ") after "
+                              << c.keys.size() << " keys";
     }
     XCloseDisplay(dpy);
 }

@@ -59,7 +59,14 @@ PickSession::~PickSession()
 void PickSession::start(QPoint globalPos)
 {
     adjustSize();
-    moveTo(platform::DevicePixelAt(QPointF(globalPos)), false);
+    QPoint start = platform::DevicePixelAt(QPointF(globalPos));
+    // Started at the pointer, the pick starts on the pointer's own device
+    // pixel where the desktop tells it: the logical position is rounded, and
+    // under a factor of 2 it names the odd device pixels' right neighbours.
+    if (const auto pointer = platform::PointerDevicePixel(winId());
+        pointer && platform::LogicalPosOf(*pointer) == globalPos)
+        start = *pointer;
+    moveTo(start, false);
     show();
     raise();
     activateWindow();
