@@ -5,6 +5,7 @@
 // Run it on a display (xvfb-run on a machine without one).
 #include <QDir>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/logviewer.h"
 #include "mainwindow/mainwindow.h"
+#include "pages/page_video.h"
 #include "platform/settings.h"
 #include "tableeditor/tbledit.h"
 #include "tableeditor/tbllist.h"
@@ -45,6 +47,18 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }
+    }
+    // The VIDEO page by a studio standard: YCbCr in BT.709 10-bit codes and
+    // YPbPr with its decimals.
+    w->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(3);
+    if (auto* video = w->findChild<qolvar::app::VideoPage*>()) {
+        video->SetStandard(2, 0, 10);
+        for (int mode : {qolvar::app::VideoPage::kYCbCr, qolvar::app::VideoPage::kYPbPr}) {
+            video->RadioGroupYx1x2->findChildren<QRadioButton*>()[mode]->click();
+            QTest::qWait(100);
+            w->grab().save(out + QStringLiteral("/page3-bt709-%1.png").arg(mode));
+        }
+        video->SetStandard(0, 0, 8);
     }
     windows.formLogViewer->show();
     QTest::qWait(100);

@@ -591,6 +591,30 @@
         <source>ボタンを押したまま色の上で離すとその色を編集中の色にする。Space で拡大鏡の取り方を始める</source>
         <translation>Press the button and release it over a colour to make that the colour being edited; Space starts picking with the magnifier</translation>
     </message>
+    <message>
+        <source>規格</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>YCbCr と YPbPr の規格: 従来の式、BT.601、BT.709 または BT.2020</source>
+        <translation>The standard of YCbCr and YPbPr: classic, BT.601, BT.709 or BT.2020</translation>
+    </message>
+    <message>
+        <source>範囲</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>規格による YCbCr の範囲: 狭い範囲または全範囲</source>
+        <translation>The range of YCbCr by a standard: narrow or full</translation>
+    </message>
+    <message>
+        <source>ビット数</source>
+        <translation>Bit depth</translation>
+    </message>
+    <message>
+        <source>規格による YCbCr の 1 サンプルのビット数</source>
+        <translation>The bits of one YCbCr sample by a standard</translation>
+    </message>
 </context>
 <context>
     <name>ChannelRow</name>
@@ -1503,6 +1527,54 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>輝度(Y)</source>
         <translation>Luma (Y)</translation>
+    </message>
+    <message>
+        <source>従来の式</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>狭い範囲（映像）</source>
+        <translation>Narrow (video)</translation>
+    </message>
+    <message>
+        <source>全範囲</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>8 ビット</source>
+        <translation>8 bits</translation>
+    </message>
+    <message>
+        <source>10 ビット</source>
+        <translation>10 bits</translation>
+    </message>
+    <message>
+        <source>12 ビット</source>
+        <translation>12 bits</translation>
+    </message>
+    <message>
+        <source>規格(&amp;S)</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>範囲(&amp;N)</source>
+        <translation>Ra&amp;nge</translation>
+    </message>
+    <message>
+        <source>ビット数(&amp;D)</source>
+        <translation>Bit &amp;depth</translation>
+    </message>
+    <message>
+        <source>範囲外の値を端に収めました</source>
+        <translation>Values clamped to the range</translation>
+    </message>
+    <message>
+        <source>%1 ビットの値は 0 から %2 までです</source>
+        <translation>%1-bit values run from 0 to %2</translation>
+    </message>
+    <message>
+        <source>sRGB の範囲外を端に収めました</source>
+        <translation>Outside sRGB, clamped</translation>
     </message>
 </context>
 <context>

@@ -22,14 +22,6 @@ std::string_view MatrixName(VideoMatrix m)
     return "bt601";
 }
 
-// A value printed with three decimals, as it is later read back: -0.000 is
-// printed as 0.000.
-double ThreeDecimals(double v)
-{
-    const double r = std::round(v * 1000) / 1000;
-    return r == 0 ? 0.0 : r;
-}
-
 void AppendThreeDecimals(std::string& out, double v)
 {
     char buf[64];

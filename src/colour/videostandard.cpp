@@ -63,6 +63,12 @@ RGBPrime FromYPbPr(VideoMatrix matrix, YPbPrPrime v)
     return {r, g, b};
 }
 
+double ThreeDecimals(double v)
+{
+    const double r = std::round(v * 1000) / 1000;
+    return r == 0 ? 0.0 : r;
+}
+
 RGBCodeResult CodeOf(RGBPrime rgb)
 {
     bool clamped = false;

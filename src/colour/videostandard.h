@@ -59,6 +59,10 @@ RGBPrime PrimeOf(RGBCode code);
 YPbPrPrime ToYPbPr(VideoMatrix matrix, RGBPrime rgb);
 RGBPrime FromYPbPr(VideoMatrix matrix, YPbPrPrime ypbpr);
 
+// A value rounded to three decimals, as Y′PbPr is shown and read back;
+// -0.000 becomes 0.
+double ThreeDecimals(double v);
+
 // R′G′B′ rounded to the nearest 8-bit code per channel; a channel below 0
 // or above 255 after rounding is clamped and clamped is set.
 struct RGBCodeResult {

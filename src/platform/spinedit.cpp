@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace qolvar::platform {
 
@@ -35,7 +37,47 @@ std::optional<int> SpinEdit::readInt() const
     return v;
 }
 
-int SpinEdit::value() const { return readInt().value_or(min_); }
+int SpinEdit::value() const
+{
+    if (decimals_ == 0) return readInt().value_or(min_);
+    // A real number in steps; one beyond what an int holds is an end.
+    const auto r = readReal();
+    if (!r) return min_;
+    const double steps = std::round(*r * scale_);
+    if (steps <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    if (steps >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    return static_cast<int>(steps);
+}
+
+void SpinEdit::setValue(int v)
+{
+    if (decimals_ == 0)
+        setText(QString::number(v));
+    else
+        setReal(v / scale_);
+}
+
+void SpinEdit::setDecimals(int decimals)
+{
+    decimals_ = std::clamp(decimals, 0, 6);
+    scale_ = std::pow(10.0, decimals_);
+}
+
+std::optional<double> SpinEdit::readReal() const
+{
+    bool ok = false;
+    const double v = lineEdit()->text().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+void SpinEdit::setReal(double v)
+{
+    // Rounded first, so that a small negative value shows as 0, not -0.
+    double shown = std::round(v * scale_) / scale_;
+    if (shown == 0) shown = 0;
+    setText(QString::number(shown, 'f', decimals_));
+}
 
 QValidator::State SpinEdit::validate(QString&, int&) const { return QValidator::Acceptable; }
 

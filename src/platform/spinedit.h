@@ -26,7 +26,18 @@ public:
     std::optional<int> readInt() const;
     // The text as an integer; the minimum when it is not one.
     int value() const;
-    void setValue(int v) { setText(QString::number(v)); }
+    void setValue(int v);
+
+    // With decimals > 0 the field holds a real number shown with that many
+    // decimals: the range, value() and setValue() count in steps of
+    // 10^-decimals, and the arrows step by one of them. 0 (the default)
+    // holds an integer.
+    void setDecimals(int decimals);
+    int decimals() const { return decimals_; }
+    // The text as a real number, or nullopt when it is not one.
+    std::optional<double> readReal() const;
+    // Shows a real number with the field's decimals.
+    void setReal(double v);
 
 signals:
     void changed();
@@ -41,6 +52,8 @@ protected:
 private:
     int min_ = 0;
     int max_ = 100;
+    int decimals_ = 0;
+    double scale_ = 1;  // 10^decimals_
 };
 
 }  // namespace qolvar::platform

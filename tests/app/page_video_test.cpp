@@ -157,4 +157,73 @@ TEST_F(VideoPageTest, TypedValuesWrapToAByteOrAreReported)
     }
 }
 
+// A studio standard on the page: codes of the chosen matrix, range and bit
+// depth, typed codes back to the nearest sRGB code, clamping marked, and
+// the choice kept for the next start.
+TEST_F(VideoPageTest, StandardCodesConvertBothWaysAndAreStored)
+{
+    SelectMode(VideoPage::kYCbCr);
+    Choose(p->ComboBoxVideoStandard, 2);  // BT.709
+    Choose(p->ComboBoxVideoBits, 1);      // 10 bits, narrow range
+    struct Row {
+        RGBCode rgb;
+        const char* codes;
+    };
+    // 100 % bars of the published 10-bit BT.709 narrow-range table.
+    const Row bars[] = {
+        {0xFFFFFF, "940,512,512"}, {0xFF0000, "250,409,960"}, {0x0000FF, "127,960,471"}, {0x000000, "64,512,512"}};
+    for (const Row& r : bars) {
+        SCOPED_TRACE(Hex(r.rgb).toStdString());
+        SetColour(r.rgb);
+        Refresh();
+        EXPECT_EQ(Spins().join(','), r.codes);
+        EXPECT_EQ(Result(), r.rgb);
+        EXPECT_EQ(LastLog(), "RGB=#" + Hex(r.rgb) + " YCbCr ITU-R BT.709 " + p->ComboBoxVideoRange->currentText() +
+                                 " " + p->ComboBoxVideoBits->currentText() + "=" + r.codes);
+    }
+    ExpectClearOfTheResultSwatch(p);
+    // Typed codes: white; a code beyond ten bits is refused; a code outside
+    // sRGB comes to the nearest colour with a mark.
+    Type(p->SpinEditYx1x23, QStringLiteral("940"));
+    EXPECT_EQ(w->CurRGB(), 0xFFFFFFu);
+    p->SpinEditYx1x21->setText(QStringLiteral("1024"));
+    EXPECT_TRUE(app::FieldMarked(p->SpinEditYx1x21));
+    EXPECT_EQ(w->CurRGB(), 0xFFFFFFu);
+    p->SpinEditYx1x21->setText(QStringLiteral("1023"));  // Y 940 with Cr at its top: R' above 1
+    EXPECT_FALSE(app::FieldMarked(p->SpinEditYx1x21));
+    EXPECT_FALSE(p->LabelYx1x20->text().isEmpty());
+
+    // BT.601 full range, 8 bits: pure red's Cr is 255.5 and is clamped.
+    Choose(p->ComboBoxVideoStandard, 1);
+    Choose(p->ComboBoxVideoRange, 1);
+    Choose(p->ComboBoxVideoBits, 0);
+    SetColour(0xFF0000);
+    Refresh();
+    EXPECT_EQ(Spins().join(','), "76,85,255");
+    EXPECT_FALSE(p->LabelYx1x20->text().isEmpty());
+    // Y'PbPr by BT.709 with three decimals: red is 0.2126, -0.1146, 0.5.
+    Choose(p->ComboBoxVideoStandard, 2);
+    SelectMode(VideoPage::kYPbPr);
+    EXPECT_EQ(Spins().join(','), "0.213,-0.115,0.500");
+    Type(p->SpinEditYx1x23, QStringLiteral("1"));
+    Type(p->SpinEditYx1x22, QStringLiteral("0"));
+    Type(p->SpinEditYx1x21, QStringLiteral("0"));
+    EXPECT_EQ(w->CurRGB(), 0xFFFFFFu);
+    // YUV and YIQ stay the classic models.
+    SelectMode(VideoPage::kYUV);
+    SetColour(0xFF0000);
+    Refresh();
+    EXPECT_EQ(Spins(), Shown(RGBToVideo(Model::YUV, 0xFF0000), true));
+
+    Stop();
+    EXPECT_EQ(StoredSetting("VideoStandard"), "2");
+    EXPECT_EQ(StoredSetting("VideoRange"), "1");
+    EXPECT_EQ(StoredSetting("VideoBits"), "8");
+    StartOn(3);
+    p = w->findChild<app::VideoPage*>();
+    ASSERT_TRUE(p->Standard().has_value());
+    EXPECT_EQ(p->Standard()->matrix, VideoMatrix::BT709);
+    EXPECT_EQ(p->Standard()->range, VideoRange::Full);
+}
+
 }  // namespace

@@ -27,6 +27,7 @@
 #include "mainwindow/logviewer.h"
 #include "mainwindow/mainwindow.h"
 #include "pages/huefield.h"
+#include "pages/page_video.h"
 #include "picking/imagepick.h"
 #include "tableeditor/tbledit.h"
 #include "widgets/winhelpers.h"
@@ -285,6 +286,15 @@ protected:
         ASSERT_EQ(test::Child<QComboBox>(w, "ComboBoxHVCMethod")->currentIndex(),
                   static_cast<int>(w->Conditions().method))
             << action.toStdString();
+        // The video fields hold decimals exactly when they show Y'PbPr by a
+        // studio standard, and a code of the chosen depth fits their range.
+        {
+            const auto* video = w->findChild<app::VideoPage*>();
+            const bool decimals = video->Standard() && video->ModeIndex() == app::VideoPage::kYPbPr;
+            ASSERT_EQ(video->SpinEditYx1x23->decimals(), decimals ? 3 : 0) << action.toStdString();
+            if (video->Standard() && video->ModeIndex() == app::VideoPage::kYCbCr)
+                ASSERT_EQ(video->SpinEditYx1x23->maxValue(), (1 << video->Bits()) - 1) << action.toStdString();
+        }
         // The viewer's position stays on the picture, where there is a colour.
         if (auto* viewer = w->findChild<app::ImagePickWindow*>("formImagePick")) {
             ASSERT_TRUE(QRect(0, 0, 12, 9).contains(viewer->position())) << action.toStdString();

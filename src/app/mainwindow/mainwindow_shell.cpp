@@ -13,6 +13,7 @@
 #include "mainwindow/copyas.h"
 #include "mainwindow/mainwindow.h"
 #include "pages/page_munsell.h"
+#include "pages/page_video.h"
 #include "picking/pickcommands.h"
 #include "platform/cursors.h"
 #include "platform/settings.h"
@@ -130,6 +131,10 @@ void TformMain::RestoreOptionStatus()
     SetCurRGB(static_cast<RGBCode>(readInteger("RGB", 0)), CurrentColour::Source::Restored);
     if (auto* munsell = findChild<MunsellPage*>())
         munsell->SetMethod(static_cast<int>(readInteger("MunsellMethod", 1)));
+    if (auto* video = findChild<VideoPage*>())
+        video->SetStandard(static_cast<int>(readInteger("VideoStandard", 0)),
+                           static_cast<int>(readInteger("VideoRange", 0)),
+                           static_cast<int>(readInteger("VideoBits", 8)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
     pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));
     repaint();
@@ -151,6 +156,11 @@ void TformMain::StoreOptionStatus()
     reg.WriteInteger(kSection, QStringLiteral("RGB"), CurRGB());
     reg.WriteInteger(kSection, QStringLiteral("PageIndex"), ActivePageIndex());
     reg.WriteInteger(kSection, QStringLiteral("MunsellMethod"), static_cast<int>(conditions_.MunsellMethodInUse()));
+    if (const auto* video = findChild<VideoPage*>()) {
+        reg.WriteInteger(kSection, QStringLiteral("VideoStandard"), video->StandardIndex());
+        reg.WriteInteger(kSection, QStringLiteral("VideoRange"), video->RangeIndex());
+        reg.WriteInteger(kSection, QStringLiteral("VideoBits"), video->Bits());
+    }
     reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), copyAs_->CopyFormat());
     reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);
