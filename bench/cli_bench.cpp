@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "colour/oklab.h"
 
 namespace {
 
@@ -41,6 +42,53 @@ void BM_Batch(benchmark::State& state, const char* model)
     state.SetItemsProcessed(state.iterations() * kCodes);
 }
 
+// 100 000 lines of one kind for `format hex`: hexadecimal codes, the same
+// colours as oklch() with four decimals (inside sRGB), or oklch() of
+// random lightness, chroma and hue (most outside sRGB, gamut-mapped).
+enum class Lines { Hex, OkLCh, OkLChWide };
+std::FILE* FormatInput(Lines kind)
+{
+    constexpr int kLines = 100000;
+    std::FILE* f = std::tmpfile();
+    std::string text;
+    std::uint32_t x = 123456789;
+    char buf[96];
+    for (int i = 0; i < kLines; ++i) {
+        x = x * 1664525u + 1013904223u;
+        const qolvar::RGBCode code = x >> 8;
+        if (kind == Lines::Hex) {
+            text += qolvar::CodeToHex(code);
+        } else if (kind == Lines::OkLCh) {
+            const auto v = qolvar::OkValues(qolvar::OkModel::OkLCh, code);
+            std::snprintf(buf, sizeof buf, "oklch(%.4f %.4f %.2f)", v[0], v[1], v[2]);
+            text += buf;
+        } else {
+            std::snprintf(buf, sizeof buf, "oklch(%.4f %.4f %.2f)", (code & 0xFF) / 255.0,
+                          ((code >> 8) & 0xFF) / 255.0 * 0.4, (code >> 16) * 360.0 / 256);
+            text += buf;
+        }
+        text += '\n';
+    }
+    std::fwrite(text.data(), 1, text.size(), f);
+    return f;
+}
+
+void BM_FormatHex(benchmark::State& state, Lines kind)
+{
+    std::FILE* in = FormatInput(kind);
+    std::FILE* out = std::fopen("/dev/null", "w");
+    std::FILE* err = std::fopen("/dev/null", "w");
+    const char* argv[] = {"qolvar-cli", "format", "hex"};
+    for (auto _ : state) {
+        std::rewind(in);
+        benchmark::DoNotOptimize(qolvar::cli::Run(3, argv, in, out, err));
+    }
+    std::fclose(err);
+    std::fclose(out);
+    std::fclose(in);
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(BM_Batch, hsv, "hsv")->Unit(benchmark::kMillisecond);
@@ -51,4 +99,7 @@ BENCHMARK_CAPTURE(BM_Batch, xyz, "xyz")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Batch, yxy, "yxy")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Batch, lab, "lab")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Batch, luv, "luv")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FormatHex, hex, Lines::Hex)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FormatHex, oklch, Lines::OkLCh)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FormatHex, oklch_outside_srgb, Lines::OkLChWide)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Batch, munsell, "munsell")->Unit(benchmark::kMillisecond)->Iterations(1);

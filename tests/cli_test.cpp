@@ -62,14 +62,15 @@ TEST_F(Cli, ConvertPrintsExactValues)
 
 TEST_F(Cli, CodesAreReadAsTheHexFieldReadsThem)
 {
-    const auto r = Run({"convert", "cmyk", "1234567", "#FF0000", "", "fFfFfF", "#F80", "orange", "#12345"});
+    const auto r = Run({"convert", "cmyk", "1234567", "#FF0000", "", "fFfFfF", "#F80", "orange", "oranje", "#12345"});
     EXPECT_EQ(r.out,
               "234567 68 34 0 152 -> 234567\n"  // the low 24 bits of 0x1234567
               "FF0000 0 255 255 0 -> FF0000\n"  // CSS notation
               "000000 0 0 0 255 -> 000000\n"    // empty text is 0
               "FFFFFF 0 0 0 0 -> FFFFFF\n"
               "FF8800 0 119 255 0 -> FF8800\n"  // CSS shorthand
-              "orange error: 16 進数の色コードではありません\n"
+              "FFA500 0 90 255 0 -> FFA500\n"   // a CSS named colour
+              "oranje error: 16 進数の色コードではありません\n"
               "#12345 error: 16 進数の色コードではありません\n");
     EXPECT_EQ(r.status, 1);
 }

@@ -1286,6 +1286,18 @@ Wheel, + / -: zoom</translation>
         <source>Web標準色.tab</source>
         <translation>CSS名前付き色.tab</translation>
     </message>
+    <message>
+        <source>色として読めません: %1</source>
+        <translation>Not a colour: %1</translation>
+    </message>
+    <message>
+        <source>sRGB の範囲外の色を #%1 に写しました</source>
+        <translation>Outside sRGB, mapped to #%1</translation>
+    </message>
+    <message>
+        <source>透明度は使いません</source>
+        <translation>Alpha is not used; colours are opaque</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::app::TformTblEdit</name>

@@ -154,12 +154,13 @@ int Convert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     unsigned long beyond = 0;
     const Language language = UserLanguage();
-    const int status = ForEachTypedCode(opts.values, in, out, language, [&](std::uint32_t code, std::string& buffer) {
-        bool far = false;
-        const bool done = AppendConvertLine(opts.model, code, buffer, opts.conditions, &far, language);
-        beyond += far;
-        return done;
-    });
+    const int status =
+        ForEachTypedCode(opts.values, in, out, err, language, [&](std::uint32_t code, std::string& buffer) {
+            bool far = false;
+            const bool done = AppendConvertLine(opts.model, code, buffer, opts.conditions, &far, language);
+            beyond += far;
+            return done;
+        });
     if (beyond > 0)
         std::fprintf(err,
                      "qolvar-cli: note: %lu colour(s) lie beyond the renotation data; their lines give the "
@@ -314,6 +315,37 @@ void AppendNotACode(std::string& out, std::string_view text, Language language)
     out.append(" error: ");
     out.append(MessageTemplate(MessageId::NotAHexCode, language));
     out.push_back('\n');
+}
+
+std::optional<CssColour> ReadTypedColour(std::string_view text, std::string& out, Language language)
+{
+    std::string why;
+    const auto colour = ReadCssColour(text, &why);
+    if (colour) return colour;
+    // Text that looks like a hexadecimal code keeps the message it has
+    // always had; other text says what is wrong with it.
+    const bool hexLike = !text.empty() && (text[0] == '#' || text.find('(') == std::string_view::npos);
+    if (hexLike) {
+        AppendNotACode(out, text, language);
+    } else {
+        out.append(text);
+        out.append(" error: ");
+        out.append(why);
+        out.push_back('\n');
+    }
+    return std::nullopt;
+}
+
+void TypedColourNotes::Print(std::FILE* err) const
+{
+    if (mapped == 1)
+        std::fprintf(err, "qolvar-cli: note: %s lies outside sRGB; mapped to %s\n", firstMapped.c_str(),
+                     CodeToHex(firstMappedCode).c_str());
+    else if (mapped > 1)
+        std::fprintf(err,
+                     "qolvar-cli: note: %lu colours lie outside sRGB and were mapped into it (the first, %s, to %s)\n",
+                     mapped, firstMapped.c_str(), CodeToHex(firstMappedCode).c_str());
+    if (alphas > 0) std::fputs("qolvar-cli: note: alpha was dropped; colours are opaque\n", err);
 }
 
 void AppendLineTooLong(std::string& out, std::string_view start, Language language)

@@ -61,7 +61,7 @@ int NearestCommand(const Options& opts, std::FILE* in, std::FILE* out, std::FILE
         std::fprintf(err, "qolvar-cli: %s has no colours\n", Quoted(path).c_str());
         return 1;
     }
-    return ForEachTypedCode(opts.values, in, out, language, [&](std::uint32_t typed, std::string& line) {
+    return ForEachTypedCode(opts.values, in, out, err, language, [&](std::uint32_t typed, std::string& line) {
         const RGBCode code = typed & 0xFFFFFF;
         try {
             const NearestColour best = *NearestByDeltaE(LabOf(code, opts.conditions), labs);
@@ -117,16 +117,20 @@ int ContrastCommand(int argc, const char* const* argv, std::FILE* out, std::FILE
         std::fputs("qolvar-cli: contrast takes two codes\n", err);
         return 2;
     }
-    const auto first = ReadTypedHex((*values)[0]), second = ReadTypedHex((*values)[1]);
-    for (const auto& [code, text] : {std::pair{first, (*values)[0]}, std::pair{second, (*values)[1]}}) {
-        if (!code) {
-            std::string line;
-            AppendNotACode(line, text, UserLanguage());
+    RGBCode codes[2] = {};
+    TypedColourNotes notes;
+    for (std::size_t i = 0; i < 2; ++i) {
+        std::string line;
+        const auto colour = ReadTypedColour((*values)[i], line, UserLanguage());
+        if (!colour) {
             std::fputs(line.c_str(), err);
             return 1;
         }
+        notes.Take((*values)[i], *colour);
+        codes[i] = colour->code;
     }
-    const long double ratio = ContrastRatio(*first, *second);
+    notes.Print(err);
+    const long double ratio = ContrastRatio(codes[0], codes[1]);
     const ContrastLevels levels = ContrastLevelsOf(ratio);
     std::string line;
     AppendFixed(line, ratio, 2);
@@ -152,7 +156,7 @@ int FormatCodes(std::string_view text, std::string_view model, const Options& op
     }
     Options withTable = opts;
     if (templ->Uses(Model::Munsell) && !LoadMunsellFor(withTable, err)) return 2;
-    return ForEachTypedCode(opts.values, in, out, language, [&](std::uint32_t code, std::string& line) {
+    return ForEachTypedCode(opts.values, in, out, err, language, [&](std::uint32_t code, std::string& line) {
         try {
             line.append(templ->Format(code, withTable.conditions));
             line.push_back('\n');

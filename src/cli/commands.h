@@ -11,6 +11,7 @@
 
 #include "colour/codes.h"
 #include "colour/colour.h"
+#include "colour/csscolour.h"
 #include "colour/videostandard.h"
 #include "messages.h"
 
@@ -169,23 +170,48 @@ void ForEachCode(const std::vector<std::string>& values, std::FILE* in, const Ou
     if (!pending.empty()) each(pending);
 }
 
-// Calls line(code, buffer) for each typed code (the values, else the lines
-// of standard input); line appends the code's whole line and returns false
-// when it failed. Text that is no code gets its error line. The status is 1
-// when any line failed, else 0.
+// What reading typed colours noticed, for the notes on standard error:
+// colours outside sRGB mapped into it (the first one's text and code), and
+// alphas dropped.
+struct TypedColourNotes {
+    unsigned long mapped = 0, alphas = 0;
+    std::string firstMapped;
+    RGBCode firstMappedCode = 0;
+
+    void Take(std::string_view text, const CssColour& c)
+    {
+        if (c.mapped && mapped++ == 0) {
+            firstMapped = QuotedValue(text);
+            firstMappedCode = c.code;
+        }
+        alphas += c.hadAlpha;
+    }
+    void Print(std::FILE* err) const;
+};
+
+// Reads a typed colour: a hexadecimal code or any CSS colour. Text that is
+// no colour gets its error line "TEXT error: MESSAGE" in `out`.
+std::optional<CssColour> ReadTypedColour(std::string_view text, std::string& out, Language language);
+
+// Calls line(code, buffer) for each typed colour (the values, else the
+// lines of standard input); line appends the code's whole line and returns
+// false when it failed. Text that is no colour gets its error line; colours
+// mapped into sRGB and alphas dropped are noted on err at the end. The
+// status is 1 when any line failed, else 0.
 template <typename Line>
-int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std::FILE* out, Language language,
-                     Line&& line)
+int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std::FILE* out, std::FILE* err,
+                     Language language, Line&& line)
 {
     Output output(out);
     bool failed = false;
+    TypedColourNotes notes;
     ForEachCode(
         values, in, output,
         [&](std::string_view text) {
-            if (const auto code = ReadTypedHex(text)) {
-                failed |= !line(*code, output.buffer());
+            if (const auto colour = ReadTypedColour(text, output.buffer(), language)) {
+                notes.Take(text, *colour);
+                failed |= !line(colour->code, output.buffer());
             } else {
-                AppendNotACode(output.buffer(), text, language);
                 failed = true;
             }
             output.maybeFlush();
@@ -194,6 +220,7 @@ int ForEachTypedCode(const std::vector<std::string>& values, std::FILE* in, std:
             AppendLineTooLong(output.buffer(), start, language);
             failed = true;
         });
+    notes.Print(err);
     return failed ? 1 : 0;
 }
 

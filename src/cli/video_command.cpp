@@ -67,27 +67,28 @@ int VideoConvert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* 
     const VideoStandard s = *opts.video;
     const bool ycbcr = opts.model == Model::YCbCr;
     unsigned long clamped = 0;
-    const int status = ForEachTypedCode(opts.values, in, out, UserLanguage(), [&](RGBCode typed, std::string& line) {
-        const RGBCode code = typed & 0xFFFFFF;
-        AppendHex(line, code);
-        RGBCode back;
-        if (ycbcr) {
-            const YCbCrCodes c = ToYCbCr(s, code);
-            clamped += c.clamped;
-            for (long v : {c.y, c.cb, c.cr}) line += " " + std::to_string(v);
-            back = FromYCbCr(s, c.y, c.cb, c.cr).code;
-        } else {
-            // The colour after the arrow is that of the values as printed.
-            const YPbPrPrime v = ToYPbPr(s.matrix, PrimeOf(code));
-            const YPbPrPrime printed{ThreeDecimals(v.y), ThreeDecimals(v.pb), ThreeDecimals(v.pr)};
-            for (double d : {printed.y, printed.pb, printed.pr}) AppendThreeDecimals(line, d);
-            back = CodeOf(FromYPbPr(s.matrix, printed)).code;
-        }
-        line.append(" -> ");
-        AppendHex(line, back);
-        line.push_back('\n');
-        return true;
-    });
+    const int status =
+        ForEachTypedCode(opts.values, in, out, err, UserLanguage(), [&](RGBCode typed, std::string& line) {
+            const RGBCode code = typed & 0xFFFFFF;
+            AppendHex(line, code);
+            RGBCode back;
+            if (ycbcr) {
+                const YCbCrCodes c = ToYCbCr(s, code);
+                clamped += c.clamped;
+                for (long v : {c.y, c.cb, c.cr}) line += " " + std::to_string(v);
+                back = FromYCbCr(s, c.y, c.cb, c.cr).code;
+            } else {
+                // The colour after the arrow is that of the values as printed.
+                const YPbPrPrime v = ToYPbPr(s.matrix, PrimeOf(code));
+                const YPbPrPrime printed{ThreeDecimals(v.y), ThreeDecimals(v.pb), ThreeDecimals(v.pr)};
+                for (double d : {printed.y, printed.pb, printed.pr}) AppendThreeDecimals(line, d);
+                back = CodeOf(FromYPbPr(s.matrix, printed)).code;
+            }
+            line.append(" -> ");
+            AppendHex(line, back);
+            line.push_back('\n');
+            return true;
+        });
     if (clamped > 0)
         std::fprintf(err,
                      "qolvar-cli: note: %lu code(s) gave Y, Cb or Cr beyond 0..%ld; their lines give the value "

@@ -60,12 +60,23 @@ std::string Fixed(double v, int decimals) { return FixedText(v, decimals, 1); }
 
 OkLab RGBToOkLab(RGBCode code)
 {
-    const Vec rgb{Decode(((code >> 16) & 0xFF) / 255.0), Decode(((code >> 8) & 0xFF) / 255.0),
-                  Decode((code & 0xFF) / 255.0)};
+    return LinearSRGBToOkLab(
+        {Decode(((code >> 16) & 0xFF) / 255.0), Decode(((code >> 8) & 0xFF) / 255.0), Decode((code & 0xFF) / 255.0)});
+}
+
+OkLab LinearSRGBToOkLab(const std::array<double, 3>& rgb)
+{
     Vec lms = Multiply(kM1, rgb);
     for (double& c : lms) c = std::cbrt(c);
     const Vec lab = Multiply(kM2, lms);
     return {lab[0], lab[1], lab[2]};
+}
+
+std::array<double, 3> OkLabToLinearSRGB(const OkLab& lab)
+{
+    Vec lms = Multiply(kM2Inverse, {lab.L, lab.a, lab.b});
+    for (double& c : lms) c = c * c * c;
+    return Multiply(kM1Inverse, lms);
 }
 
 OkLCh OkLabToOkLCh(const OkLab& lab)
@@ -86,9 +97,7 @@ OkLab OkLChToOkLab(const OkLCh& lch)
 
 OkRGB OkLabToRGB(const OkLab& lab)
 {
-    Vec lms = Multiply(kM2Inverse, {lab.L, lab.a, lab.b});
-    for (double& c : lms) c = c * c * c;
-    const Vec rgb = Multiply(kM1Inverse, lms);
+    const Vec rgb = OkLabToLinearSRGB(lab);
     OkRGB result;
     for (const double linear : rgb) {
         if (!std::isfinite(linear)) throw RangeError(Message{MessageId::OkLabTooLarge, {}, nullptr});

@@ -47,6 +47,11 @@ struct OkRGB {
     RGBCode code = 0;
     bool clamped = false;  // a channel lay outside 0..255 and was clamped
 };
+// Linear-light sRGB (0..1 inside the gamut, any value outside it) and
+// OKLab, both ways, unrounded.
+OkLab LinearSRGBToOkLab(const std::array<double, 3>& rgb);
+std::array<double, 3> OkLabToLinearSRGB(const OkLab& lab);
+
 // The nearest sRGB colour. Throws RangeError for values so large that the
 // arithmetic overflows.
 OkRGB OkLabToRGB(const OkLab& lab);

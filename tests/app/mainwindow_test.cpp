@@ -152,15 +152,20 @@ TEST_F(MainWindow, HexIsReadWhenTheFieldIsLeft)
         const char* text;
         RGBCode code;
         const char* shown;
+        const char* status = nullptr;  // the status bar's message, when not the usual one
     };
-    // CSS notation is read; text that is no code stays as typed, marked, and
-    // the colour stays.
+    // CSS colours are read; text that is no colour stays as typed, marked,
+    // and the colour stays.
     const RGBCode kept = 0x010203;
     auto* field = test::Child<QLineEdit>(w, "editRGBHEX");
     auto* status = test::Child<QStatusBar>(w, "StatusBarMain");
     for (const auto& c :
          {Case{"ff8000", 0xFF8000, "FF8000"}, Case{"#FF8000", 0xFF8000, "FF8000"}, Case{"#F80", 0xFF8800, "FF8800"},
-          Case{"F80", 0xF80, "000F80"}, Case{"12G4", kept, "12G4"}, Case{"orange", kept, "orange"},
+          Case{"F80", 0xF80, "000F80"}, Case{"12G4", kept, "12G4"}, Case{"orange", 0xFFA500, "FFA500"},
+          Case{"oranje", kept, "oranje"},
+          Case{"color(display-p3 1 0 0)", 0xFF0B0C, "FF0B0C", "sRGB の範囲外の色を #FF0B0C に写しました"},
+          Case{"rgb(255, 0 0)", kept, "rgb(255, 0 0)",
+               "色として読めません: three or four values separated by commas are expected"},
           Case{"12345678", 0x12345678, "12345678"}, Case{"123456789", 0x12345678, "12345678"}}) {
         w->SetCurRGB(kept);
         TypeHex(QString::fromLatin1(c.text));
@@ -170,7 +175,10 @@ TEST_F(MainWindow, HexIsReadWhenTheFieldIsLeft)
         EXPECT_EQ(field->text(), QString::fromLatin1(c.shown));
         const bool refused = c.code == kept;
         EXPECT_EQ(app::FieldMarked(field), refused) << c.text;
-        EXPECT_EQ(status->currentMessage(), refused ? "16 進数の色コードではありません" : "") << c.text;
+        EXPECT_EQ(status->currentMessage(), c.status  ? c.status
+                                            : refused ? "16 進数の色コードではありません"
+                                                      : "")
+            << c.text;
     }
     EXPECT_TRUE(dialogs.messages.empty());
     // Eight digits keep 32 bits; the channels show the low three bytes and

@@ -145,6 +145,8 @@ TEST_F(TblEdit, ColourFieldsFollowEachOtherWithoutTouchingTheTable)
         {"ff8000", nullptr, nullptr, nullptr, "ff8000", 0x0080FF},
         {"zz", nullptr, nullptr, nullptr, "zz", 0},
         {"1234567", nullptr, nullptr, nullptr, "1234567", 0x674523},
+        {"orange", nullptr, nullptr, nullptr, "orange", 0x00A5FF},  // a CSS colour
+        {"#F80", nullptr, nullptr, nullptr, "#F80", 0x0088FF},
         {nullptr, "300", "128", "0", "2C8000", 0x00802C},
         {nullptr, "-1", "0", "0", "FF0000", 0x0000FF},
     };

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "colour/csscolour.h"
 #include "mainwindow/colourfacts.h"
 #include "mainwindow/colourtable.h"
 #include "mainwindow/mainwindow.h"
@@ -134,15 +135,25 @@ void TformMain::editRGBHEXChange()
 {
     if (InUpdate()) return;
     const QString text = editRGBHEX->text();
-    const auto code = ReadTypedHex(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
-    // Text that is no code stays as typed, marked; the colour stays.
-    if (!code) {
-        ShowProblem({editRGBHEX}, {editRGBHEX}, tr("16 進数の色コードではありません"));
+    std::string why;
+    const auto colour = ReadCssColour(text.toStdString(), &why);
+    // Text that is no colour stays as typed, marked; the colour stays. Text
+    // that looks like a code keeps the code's message.
+    if (!colour) {
+        const bool hexLike = text.trimmed().startsWith(QLatin1Char('#')) || !text.contains(QLatin1Char('('));
+        ShowProblem({editRGBHEX}, {editRGBHEX},
+                    hexLike ? tr("16 進数の色コードではありません")
+                            : tr("色として読めません: %1").arg(QString::fromStdString(why)));
         return;
     }
     ClearProblem({editRGBHEX});
-    SetCurRGB(*code, CurrentColour::Source::RGBSection);
+    SetCurRGB(colour->code, CurrentColour::Source::RGBSection);
+    // A colour outside sRGB, or with an alpha, says what became of it.
+    QStringList notes;
+    if (colour->mapped)
+        notes << tr("sRGB の範囲外の色を #%1 に写しました").arg(QString::fromStdString(CodeToHex(colour->code)));
+    if (colour->hadAlpha) notes << tr("透明度は使いません");
+    if (!notes.isEmpty()) statusBar()->showMessage(notes.join(QStringLiteral("  ")), 10000);
 }
 
 bool TformMain::eventFilter(QObject* watched, QEvent* event)

@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "colour/csscolour.h"
 #include "colour/errors.h"
 #include "picking/magnifier.h"
 #include "picking/pickmode.h"
@@ -461,9 +462,17 @@ void TformTblEdit::editRGBHEXChange()
 {
     if (InTblUpdate) return;
     GuardScope guard(InTblUpdate);
-    // The first eight characters count; anything but hexadecimal digits
-    // reads as 0.
-    const std::uint32_t value = HexOf(editRGBHEX->text());
+    // Bare digits: the first eight characters count, anything but
+    // hexadecimal digits among them reads as 0. Any other text that is a
+    // CSS colour ("#F80", "orange", "oklch(70% 0.15 50)") is that colour.
+    const QString text = editRGBHEX->text();
+    std::uint32_t value = HexOf(text);
+    const bool bareDigits = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
+    });
+    if (!bareDigits)
+        if (const auto colour = ReadCssColour(text.toStdString())) value = colour->code;
     SetRGBSpins(value);
     Panel1->setColor(CodeToColor(value));
 }

@@ -1,0 +1,44 @@
+// CSS colours as people paste them: the named colours, hexadecimal codes
+// and the functions rgb(), rgba(), hsl(), hsla(), hwb(), lab(), lch(),
+// oklab(), oklch() and color() with the predefined colour spaces srgb,
+// srgb-linear, display-p3, a98-rgb, prophoto-rgb, rec2020, xyz, xyz-d50 and
+// xyz-d65.
+//
+// The syntax is that of the CSS Color 4 text: the legacy comma form for
+// rgb() and hsl() (numbers only or percentages only in rgb(), no `none`),
+// the modern blank-separated form for every function with an optional
+// "/ alpha", `none` as zero, hues as numbers (degrees) or with deg, grad,
+// rad or turn. Function and colour-space names and named colours are read
+// in any letter case. Values beyond a component's range are clamped where
+// CSS clamps them (rgb() channels, saturation, lightness, L, chroma,
+// alpha).
+//
+// Conversions are in double precision with the text's matrices and
+// transfer functions; lab() and lch() are under D50 and reach sRGB through
+// the Bradford adaptation. A colour outside sRGB is brought into it by
+// reducing its OKLCh chroma until the clipped colour lies within a ΔE-OK of
+// 0.02 (the text's gamut mapping); the result says so. The final sRGB
+// channels are rounded to the nearest byte, halves upwards as CSS rounds. Alpha is read and dropped: the
+// result says when it was not 1.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "codes.h"
+
+namespace qolvar {
+
+struct CssColour {
+    RGBCode code = 0;
+    bool mapped = false;    // the colour lay outside sRGB and was mapped into it
+    bool hadAlpha = false;  // an alpha other than 1 was given and dropped
+};
+
+// Reads one colour; blanks around it are ignored. Bare hexadecimal digits
+// and "#…" codes read as ReadTypedHex reads them. Text that is no colour
+// gives nothing, and `why` (when given) says what is wrong with it.
+std::optional<CssColour> ReadCssColour(std::string_view text, std::string* why = nullptr);
+
+}  // namespace qolvar
