@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         while (!trimmed.empty() && blanks.find(trimmed.back()) != std::string_view::npos) trimmed.remove_suffix(1);
         const bool bareDigits = trimmed.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
         if (bareDigits)
-            Check(colour->code == qolvar::HexToCode(trimmed), "hexadecimal digits read otherwise than the field reads them");
+            Check(colour->code == qolvar::HexToCode(trimmed),
+                  "hexadecimal digits read otherwise than the field reads them");
         else
             Check(colour->code <= 0xFFFFFF, "a colour beyond 24 bits");
     }

@@ -150,8 +150,8 @@ Tokens Tokenise(std::string_view s)
         } else if (c == '/') {
             tokens.Push({Token::Slash, 0, {}});
             ++i;
-        } else if (IsDigit(c) || c == '.' || ((c == '+' || c == '-') && i + 1 < s.size() &&
-                                              (IsDigit(s[i + 1]) || s[i + 1] == '.'))) {
+        } else if (IsDigit(c) || c == '.' ||
+                   ((c == '+' || c == '-') && i + 1 < s.size() && (IsDigit(s[i + 1]) || s[i + 1] == '.'))) {
             // A CSS number: sign, digits with one point, an exponent.
             std::size_t j = i + (c == '+' || c == '-' ? 1 : 0);
             std::size_t digits = 0;
@@ -162,7 +162,8 @@ Tokens Tokenise(std::string_view s)
             }
             if (digits == 0) throw Failure{"a number is expected"};
             if (j + 1 < s.size() && (s[j] == 'e' || s[j] == 'E') &&
-                (IsDigit(s[j + 1]) || ((s[j + 1] == '+' || s[j + 1] == '-') && j + 2 < s.size() && IsDigit(s[j + 2])))) {
+                (IsDigit(s[j + 1]) ||
+                 ((s[j + 1] == '+' || s[j + 1] == '-') && j + 2 < s.size() && IsDigit(s[j + 2])))) {
                 j += 2;
                 while (j < s.size() && IsDigit(s[j])) ++j;
             }
@@ -233,12 +234,14 @@ struct Arguments {
 Arguments Split(std::span<const Token> tokens, bool legacyAllowed)
 {
     Arguments args;
-    const bool commas = std::any_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.kind == Token::Comma; });
+    const bool commas =
+        std::any_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.kind == Token::Comma; });
     if (commas) {
         if (!legacyAllowed) throw Failure{"commas are not allowed here"};
         args.legacy = true;
         // v , v , v [, v]
-        if (tokens.size() != 5 && tokens.size() != 7) throw Failure{"three or four values separated by commas are expected"};
+        if (tokens.size() != 5 && tokens.size() != 7)
+            throw Failure{"three or four values separated by commas are expected"};
         for (std::size_t i = 0; i < tokens.size(); ++i) {
             const bool comma = i % 2 == 1;
             if ((tokens[i].kind == Token::Comma) != comma) throw Failure{"values and commas must alternate"};
@@ -312,7 +315,10 @@ bool InGamut(const Vec& encoded)
     return std::all_of(encoded.begin(), encoded.end(), [](double c) { return c >= -margin && c <= 1 + margin; });
 }
 
-double DeltaEOK(const OkLab& a, const OkLab& b) { return std::sqrt((a.L - b.L) * (a.L - b.L) + (a.a - b.a) * (a.a - b.a) + (a.b - b.b) * (a.b - b.b)); }
+double DeltaEOK(const OkLab& a, const OkLab& b)
+{
+    return std::sqrt((a.L - b.L) * (a.L - b.L) + (a.a - b.a) * (a.a - b.a) + (a.b - b.b) * (a.b - b.b));
+}
 
 Vec Clip(const Vec& encoded) { return {Clamp(encoded[0], 0, 1), Clamp(encoded[1], 0, 1), Clamp(encoded[2], 0, 1)}; }
 
@@ -376,8 +382,8 @@ CssColour FromLinear(const Vec& linear)
     for (const double c : linear)
         if (!std::isfinite(c)) throw Failure{"the values are too large"};
     const auto& points = HalfPoints();
-    const bool inside = std::all_of(linear.begin(), linear.end(),
-                                    [&](double c) { return c >= points.front() && c <= points.back(); });
+    const bool inside =
+        std::all_of(linear.begin(), linear.end(), [&](double c) { return c >= points.front() && c <= points.back(); });
     if (!inside) return {ByteCode(MapIntoSRGB(LinearSRGBToOkLab(linear))), true, false};
     RGBCode code = 0;
     for (const double c : linear) {
@@ -386,8 +392,7 @@ CssColour FromLinear(const Vec& linear)
         // A search without branches to mispredict: points[1 + byte + step - 1]
         // are the inner points.
         std::size_t byte = 0;
-        for (std::size_t step = 128; step > 0; step >>= 1)
-            byte += points[byte + step] <= c ? step : 0;
+        for (std::size_t step = 128; step > 0; step >>= 1) byte += points[byte + step] <= c ? step : 0;
         code = code << 8 | static_cast<RGBCode>(byte);
     }
     return {code, false, false};
@@ -514,9 +519,8 @@ CssColour Read(std::string_view text)
 {
     // Hexadecimal codes as the program has always read them (the empty
     // text among them, which is black).
-    const bool hexDigits = std::all_of(text.begin(), text.end(), [](char c) {
-        return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'f');
-    });
+    const bool hexDigits = std::all_of(text.begin(), text.end(),
+                                       [](char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'f'); });
     if (hexDigits || text[0] == '#') {
         const auto code = ReadTypedHex(text);
         if (!code) throw Failure{"not a hexadecimal colour code"};
