@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "colour/oklab.h"
+#include "colour/colourformat.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void BM_Batch(benchmark::State& state, const char* model)
 }
 
 // 100 000 lines of one kind for `format hex`: hexadecimal codes, the same
-// colours as oklch() with four decimals (inside sRGB), or oklch() of
+// colours as `format css-oklch` writes them (inside sRGB), or oklch() of
 // random lightness, chroma and hue (most outside sRGB, gamut-mapped).
 enum class Lines { Hex, OkLCh, OkLChWide };
 std::FILE* FormatInput(Lines kind)
@@ -59,9 +59,7 @@ std::FILE* FormatInput(Lines kind)
         if (kind == Lines::Hex) {
             text += qolvar::CodeToHex(code);
         } else if (kind == Lines::OkLCh) {
-            const auto v = qolvar::OkValues(qolvar::OkModel::OkLCh, code);
-            std::snprintf(buf, sizeof buf, "oklch(%.4f %.4f %.2f)", v[0], v[1], v[2]);
-            text += buf;
+            text += qolvar::FormatColour(code, "css-oklch", qolvar::ConversionConditions{});
         } else {
             std::snprintf(buf, sizeof buf, "oklch(%.4f %.4f %.2f)", (code & 0xFF) / 255.0,
                           ((code >> 8) & 0xFF) / 255.0 * 0.4, (code >> 16) * 360.0 / 256);

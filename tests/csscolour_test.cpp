@@ -98,14 +98,29 @@ TEST(CssColour, ColoursOutsideSRGBAreMapped)
 
 TEST(CssColour, TextThatIsNoColourIsRefused)
 {
-    for (const char* text : {"rgb(255, 0 0)",      "lab(50% 20)",        "#12345",
-                             "foo(1 2 3)",         "color(bogus 1 2 3)", "rgb(1 2 3",
-                             "rgb(255, 0, none)",  "rgb(255 0 0 0)",     "rgb(10%, 20, 30)",
-                             "hsl(120, 50, 50)",   "lab(50 20 30deg)",   "hsl(120 50% 50% /)",
-                             "rgb(/ 1 2 3)",       "color(srgb 1 2)",    "oklch(1e999 0 0)",
-                             "hsl(120zz 50% 50%)", "notacolour",         "rgb()",
-                             "rgb(1 2 3) x",       "rgb(1;2;3)",         "color()",
-                             "lab(1 2 3 / 4 / 5)"}) {
+    for (const char* text : {"rgb(255, 0 0)",
+                             "lab(50% 20)",
+                             "#12345",
+                             "foo(1 2 3)",
+                             "color(bogus 1 2 3)",
+                             "rgb(1 2 3",
+                             "rgb(255, 0, none)",
+                             "rgb(255 0 0 0)",
+                             "rgb(10%, 20, 30)",
+                             "hsl(120, 50, 50)",
+                             "lab(50 20 30deg)",
+                             "hsl(120 50% 50% /)",
+                             "rgb(/ 1 2 3)",
+                             "color(srgb 1 2)",
+                             "oklch(1e999 0 0)",
+                             "hsl(120zz 50% 50%)",
+                             "notacolour",
+                             "rgb()",
+                             "rgb(1 2 3) x",
+                             "rgb(1;2;3)",
+                             "color()",
+                             "lab(1 2 3 / 4 / 5)",
+                             "hsl(1e308turn 50% 50%)"}) {
         std::string why;
         EXPECT_FALSE(ReadCssColour(text, &why).has_value()) << text;
         EXPECT_FALSE(why.empty()) << text;

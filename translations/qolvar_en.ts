@@ -1298,6 +1298,10 @@ Wheel, + / -: zoom</translation>
         <source>透明度は使いません</source>
         <translation>Alpha is not used; colours are opaque</translation>
     </message>
+    <message>
+        <source>入力された色は sRGB の範囲外のため、近い sRGB の色に写しました</source>
+        <translation>The colour typed lies outside sRGB and was mapped to a near sRGB colour</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::app::TformTblEdit</name>

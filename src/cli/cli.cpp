@@ -85,11 +85,15 @@ std::string Usage()
            "contrast prints the WCAG 2 contrast ratio (two decimals) and the levels passed:\n"
            "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n"
            "format prints each CODE by TEMPLATE, or by a named format: hex (#RRGGBB),\n"
-           "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)). Tokens in braces:\n"
+           "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)), css-hwb, css-lab, css-lch,\n"
+           "  css-oklab, css-oklch, css-p3 (color(display-p3 r g b)), each written with\n"
+           "  the decimals that read back to the same code. Tokens in braces:\n"
            "  {R} {G} {B} channels 0..255, {HEX} {hex} six digits, {MODEL.FIELD} one value\n"
            "  as convert prints it, {MODEL} all of them; {{ and }} are literal braces.\n" +
            fields +
            "    hsl h s l  (CSS HSL: degrees and percent, whole numbers)\n"
+           "    css-hwb h w b  css-lab L a b  css-lch L C h  css-oklab L a b\n"
+           "    css-oklch L C h  css-p3 r g b  (the CSS forms' values; lab and lch D50)\n"
            "  e.g. format '{R},{G},{B} L*={lab.L}' FF8000\n"
            "convert MODEL --format TEMPLATE prints by the template as format does; the\n"
            "  model's own fields may be written bare: convert lab --format '{L} {a} {b}'\n";

@@ -1,23 +1,65 @@
 #include "colourformat.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
+#include "csscolour.h"
 #include "errors.h"
+#include "oklab.h"
 
 namespace qolvar {
 
 namespace {
 
+// The CSS functions' values beyond the models, each printed with fixed
+// decimals: enough that the written function reads back to the same code.
+struct CssGroup {
+    std::string_view name;
+    std::array<std::string_view, 3> fields;
+    std::array<int, 3> decimals;
+    int hue;  // the field that is a hue (0.00 for 360.00), or -1
+    std::array<double, 3> (*values)(RGBCode);
+};
+std::array<double, 3> CssOkLabOf(RGBCode code) { return OkValues(OkModel::OkLab, code); }
+std::array<double, 3> CssOkLChOf(RGBCode code) { return OkValues(OkModel::OkLCh, code); }
+constexpr std::array<CssGroup, 6> kCssGroups{{
+    {"css-hwb", {"h", "w", "b"}, {2, 2, 2}, 0, CssHWBOf},
+    {"css-lab", {"L", "a", "b"}, {2, 2, 2}, -1, CssLabOf},
+    {"css-lch", {"L", "C", "h"}, {2, 2, 2}, 2, CssLChOf},
+    {"css-oklab", {"L", "a", "b"}, {5, 5, 5}, -1, CssOkLabOf},
+    {"css-oklch", {"L", "C", "h"}, {5, 5, 3}, 2, CssOkLChOf},
+    {"css-p3", {"r", "g", "b"}, {5, 5, 5}, -1, CssDisplayP3Of},
+}};
+
 // What a token takes its values from: group 0 is the bare channel tokens,
-// groups 1 .. kModels.size() the models in the order of kModels, the last
-// group CSS HSL.
+// groups 1 .. kModels.size() the models in the order of kModels, then CSS
+// HSL, then the groups of kCssGroups.
 constexpr int kChannelGroup = 0;
 constexpr int kHslGroup = static_cast<int>(kModels.size()) + 1;
-constexpr int kGroupCount = kHslGroup + 1;
+constexpr int kFirstCssGroup = kHslGroup + 1;
+constexpr int kGroupCount = kFirstCssGroup + static_cast<int>(kCssGroups.size());
 
 constexpr std::array<std::string_view, 5> kChannelFields = {"R", "G", "B", "HEX", "hex"};
 constexpr std::array<std::string_view, 3> kHslFields = {"h", "s", "l"};
+
+const CssGroup* CssGroupOf(int group)
+{
+    return group >= kFirstCssGroup && group < kGroupCount
+               ? &kCssGroups[static_cast<std::size_t>(group - kFirstCssGroup)]
+               : nullptr;
+}
+
+// A value with fixed decimals, without a minus sign on a value that rounds
+// to zero.
+std::string FixedText(double v, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    std::string s = text;
+    if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+    return s;
+}
 
 const ModelInfo* ModelOfGroup(int group)
 {
@@ -27,6 +69,7 @@ const ModelInfo* ModelOfGroup(int group)
 std::string_view GroupName(int group)
 {
     if (const ModelInfo* m = ModelOfGroup(group)) return m->name;
+    if (const CssGroup* g = CssGroupOf(group)) return g->name;
     return group == kHslGroup ? "hsl" : "";
 }
 
@@ -39,6 +82,8 @@ int FieldIndex(int group, std::string_view name)
         for (int i = 0; i < m->fieldCount; ++i) names.push_back(m->fields[static_cast<std::size_t>(i)].name);
     else if (group == kHslGroup)
         names.assign(kHslFields.begin(), kHslFields.end());
+    else if (const CssGroup* g = CssGroupOf(group))
+        names.assign(g->fields.begin(), g->fields.end());
     else
         names.assign(kChannelFields.begin(), kChannelFields.end());
     const auto it = std::find(names.begin(), names.end(), name);
@@ -87,6 +132,16 @@ std::vector<std::string> GroupTexts(int group, RGBCode code, const ConversionCon
     std::vector<std::string> texts;
     if (group == kHslGroup) {
         for (const int v : CssHsl(code)) texts.push_back(std::to_string(v));
+        return texts;
+    }
+    if (const CssGroup* g = CssGroupOf(group)) {
+        const auto values = g->values(code);
+        for (int i = 0; i < 3; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            texts.push_back(FixedText(values[k], g->decimals[k]));
+            if (i == g->hue && texts.back() == FixedText(360, g->decimals[k]))
+                texts.back() = FixedText(0, g->decimals[k]);
+        }
         return texts;
     }
     const std::string hex = CodeToHex(code);

@@ -16,6 +16,14 @@
 //   hsl h s l   CSS HSL: hue in degrees 0..359, saturation and lightness in
 //               percent, each rounded to a whole number (halves up); not the
 //               program's HLS, whose L and S run 0..255
+//   css-hwb h w b    css-lab L a b    css-lch L C h    css-oklab L a b
+//   css-oklch L C h  css-p3 r g b
+//               the values of the CSS forms of the same names, with the
+//               decimals that make the written function read back to the
+//               same code (csscolour.h): two for hwb (hue in degrees,
+//               whiteness and blackness in percent) and for lab and lch
+//               (CIE L*a*b* under D50 whatever the conditions' white), five
+//               for oklab, oklch (the hue three) and display-p3
 //
 // The models follow the conditions given to Format (the CIE models their
 // gamma and white, munsell their renotation table and method), as the
@@ -39,10 +47,16 @@ struct PredefinedFormat {
     std::string_view name;
     std::string_view templ;
 };
-inline constexpr std::array<PredefinedFormat, 3> kPredefinedFormats{{
+inline constexpr std::array<PredefinedFormat, 9> kPredefinedFormats{{
     {"hex", "#{HEX}"},
     {"css-rgb", "rgb({R}, {G}, {B})"},
     {"css-hsl", "hsl({hsl.h}, {hsl.s}%, {hsl.l}%)"},
+    {"css-hwb", "hwb({css-hwb.h} {css-hwb.w}% {css-hwb.b}%)"},
+    {"css-lab", "lab({css-lab.L} {css-lab.a} {css-lab.b})"},
+    {"css-lch", "lch({css-lch.L} {css-lch.C} {css-lch.h})"},
+    {"css-oklab", "oklab({css-oklab.L} {css-oklab.a} {css-oklab.b})"},
+    {"css-oklch", "oklch({css-oklch.L} {css-oklch.C} {css-oklch.h})"},
+    {"css-p3", "color(display-p3 {css-p3.r} {css-p3.g} {css-p3.b})"},
 }};
 
 // A template read once and applied to any number of colours.

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <span>
 
 #include "oklab.h"
@@ -26,6 +27,11 @@ Vec Multiply(const Matrix& m, const Vec& v)
 
 // The colour spaces' matrices to and from CIE XYZ, and the Bradford
 // adaptation between D50 and D65, as the CSS Color 4 text gives them.
+constexpr Matrix kLinearSRGBToXYZ{{
+    {506752.0 / 1228815, 87881.0 / 245763, 12673.0 / 70218},
+    {87098.0 / 409605, 175762.0 / 245763, 12673.0 / 175545},
+    {7918.0 / 409605, 87881.0 / 737289, 1001167.0 / 1053270},
+}};
 constexpr Matrix kXYZToLinearSRGB{{
     {12831.0 / 3959, -329.0 / 214, -1974.0 / 3959},
     {-851781.0 / 878810, 1648619.0 / 878810, 36519.0 / 878810},
@@ -35,6 +41,11 @@ constexpr Matrix kP3ToXYZ{{
     {608311.0 / 1250200, 189793.0 / 714400, 198249.0 / 1000160},
     {35783.0 / 156275, 247089.0 / 357200, 198249.0 / 2500400},
     {0.0, 32229.0 / 714400, 5220557.0 / 5000800},
+}};
+constexpr Matrix kXYZToP3{{
+    {446124.0 / 178915, -333277.0 / 357830, -72051.0 / 178915},
+    {-14852.0 / 17905, 63121.0 / 35810, 423.0 / 17905},
+    {11844.0 / 330415, -50337.0 / 660830, 316169.0 / 330415},
 }};
 constexpr Matrix kA98ToXYZ{{
     {573536.0 / 994567, 263643.0 / 1420810, 187206.0 / 994567},
@@ -55,6 +66,12 @@ constexpr Matrix kD50ToD65{{
     {0.955473421488075, -0.02309845494876471, 0.06325924320057072},
     {-0.0283697093338637, 1.0099953980813041, 0.021041441191917323},
     {0.012314014864481998, -0.020507649298898964, 1.330365926242124},
+}};
+
+constexpr Matrix kD65ToD50{{
+    {1.0479297925449969, 0.022946870601609652, -0.05019226628920524},
+    {0.02962780877005599, 0.9904344267538799, -0.017073799063418826},
+    {-0.009243040646204504, 0.015055191490298152, 0.7518742814281371},
 }};
 
 // Transfer functions to linear light, odd about zero as the text extends
@@ -90,6 +107,33 @@ Vec LabToXYZD50(double L, double a, double b)
     return {x * 0.3457 / 0.3585, y, z * (1 - 0.3457 - 0.3585) / 0.3585};
 }
 
+// XYZ under D50 to CIE L*a*b* under D50.
+Vec XYZD50ToLab(const Vec& xyz)
+{
+    constexpr double kappa = 24389.0 / 27, epsilon = 216.0 / 24389;
+    const Vec white{0.3457 / 0.3585, 1, (1 - 0.3457 - 0.3585) / 0.3585};
+    Vec f{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double r = xyz[i] / white[i];
+        f[i] = r > epsilon ? std::cbrt(r) : (kappa * r + 16) / 116;
+    }
+    return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+}
+
+// A hue in degrees from its two components, 0 <= h < 360.
+double HueOf(double a, double b)
+{
+    double h = std::atan2(b, a) * 180 / kPi;
+    if (h < 0) h += 360;
+    return h >= 360 ? 0 : h;
+}
+
+Vec LinearOf(RGBCode code)
+{
+    return {SRGBDecode(((code >> 16) & 0xFF) / 255.0), SRGBDecode(((code >> 8) & 0xFF) / 255.0),
+            SRGBDecode((code & 0xFF) / 255.0)};
+}
+
 // ---- the text ----
 
 struct Failure {
@@ -105,7 +149,7 @@ struct Token {
 // The tokens of a function's arguments; no function takes more than eight
 // (three values and an alpha, with commas or a colour space).
 struct Tokens {
-    std::array<Token, 8> items{};
+    std::array<Token, 8> items;
     std::size_t count = 0;
 
     void Push(const Token& t)
@@ -119,6 +163,9 @@ struct Tokens {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+int Digit(char c) { return c - '0'; }
+constexpr std::array<double, 16> kPowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 // Whether text is `lower` in any letter case.
 bool Is(std::string_view text, std::string_view lower)
@@ -154,24 +201,35 @@ Tokens Tokenise(std::string_view s)
                    ((c == '+' || c == '-') && i + 1 < s.size() && (IsDigit(s[i + 1]) || s[i + 1] == '.'))) {
             // A CSS number: sign, digits with one point, an exponent.
             std::size_t j = i + (c == '+' || c == '-' ? 1 : 0);
-            std::size_t digits = 0;
-            while (j < s.size() && IsDigit(s[j])) ++j, ++digits;
+            std::size_t digits = 0, decimals = 0;
+            std::uint64_t mantissa = 0;  // the digits as a whole number, while there are at most 15
+            while (j < s.size() && IsDigit(s[j])) mantissa = mantissa * 10 + Digit(s[j++]), ++digits;
             if (j < s.size() && s[j] == '.') {
                 ++j;
-                while (j < s.size() && IsDigit(s[j])) ++j, ++digits;
+                while (j < s.size() && IsDigit(s[j])) mantissa = mantissa * 10 + Digit(s[j++]), ++digits, ++decimals;
             }
             if (digits == 0) throw Failure{"a number is expected"};
+            bool exponent = false;
             if (j + 1 < s.size() && (s[j] == 'e' || s[j] == 'E') &&
                 (IsDigit(s[j + 1]) ||
                  ((s[j + 1] == '+' || s[j + 1] == '-') && j + 2 < s.size() && IsDigit(s[j + 2])))) {
+                exponent = true;
                 j += 2;
                 while (j < s.size() && IsDigit(s[j])) ++j;
             }
-            const std::size_t start = i + (c == '+' ? 1 : 0);
             Token t{Token::Number, 0, {}};
-            const auto [end, ec] = std::from_chars(s.data() + start, s.data() + j, t.value);
-            if (ec != std::errc() || end != s.data() + j || !std::isfinite(t.value))
-                throw Failure{"a number is out of range"};
+            if (!exponent && digits <= 15) {
+                // Both the digits and the power of ten are exact doubles, so
+                // one division gives the correctly rounded value, as
+                // from_chars would, at a fraction of its cost.
+                t.value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+                if (c == '-') t.value = -t.value;
+            } else {
+                const std::size_t start = i + (c == '+' ? 1 : 0);
+                const auto [end, ec] = std::from_chars(s.data() + start, s.data() + j, t.value);
+                if (ec != std::errc() || end != s.data() + j || !std::isfinite(t.value))
+                    throw Failure{"a number is out of range"};
+            }
             i = j;
             if (i < s.size() && s[i] == '%') {
                 t.kind = Token::Percent;
@@ -208,7 +266,7 @@ double NumberOrPercent(const Token& t, double full)
 }
 
 // A hue in degrees: a number or an angle, or none.
-double Hue(const Token& t)
+double Degrees(const Token& t)
 {
     if (t.kind == Token::Number || IsNone(t)) return IsNone(t) ? 0 : t.value;
     if (t.kind == Token::Dimension) {
@@ -219,6 +277,13 @@ double Hue(const Token& t)
         throw Failure{"unknown angle unit '" + std::string(t.text) + "'"};
     }
     throw Failure{"a hue is expected"};
+}
+double Hue(const Token& t)
+{
+    // A huge angle in turns or radians overflows on the way to degrees.
+    const double h = Degrees(t);
+    if (!std::isfinite(h)) throw Failure{"a number is out of range"};
+    return h;
 }
 
 double Clamp(double v, double lo, double hi) { return std::min(std::max(v, lo), hi); }
@@ -538,34 +603,72 @@ CssColour Read(std::string_view text)
         throw Failure{"unknown colour name"};
     }
     if (text.back() != ')') throw Failure{"')' is missing at the end"};
-    const std::string function = LowerText(text.substr(0, open));
+    const std::string_view function = text.substr(0, open);
     const Tokens tokens = Tokenise(text.substr(open + 1, text.size() - open - 2));
-    if (function == "color") {
+    if (Is(function, "color")) {
         CssColour c = ReadColorFunction(tokens.View());
         const Arguments args = Split(tokens.View().subspan(1), false);
         c.hadAlpha = Alpha(args.alpha) != 1;
         return c;
     }
-    const bool rgb = function == "rgb" || function == "rgba", hsl = function == "hsl" || function == "hsla";
+    const bool rgb = Is(function, "rgb") || Is(function, "rgba"), hsl = Is(function, "hsl") || Is(function, "hsla");
     const Arguments args = Split(tokens.View(), rgb || hsl);
     CssColour c;
     if (rgb)
         c = ReadRGB(args);
     else if (hsl)
         c = ReadHSL(args);
-    else if (function == "hwb")
+    else if (Is(function, "hwb"))
         c = ReadHWB(args);
-    else if (function == "lab" || function == "lch")
-        c = ReadLab(args, function == "lch");
-    else if (function == "oklab" || function == "oklch")
-        c = ReadOkLab(args, function == "oklch");
+    else if (Is(function, "lab") || Is(function, "lch"))
+        c = ReadLab(args, Is(function, "lch"));
+    else if (Is(function, "oklab") || Is(function, "oklch"))
+        c = ReadOkLab(args, Is(function, "oklch"));
     else
-        throw Failure{"unknown function '" + function + "()'"};
+        throw Failure{"unknown function '" + LowerText(function) + "()'"};
     c.hadAlpha = Alpha(args.alpha) != 1;
     return c;
 }
 
 }  // namespace
+
+std::array<double, 3> CssHWBOf(RGBCode code)
+{
+    const double r = ((code >> 16) & 0xFF) / 255.0, g = ((code >> 8) & 0xFF) / 255.0, b = (code & 0xFF) / 255.0;
+    const double hi = std::max({r, g, b}), lo = std::min({r, g, b}), chroma = hi - lo;
+    double h = 0;
+    if (chroma > 0) {
+        if (hi == r)
+            h = (g - b) / chroma;
+        else if (hi == g)
+            h = (b - r) / chroma + 2;
+        else
+            h = (r - g) / chroma + 4;
+        h *= 60;
+        if (h < 0) h += 360;
+    }
+    return {h, lo * 100, (1 - hi) * 100};
+}
+
+std::array<double, 3> CssLabOf(RGBCode code)
+{
+    return XYZD50ToLab(Multiply(kD65ToD50, Multiply(kLinearSRGBToXYZ, LinearOf(code))));
+}
+
+std::array<double, 3> CssLChOf(RGBCode code)
+{
+    const Vec lab = CssLabOf(code);
+    const double chroma = std::hypot(lab[1], lab[2]);
+    // A chroma written as 0.00 (every grey, by the matrices' last bits) has
+    // no hue of its own.
+    return {lab[0], chroma, chroma < 0.005 ? 0 : HueOf(lab[1], lab[2])};
+}
+
+std::array<double, 3> CssDisplayP3Of(RGBCode code)
+{
+    const Vec p3 = Multiply(kXYZToP3, Multiply(kLinearSRGBToXYZ, LinearOf(code)));
+    return {SRGBEncode(p3[0]), SRGBEncode(p3[1]), SRGBEncode(p3[2])};
+}
 
 std::optional<CssColour> ReadCssColour(std::string_view text, std::string* why)
 {

@@ -22,6 +22,7 @@
 // result says when it was not 1.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,5 +41,18 @@ struct CssColour {
 // and "#…" codes read as ReadTypedHex reads them. Text that is no colour
 // gives nothing, and `why` (when given) says what is wrong with it.
 std::optional<CssColour> ReadCssColour(std::string_view text, std::string* why = nullptr);
+
+// A colour's values in the CSS functions the program writes besides rgb()
+// and hsl(), unrounded, by the same matrices and transfer functions:
+//   hwb()                    hue in degrees 0 <= h < 360 (0 for a grey),
+//                            whiteness and blackness in percent
+//   lab() and lch()          CIE L*a*b* and L*C*h under D50 (Bradford from
+//                            sRGB's D65), L 0..100, h in degrees 0 <= h < 360
+//                            (0 when C < 0.005: a grey)
+//   color(display-p3 …)      encoded channels, 0..1 for sRGB's colours
+std::array<double, 3> CssHWBOf(RGBCode code);
+std::array<double, 3> CssLabOf(RGBCode code);
+std::array<double, 3> CssLChOf(RGBCode code);
+std::array<double, 3> CssDisplayP3Of(RGBCode code);
 
 }  // namespace qolvar

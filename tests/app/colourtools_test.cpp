@@ -62,6 +62,8 @@ TEST_F(ColourTools, CopyAsFormatsAndTemplateKeptBetweenRuns)
     EXPECT_EQ(Copied(), "#336699");
     Trigger("CopyRGB1");
     EXPECT_EQ(Copied(), "rgb(51, 102, 153)");
+    Trigger("CopyOkLCh1");
+    EXPECT_EQ(Copied(), "oklch(0.49931 0.09866 250.433)");  // colorjs.io 0.5.2's, to these decimals
     Trigger("CopyHSL1");
     EXPECT_EQ(Copied(), "hsl(210, 50%, 40%)");
 

@@ -175,6 +175,8 @@ TEST_F(MainWindow, HexIsReadWhenTheFieldIsLeft)
         EXPECT_EQ(field->text(), QString::fromLatin1(c.shown));
         const bool refused = c.code == kept;
         EXPECT_EQ(app::FieldMarked(field), refused) << c.text;
+        // A colour mapped into sRGB carries a mark until the colour changes.
+        EXPECT_EQ(test::Child<QAction>(w, "MappedMark1")->isVisible(), c.code == 0xFF0B0C) << c.text;
         EXPECT_EQ(status->currentMessage(), c.status  ? c.status
                                             : refused ? "16 進数の色コードではありません"
                                                       : "")

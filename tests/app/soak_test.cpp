@@ -171,8 +171,9 @@ protected:
         case 10: {
             // Copying the colour (a template typed at random may be refused),
             // live conversion on and off.
-            static const char* const commands[] = {"EditCopyCmd",   "CopyHex1",          "CopyRGB1", "CopyHSL1",
-                                                   "CopyTemplate1", "CopyTemplateEdit1", "LiveConv1"};
+            static const char* const commands[] = {
+                "EditCopyCmd", "CopyHex1",   "CopyRGB1", "CopyHSL1",      "CopyHWB1",          "CopyLab1", "CopyLCh1",
+                "CopyOkLab1",  "CopyOkLCh1", "CopyP31",  "CopyTemplate1", "CopyTemplateEdit1", "LiveConv1"};
             const char* command = commands[Pick(std::size(commands))];
             dialogs.texts = {RandomText()};
             test::Child<QAction>(w, command)->trigger();
@@ -292,8 +293,9 @@ protected:
             const auto* video = w->findChild<app::VideoPage*>();
             const bool decimals = video->Standard() && video->ModeIndex() == app::VideoPage::kYPbPr;
             ASSERT_EQ(video->SpinEditYx1x23->decimals(), decimals ? 3 : 0) << action.toStdString();
-            if (video->Standard() && video->ModeIndex() == app::VideoPage::kYCbCr)
+            if (video->Standard() && video->ModeIndex() == app::VideoPage::kYCbCr) {
                 ASSERT_EQ(video->SpinEditYx1x23->maxValue(), (1 << video->Bits()) - 1) << action.toStdString();
+            }
         }
         // The viewer's position stays on the picture, where there is a colour.
         if (auto* viewer = w->findChild<app::ImagePickWindow*>("formImagePick")) {

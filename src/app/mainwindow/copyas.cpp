@@ -39,10 +39,17 @@ CopyAs::CopyAs(QWidget* window, QMenuBar* bar, Host host) : QObject(window), win
         a->setCheckable(true);
         a->setData(QString::fromLatin1(key));
         group->addAction(a);
+        formats_.push_back(a);
     };
     format(CopyHex1, "CopyHex1", QStringLiteral("#RRGGBB"), "hex");
     format(CopyRGB1, "CopyRGB1", QStringLiteral("rgb(r, g, b)"), "css-rgb");
     format(CopyHSL1, "CopyHSL1", QStringLiteral("hsl(h, s%, l%)"), "css-hsl");
+    format(CopyHWB1, "CopyHWB1", QStringLiteral("hwb(h w% b%)"), "css-hwb");
+    format(CopyLab1, "CopyLab1", QStringLiteral("lab(L a b)"), "css-lab");
+    format(CopyLCh1, "CopyLCh1", QStringLiteral("lch(L C h)"), "css-lch");
+    format(CopyOkLab1, "CopyOkLab1", QStringLiteral("oklab(L a b)"), "css-oklab");
+    format(CopyOkLCh1, "CopyOkLCh1", QStringLiteral("oklch(L C h)"), "css-oklch");
+    format(CopyP31, "CopyP31", QStringLiteral("color(display-p3 r g b)"), "css-p3");
     format(CopyTemplate1, "CopyTemplate1", tr("テンプレート"), "template");
     CopyHex1->setChecked(true);
     formats->addSeparator();
@@ -54,7 +61,7 @@ CopyAs::CopyAs(QWidget* window, QMenuBar* bar, Host host) : QObject(window), win
 
 QString CopyAs::CopyFormat() const
 {
-    for (QAction* a : {CopyHex1, CopyRGB1, CopyHSL1, CopyTemplate1})
+    for (QAction* a : formats_)
         if (a->isChecked()) return a->data().toString();
     return QStringLiteral("hex");
 }
@@ -62,7 +69,7 @@ QString CopyAs::CopyFormat() const
 void CopyAs::SetCopyFormat(const QString& format)
 {
     QAction* chosen = CopyHex1;
-    for (QAction* a : {CopyHex1, CopyRGB1, CopyHSL1, CopyTemplate1})
+    for (QAction* a : formats_)
         if (a->data().toString() == format) chosen = a;
     chosen->setChecked(true);
     CopyTemplate1->setText(tr("テンプレート: ") + QString(copyTemplate_).replace(u'&', QStringLiteral("&&")));

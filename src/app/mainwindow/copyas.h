@@ -4,6 +4,7 @@
 // the template are kept in the settings.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -37,7 +38,8 @@ public:
 
     QAction* EditCopyCmd = nullptr;
 
-    // The chosen format: hex, css-rgb, css-hsl or template.
+    // The chosen format: a predefined format's name (hex, css-rgb …) or
+    // template.
     QString CopyFormat() const;
     const QString& CopyTemplate() const { return copyTemplate_; }
     // The stored format and template; a template that cannot be read (the
@@ -55,14 +57,16 @@ private:
 
     QWidget* window_;
     Host host_;
-    QAction *CopyHex1 = nullptr, *CopyRGB1 = nullptr, *CopyHSL1 = nullptr, *CopyTemplate1 = nullptr,
-            *CopyTemplateEdit1 = nullptr;
+    QAction *CopyHex1 = nullptr, *CopyRGB1 = nullptr, *CopyHSL1 = nullptr, *CopyHWB1 = nullptr, *CopyLab1 = nullptr,
+            *CopyLCh1 = nullptr, *CopyOkLab1 = nullptr, *CopyOkLCh1 = nullptr, *CopyP31 = nullptr,
+            *CopyTemplate1 = nullptr, *CopyTemplateEdit1 = nullptr;
+    QList<QAction*> formats_;  // the choices of the format, the template last
     // The user's copy template ({R} {G} {B}, {lab.L} …).
     QString copyTemplate_ = QStringLiteral("{R}, {G}, {B}");
 };
 
 // The text of a colour copied by a format: a name of the predefined formats
-// (hex, css-rgb, css-hsl) or a template. Throws TemplateError for a
+// (hex, css-rgb, css-oklch …) or a template. Throws TemplateError for a
 // template that cannot be read, and the conversions' errors.
 QString CopyText(const QString& format, RGBCode code, const ConversionConditions& conditions);
 

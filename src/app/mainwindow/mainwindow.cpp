@@ -394,6 +394,14 @@ void TformMain::CreateRGBSection(QWidget* central)
     big.setPixelSize(16);
     Label5->setFont(big);
     editRGBHEX = Named(new QLineEdit(QStringLiteral("0"), central), "editRGBHEX");
+    // A mark in the field while the colour is one mapped into sRGB from a
+    // typed colour outside it.
+    MappedMark1 =
+        Named(editRGBHEX->addAction(ThemeIcon("dialog-warning", style()->standardIcon(QStyle::SP_MessageBoxWarning)),
+                                    QLineEdit::TrailingPosition),
+              "MappedMark1");
+    MappedMark1->setToolTip(tr("入力された色は sRGB の範囲外のため、近い sRGB の色に写しました"));
+    MappedMark1->setVisible(false);
 
     BitBtn1 = Named(new QPushButton(ThemeIcon("view-refresh"), tr("更新(&R)"), central), "BitBtn1");
 

@@ -163,6 +163,7 @@ private:
     QLabel *LabelR = nullptr, *LabelG = nullptr, *LabelB = nullptr, *LabelRGB = nullptr, *Label5 = nullptr,
            *Label2 = nullptr, *Label3 = nullptr;
     QLineEdit* editRGBHEX = nullptr;
+    QAction* MappedMark1 = nullptr;  // on editRGBHEX: the colour was mapped into sRGB
     platform::ColorPanel *Panel1 = nullptr, *Panel2 = nullptr, *Panel4 = nullptr;
     QWidget* Panel3 = nullptr;
     QPushButton* BitBtn1 = nullptr;

@@ -72,6 +72,7 @@ void TformMain::DspRGB()
     // The handlers set off above may have rebuilt CurRGB: read it afresh.
     editRGBHEX->setText(HexText(CurRGB()));
     ClearProblem({editRGBHEX});
+    MappedMark1->setVisible(false);
     Panel1->setColor(CodeToColor(CurRGB()));
 }
 
@@ -148,6 +149,7 @@ void TformMain::editRGBHEXChange()
     }
     ClearProblem({editRGBHEX});
     SetCurRGB(colour->code, CurrentColour::Source::RGBSection);
+    MappedMark1->setVisible(colour->mapped);
     // A colour outside sRGB, or with an alpha, says what became of it.
     QStringList notes;
     if (colour->mapped)
