@@ -278,6 +278,12 @@ TEST_F(Cli, BadInputIsRefusedWithAMessage)
         {"contrast", "FFFFFF"},
         {"nearest", "--munsell-table", "c", "FF0000"},
         {"nearest", "--table"},
+        {"harmony", "opposite", "FF0000"},
+        {"shades", "FF0000", "1"},
+        {"tints", "FF0000", "1001"},
+        {"gradient", "000000", "FFFFFF", "3", "--space", "hsl"},
+        {"simulate", "protan", "--severity", "1.5", "FF0000"},
+        {"simulate", "achromat", "FF0000"},
     };
     for (const auto& args : cases) {
         const auto r = Run(args);
@@ -334,6 +340,52 @@ TEST_F(Cli, NearestNamedColour)
     const auto missing = Run({"nearest", "--table", gpl + ".missing", "FFFFFF"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("nearest.gpl.missing"), std::string::npos) << missing.err;
+}
+
+// The generated palettes one code per line (the codes are those of the
+// library's rows in palette_test.cpp), or as a text table that the table
+// commands read back.
+TEST_F(Cli, PalettesPrintOneCodePerLine)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{"harmony", "complementary", "#336699"}, "336699\n865815\n"},
+        {{"shades", "FF8000", "5"}, "FF8000\nAE5500\n632E00\n220B00\n000000\n"},
+        {{"tints", "336699", "3"}, "336699\n97B1CD\nFFFFFF\n"},
+        {{"tones", "red", "4"}, "FF0000\nDD5647\nB7746A\n888888\n"},
+        {{"gradient", "black", "white", "3"}, "000000\n636363\nFFFFFF\n"},
+        {{"gradient", "000000", "FFFFFF", "3", "--space", "srgb"}, "000000\n808080\nFFFFFF\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, 0) << c.args[0];
+        EXPECT_EQ(r.out, c.out) << c.args[0];
+    }
+    const auto mapped = Run({"harmony", "complementary", "FF8000"});
+    EXPECT_EQ(mapped.out, "FF8000\n00B8FF\n");
+    EXPECT_NE(mapped.err.find("1 colour(s) lay outside sRGB"), std::string::npos) << mapped.err;
+
+    const std::string tab = ::testing::TempDir() + "gradient.tab";
+    const auto written = Run({"gradient", "--space=linear-srgb", "--table", tab, "000000", "FFFFFF", "3"});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(Run({"table", "dump", tab}).out, "#000000 CN0001\n#BCBCBC CN0002\n#FFFFFF CN0003\n");
+    EXPECT_EQ(Run({"tints", "--table", ::testing::TempDir() + "tints.json", "336699", "3"}).status, 2);
+}
+
+// simulate prints each code and how the deficiency shows it (rows of
+// palette_test.cpp, by hand from the published matrices), from the
+// arguments or from standard input.
+TEST_F(Cli, SimulatePrintsEachCodeAndItsLook)
+{
+    EXPECT_EQ(Run({"simulate", "protan", "FF0000", "808080"}).out, "FF0000 -> 6D5F00\n808080 -> 808080\n");
+    EXPECT_EQ(Run({"simulate", "deutan", "--severity", "0.5"}, "FF0000\n").out, "FF0000 -> C37600\n");
+    const auto bad = Run({"simulate", "tritan", "0000FF", "oranje"});
+    EXPECT_EQ(bad.out, "0000FF -> 006B96\noranje error: 16 進数の色コードではありません\n");
+    EXPECT_EQ(bad.status, 1);
 }
 
 TEST_F(Cli, MunsellUsesTheShippedTables)

@@ -4,6 +4,7 @@ add_executable(table_tests
   table/textio_test.cpp
   table/swatch_test.cpp
   table/gpl_test.cpp
+  table/ase_test.cpp
   table/sort_test.cpp
   table/document_test.cpp
   table/robustness_test.cpp

@@ -1803,14 +1803,6 @@ Wheel, + / -: zoom</translation>
         <translation>■ Color Table</translation>
     </message>
     <message>
-        <source>Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*</source>
-        <translation>Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop swatches (*.aco)|*.aco|GIMP palettes (*.gpl)|*.gpl|DIC colour guide files (*.cgd)|*.cgd|All files (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|すべてのファイル(*.*)|*.*</source>
-        <translation>Table files (*.tab)|*.tab|Adobe Photoshop swatches (*.aco)|*.aco|GIMP palettes (*.gpl)|*.gpl|All files (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>Log files (*.log)|*.log|すべてのファイル(*.*)|*.*</source>
         <translation>Log files (*.log)|*.log|All files (*.*)|*.*</translation>
     </message>
@@ -1841,6 +1833,42 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>%1 は通常のファイルではないので保存できません</source>
         <translation>%1 is not a regular file and cannot be saved to</translation>
+    </message>
+    <message>
+        <source>ファイル %1 はスウォッチ交換ファイル (.ase) として読めません: %2</source>
+        <translation>The file %1 cannot be read as a swatch exchange file (.ase): %2</translation>
+    </message>
+    <message>
+        <source>%1 バイト目からの値がブロックかファイルの終わりを越えています</source>
+        <translation>the value at byte %1 runs past the end of its block or of the file</translation>
+    </message>
+    <message>
+        <source>知らない色モデル「%1」です</source>
+        <translation>the colour model “%1” is not known</translation>
+    </message>
+    <message>
+        <source>先頭が「ASEF」ではありません</source>
+        <translation>it does not begin with “ASEF”</translation>
+    </message>
+    <message>
+        <source>版 %1 は読めません</source>
+        <translation>version %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 色を超えています</source>
+        <translation>it holds more than %1 colours</translation>
+    </message>
+    <message>
+        <source>スウォッチ交換ファイル</source>
+        <translation>A swatch exchange file</translation>
+    </message>
+    <message>
+        <source>Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|スウォッチ交換ファイル (*.ase)|*.ase|DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*</source>
+        <translation>Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop swatches (*.aco)|*.aco|GIMP palettes (*.gpl)|*.gpl|Swatch exchange files (*.ase)|*.ase|DIC colour guide files (*.cgd)|*.cgd|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|スウォッチ交換ファイル (*.ase)|*.ase|すべてのファイル(*.*)|*.*</source>
+        <translation>Table files (*.tab)|*.tab|Adobe Photoshop swatches (*.aco)|*.aco|GIMP palettes (*.gpl)|*.gpl|Swatch exchange files (*.ase)|*.ase|All files (*.*)|*.*</translation>
     </message>
 </context>
 </TS>

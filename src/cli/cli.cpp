@@ -51,6 +51,10 @@ std::string Usage()
            "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
            "  qolvar-cli contrast CODE1 CODE2\n"
            "  qolvar-cli format TEMPLATE [--gamma G] [--white d65|c|a] [CODE ...]\n"
+           "  qolvar-cli harmony complementary|analogous|triadic|split|tetradic [--table OUT] CODE\n"
+           "  qolvar-cli shades|tints|tones [--table OUT] CODE N\n"
+           "  qolvar-cli gradient [--space oklab|lab|srgb|linear-srgb] [--table OUT] CODE1 CODE2 N\n"
+           "  qolvar-cli simulate protan|deutan|tritan [--severity S] [CODE ...]\n"
            "  qolvar-cli --help | --version\n"
            "\n"
            "MODEL: " +
@@ -75,15 +79,27 @@ std::string Usage()
            "  Y' Pb Pr with three decimals. Codes beyond 0..2^N-1 are clamped, with a note\n"
            "  on standard error.\n"
            "bars prints the 75% and 100% colour bars by the standard: LEVEL NAME Y Cb Cr.\n"
-           "table reads IN by its extension (.aco, .gpl, .cgd, .log, else a text table) and\n"
-           "writes OUT as a Photoshop swatch when it ends in .aco, a GIMP palette for .gpl,\n"
-           "else as a text table; dump prints the table's lines.\n"
+           "table reads IN by its extension (.aco, .gpl, .ase, .cgd, .log, else a text\n"
+           "table) and writes OUT as a Photoshop swatch when it ends in .aco, a GIMP\n"
+           "palette for .gpl, a swatch exchange file for .ase, a text table for .tab, .txt\n"
+           "or .csv; another extension is refused. dump prints the table's lines.\n"
            "deltae prints the CIEDE2000 difference of two L*a*b* colours (four decimals).\n"
            "nearest prints, for each CODE: RRGGBB NAME dE, the table's entry nearest to it\n"
            "  by CIEDE2000 in L*a*b* under --gamma and --white (dE to one decimal); the\n"
-           "  table is a text table, .aco, .gpl or .cgd (default: the CSS named colours).\n"
+           "  table is a text table, .aco, .gpl, .ase or .cgd (default: the CSS named\n"
+           "  colours).\n"
            "contrast prints the WCAG 2 contrast ratio (two decimals) and the levels passed:\n"
            "  AA AAA (normal text: 4.5, 7) AA-large AAA-large (large text: 3, 4.5).\n"
+           "harmony prints the colour and its hues turned in OKLCh (L and C kept):\n"
+           "  complementary +180, analogous -30 +30, triadic +120 +240, split +150 +210,\n"
+           "  tetradic +90 +180 +270. shades, tints and tones print N colours (2..1000)\n"
+           "  from CODE to black, to white or to the grey of its OKLab L, evenly spaced\n"
+           "  in OKLab; gradient N colours from CODE1 to CODE2 in the --space (default\n"
+           "  oklab; lab is CIE L*a*b* D50 as CSS lab()). A colour outside sRGB is mapped\n"
+           "  into it as CSS maps it. --table OUT writes them as a colour table instead.\n"
+           "simulate prints RRGGBB -> RRGGBB: the colour under protanomaly, deuteranomaly\n"
+           "  or tritanomaly of severity S (0..1, default 1: dichromacy), by the matrices\n"
+           "  of Machado, Oliveira and Fernandes (2009) in linear-light sRGB.\n"
            "format prints each CODE by TEMPLATE, or by a named format: hex (#RRGGBB),\n"
            "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)), css-hwb, css-lab, css-lch,\n"
            "  css-oklab, css-oklch, css-p3 (color(display-p3 r g b)), each written with\n"
@@ -448,6 +464,10 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     if (command == "deltae") return DeltaECommand(argc, argv, out, err);
     if (command == "contrast") return ContrastCommand(argc, argv, out, err);
     if (command == "bars") return BarsCommand(argc, argv, out, err);
+    if (command == "harmony") return HarmonyCommand(argc, argv, out, err);
+    if (command == "shades" || command == "tints" || command == "tones") return RampCommand(argc, argv, out, err);
+    if (command == "gradient") return GradientCommand(argc, argv, out, err);
+    if (command == "simulate") return SimulateCommand(argc, argv, in, out, err);
     if (command != "convert" && command != "reverse" && command != "nearest" && command != "format") {
         std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), Usage().c_str());
         return 2;

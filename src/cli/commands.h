@@ -243,4 +243,13 @@ int VideoReverse(const Options& opts, std::FILE* out, std::FILE* err);
 // bars [--matrix M] [--range R] [--bits N]: the 75 % and 100 % colour bars.
 int BarsCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 
+// Generated palettes (palette_command.cpp): harmony KIND CODE, shades,
+// tints and tones CODE N, gradient CODE1 CODE2 N [--space S], each printing
+// one code per line or writing a table with --table OUT; and
+// simulate KIND [--severity S] [CODE ...], one "RRGGBB -> RRGGBB" per code.
+int HarmonyCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
+int RampCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
+int GradientCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
+int SimulateCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
+
 }  // namespace qolvar::cli

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QString>
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -70,6 +72,19 @@ int Usage(std::FILE* err, const char* message)
 
 }  // namespace
 
+bool RefusedTableExtension(const char* path, std::FILE* err)
+{
+    const QString ext = TblFileExtOf(PathArgument(path));
+    static const char* const known[] = {".tab", ".txt", ".csv", ".aco", ".gpl", ".ase"};
+    if (std::any_of(std::begin(known), std::end(known), [&](const char* k) { return ext == QLatin1String(k); }))
+        return false;
+    std::fprintf(err,
+                 "qolvar-cli: %s: the extension names no format qolvar-cli writes (.tab, .txt or .csv for a text "
+                 "table, .aco, .gpl, .ase)\n",
+                 path);
+    return true;
+}
+
 int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
 {
     if (argc < 3) return Usage(err, "table needs a command");
@@ -111,6 +126,8 @@ int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         return 2;
     }
     if (files.size() != wanted) return Usage(err, wanted == 1 ? "table dump takes one file" : "IN and OUT are needed");
+    // OUT's extension chooses its format.
+    if (wanted == 2 && RefusedTableExtension(files[1], err)) return 2;
 
     try {
         TableData data = ReadInput(PathArgument(files[0]), err);

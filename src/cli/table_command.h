@@ -16,4 +16,9 @@ namespace qolvar::cli {
 // when everything before succeeded, and atomically.
 int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 
+// Whether a table file to be written has an extension that names no format
+// written here (.tab, .txt, .csv text tables, .aco, .gpl, .ase); if so, says
+// so on err. Such a name is refused rather than written as a text table.
+bool RefusedTableExtension(const char* path, std::FILE* err);
+
 }  // namespace qolvar::cli

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "errors.h"
 #include "oklab.h"
 
 namespace qolvar {
@@ -470,6 +471,19 @@ CssColour FromEncoded(const Vec& encoded)
 
 CssColour FromXYZD65(const Vec& xyz) { return FromLinear(Multiply(kXYZToLinearSRGB, xyz)); }
 
+CssColour FromOkLab(const OkLab& lab)
+{
+    // Lightness at the ends is white or black whatever the chroma.
+    if (lab.L >= 1) return {0xFFFFFF, false, false};
+    if (lab.L <= 0) return {0x000000, false, false};
+    return FromLinear(OkLabToLinearSRGB(lab));
+}
+
+Vec LabToLinear(double L, double a, double b)
+{
+    return Multiply(kXYZToLinearSRGB, Multiply(kD50ToD65, LabToXYZD50(L, a, b)));
+}
+
 // ---- the functions ----
 
 CssColour ReadRGB(const Arguments& args)
@@ -525,7 +539,7 @@ CssColour ReadLab(const Arguments& args, bool polar)
         a = NumberOrPercent(args.values[1], 125);
         b = NumberOrPercent(args.values[2], 125);
     }
-    return FromXYZD65(Multiply(kD50ToD65, LabToXYZD50(L, a, b)));
+    return FromLinear(LabToLinear(L, a, b));
 }
 
 CssColour ReadOkLab(const Arguments& args, bool polar)
@@ -541,10 +555,7 @@ CssColour ReadOkLab(const Arguments& args, bool polar)
         lab.a = NumberOrPercent(args.values[1], 0.4);
         lab.b = NumberOrPercent(args.values[2], 0.4);
     }
-    // Lightness at the ends is white or black whatever the chroma.
-    if (lab.L >= 1) return {0xFFFFFF, false, false};
-    if (lab.L <= 0) return {0x000000, false, false};
-    return FromLinear(OkLabToLinearSRGB(lab));
+    return FromOkLab(lab);
 }
 
 CssColour ReadColorFunction(std::span<const Token> tokens)
@@ -669,6 +680,43 @@ std::array<double, 3> CssDisplayP3Of(RGBCode code)
     const Vec p3 = Multiply(kXYZToP3, Multiply(kLinearSRGBToXYZ, LinearOf(code)));
     return {SRGBEncode(p3[0]), SRGBEncode(p3[1]), SRGBEncode(p3[2])};
 }
+
+CssColour CssLabToSRGB(double L, double a, double b)
+{
+    if (!std::isfinite(L) || !std::isfinite(a) || !std::isfinite(b)) return {};
+    try {
+        return FromXYZD65(Multiply(kD50ToD65, LabToXYZD50(Clamp(L, 0, 100), a, b)));
+    } catch (const Failure&) {
+        return {};  // values too large for the arithmetic
+    }
+}
+
+CssColour CssColourOfLinear(const std::array<double, 3>& linear)
+{
+    try {
+        return FromLinear(linear);
+    } catch (const Failure&) {
+        throw RangeError(Message{MessageId::OkLabTooLarge, {}, nullptr});
+    }
+}
+
+CssColour CssColourOfEncoded(const std::array<double, 3>& encoded)
+{
+    return CssColourOfLinear({SRGBDecode(encoded[0]), SRGBDecode(encoded[1]), SRGBDecode(encoded[2])});
+}
+
+CssColour CssColourOfOkLab(const OkLab& lab)
+{
+    try {
+        return FromOkLab(lab);
+    } catch (const Failure&) {
+        throw RangeError(Message{MessageId::OkLabTooLarge, {}, nullptr});
+    }
+}
+
+std::array<double, 3> CssLinearOf(RGBCode code) { return LinearOf(code); }
+
+std::array<double, 3> CssLabToLinear(const std::array<double, 3>& lab) { return LabToLinear(lab[0], lab[1], lab[2]); }
 
 std::optional<CssColour> ReadCssColour(std::string_view text, std::string* why)
 {

@@ -28,6 +28,7 @@
 #include <string_view>
 
 #include "codes.h"
+#include "oklab.h"
 
 namespace qolvar {
 
@@ -54,5 +55,29 @@ std::array<double, 3> CssHWBOf(RGBCode code);
 std::array<double, 3> CssLabOf(RGBCode code);
 std::array<double, 3> CssLChOf(RGBCode code);
 std::array<double, 3> CssDisplayP3Of(RGBCode code);
+
+// The colours that other parts of the library compute, made into codes as
+// the functions above are read: a colour outside sRGB is gamut-mapped by the
+// OKLCh chroma reduction (and `mapped` says so), the sRGB channels are
+// rounded to bytes, halves upwards.
+//   CssColourOfLinear   linear-light sRGB, 0..1 inside the gamut
+//   CssColourOfEncoded  sRGB channels encoded with the sRGB curve, 0..1
+//   CssColourOfOkLab    OKLab; L at or beyond 0 or 1 is black or white, as
+//                       oklab() reads it
+// Throws RangeError (OkLabTooLarge) for values that are not finite.
+CssColour CssColourOfLinear(const std::array<double, 3>& linear);
+CssColour CssColourOfEncoded(const std::array<double, 3>& encoded);
+CssColour CssColourOfOkLab(const OkLab& lab);
+
+// A code's linear-light sRGB (each byte / 255 decoded with the sRGB curve),
+// and the linear-light sRGB of CIE L*a*b* under D50 as lab() reads it (the
+// inverse of CssLabOf, unrounded and unmapped).
+std::array<double, 3> CssLinearOf(RGBCode code);
+std::array<double, 3> CssLabToLinear(const std::array<double, 3>& lab);
+
+// The sRGB colour of CIE L*a*b* under D50 (as lab() reads it, and as
+// colour-managed files hold Lab): adapted to D65 by the Bradford matrix,
+// gamut-mapped when it lies outside sRGB. Non-finite values give black.
+CssColour CssLabToSRGB(double L, double a, double b);
 
 }  // namespace qolvar

@@ -30,6 +30,7 @@ TblFileKind KindOf(const QString& fileName)
     if (ext == QLatin1String(".aco")) return TblFileKind::Aco;
     if (ext == QLatin1String(".cgd")) return TblFileKind::Cgd;
     if (ext == QLatin1String(".gpl")) return TblFileKind::Gpl;
+    if (ext == QLatin1String(".ase")) return TblFileKind::Ase;
     return TblFileKind::Text;
 }
 
@@ -38,6 +39,7 @@ SaveFormat ProposedSaveFormat(const TblFileNames& names)
     switch (KindOf(names.TblFileName)) {
     case TblFileKind::Aco: return {1, QStringLiteral("aco")};
     case TblFileKind::Gpl: return {2, QStringLiteral("gpl")};
+    case TblFileKind::Ase: return {3, QStringLiteral("ase")};
     case TblFileKind::Cgd:
     case TblFileKind::Text: break;
     }

@@ -32,13 +32,14 @@ TblFileNames MakeTblFileNames(const QString& fileName);
 QString TblFileExtOf(const QString& fileName);
 
 // The kinds of file the editor tells apart by TblFileExt: text tables,
-// Photoshop swatches, colour guides and GIMP palettes.
-enum class TblFileKind { Text, Aco, Cgd, Gpl };
+// Photoshop swatches, colour guides, GIMP palettes and swatch exchange
+// files.
+enum class TblFileKind { Text, Aco, Cgd, Gpl, Ase };
 TblFileKind KindOf(const QString& fileName);
 
 // The name the save dialog proposes: TblFileDir / TblBaseName and the
 // table's own extension when the program writes that format (".aco",
-// ".gpl"), else ".tab"; for a table without a base name (untitled) only the
+// ".gpl", ".ase"), else ".tab"; for a table without a base name (untitled) only the
 // folder, so the user types a name.
 QString ProposedSaveName(const TblFileNames& names);
 // The format the save dialog offers first for that name: the index of its

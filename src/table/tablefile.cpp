@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ase.h"
 #include "filenames.h"
 #include "gpl.h"
 #include "lines.h"
@@ -29,6 +30,7 @@ TableData ReadTableFile(const QString& path, const ConversionConditions& conditi
     case TblFileKind::Aco: return ReadAco(bytes, conditions, path);
     case TblFileKind::Cgd: return ReadCgd(bytes, path);
     case TblFileKind::Gpl: CheckLineCount(bytes, path); return ReadGpl(bytes, path);
+    case TblFileKind::Ase: return ReadAse(bytes, path);
     case TblFileKind::Text: break;
     }
     CheckLineCount(bytes, path);
@@ -44,6 +46,7 @@ void WriteTableFile(const QString& path, const QStringList& lines, const std::ve
     case TblFileKind::Gpl:
         bytes = WriteGpl(entries, palette.name.isEmpty() ? GplPaletteName(path) : palette.name, palette.columns);
         break;
+    case TblFileKind::Ase: bytes = WriteAse(entries, GplPaletteName(path)); break;
     case TblFileKind::Cgd:
         // Colour guides are only read: a table written under that name
         // would be refused when opened.
@@ -78,6 +81,7 @@ QString NoCommentFormat(const QString& path)
     switch (KindOf(path)) {
     case TblFileKind::Aco: return QCoreApplication::translate("qolvar::table", "Photoshop スウォッチ");
     case TblFileKind::Gpl: return QCoreApplication::translate("qolvar::table", "GIMP パレット");
+    case TblFileKind::Ase: return QCoreApplication::translate("qolvar::table", "スウォッチ交換ファイル");
     case TblFileKind::Cgd:
     case TblFileKind::Text: break;
     }

@@ -1,7 +1,8 @@
 // Reading and writing table files, dispatched by the file's extension as
 // the table editor does it (TblFileExt, see filenames.h):
 //   .aco  Photoshop swatch (read and written), .cgd  colour guide (read),
-//   .gpl  GIMP palette (read and written),
+//   .gpl  GIMP palette (read and written), .ase  swatch exchange file
+//   (read and written),
 //   anything else a text table: one entry per line, every line kept as it
 //   stands (lines end at CR LF, LF or CR; there is no header).
 #pragma once
@@ -28,7 +29,8 @@ TableData ReadTableFile(const QString& path, const ConversionConditions& conditi
 
 // Writes a Photoshop swatch of the entries when the path's extension is
 // ".aco", a GIMP palette when it is ".gpl" (with the palette's name and
-// columns; a palette without a name is named after the file), else the
+// columns; a palette without a name is named after the file), a swatch
+// exchange file of one group named after the file for ".ase", else the
 // text table of the lines. A ".cgd" path and a file the readers would not
 // take back are refused. Atomic: on failure (FileError, or RangeError for a
 // swatch of more than 65535 colours) the previous file stays as it was.

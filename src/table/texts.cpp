@@ -52,7 +52,8 @@ QString TblOpenFilter()
     return QCoreApplication::translate(
         "qolvar::table",
         "Text files (*.tab,*.txt,*.csv)|*.tab;*.txt;*.csv|Adobe Photoshop スウォッチ (*.aco)|*.aco|"
-        "GIMP パレット (*.gpl)|*.gpl|DIC 色見本帳ファイル (*.cgd)|*.cgd|すべてのファイル(*.*)|*.*");
+        "GIMP パレット (*.gpl)|*.gpl|スウォッチ交換ファイル (*.ase)|*.ase|DIC 色見本帳ファイル (*.cgd)|*.cgd|"
+        "すべてのファイル(*.*)|*.*");
 }
 
 QString TblSaveFilter()
@@ -60,7 +61,7 @@ QString TblSaveFilter()
     return QCoreApplication::translate(
         "qolvar::table",
         "Table files (*.tab)|*.tab|Adobe Photoshop スウォッチ (*.aco)|*.aco|GIMP パレット (*.gpl)|*.gpl|"
-        "すべてのファイル(*.*)|*.*");
+        "スウォッチ交換ファイル (*.ase)|*.ase|すべてのファイル(*.*)|*.*");
 }
 
 QString LogOpenFilter()

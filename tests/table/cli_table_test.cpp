@@ -90,6 +90,22 @@ TEST_F(CliTable, FailuresWriteNothing)
     }
 }
 
+TEST_F(CliTable, SwatchExchangeFilesAndUnknownExtensions)
+{
+    const std::string tab = Write("in.tab", "#FF8000 Orange\r\n#0000FF \"Deep blue\"\r\n");
+    Result r = Run({"convert", tab, Path("out.ase")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = Run({"dump", Path("out.ase")});
+    EXPECT_EQ(r.out, "#FF8000 Orange out\n#0000FF \"Deep blue\"\n");
+    // An extension that names no format is refused, not written as text.
+    for (const char* out : {"out.json", "out", "out.log"}) {
+        r = Run({"convert", tab, Path(out)});
+        EXPECT_EQ(r.status, 2) << out;
+        EXPECT_NE(r.err.find("extension"), std::string::npos) << r.err;
+        EXPECT_EQ(Contents(out), "<missing>") << out;
+    }
+}
+
 TEST_F(CliTable, PartialSwatchesWarnButConvert)
 {
     QByteArray aco = table::WriteAco({table::MakeEntry(0xFF, "a"), table::MakeEntry(0xFF00, "b")});
