@@ -42,10 +42,9 @@ public:
     void Need(qsizetype n) const
     {
         if (n > Left())
-            NotAse(fileName_,
-                   QCoreApplication::translate("qolvar::table",
-                                               "%1 バイト目からの値がブロックかファイルの終わりを越えています")
-                       .arg(QString::number(offset_ + pos_)));
+            NotAse(fileName_, QCoreApplication::translate(
+                                  "qolvar::table", "%1 バイト目からの値がブロックかファイルの終わりを越えています")
+                                  .arg(QString::number(offset_ + pos_)));
     }
     std::uint32_t Number(int size)
     {
@@ -71,7 +70,8 @@ public:
         QString name;
         name.reserve(units);
         for (qsizetype i = 0; i + 1 < raw.size(); i += 2) {
-            const auto u = static_cast<char16_t>(static_cast<std::uint8_t>(raw[i]) << 8 | static_cast<std::uint8_t>(raw[i + 1]));
+            const auto u =
+                static_cast<char16_t>(static_cast<std::uint8_t>(raw[i]) << 8 | static_cast<std::uint8_t>(raw[i + 1]));
             if (u == 0) break;
             name.append(QChar(u));
         }
