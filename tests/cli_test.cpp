@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -564,6 +568,53 @@ TEST_F(Cli, GammaIsCheckedAsTheSingleTheProgramStores)
     const auto r = Run({"convert", "lab", "--gamma", std::string(5000, '9'), "808080"});
     EXPECT_EQ(r.status, 2);
     EXPECT_LT(r.err.size(), 120u) << r.err;
+}
+
+// A 10 × 1 PNG of six red, three green and one blue pixel (that one fully
+// transparent: alpha is ignored) has exactly those colours: N = 3 gives them
+// with their shares, off from the pixels by nothing; N = 1 one colour for
+// all (their mean in OKLab).
+TEST_F(Cli, PaletteOfAnImage)
+{
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) {
+        return QDir(dir.path()).filePath(QString::fromUtf8(name)).toStdString();
+    };
+    const std::string png = path("three.png"), missing = path("missing.png"), table = path("out.tab");
+    QImage image(10, 1, QImage::Format_ARGB32);
+    for (int x = 0; x < 10; ++x) image.setPixel(x, 0, x < 6 ? 0xFFFF0000 : x < 9 ? 0xFF00FF00 : 0x000000FF);
+    ASSERT_TRUE(image.save(QString::fromStdString(png)));
+
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* out;  // nullptr: not compared
+        std::string err;  // a part of standard error
+    };
+    const Case cases[] = {
+        {{"palette", png, "3", "--stats"}, 0, "FF0000 60.0%\n00FF00 30.0%\n0000FF 10.0%\n", "mean dE00 0.00\n"},
+        {{"palette", png, "1"}, 0, nullptr, ""},
+        {{"palette", "--table", table, png, "8"}, 0, "", ""},
+        {{"palette", missing, "3"}, 1, "", missing + " error: 画像を読み込めません: "},
+        {{"palette", png, "0"}, 2, "", "N は 1...256 の範囲で指定してください: 0"},
+        {{"palette", png, "257"}, 2, "", "N は 1...256 の範囲で指定してください: 257"},
+        {{"palette", png}, 2, "", "usage: qolvar-cli palette IMAGE N"},
+        {{"palette", png, "3", "--colours"}, 2, "", "unknown option '--colours'"},
+    };
+    for (const Case& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.back() << ": " << r.err;
+        if (c.out) {
+            EXPECT_EQ(r.out, c.out) << c.args.back();
+        } else {
+            EXPECT_EQ(r.out.substr(6), " 100.0%\n") << r.out;
+        }
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    }
+    // The table as the table editor writes text tables: CR LF line ends.
+    QFile written(QString::fromStdString(table));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), "#FF0000 60.0%\r\n#00FF00 30.0%\r\n#0000FF 10.0%\r\n");
 }
 
 }  // namespace

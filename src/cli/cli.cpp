@@ -55,6 +55,7 @@ std::string Usage()
            "  qolvar-cli shades|tints|tones [--table OUT] CODE N\n"
            "  qolvar-cli gradient [--space oklab|lab|srgb|linear-srgb] [--table OUT] CODE1 CODE2 N\n"
            "  qolvar-cli simulate protan|deutan|tritan [--severity S] [CODE ...]\n"
+           "  qolvar-cli palette IMAGE N [--table OUT] [--stats]\n"
            "  qolvar-cli --help | --version\n"
            "\n"
            "MODEL: " +
@@ -100,6 +101,11 @@ std::string Usage()
            "simulate prints RRGGBB -> RRGGBB: the colour under protanomaly, deuteranomaly\n"
            "  or tritanomaly of severity S (0..1, default 1: dichromacy), by the matrices\n"
            "  of Machado, Oliveira and Fernandes (2009) in linear-light sRGB.\n"
+           "palette prints the N (1..256) most representative colours of IMAGE (any\n"
+           "  format Qt reads; alpha ignored), by k-means in OKLab: RRGGBB SHARE% per\n"
+           "  line, the largest share first. --table OUT writes them as a colour table\n"
+           "  instead, named by their share; --stats adds \"mean dE00 X.XX\" on standard\n"
+           "  error: the mean CIEDE2000 from each pixel to its nearest palette colour.\n"
            "format prints each CODE by TEMPLATE, or by a named format: hex (#RRGGBB),\n"
            "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)), css-hwb, css-lab, css-lch,\n"
            "  css-oklab, css-oklch, css-p3 (color(display-p3 r g b)), each written with\n"
@@ -468,6 +474,7 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     if (command == "shades" || command == "tints" || command == "tones") return RampCommand(argc, argv, out, err);
     if (command == "gradient") return GradientCommand(argc, argv, out, err);
     if (command == "simulate") return SimulateCommand(argc, argv, in, out, err);
+    if (command == "palette") return ImagePaletteCommand(argc, argv, out, err);
     if (command != "convert" && command != "reverse" && command != "nearest" && command != "format") {
         std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), Usage().c_str());
         return 2;

@@ -252,4 +252,8 @@ int RampCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* er
 int GradientCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 int SimulateCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out, std::FILE* err);
 
+// palette IMAGE N [--table OUT] [--stats] (image_palette_command.cpp): the
+// image's N most representative colours, "RRGGBB SHARE%" per line.
+int ImagePaletteCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
+
 }  // namespace qolvar::cli

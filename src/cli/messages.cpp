@@ -25,7 +25,7 @@ struct Texts {
     std::string_view japanese, english;
 };
 // In the order of CliMessage.
-constexpr std::array<Texts, 8> kTexts{{
+constexpr std::array<Texts, 9> kTexts{{
     {CliMessage::NotAnInteger, "'%1' は整数ではありません", "'%1' is not an integer"},
     {CliMessage::OutOfRange, "'%1' は範囲外です", "'%1' is out of range"},
     {CliMessage::FieldRange, "%1 は %2...%3 の範囲で指定してください: %4", "%1 must lie within %2...%3: %4"},
@@ -34,6 +34,7 @@ constexpr std::array<Texts, 8> kTexts{{
     {CliMessage::NoMemory, "メモリが足りません", "out of memory"},
     {CliMessage::Unexpected, "予期しないエラーが発生しました", "An unexpected error occurred"},
     {CliMessage::LineTooLong, "行が長すぎます（%1 バイトまで）", "the line is too long (%1 bytes at most)"},
+    {CliMessage::ImageNotRead, "画像を読み込めません: %1", "the image cannot be read: %1"},
 }};
 constexpr bool InIdOrder()
 {

@@ -34,6 +34,7 @@ enum class CliMessage {
     NoMemory,      // メモリが足りません
     Unexpected,    // 予期しないエラーが発生しました
     LineTooLong,   // 行が長すぎます（%1 バイトまで）
+    ImageNotRead,  // 画像を読み込めません: %1
 };
 
 // A message of the command line's own in the language, with its %1 …, and
