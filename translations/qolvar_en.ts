@@ -1505,6 +1505,62 @@ Wheel, + / -: zoom</translation>
         <source>項目を下にさげる</source>
         <translation>Move the item down</translation>
     </message>
+    <message>
+        <source>生成(&amp;G)</source>
+        <translation>&amp;Generate</translation>
+    </message>
+    <message>
+        <source>補色(&amp;C)</source>
+        <translation>&amp;Complementary</translation>
+    </message>
+    <message>
+        <source>類似色(&amp;A)</source>
+        <translation>&amp;Analogous</translation>
+    </message>
+    <message>
+        <source>トライアド(&amp;T)</source>
+        <translation>&amp;Triadic</translation>
+    </message>
+    <message>
+        <source>スプリット補色(&amp;S)</source>
+        <translation>&amp;Split Complementary</translation>
+    </message>
+    <message>
+        <source>テトラード(&amp;E)</source>
+        <translation>T&amp;etradic</translation>
+    </message>
+    <message>
+        <source>黒へのシェード(&amp;D)...</source>
+        <translation>Sha&amp;des to Black...</translation>
+    </message>
+    <message>
+        <source>白へのティント(&amp;I)...</source>
+        <translation>T&amp;ints to White...</translation>
+    </message>
+    <message>
+        <source>灰色へのトーン(&amp;O)...</source>
+        <translation>T&amp;ones to Grey...</translation>
+    </message>
+    <message>
+        <source>選んだ行の間のグラデーション(&amp;G)...</source>
+        <translation>&amp;Gradient Between Selected Rows...</translation>
+    </message>
+    <message>
+        <source>グラデーションの両端にする 2 行以上を選んでください</source>
+        <translation>Select two or more rows: the first and the last are the gradient&apos;s ends</translation>
+    </message>
+    <message>
+        <source>色の数</source>
+        <translation>Number of Colours</translation>
+    </message>
+    <message>
+        <source>作る色の数（2〜1000）:</source>
+        <translation>Colours to make (2 to 1000):</translation>
+    </message>
+    <message>
+        <source>色の数は 2 から 1000 までの整数です: %1</source>
+        <translation>The number of colours is a whole number from 2 to 1000: %1</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::app::VideoPage</name>

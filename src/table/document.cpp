@@ -171,6 +171,19 @@ EditResult TblDocument::LogToTab(const QString& logPath)
     return r;
 }
 
+EditResult TblDocument::NewTable(const QStringList& lines)
+{
+    palette_ = {};
+    SetTblFileName(Untitled);
+    lines_ = lines;
+    ShowCount(Count());
+    Derive();
+    modified_ = true;
+    EditResult r = Changed(-1);
+    r.topRow = 0;
+    return r;
+}
+
 EditResult TblDocument::EditUndo(int currentRow)
 {
     lines_ = undo_;

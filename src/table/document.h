@@ -95,6 +95,9 @@ public:
     // The title count becomes the log's line count; an empty log changes
     // nothing else. No snapshot; the modified flag stays as it is.
     EditResult LogToTab(const QString& logPath);
+    // A new untitled table of these lines (a generated palette), marked
+    // modified so that it is not lost unasked.
+    EditResult NewTable(const QStringList& lines);
 
     // Editing. currentRow is the list's current row (-1: none), selected
     // the selected rows in any order.

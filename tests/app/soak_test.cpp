@@ -225,10 +225,16 @@ protected:
                                                "FileOpenCmd",
                                                "FileSaveCmd",
                                                "FileSaveAsCmd",
+                                               "GenComplementary1",
+                                               "GenTetradic1",
+                                               "GenTones1",
+                                               "GenGradient1",
                                                "select"};
         const char* command = commands[Pick(std::size(commands))];
         // File dialogs and questions answer from the test's own folder.
-        const QString file = dir.filePath(QStringLiteral("soak%1.%2").arg(Pick(3)).arg(Pick(2) ? "tab" : "aco"));
+        static const char* const extensions[] = {"tab", "aco", "ase"};
+        const QString file =
+            dir.filePath(QStringLiteral("soak%1.%2").arg(Pick(3)).arg(extensions[Pick(std::size(extensions))]));
         dialogs.openPaths = {file};
         dialogs.savePaths = {file};
         if (Pick(5) == 0) QGuiApplication::clipboard()->setText(RandomText() + "\n#123456 pasted x\n");

@@ -665,6 +665,34 @@ TEST_F(TblEdit, LogConversionKeepsFileAndSnapshotAndAsksFirst)
     EXPECT_EQ(Shown().size(), 2);
 }
 
+// Generated tables replace the list with a new untitled one (rows as
+// qolvar-cli's harmony and gradient give them, checked there by an
+// independent calculation); a bad count or too few rows change nothing.
+TEST_F(TblEdit, GenerateMakesANewTableFromTheColourOrTheSelectedRows)
+{
+    Open({"#000000 black", "#808080 grey", "#FFFFFF white"});
+    Select(0);
+    e->editRGBHEX->setText("336699");
+    e->editRGBHEXChange();
+    test::Child<QAction>(e, "GenComplementary1")->trigger();
+    EXPECT_EQ(Shown(), QStringList({"#336699 CN0001", "#865815 CN0002"}));
+    EXPECT_EQ(e->StatusPanel->text(), "変更");
+    EXPECT_EQ(e->Document().File().TblFileName, table::Untitled);
+
+    Open({"#000000 black", "#808080 grey", "#FFFFFF white"});
+    Select(0, {0, 2});
+    dialogs.texts = {"1001"};
+    test::Child<QAction>(e, "GenGradient1")->trigger();
+    EXPECT_EQ(Shown().size(), 3) << "a bad count changes nothing";
+    dialogs.texts = {"3"};
+    test::Child<QAction>(e, "GenGradient1")->trigger();
+    EXPECT_EQ(Shown(), QStringList({"#000000 CN0001", "#636363 CN0002", "#FFFFFF CN0003"}));
+    Select(1);
+    const auto warnings = dialogs.messages.size();
+    test::Child<QAction>(e, "GenGradient1")->trigger();
+    EXPECT_EQ(dialogs.messages.size(), warnings + 1) << "one row is no gradient";
+}
+
 TEST_F(TblEdit, ColourPickTakesThePixelUnderThePointer)
 {
     FixedScreen screen;

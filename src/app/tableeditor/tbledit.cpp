@@ -228,6 +228,29 @@ void TformTblEdit::CreateMenus()
     }
     RGBU->setChecked(true);
 
+    Generate1 = Named(bar->addMenu(tr("生成(&G)")), "Generate1");
+    const struct {
+        Generated kind;
+        const char* name;
+        QString caption;
+    } generated[] = {
+        {Generated::Complementary, "GenComplementary1", tr("補色(&C)")},
+        {Generated::Analogous, "GenAnalogous1", tr("類似色(&A)")},
+        {Generated::Triadic, "GenTriadic1", tr("トライアド(&T)")},
+        {Generated::Split, "GenSplit1", tr("スプリット補色(&S)")},
+        {Generated::Tetradic, "GenTetradic1", tr("テトラード(&E)")},
+        {Generated::Shades, "GenShades1", tr("黒へのシェード(&D)...")},
+        {Generated::Tints, "GenTints1", tr("白へのティント(&I)...")},
+        {Generated::Tones, "GenTones1", tr("灰色へのトーン(&O)...")},
+        {Generated::Gradient, "GenGradient1", tr("選んだ行の間のグラデーション(&G)...")},
+    };
+    for (const auto& g : generated) {
+        if (g.kind == Generated::Shades || g.kind == Generated::Gradient) Generate1->addSeparator();
+        QAction* a = Named(Generate1->addAction(g.caption), g.name);
+        const Generated kind = g.kind;
+        connect(a, &QAction::triggered, this, [this, a, kind] { Guard(a, [&] { GenerateTable(kind); }); });
+    }
+
     QMenu* help = Named(bar->addMenu(tr("ヘルプ(&H)")), "Help1");
     help->addAction(Tutorial1);
 }

@@ -120,6 +120,12 @@ public:
 
     void Tutorial1Click();
 
+    // Generate: a new table of colours made from the current colour (the
+    // one in the fields) or, for a gradient, from the first and the last
+    // selected rows; ramps and gradients ask how many colours.
+    enum class Generated { Complementary, Analogous, Triadic, Split, Tetradic, Shades, Tints, Tones, Gradient };
+    void GenerateTable(Generated kind);
+
     // Runs f, handing any exception to the application's error handler.
     template <class F>
     void Guard(QObject* sender, F&& f);
@@ -143,6 +149,7 @@ public:
             *EditDeleteCmd = nullptr, *EditReplaceCmd = nullptr, *EditAddCmd = nullptr, *EditInsertCmd = nullptr;
     QAction *LogToTab1 = nullptr, *Replace1 = nullptr, *Tutorial1 = nullptr, *QuitCmd = nullptr;
     QMenu* TblEditSort1 = nullptr;
+    QMenu* Generate1 = nullptr;  // its entries are GenComplementary1 … GenGradient1
     QAction *RGBU = nullptr, *RGBD = nullptr, *HU = nullptr, *HD = nullptr, *SU = nullptr, *SD = nullptr, *VU = nullptr,
             *VD = nullptr;
 
