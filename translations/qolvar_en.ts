@@ -648,6 +648,21 @@
     </message>
 </context>
 <context>
+    <name>ColourView</name>
+    <message>
+        <source>1型色覚</source>
+        <translation>protan</translation>
+    </message>
+    <message>
+        <source>2型色覚</source>
+        <translation>deutan</translation>
+    </message>
+    <message>
+        <source>3型色覚</source>
+        <translation>tritan</translation>
+    </message>
+</context>
+<context>
     <name>ErrorText</name>
     <message>
         <source>ファイル %1 は開けません</source>
@@ -1302,6 +1317,34 @@ Wheel, + / -: zoom</translation>
         <source>入力された色は sRGB の範囲外のため、近い sRGB の色に写しました</source>
         <translation>The colour typed lies outside sRGB and was mapped to a near sRGB colour</translation>
     </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>通常の色覚(&amp;N)</source>
+        <translation>&amp;Normal Colour Vision</translation>
+    </message>
+    <message>
+        <source>1型色覚の見え方(&amp;P)</source>
+        <translation>&amp;Protan Vision</translation>
+    </message>
+    <message>
+        <source>2型色覚の見え方(&amp;D)</source>
+        <translation>&amp;Deutan Vision</translation>
+    </message>
+    <message>
+        <source>3型色覚の見え方(&amp;T)</source>
+        <translation>&amp;Tritan Vision</translation>
+    </message>
+    <message>
+        <source>色見本だけをこの見え方で塗ります（数値とコードは元の色のまま）</source>
+        <translation>Paints only the swatches as this vision sees them (numbers and codes stay the true colour)</translation>
+    </message>
+    <message>
+        <source>%1の見え方で塗っています</source>
+        <translation>Painted as %1 vision sees it</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::app::TformTblEdit</name>
@@ -1560,6 +1603,38 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>色の数は 2 から 1000 までの整数です: %1</source>
         <translation>The number of colours is a whole number from 2 to 1000: %1</translation>
+    </message>
+    <message>
+        <source>画像の代表色(&amp;P)...</source>
+        <translation>Colours of an &amp;Image...</translation>
+    </message>
+    <message>
+        <source>取り出す色の数（1〜256）:</source>
+        <translation>Colours to take (1 to 256):</translation>
+    </message>
+    <message>
+        <source>色の数は 1 から 256 までの整数です: %1</source>
+        <translation>The number of colours is a whole number from 1 to 256: %1</translation>
+    </message>
+    <message>
+        <source>見分けにくい色の組を調べる(&amp;K)...</source>
+        <translation>Find &amp;Look-alike Pairs...</translation>
+    </message>
+    <message>
+        <source>見分けにくい色の組はありません（ΔE00 %1 未満）。</source>
+        <translation>No pairs look alike (ΔE00 below %1).</translation>
+    </message>
+    <message>
+        <source>見分けにくい色の組（ΔE00 %1 未満）: %2 組</source>
+        <translation>Pairs that look alike (ΔE00 below %1): %2</translation>
+    </message>
+    <message>
+        <source>No. %1 %2 – No. %3 %4: ΔE00 %5（%6）</source>
+        <translation>No. %1 %2 – No. %3 %4: ΔE00 %5 (%6)</translation>
+    </message>
+    <message>
+        <source>…ほか %1 組</source>
+        <translation>… and %1 more</translation>
     </message>
 </context>
 <context>

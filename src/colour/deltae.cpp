@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "cie.h"
+#include "csscolour.h"
 #include "numeric.h"
 
 namespace qolvar {
@@ -100,6 +101,24 @@ LabValue LabOf(RGBCode code, const ConversionConditions& c)
     TColorVec v;
     RGBToLab(code, v, c);
     return {v[0], v[1], v[2]};
+}
+
+LabValue SRGBLabD65(RGBCode code)
+{
+    static constexpr double m[3][3] = {
+        {506752.0 / 1228815, 87881.0 / 245763, 12673.0 / 70218},
+        {87098.0 / 409605, 175762.0 / 245763, 12673.0 / 175545},
+        {7918.0 / 409605, 87881.0 / 737289, 1001167.0 / 1053270},
+    };
+    constexpr double kappa = 24389.0 / 27, epsilon = 216.0 / 24389;
+    const std::array<double, 3> rgb = CssLinearOf(code);
+    double f[3];
+    for (int i = 0; i < 3; ++i) {
+        const double white = m[i][0] + m[i][1] + m[i][2];
+        const double r = (m[i][0] * rgb[0] + m[i][1] * rgb[1] + m[i][2] * rgb[2]) / white;
+        f[i] = r > epsilon ? std::cbrt(r) : (kappa * r + 16) / 116;
+    }
+    return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
 }
 
 }  // namespace qolvar

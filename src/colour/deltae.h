@@ -36,6 +36,12 @@ struct LabValue {
 // The L*a*b* of a colour under the conditions (RGBToLab), as a LabValue.
 LabValue LabOf(RGBCode code, const ConversionConditions& c);
 
+// The L*a*b* of an sRGB code under D65: the sRGB curve, the sRGB matrix to
+// XYZ and the white of that matrix (the XYZ of linear 1, 1, 1), not the
+// program's gamma and white of the CIE models. For colours that are sRGB
+// whatever the conditions: pixels, simulated colours.
+LabValue SRGBLabD65(RGBCode code);
+
 // ΔE00 of two L*a*b* colours (L* 0..100, a*, b* about −128..128; any finite
 // values are accepted). Throws FloatError (overflow) when values so large
 // that the powers overflow make the result not finite.

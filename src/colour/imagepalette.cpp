@@ -257,26 +257,6 @@ constexpr int kPaletteRuns = 3;
 // How many colours nearest by ΔE*ab MeanDeltaE2000 compares by ΔE00.
 constexpr std::size_t kDeltaEShortlist = 4;
 
-// CIE L*a*b* under D65 of an sRGB code: the sRGB curve, the sRGB matrix
-// to XYZ, and the white of that matrix (the XYZ of linear 1, 1, 1).
-LabValue LabD65(RGBCode code)
-{
-    static constexpr double m[3][3] = {
-        {506752.0 / 1228815, 87881.0 / 245763, 12673.0 / 70218},
-        {87098.0 / 409605, 175762.0 / 245763, 12673.0 / 175545},
-        {7918.0 / 409605, 87881.0 / 737289, 1001167.0 / 1053270},
-    };
-    constexpr double kappa = 24389.0 / 27, epsilon = 216.0 / 24389;
-    const std::array<double, 3> rgb = CssLinearOf(code);
-    double f[3];
-    for (int i = 0; i < 3; ++i) {
-        const double white = m[i][0] + m[i][1] + m[i][2];
-        const double r = (m[i][0] * rgb[0] + m[i][1] * rgb[1] + m[i][2] * rgb[2]) / white;
-        f[i] = r > epsilon ? std::cbrt(r) : (kappa * r + 16) / 116;
-    }
-    return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
-}
-
 }  // namespace
 
 std::vector<PaletteColour> ImagePalette(std::span<const RGBCode> pixels, int count)
@@ -327,7 +307,7 @@ std::optional<double> MeanDeltaE2000(std::span<const RGBCode> pixels, std::span<
     if (pixels.empty() || palette.empty()) return std::nullopt;
     std::vector<LabValue> labs;
     labs.reserve(palette.size());
-    for (const RGBCode code : palette) labs.push_back(LabD65(code & 0xFFFFFF));
+    for (const RGBCode code : palette) labs.push_back(SRGBLabD65(code & 0xFFFFFF));
     // ΔE00 costs a microsecond or so, the squared ΔE*ab a few nanoseconds:
     // the nearest by ΔE00 is sought among the few colours nearest by ΔE*ab,
     // where it lies but for rare near-ties.
@@ -336,7 +316,7 @@ std::optional<double> MeanDeltaE2000(std::span<const RGBCode> pixels, std::span<
     std::vector<LabValue> candidates(shortlist);
     long double sum = 0, total = 0;
     for (const Counted& c : CountColours(pixels, kMaxDeltaESamples)) {
-        const LabValue lab = LabD65(c.code);
+        const LabValue lab = SRGBLabD65(c.code);
         for (std::size_t j = 0; j < labs.size(); ++j) {
             const long double dL = lab.L - labs[j].L, da = lab.a - labs[j].a, db = lab.b - labs[j].b;
             near[j] = {dL * dL + da * da + db * db, j};

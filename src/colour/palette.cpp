@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <stdexcept>
 
+#include "deltae.h"
 #include "oklab.h"
 
 namespace qolvar {
@@ -189,6 +191,32 @@ RGBCode SimulateDeficiency(RGBCode code, Deficiency deficiency, double severity)
     for (std::size_t i = 0; i < 3; ++i)
         seen[i] = std::clamp(m[i][0] * linear[0] + m[i][1] * linear[1] + m[i][2] * linear[2], 0.0, 1.0);
     return CssColourOfLinear(seen).code;
+}
+
+std::vector<LookAlikePair> LookAlikePairs(std::span<const RGBCode> codes, Deficiency deficiency, double severity,
+                                          double limit)
+{
+    constexpr double kMaxSL = 1.75;  // 1 + 0.015 · 50² / √(20 + 50²) = 1.747
+    std::vector<LabValue> labs;
+    labs.reserve(codes.size());
+    for (const RGBCode code : codes)
+        labs.push_back(SRGBLabD65(SimulateDeficiency(code & 0xFFFFFF, deficiency, severity)));
+    std::vector<std::size_t> byL(codes.size());
+    std::iota(byL.begin(), byL.end(), std::size_t{0});
+    std::stable_sort(byL.begin(), byL.end(), [&](std::size_t i, std::size_t j) { return labs[i].L < labs[j].L; });
+    std::vector<LookAlikePair> pairs;
+    for (std::size_t a = 0; a < byL.size(); ++a) {
+        for (std::size_t b = a + 1; b < byL.size(); ++b) {
+            const std::size_t i = byL[a], j = byL[b];
+            if (labs[j].L - labs[i].L >= kMaxSL * limit) break;
+            const double d = static_cast<double>(DeltaE2000(labs[i], labs[j]));
+            if (d < limit) pairs.push_back({std::min(i, j), std::max(i, j), d});
+        }
+    }
+    std::sort(pairs.begin(), pairs.end(), [](const LookAlikePair& p, const LookAlikePair& q) {
+        return p.first != q.first ? p.first < q.first : p.second < q.second;
+    });
+    return pairs;
 }
 
 }  // namespace qolvar

@@ -11,6 +11,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <span>
 #include <vector>
 
 #include "codes.h"
@@ -59,5 +61,20 @@ std::array<std::array<double, 3>, 3> DeficiencyMatrix(Deficiency deficiency, dou
 // the matrix, each channel clamped to 0..1, encoded and rounded to a byte
 // (halves upwards).
 RGBCode SimulateDeficiency(RGBCode code, Deficiency deficiency, double severity);
+
+// Two colours of a list that a deficiency shows alike: their indices
+// (first < second) and the ΔE00 of their simulated colours.
+struct LookAlikePair {
+    std::size_t first = 0, second = 0;
+    double deltaE = 0;
+};
+
+// The pairs of codes whose simulated colours (SimulateDeficiency at the
+// severity, in D65 L*a*b* by SRGBLabD65) differ by less than `limit` ΔE00,
+// ordered by first, then second. ΔE00 is at least |ΔL*| / SL, and SL is at
+// most 1.75 for L* in 0..100, so only pairs nearer than 1.75 × limit in L*
+// are measured: a list sorted by L* is swept once.
+std::vector<LookAlikePair> LookAlikePairs(std::span<const RGBCode> codes, Deficiency deficiency, double severity,
+                                          double limit);
 
 }  // namespace qolvar

@@ -4,6 +4,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace qolvar::platform {
 
@@ -28,14 +29,22 @@ void ColorPanel::setColor(TColor color)
     update();
 }
 
+TColor ColorPanel::shownColor() const { return transform_ ? transform_(color_) & 0xFFFFFF : color_; }
+
+void ColorPanel::setDisplayTransform(DisplayTransform transform)
+{
+    transform_ = std::move(transform);
+    update();
+}
+
 void ColorPanel::paintEvent(QPaintEvent* event)
 {
     {
         QPainter p(this);
-        p.fillRect(contentsRect(), ToQColor(color_));
+        const QColor c = ToQColor(shownColor());
+        p.fillRect(contentsRect(), c);
         if (hasFocus()) {
             // The focus shows as a dashed frame in the colour's contrast.
-            const QColor c = ToQColor(color_);
             p.setPen(QPen(qGray(c.rgb()) < 128 ? Qt::white : Qt::black, 1, Qt::DashLine));
             p.drawRect(contentsRect().adjusted(1, 1, -2, -2));
         }

@@ -172,8 +172,9 @@ protected:
             // Copying the colour (a template typed at random may be refused),
             // live conversion on and off.
             static const char* const commands[] = {
-                "EditCopyCmd", "CopyHex1",   "CopyRGB1", "CopyHSL1",      "CopyHWB1",          "CopyLab1", "CopyLCh1",
-                "CopyOkLab1",  "CopyOkLCh1", "CopyP31",  "CopyTemplate1", "CopyTemplateEdit1", "LiveConv1"};
+                "EditCopyCmd", "CopyHex1",    "CopyRGB1",    "CopyHSL1",    "CopyHWB1",      "CopyLab1",
+                "CopyLCh1",    "CopyOkLab1",  "CopyOkLCh1",  "CopyP31",     "CopyTemplate1", "CopyTemplateEdit1",
+                "LiveConv1",   "ViewNormal1", "ViewProtan1", "ViewDeutan1", "ViewTritan1"};
             const char* command = commands[Pick(std::size(commands))];
             dialogs.texts = {RandomText()};
             test::Child<QAction>(w, command)->trigger();
@@ -229,6 +230,7 @@ protected:
                                                "GenTetradic1",
                                                "GenTones1",
                                                "GenGradient1",
+                                               "CheckLookAlike1",
                                                "select"};
         const char* command = commands[Pick(std::size(commands))];
         // File dialogs and questions answer from the test's own folder.

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <functional>
@@ -428,6 +429,48 @@ TEST_F(TblEdit, RowsShowASwatchAndTheSelection)
     EXPECT_EQ(r0.height(), 20);
 }
 
+// The main window's 表示 menu: its swatch and the editor's rows show the
+// colour as the deficiency sees it (severity 1 of Machado, Oliveira and
+// Fernandes 2009, worked by hand from the published matrices), the code
+// stays true; the editor's check lists the pairs whose simulated colours
+// differ by less than ΔE00 5, all three deficiencies under normal vision.
+TEST_F(TblEdit, ColourVisionViewPaintsSwatchesAndFindsLookAlikePairs)
+{
+    ShowWindow();
+    Open({"#FF0000 red", "#6D5F00 olive", "#0000FF blue", "#FFFFFF white", "#A39000 ochre"});
+    app::TformMain* w = windows->formMain.get();
+    w->SetCurRGB(0xFF0000);
+    const QString protanPair = "No. 1 red – No. 2 olive: ΔE00 1.1（1型色覚）";  // 6D5F00 and 6A5C00
+    const QString deutanPair = "No. 1 red – No. 5 ochre: ΔE00 1.2（2型色覚）";  // A39000 and A59315
+    const struct {
+        const char* view;
+        QColor redShown;
+        QStringList pairs;
+    } rows[] = {
+        {"ViewProtan1", QColor(0x6D, 0x5F, 0x00), {protanPair}},
+        {"ViewDeutan1", QColor(0xA3, 0x90, 0x00), {deutanPair}},
+        {"ViewTritan1", QColor(0xFF, 0x00, 0x0F), {}},
+        {"ViewNormal1", QColor(0xFF, 0x00, 0x00), {protanPair, deutanPair}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.view);
+        test::Child<QAction>(w, row.view)->trigger();
+        const QImage panel = test::Child<platform::ColorPanel>(w, "Panel1")->grab().toImage();
+        EXPECT_EQ(panel.pixelColor(panel.rect().center()), row.redShown);
+        EXPECT_EQ(test::Child<QLineEdit>(w, "editRGBHEX")->text(), "FF0000");
+        const QImage list = e->lboxColor->viewport()->grab().toImage();
+        const QRect first = e->lboxColor->visualRect(e->lboxColor->model()->index(0, 0));
+        EXPECT_EQ(list.pixelColor(first.left() + 40, first.top() + 5), row.redShown);
+
+        dialogs.messages.clear();
+        test::Child<QAction>(e, "CheckLookAlike1")->trigger();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].kind, platform::MsgKind::Information);
+        const QStringList lines = dialogs.messages[0].text.split('\n');
+        EXPECT_EQ(lines.filter(QRegularExpression("^No\\. ")), row.pairs);
+    }
+}
+
 TEST_F(TblEdit, SortingByTheMenuAndUndoingIt)
 {
     const QStringList lines = {"#ff8000 Orange", "#000000 Black", "#FFFFFF White x"};
@@ -691,6 +734,18 @@ TEST_F(TblEdit, GenerateMakesANewTableFromTheColourOrTheSelectedRows)
     const auto warnings = dialogs.messages.size();
     test::Child<QAction>(e, "GenGradient1")->trigger();
     EXPECT_EQ(dialogs.messages.size(), warnings + 1) << "one row is no gradient";
+
+    // An image of six red, three green and one blue pixel has those colours
+    // in those shares.
+    QImage image(10, 1, QImage::Format_RGB32);
+    for (int x = 0; x < 10; ++x) image.setPixel(x, 0, x < 6 ? 0xFFFF0000 : x < 9 ? 0xFF00FF00 : 0xFF0000FF);
+    const QString png = dir.filePath("three.png");
+    ASSERT_TRUE(image.save(png));
+    Open({"#000000 black"});
+    dialogs.openPaths = {png};
+    dialogs.texts = {"3"};
+    test::Child<QAction>(e, "GenFromImage1")->trigger();
+    EXPECT_EQ(Shown(), QStringList({"#FF0000 60.0%", "#00FF00 30.0%", "#0000FF 10.0%"}));
 }
 
 TEST_F(TblEdit, ColourPickTakesThePixelUnderThePointer)

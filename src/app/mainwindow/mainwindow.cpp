@@ -5,6 +5,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -93,6 +94,8 @@ TformMain::TformMain(QWidget* parent, PendingMunsellTable munsellTable)
     CreatePages(central);
     SubscribeToCurrentColour();
     LayOut(central);
+    for (ColorPanel* panel : {Panel1, Panel2, Panel4})
+        panel->setDisplayTransform([this](TColor colour) { return ShownColour(colour, colourView_); });
     Panel2->raise();
     Panel3->raise();
     move(192, 106);
@@ -301,6 +304,30 @@ void TformMain::CreateMenus()
          [this](QObject* sender, const std::function<void()>& f) { Guarded(sender, f); },
          [this](const std::exception& e) { AppExceptionHandler(this, e); },
          [this]() -> const ConversionConditions& { return Conditions(); }});
+    // 表示: the swatches painted as a colour-vision deficiency shows them.
+    QMenu* view = Named(bar->addMenu(tr("表示(&V)")), "View1");
+    view->setToolTipsVisible(true);
+    auto* views = new QActionGroup(this);
+    const struct {
+        ColourView view;
+        const char* name;
+        QString caption;
+    } choices[] = {
+        {std::nullopt, "ViewNormal1", tr("通常の色覚(&N)")},
+        {Deficiency::Protan, "ViewProtan1", tr("1型色覚の見え方(&P)")},
+        {Deficiency::Deutan, "ViewDeutan1", tr("2型色覚の見え方(&D)")},
+        {Deficiency::Tritan, "ViewTritan1", tr("3型色覚の見え方(&T)")},
+    };
+    for (const auto& choice : choices) {
+        QAction* a = Named(view->addAction(choice.caption), choice.name);
+        a->setCheckable(true);
+        a->setToolTip(tr("色見本だけをこの見え方で塗ります（数値とコードは元の色のまま）"));
+        views->addAction(a);
+        viewActions_[ColourViewIndex(choice.view)] = a;
+        const ColourView shown = choice.view;
+        connect(a, &QAction::triggered, this, [this, a, shown] { Guarded(a, [&] { SetColourView(shown); }); });
+    }
+    viewActions_[0]->setChecked(true);
     QMenu* options = Named(bar->addMenu(tr("オプション(&O)")), "Option1");
     options->setToolTipsVisible(true);  // says why an entry is greyed
     options->addAction(Front1);

@@ -29,6 +29,7 @@
 #include "mainwindow/currentcolour.h"
 #include "platform/settings.h"
 #include "widgets/apphost.h"
+#include "widgets/colourview.h"
 #include "widgets/conditions.h"
 #include "widgets/winhelpers.h"
 
@@ -94,6 +95,7 @@ public:
     void AppExceptionHandler(QObject* sender, const std::exception& e) override;
     // TableEditorHost: closes this window, which ends the program.
     void QuitProgram() override;
+    ColourView SwatchView() const override { return colourView_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,6 +132,9 @@ private:
     void PlaceResultSwatch();
     // Shows CurRGB in the RGB section and the current-colour swatch.
     void DspRGB();
+    // Paints the swatches of both windows as the view shows colours; their
+    // tool tips name the simulation.
+    void SetColourView(ColourView view);
     // Shows the nearest table entry and the contrast with the refreshed
     // colour in the status bar.
     void UpdateColourFacts();
@@ -173,6 +178,9 @@ private:
     QAction *FileExitCmd = nullptr, *TableEditCmd = nullptr;
     QAction* LiveConv1 = nullptr;
     bool liveRefresh_ = false;  // a live refresh writes no log line
+    // The 表示 menu's choices: normal vision, protan, deutan, tritan.
+    QAction* viewActions_[4] = {};
+    ColourView colourView_;
     QAction *Front1 = nullptr, *Contents1 = nullptr, *About1 = nullptr;
     ColourFacts* colourFacts_ = nullptr;
     EyedropperButton* eyedropper_ = nullptr;

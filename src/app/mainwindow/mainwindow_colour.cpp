@@ -76,6 +76,20 @@ void TformMain::DspRGB()
     Panel1->setColor(CodeToColor(CurRGB()));
 }
 
+void TformMain::SetColourView(ColourView view)
+{
+    colourView_ = view;
+    viewActions_[ColourViewIndex(view)]->setChecked(true);
+    const QString note = view ? tr("%1の見え方で塗っています").arg(DeficiencyName(*view)) : QString();
+    auto tip = [&](const QString& what) { return note.isEmpty() ? what : what + QLatin1Char('\n') + note; };
+    Panel1->setToolTip(tip(tr("現在の色")));
+    Panel4->setToolTip(tip(tr("前回更新時の色")));
+    Panel2->setToolTip(note);
+    for (ColorPanel* panel : {Panel1, Panel2, Panel4}) panel->update();
+    // The editor's rows and swatches ask SwatchView when they are painted.
+    if (formTblEdit_) formTblEdit_->update();
+}
+
 void TformMain::DspDsetRGB(RGBCode rgb)
 {
     Panel2->setColor(CodeToColor(rgb));

@@ -137,6 +137,7 @@ void TformMain::RestoreOptionStatus()
                            static_cast<int>(readInteger("VideoBits", 8)));
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
     pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));
+    SetColourView(ColourViewOfIndex(readInteger("ColourVision", 0)));
     repaint();
 }
 
@@ -164,6 +165,7 @@ void TformMain::StoreOptionStatus()
     reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), copyAs_->CopyFormat());
     reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);
+    reg.WriteInteger(kSection, QStringLiteral("ColourVision"), ColourViewIndex(colourView_));
     reg.WriteString(kSection, QStringLiteral("CopyTemplate"), copyAs_->CopyTemplate());
 }
 

@@ -37,6 +37,7 @@
 #include "tableeditor/tblicons.h"
 #include "widgets/accessible.h"
 #include "widgets/apphost.h"
+#include "widgets/colourview.h"
 #include "widgets/errortext.h"
 #include "widgets/files.h"
 #include "widgets/help.h"
@@ -227,6 +228,9 @@ void TformTblEdit::CreateMenus()
         *items[m] = a;
     }
     RGBU->setChecked(true);
+    edit->addSeparator();
+    QAction* lookAlike = Named(edit->addAction(tr("見分けにくい色の組を調べる(&K)...")), "CheckLookAlike1");
+    connect(lookAlike, &QAction::triggered, this, [this, lookAlike] { Guard(lookAlike, [&] { CheckLookAlike(); }); });
 
     Generate1 = Named(bar->addMenu(tr("生成(&G)")), "Generate1");
     const struct {
@@ -250,6 +254,10 @@ void TformTblEdit::CreateMenus()
         const Generated kind = g.kind;
         connect(a, &QAction::triggered, this, [this, a, kind] { Guard(a, [&] { GenerateTable(kind); }); });
     }
+    Generate1->addSeparator();
+    QAction* fromImage = Named(Generate1->addAction(tr("画像の代表色(&P)...")), "GenFromImage1");
+    connect(fromImage, &QAction::triggered, this,
+            [this, fromImage] { Guard(fromImage, [&] { GenerateFromImage(); }); });
 
     QMenu* help = Named(bar->addMenu(tr("ヘルプ(&H)")), "Help1");
     help->addAction(Tutorial1);
@@ -306,7 +314,10 @@ void TformTblEdit::CreateControls(QWidget* central)
     lboxColor->setMinimumSize(329, 265);
     model_ = new TblLinesModel(doc_, this);
     lboxColor->setModel(model_);
-    lboxColor->setItemDelegate(MakeRowDelegate(doc_, lboxColor));
+    // The rows and swatches are painted as the main window's 表示 menu shows
+    // colours.
+    auto shown = [this](TColor colour) { return ShownColour(colour, host_.SwatchView()); };
+    lboxColor->setItemDelegate(MakeRowDelegate(doc_, shown, lboxColor));
     auto* column = new QWidget(central);
     column->setFixedSize(193, 296);
     CreateEntryFields(column);
@@ -366,6 +377,8 @@ void TformTblEdit::CreateEntryFields(QWidget* central)
     Panel1->setToolTip(tr("色の設定"));
     Panel2 = Named(new ColorPanel(central), "Panel2");
     Panel2->setGeometry(kFieldsX + 114, 102, 64, 36);
+    for (ColorPanel* panel : {Panel1, Panel2})
+        panel->setDisplayTransform([this](TColor colour) { return ShownColour(colour, host_.SwatchView()); });
 
     label("LabelName", tr("色名"), 146);
     editName = Named(new QLineEdit(central), "editName");

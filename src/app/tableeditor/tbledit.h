@@ -120,11 +120,21 @@ public:
 
     void Tutorial1Click();
 
+    // Lists the pairs of entries that the main window's colour-vision
+    // simulation shows alike (ΔE00 below kLookAlikeLimit), or under normal
+    // vision those that any of the three deficiencies shows alike.
+    void CheckLookAlike();
+    static constexpr double kLookAlikeLimit = 5;
+    static constexpr int kMaxLookAlikeLines = 50;
+
     // Generate: a new table of colours made from the current colour (the
     // one in the fields) or, for a gradient, from the first and the last
     // selected rows; ramps and gradients ask how many colours.
     enum class Generated { Complementary, Analogous, Triadic, Split, Tetradic, Shades, Tints, Tones, Gradient };
     void GenerateTable(Generated kind);
+    // Generate → From an Image: the image's most representative colours
+    // (k-means in OKLab), asked how many, each named by its share.
+    void GenerateFromImage();
 
     // Runs f, handing any exception to the application's error handler.
     template <class F>
@@ -149,7 +159,7 @@ public:
             *EditDeleteCmd = nullptr, *EditReplaceCmd = nullptr, *EditAddCmd = nullptr, *EditInsertCmd = nullptr;
     QAction *LogToTab1 = nullptr, *Replace1 = nullptr, *Tutorial1 = nullptr, *QuitCmd = nullptr;
     QMenu* TblEditSort1 = nullptr;
-    QMenu* Generate1 = nullptr;  // its entries are GenComplementary1 … GenGradient1
+    QMenu* Generate1 = nullptr;  // its entries are GenComplementary1 … GenGradient1, GenFromImage1
     QAction *RGBU = nullptr, *RGBD = nullptr, *HU = nullptr, *HD = nullptr, *SU = nullptr, *SD = nullptr, *VU = nullptr,
             *VD = nullptr;
 

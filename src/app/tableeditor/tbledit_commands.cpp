@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QWheelEvent>
+#include <algorithm>
+#include <vector>
 
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
@@ -18,6 +20,7 @@
 #include "table/texts.h"
 #include "tableeditor/tbledit.h"
 #include "widgets/apphost.h"
+#include "widgets/colourview.h"
 #include "widgets/files.h"
 #include "widgets/help.h"
 #include "widgets/winhelpers.h"
@@ -263,6 +266,44 @@ void TformTblEdit::wheelEvent(QWheelEvent* event)
 }
 
 // ---------------------------------------------------------------- help
+
+void TformTblEdit::CheckLookAlike()
+{
+    const auto& entries = doc_.TblEntries();
+    std::vector<RGBCode> codes;
+    codes.reserve(entries.size());
+    for (const auto& entry : entries) codes.push_back(ColorToCode(entry.Color));
+    struct Found {
+        LookAlikePair pair;
+        Deficiency deficiency;
+    };
+    std::vector<Found> found;
+    const ColourView view = host_.SwatchView();
+    const std::vector<Deficiency> checked =
+        view ? std::vector{*view} : std::vector{Deficiency::Protan, Deficiency::Deutan, Deficiency::Tritan};
+    for (const Deficiency d : checked)
+        for (const LookAlikePair& p : LookAlikePairs(codes, d, kViewSeverity, kLookAlikeLimit)) found.push_back({p, d});
+    // A pair that several deficiencies show alike keeps its lines together.
+    std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        return a.pair.first != b.pair.first ? a.pair.first < b.pair.first : a.pair.second < b.pair.second;
+    });
+    if (found.empty()) {
+        platform::Information(this, tr("見分けにくい色の組はありません（ΔE00 %1 未満）。").arg(kLookAlikeLimit));
+        return;
+    }
+    QStringList lines{tr("見分けにくい色の組（ΔE00 %1 未満）: %2 組").arg(kLookAlikeLimit).arg(found.size())};
+    const std::size_t listed = std::min<std::size_t>(found.size(), kMaxLookAlikeLines);
+    for (std::size_t k = 0; k < listed; ++k) {
+        const Found& f = found[k];
+        // One pass of arg: names that hold "%1" stay as they are.
+        lines << tr("No. %1 %2 – No. %3 %4: ΔE00 %5（%6）")
+                     .arg(QString::number(f.pair.first + 1), entries[f.pair.first].Name,
+                          QString::number(f.pair.second + 1), entries[f.pair.second].Name,
+                          QString::number(f.pair.deltaE, 'f', 1), DeficiencyName(f.deficiency));
+    }
+    if (found.size() > listed) lines << tr("…ほか %1 組").arg(found.size() - listed);
+    platform::Information(this, lines.join(QLatin1Char('\n')));
+}
 
 void TformTblEdit::Tutorial1Click() { BrowseHelp(this, ProgramFolder(), QStringLiteral("TableEdit.chm")); }
 

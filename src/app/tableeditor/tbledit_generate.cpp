@@ -1,14 +1,18 @@
 // The table editor's Generate menu: palettes made from the current colour
 // or from selected rows, each a new untitled table.
+#include <QColorSpace>
 #include <QStringList>
 #include <algorithm>
 #include <vector>
 
+#include "colour/imagepalette.h"
 #include "colour/palette.h"
+#include "picking/imagepick.h"
 #include "platform/colorpanel.h"
 #include "platform/dialogs.h"
 #include "table/lines.h"
 #include "tableeditor/tbledit.h"
+#include "widgets/files.h"
 
 namespace qolvar::app {
 
@@ -62,6 +66,45 @@ void TformTblEdit::GenerateTable(Generated kind)
     QStringList lines;
     for (std::size_t i = 0; i < colours.size(); ++i)
         lines << table::ProgramLine(CodeToColor(colours[i].code), table::NumberName(static_cast<long long>(i) + 1), {});
+    ShowResult(doc_.NewTable(lines));
+}
+
+void TformTblEdit::GenerateFromImage()
+{
+    platform::FileDialogOptions o;
+    o.filter = PickImageFilter();
+    o.mustExist = true;
+    const QString path = ChooseOpenFile(this, o);
+    if (path.isEmpty()) return;
+    const auto typed =
+        platform::dialogs().inputText(this, tr("色の数"), tr("取り出す色の数（1〜256）:"), QStringLiteral("8"));
+    if (!typed) return;
+    bool ok = false;
+    const int count = typed->trimmed().toInt(&ok);
+    if (!ok || count < 1 || count > kMaxImagePaletteColours) {
+        platform::Warning(this, tr("色の数は 1 から 256 までの整数です: %1").arg(*typed));
+        return;
+    }
+    QString error;
+    std::optional<QImage> image = ReadPickImage(path, &error);
+    if (!image) {
+        platform::Warning(this, error);
+        return;
+    }
+    // 8-bit sRGB pixels, whatever the file's depth and colour space.
+    image->convertTo(QImage::Format_RGB32);
+    if (image->colorSpace().isValid() && image->colorSpace() != QColorSpace(QColorSpace::SRgb))
+        image->convertToColorSpace(QColorSpace::SRgb);
+    std::vector<RGBCode> pixels;
+    pixels.reserve(static_cast<std::size_t>(image->width()) * static_cast<std::size_t>(image->height()));
+    for (int y = 0; y < image->height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image->constScanLine(y));
+        pixels.insert(pixels.end(), row, row + image->width());
+    }
+    if (!CheckTblSave()) return;
+    QStringList lines;
+    for (const PaletteColour& c : ImagePalette(pixels, count))
+        lines << table::ProgramLine(CodeToColor(c.code), QString::number(c.share * 100, 'f', 1) + u'%', {});
     ShowResult(doc_.NewTable(lines));
 }
 

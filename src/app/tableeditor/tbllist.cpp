@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 #include "platform/colorpanel.h"
 #include "tableeditor/tbledit.h"
@@ -24,7 +25,10 @@ const QString kRowsMime = QStringLiteral("application/x-qolvar-table-rows");
 // grey with white text when selected.
 class TblRowDelegate : public QStyledItemDelegate {
 public:
-    TblRowDelegate(const table::TblDocument& doc, QObject* parent) : QStyledItemDelegate(parent), doc_(doc) {}
+    TblRowDelegate(const table::TblDocument& doc, std::function<TColor(TColor)> shown, QObject* parent)
+        : QStyledItemDelegate(parent), doc_(doc), shown_(std::move(shown))
+    {
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -35,7 +39,7 @@ public:
         const auto& entries = doc_.TblEntries();
         const auto row = static_cast<std::size_t>(index.row());
         const TColor colour = row < entries.size() ? entries[row].Color : 0;
-        painter->fillRect(QRect(r.left() + 1, r.top(), 89, r.height() - 2), platform::ToQColor(colour));
+        painter->fillRect(QRect(r.left() + 1, r.top(), 89, r.height() - 2), platform::ToQColor(shown_(colour)));
         painter->setPen(selected ? Qt::white : Qt::black);
         painter->setFont(option.font);
         painter->drawText(QRect(r.left() + 94, r.top(), std::max(0, r.width() - 94), r.height()),
@@ -56,13 +60,15 @@ public:
 
 private:
     const table::TblDocument& doc_;
+    std::function<TColor(TColor)> shown_;
 };
 
 }  // namespace
 
-QAbstractItemDelegate* MakeRowDelegate(const table::TblDocument& doc, QObject* parent)
+QAbstractItemDelegate* MakeRowDelegate(const table::TblDocument& doc, std::function<TColor(TColor)> shown,
+                                       QObject* parent)
 {
-    return new TblRowDelegate(doc, parent);
+    return new TblRowDelegate(doc, std::move(shown), parent);
 }
 
 TblListBox::TblListBox(TformTblEdit& form, QWidget* parent) : QListView(parent), form_(form)

@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QListView>
+#include <functional>
 
 #include "table/document.h"
 
@@ -38,9 +39,11 @@ private:
     const table::TblDocument& doc_;
 };
 
-// Draws a row: a swatch of the entry's colour at the left, then the line's
-// text, grey with white text when selected.
-QAbstractItemDelegate* MakeRowDelegate(const table::TblDocument& doc, QObject* parent);
+// Draws a row: a swatch of the entry's colour (through `shown`, the colour
+// as painted) at the left, then the line's text, grey with white text when
+// selected.
+QAbstractItemDelegate* MakeRowDelegate(const table::TblDocument& doc, std::function<TColor(TColor)> shown,
+                                       QObject* parent);
 
 // The table's list: fixed rows of 20 pixels, several rows selectable, the
 // selected rows dragged within it. Drag and drop and the wheel are handed

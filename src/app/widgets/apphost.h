@@ -12,6 +12,7 @@
 
 #include "colour/codes.h"
 #include "colour/conditions.h"
+#include "widgets/colourview.h"
 
 class QObject;
 class QWidget;
@@ -64,6 +65,8 @@ class TableEditorHost {
 public:
     // The conditions L*a*b* swatches are read under.
     virtual const ConversionConditions& Conditions() const = 0;
+    // The colour-vision simulation the swatches are painted with, if any.
+    virtual ColourView SwatchView() const = 0;
     // Shows an error as the application's error box; conversion errors
     // (text that is not a number) are passed over.
     virtual void AppExceptionHandler(QObject* sender, const std::exception& e) = 0;
