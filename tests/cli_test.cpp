@@ -600,6 +600,7 @@ TEST_F(Cli, PaletteOfAnImage)
         {{"palette", png, "257"}, 2, "", "N は 1...256 の範囲で指定してください: 257"},
         {{"palette", png}, 2, "", "usage: qolvar-cli palette IMAGE N"},
         {{"palette", png, "3", "--colours"}, 2, "", "unknown option '--colours'"},
+        {{"palette", "--table", path("out.json"), png, "3"}, 2, "", "the extension names no format"},
     };
     for (const Case& c : cases) {
         const auto r = Run(c.args);

@@ -22,7 +22,7 @@
 #include "messages.h"
 #include "table/entry.h"
 #include "table/lines.h"
-#include "table/tablefile.h"
+#include "table_command.h"
 
 namespace qolvar::cli {
 
@@ -88,17 +88,10 @@ std::span<const RGBCode> PixelsOf(const QImage& image, std::vector<RGBCode>& cop
 
 bool WriteTable(const std::string& path, const std::vector<PaletteColour>& colours, std::FILE* err)
 {
-    const TableMessages english;
     QStringList lines;
     for (const PaletteColour& c : colours)
         lines << table::ProgramLine(CodeToColor(c.code), QString::fromStdString(ShareText(c.share)), {});
-    try {
-        table::WriteTableFile(QFile::decodeName(path.c_str()), lines, table::ParseTblLines(lines));
-        return true;
-    } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", ErrorMessage(e).c_str());
-        return false;
-    }
+    return WriteMadeTable(path, lines, err);
 }
 
 }  // namespace
@@ -145,6 +138,7 @@ int ImagePaletteCommand(int argc, const char* const* argv, std::FILE* out, std::
         return 2;
     }
 
+    if (table && RefusedTableExtension(table->c_str(), err)) return 2;
     const auto image = ReadImage(values[0], err);
     if (!image) return 1;
     std::vector<RGBCode> copy;

@@ -22,7 +22,6 @@
 #include "messages.h"
 #include "table/entry.h"
 #include "table/lines.h"
-#include "table/tablefile.h"
 #include "table_command.h"
 
 namespace qolvar::cli {
@@ -117,17 +116,10 @@ std::optional<RGBCode> ReadCode(const std::string& text, TypedColourNotes& notes
 // palette.
 bool WriteTable(const std::string& path, const std::vector<CssColour>& colours, std::FILE* err)
 {
-    const TableMessages english;
     QStringList lines;
     for (std::size_t i = 0; i < colours.size(); ++i)
         lines << table::ProgramLine(CodeToColor(colours[i].code), table::NumberName(static_cast<long long>(i) + 1), {});
-    try {
-        table::WriteTableFile(QFile::decodeName(path.c_str()), lines, table::ParseTblLines(lines));
-        return true;
-    } catch (const ColourError& e) {
-        std::fprintf(err, "qolvar-cli: %s\n", ErrorMessage(e).c_str());
-        return false;
-    }
+    return WriteMadeTable(path, lines, err);
 }
 
 // Prints the colours one per line, or writes them to the table; notes

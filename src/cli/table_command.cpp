@@ -85,6 +85,18 @@ bool RefusedTableExtension(const char* path, std::FILE* err)
     return true;
 }
 
+bool WriteMadeTable(const std::string& path, const QStringList& lines, std::FILE* err)
+{
+    const TableMessages english;
+    try {
+        WriteTableFile(PathArgument(path.c_str()), lines, ParseTblLines(lines));
+        return true;
+    } catch (const ColourError& e) {
+        std::fprintf(err, "qolvar-cli: %s\n", ErrorMessage(e).c_str());
+        return false;
+    }
+}
+
 int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
 {
     if (argc < 3) return Usage(err, "table needs a command");

@@ -6,7 +6,9 @@
 //   qolvar-cli table dump IN
 #pragma once
 
+#include <QStringList>
 #include <cstdio>
+#include <string>
 
 namespace qolvar::cli {
 
@@ -20,5 +22,10 @@ int RunTable(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 // written here (.tab, .txt, .csv text tables, .aco, .gpl, .ase); if so, says
 // so on err. Such a name is refused rather than written as a text table.
 bool RefusedTableExtension(const char* path, std::FILE* err);
+
+// Writes colours a command made (lines in the program's own form) as a
+// table file by the path's extension, atomically, the table library's
+// messages in English; false, with the failure said on err, when it cannot.
+bool WriteMadeTable(const std::string& path, const QStringList& lines, std::FILE* err);
 
 }  // namespace qolvar::cli
