@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -259,7 +260,7 @@ TEST_F(Cli, BadInputIsRefusedWithAMessage)
         {"convert", "rgb", "FF0000"},
         {"convert", "lab", "--gamma", "x", "FF0000"},
         {"convert", "lab", "--gamma", "-2", "FF0000"},
-        {"convert", "lab", "--white", "d50", "FF0000"},
+        {"convert", "lab", "--white", "d55", "FF0000"},
         {"convert", "lab", "--colour", "d50"},
         {"convert", "lab", "--gamma"},
         {"reverse", "lab", "50", "0"},
@@ -616,6 +617,149 @@ TEST_F(Cli, PaletteOfAnImage)
     QFile written(QString::fromStdString(table));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll().toStdString(), "#FF0000 60.0%\r\n#00FF00 30.0%\r\n#0000FF 10.0%\r\n");
+}
+
+// CMYK through an ICC profile. The expected lines are LittleCMS 2.14's
+// transicc on the same profile (Debian libgs-common's default_cmyk.icc):
+// `transicc -t1 -i '*sRGB' -o default_cmyk.icc` for the inks (-t0 for
+// perceptual, -b for black-point compensation) and `-i default_cmyk.icc -o
+// '*sRGB'` for the colours back from the printed inks, rounded by hand.
+TEST_F(Cli, CMYKThroughAProfile)
+{
+    const std::string cmyk = "/usr/share/color/icc/ghostscript/default_cmyk.icc";
+    if (!QFile::exists(QString::fromStdString(cmyk))) GTEST_SKIP() << "no " << cmyk << " (libgs-common)";
+    QTemporaryDir dir;
+    const std::string junk = QDir(dir.path()).filePath(QStringLiteral("junk.icc")).toStdString();
+    QFile file(QString::fromStdString(junk));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(200, 'x'));
+    file.close();
+    const std::string rgb = "/usr/share/color/icc/ghostscript/srgb.icc";
+
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out;  // standard output, or a part of standard error when status != 0
+    };
+    const Case cases[] = {
+        {{"convert", "cmyk", "--profile", cmyk, "FF8000", "336699"},
+         0,
+         "FF8000 0.00 63.94 100.00 0.00 -> F48035\n336699 91.44 65.19 17.58 2.71 -> 366699\n"},
+        {{"convert", "cmyk", "--profile", cmyk, "--intent", "perceptual", "FF8000", "000000"},
+         0,
+         "FF8000 0.00 63.94 100.00 0.00 -> F47D2A\n000000 74.61 67.99 65.34 90.05 -> 171717\n"},
+        {{"convert", "cmyk", "--profile", cmyk, "--intent", "relative", "F0F0F0"},
+         0,
+         "F0F0F0 3.87 3.63 3.56 0.00 -> F2F0F0\n"},
+        {{"convert", "cmyk", "--bpc", "--profile", cmyk, "000000"}, 0, "000000 72.31 67.69 67.10 88.60 -> 070404\n"},
+        {{"reverse", "cmyk", "--profile", cmyk, "0", "50", "100", "0"}, 0, "F89734\n"},
+        {{"reverse", "cmyk", "--profile", cmyk, "20", "0", "60", "10"}, 0, "C0CF81\n"},
+        {{"reverse", "cmyk", "--profile", cmyk, "--intent=perceptual", "20", "0", "60", "10"}, 0, "BFCE7E\n"},
+        // Refusals name the file and the reason.
+        {{"convert", "cmyk", "--profile", junk, "FF0000"}, 2, junk + ": is not an ICC profile (no 'acsp' signature)"},
+        {{"convert", "cmyk", "--profile", rgb, "FF0000"}, 2, rgb + ": is an RGB profile, not a CMYK profile"},
+        {{"convert", "cmyk", "--profile", junk + ".none", "FF0000"}, 2, junk + ".none: cannot be opened"},
+        {{"convert", "cmyk", "--profile", cmyk, "--intent", "vivid", "FF0000"}, 2, "--intent: invalid value 'vivid'"},
+        {{"convert", "lab", "--profile", cmyk, "FF0000"}, 2, "--profile applies to cmyk only"},
+        {{"convert", "cmyk", "--bpc", "FF0000"}, 2, "--intent and --bpc need --profile"},
+        {{"reverse", "cmyk", "--profile", cmyk, "20", "0", "60"}, 2, "takes four ink percentages"},
+        {{"reverse", "cmyk", "--profile", cmyk, "20", "0", "60", "100.5"}, 2, "100.5"},
+    };
+    for (const Case& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.back() << ": " << r.err;
+        if (c.status == 0)
+            EXPECT_EQ(r.out, c.out);
+        else
+            EXPECT_NE(r.err.find(c.out), std::string::npos) << r.err;
+    }
+    // Batch mode keeps the order of good and bad lines across its batches.
+    std::string input, expected;
+    for (int i = 0; i < 5000; ++i) {
+        input += i % 1000 == 7 ? "nonsense\n" : "336699\n";
+        expected += i % 1000 == 7 ? "nonsense error: " : "336699 91.44 65.19 17.58 2.71 -> 366699\n";
+    }
+    const auto batch = Run({"convert", "cmyk", "--profile", cmyk}, input);
+    EXPECT_EQ(batch.status, 1);
+    std::string got;
+    for (std::size_t start = 0; start < batch.out.size();) {
+        const std::size_t end = batch.out.find('\n', start);
+        const std::string line = batch.out.substr(start, end - start + 1);
+        got += line.starts_with("nonsense error: ") ? "nonsense error: " : line;
+        start = end + 1;
+    }
+    EXPECT_EQ(got, expected);
+}
+
+// L*a*b* under D50 against LittleCMS 2.14's transicc (`-i '*sRGB' -o '*Lab'`):
+// the primaries and secondaries, whose values do not depend on the gamma.
+// The two differ in the third decimal: LittleCMS's sRGB has its own D65 and
+// 16.16 fixed-point matrices.
+TEST_F(Cli, LabUnderD50AgreesWithColourManagement)
+{
+    struct Row {
+        const char* code;
+        double L, a, b;
+    };
+    const Row rows[] = {
+        {"FF0000", 54.2896, 80.8144, 69.8897},
+        {"00FF00", 87.8194, -79.2749, 80.9927},
+        {"0000FF", 29.5659, 68.2862, -112.0329},
+        {"FFFF00", 97.6074, -15.7479, 93.3913},
+        {"00FFFF", 90.6664, -50.6630, -14.9610},
+        {"FF00FF", 60.1673, 93.5467, -60.5027},
+        {"FFFFFF", 100, 0, 0},
+    };
+    for (const Row& row : rows) {
+        const auto r = Run({"convert", "lab", "--white", "d50", row.code});
+        double L = 0, a = 0, b = 0;
+        ASSERT_EQ(std::sscanf(r.out.c_str() + 6, "%lf %lf %lf", &L, &a, &b), 3) << r.out;
+        EXPECT_NEAR(L, row.L, 0.005) << row.code;
+        EXPECT_NEAR(a, row.a, 0.005) << row.code;
+        EXPECT_NEAR(b, row.b, 0.005) << row.code;
+    }
+}
+
+// A pixel through the profile the image embeds: an Adobe RGB PNG as Qt
+// writes it. Expected: transicc -t1 -i (Qt's Adobe RGB profile) -o '*sRGB'
+// of the device values, rounded by hand: 200 30 60 -> 233.14 23.81 58.43;
+// 10 250 120 -> -1252.88 250.16 110.60 (clipped); and the 3×3 mean.
+TEST_F(Cli, SampleThroughTheImagesProfile)
+{
+    QTemporaryDir dir;
+    const std::string adobe = QDir(dir.path()).filePath(QStringLiteral("adobe.png")).toStdString();
+    const std::string plain = QDir(dir.path()).filePath(QStringLiteral("plain.png")).toStdString();
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(qRgb(200, 30, 60));
+    image.setPixel(1, 1, qRgb(10, 250, 120));
+    ASSERT_TRUE(image.save(QString::fromStdString(plain)));
+    image.setColorSpace(QColorSpace(QColorSpace::AdobeRgb));
+    ASSERT_TRUE(image.save(QString::fromStdString(adobe)));
+
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out, err;  // err: a part of standard error
+    };
+    const Case cases[] = {
+        {{"sample", adobe, "0", "0"}, 0, "#E9183A\n", "through the image's profile 'Adobe RGB'"},
+        {{"sample", adobe, "1", "1", "--format", "css-rgb"}, 0, "rgb(0, 250, 111)\n", "Adobe RGB"},
+        // The mean of 8 × (200 30 60) and (10 250 120): 178.89 54.44 66.67,
+        // through the profile 207.58 51.33 65.18.
+        {{"sample", adobe, "1", "1", "--average", "3"}, 0, "#D03341\n", "Adobe RGB"},
+        {{"sample", plain, "0", "0"}, 0, "#C81E3C\n", ""},
+        {{"sample", plain, "4", "0"}, 2, "", "lies outside the image (4 x 3 pixels)"},
+        {{"sample", plain, "0", "0", "--average", "2"}, 2, "", "an odd number"},
+        {{"sample", plain, "0"}, 2, "", "usage: qolvar-cli sample"},
+        {{"sample", plain, "-1", "0"}, 2, "", "is not a pixel position"},
+        {{"sample", plain + ".none", "0", "0"}, 1, "", "画像を読み込めません"},
+    };
+    for (const Case& c : cases) {
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args[1] << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[1];
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    }
 }
 
 }  // namespace

@@ -39,8 +39,8 @@ std::string Usage()
     }
     fields += line + "\n";
     return "Usage:\n"
-           "  qolvar-cli convert MODEL [--gamma G] [--white d65|c|a] [--format TEMPLATE] [CODE ...]\n"
-           "  qolvar-cli reverse MODEL [--gamma G] [--white d65|c|a] V1 V2 V3 [V4]\n"
+           "  qolvar-cli convert MODEL [--gamma G] [--white W] [--format TEMPLATE] [CODE ...]\n"
+           "  qolvar-cli reverse MODEL [--gamma G] [--white W] V1 V2 V3 [V4]\n"
            "  qolvar-cli convert ycbcr|ypbpr --matrix M [--range R] [--bits N] [CODE ...]\n"
            "  qolvar-cli reverse ycbcr|ypbpr --matrix M [--range R] [--bits N] V1 V2 V3\n"
            "  qolvar-cli bars [--matrix M] [--range R] [--bits N]\n"
@@ -48,14 +48,17 @@ std::string Usage()
            "  qolvar-cli table sort --by rgb|hue|sat|val [--desc] IN OUT\n"
            "  qolvar-cli table dump IN\n"
            "  qolvar-cli deltae L1 a1 b1 L2 a2 b2\n"
-           "  qolvar-cli nearest [--table FILE] [--gamma G] [--white d65|c|a] [CODE ...]\n"
+           "  qolvar-cli nearest [--table FILE] [--gamma G] [--white W] [CODE ...]\n"
            "  qolvar-cli contrast CODE1 CODE2\n"
-           "  qolvar-cli format TEMPLATE [--gamma G] [--white d65|c|a] [CODE ...]\n"
+           "  qolvar-cli format TEMPLATE [--gamma G] [--white W] [CODE ...]\n"
            "  qolvar-cli harmony complementary|analogous|triadic|split|tetradic [--table OUT] CODE\n"
            "  qolvar-cli shades|tints|tones [--table OUT] CODE N\n"
            "  qolvar-cli gradient [--space oklab|lab|srgb|linear-srgb] [--table OUT] CODE1 CODE2 N\n"
            "  qolvar-cli simulate protan|deutan|tritan [--severity S] [CODE ...]\n"
            "  qolvar-cli palette IMAGE N [--table OUT] [--stats]\n"
+           "  qolvar-cli convert cmyk --profile FILE [--intent I] [--bpc] [CODE ...]\n"
+           "  qolvar-cli reverse cmyk --profile FILE [--intent I] [--bpc] C M Y K\n"
+           "  qolvar-cli sample IMAGE X Y [--average N] [--format F]\n"
            "  qolvar-cli --help | --version\n"
            "\n"
            "MODEL: " +
@@ -66,7 +69,8 @@ std::string Usage()
            "convert prints: RRGGBB values -> RRGGBB (the back-converted colour)\n"
            "reverse prints: RRGGBB\n"
            "  --gamma G      display gamma for the CIE models (default 2.2)\n"
-           "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c or a\n"
+           "  --white W      reference white for L*a*b* and L*u*v*: d65 (default), c, a or\n"
+           "                 d50 (the ICC connection space, adapted from D65 by Bradford)\n"
            "  --munsell-table T  renotation table: d65 (default) or c (Illuminant C)\n"
            "  --method M     Munsell conversion: renotation (default, interpolation of the\n"
            "                 renotation data) or search (the table search, as in earlier versions)\n"
@@ -106,6 +110,13 @@ std::string Usage()
            "  line, the largest share first. --table OUT writes them as a colour table\n"
            "  instead, named by their share; --stats adds \"mean dE00 X.XX\" on standard\n"
            "  error: the mean CIEDE2000 from each pixel to its nearest palette colour.\n"
+           "--profile FILE: cmyk through an ICC CMYK profile instead of the formula:\n"
+           "  convert prints RRGGBB C M Y K -> RRGGBB with ink percentages (two decimals),\n"
+           "  reverse takes percentages. --intent perceptual|relative|saturation|absolute\n"
+           "  (default relative); --bpc adds black-point compensation.\n"
+           "sample prints the sRGB colour of pixel X Y of IMAGE (0 0 is the top left), or\n"
+           "  the mean of the N x N square around it (N odd), through the image's own ICC\n"
+           "  profile when it embeds one (named on standard error); --format as format.\n"
            "format prints each CODE by TEMPLATE, or by a named format: hex (#RRGGBB),\n"
            "  css-rgb (rgb(r, g, b)), css-hsl (hsl(h, s%, l%)), css-hwb, css-lab, css-lch,\n"
            "  css-oklab, css-oklch, css-p3 (color(display-p3 r g b)), each written with\n"
@@ -155,6 +166,8 @@ bool ParseWhite(std::string_view text, ConversionConditions& c)
         c.white = WhiteC;
     else if (text == "a" || text == "A")
         c.white = WhiteA;
+    else if (text == "d50" || text == "D50")
+        c.white = WhiteD50;
     else
         return false;
     return true;
@@ -260,6 +273,10 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
             valuesOnly = true;
             continue;
         }
+        if (!valuesOnly && !nearest && arg == "--bpc") {
+            opts.blackPoint = true;
+            continue;
+        }
         if (!valuesOnly && arg.starts_with("--")) {
             std::string_view name = arg, value;
             const auto eq = arg.find('=');
@@ -289,6 +306,8 @@ bool ParseOptions(int argc, const char* const* argv, int first, bool nearest, Op
                     opts.conditions.method = MunsellMethod::Renotation;
                 else
                     problem = "invalid value " + Quoted(value) + " (search or renotation)";
+            } else if (!nearest && ParseProfileOption(name, value, opts, problem)) {
+                // --profile, --intent
             } else if (!nearest && ParseVideoOption(name, value, opts.video, problem)) {
                 // --matrix, --range, --bits
             } else if (!nearest && name == "--munsell-table") {
@@ -475,6 +494,7 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
     if (command == "gradient") return GradientCommand(argc, argv, out, err);
     if (command == "simulate") return SimulateCommand(argc, argv, in, out, err);
     if (command == "palette") return ImagePaletteCommand(argc, argv, out, err);
+    if (command == "sample") return SampleCommand(argc, argv, out, err);
     if (command != "convert" && command != "reverse" && command != "nearest" && command != "format") {
         std::fprintf(err, "qolvar-cli: unknown command %s\n%s", Quoted(command).c_str(), Usage().c_str());
         return 2;
@@ -487,6 +507,16 @@ int RunCommand(int argc, const char* const* argv, std::FILE* in, std::FILE* out,
         return NearestCommand(opts, in, out, err);
     }
     if (!ParseArguments(argc, argv, 2, opts, err)) return 2;
+    if (opts.profile || opts.intentGiven || opts.blackPoint) {
+        if (opts.model != Model::CMYK || !opts.profile || opts.video || opts.format) {
+            std::fputs(
+                "qolvar-cli: --profile applies to cmyk only, without --format; --intent and --bpc need "
+                "--profile\n",
+                err);
+            return 2;
+        }
+        return command == "convert" ? ProfileConvert(opts, in, out, err) : ProfileReverse(opts, out, err);
+    }
     if (opts.video) {
         if (opts.model != Model::YCbCr && opts.model != Model::YPbPr) {
             std::fputs("qolvar-cli: --matrix, --range and --bits apply to ycbcr and ypbpr only\n", err);

@@ -12,6 +12,7 @@
 #include "colour/codes.h"
 #include "colour/colour.h"
 #include "colour/csscolour.h"
+#include "colour/icc.h"
 #include "colour/videostandard.h"
 #include "messages.h"
 
@@ -42,6 +43,12 @@ struct Options {
     // --matrix, --range and --bits: Y′CbCr and Y′PbPr by a standard instead
     // of the classic 8-bit models; unset when none of them is given.
     std::optional<VideoStandard> video;
+    // --profile FILE, --intent, --bpc: CMYK through an ICC profile instead
+    // of the classic formula.
+    std::optional<std::string> profile;
+    icc::Intent intent = icc::Intent::Relative;
+    bool intentGiven = false;
+    bool blackPoint = false;
 };
 
 // An argument as messages quote it: at most 40 characters, so that a huge
@@ -240,6 +247,17 @@ int FormatCodes(std::string_view text, std::string_view model, const Options& op
 // are noted on standard error.
 int VideoConvert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err);
 int VideoReverse(const Options& opts, std::FILE* out, std::FILE* err);
+
+// Reads --profile or --intent into opts; false when name is neither. A bad
+// value sets problem.
+bool ParseProfileOption(std::string_view name, std::string_view value, Options& opts,
+                        std::optional<std::string>& problem);
+// convert cmyk / reverse cmyk through opts.profile: "RRGGBB C M Y K ->
+// RRGGBB" with ink percentages to two decimals (the colour back from the
+// printed inks); reverse takes four percentages and prints the code.
+int ProfileConvert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err);
+int ProfileReverse(const Options& opts, std::FILE* out, std::FILE* err);
+int SampleCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 // bars [--matrix M] [--range R] [--bits N]: the 75 % and 100 % colour bars.
 int BarsCommand(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 

@@ -117,8 +117,77 @@ void YxyToXYZ(TColorVec& vec)
     vec = {X, Y, Z};
 }
 
+namespace {
+
+using Matrix3 = std::array<std::array<Ext, 3>, 3>;
+
+Matrix3 Multiply(const Matrix3& a, const Matrix3& b)
+{
+    Matrix3 m{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) m[i][j] = a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
+    return m;
+}
+
+Matrix3 Inverse(const Matrix3& m)
+{
+    const Ext det = m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+                    m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+                    m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+    Matrix3 r{};
+    r[0][0] = (m[1][1] * m[2][2] - m[1][2] * m[2][1]) / det;
+    r[0][1] = (m[0][2] * m[2][1] - m[0][1] * m[2][2]) / det;
+    r[0][2] = (m[0][1] * m[1][2] - m[0][2] * m[1][1]) / det;
+    r[1][0] = (m[1][2] * m[2][0] - m[1][0] * m[2][2]) / det;
+    r[1][1] = (m[0][0] * m[2][2] - m[0][2] * m[2][0]) / det;
+    r[1][2] = (m[0][2] * m[1][0] - m[0][0] * m[1][2]) / det;
+    r[2][0] = (m[1][0] * m[2][1] - m[1][1] * m[2][0]) / det;
+    r[2][1] = (m[0][1] * m[2][0] - m[0][0] * m[2][1]) / det;
+    r[2][2] = (m[0][0] * m[1][1] - m[0][1] * m[1][0]) / det;
+    return r;
+}
+
+// The Bradford adaptation from D65 (the white of the program's XYZ) to the
+// ICC connection space's D50, and back: cone responses by the Bradford
+// matrix, scaled by the ratio of the two whites' responses.
+struct Bradford {
+    Matrix3 toD50, toD65;
+    Bradford()
+    {
+        constexpr Matrix3 cone{
+            {{0.8951L, 0.2664L, -0.1614L}, {-0.7502L, 1.7135L, 0.0367L}, {0.0389L, -0.0685L, 1.0296L}}};
+        const Ext src[3] = {WhiteD65.X, WhiteD65.Y, WhiteD65.Z}, dst[3] = {WhiteD50.X, WhiteD50.Y, WhiteD50.Z};
+        Matrix3 scale{};
+        for (int i = 0; i < 3; ++i) {
+            const Ext s = cone[i][0] * src[0] + cone[i][1] * src[1] + cone[i][2] * src[2];
+            const Ext d = cone[i][0] * dst[0] + cone[i][1] * dst[1] + cone[i][2] * dst[2];
+            scale[i][i] = d / s;
+        }
+        toD50 = Multiply(Inverse(cone), Multiply(scale, cone));
+        toD65 = Inverse(toD50);
+    }
+};
+
+const Bradford& BradfordD65D50()
+{
+    static const Bradford b;
+    return b;
+}
+
+void Adapt(TColorVec& vec, const Matrix3& m)
+{
+    const Ext x = vec[0], y = vec[1], z = vec[2];
+    vec = {single(m[0][0] * x + m[0][1] * y + m[0][2] * z), single(m[1][0] * x + m[1][1] * y + m[1][2] * z),
+           single(m[2][0] * x + m[2][1] * y + m[2][2] * z)};
+}
+
+bool Adapts(const ConversionConditions& c) { return c.white == WhiteD50; }
+
+}  // namespace
+
 void XYZToLab(TColorVec& vec, const ConversionConditions& c)
 {
+    if (Adapts(c)) Adapt(vec, BradfordD65D50().toD50);
     const WhitePoint& w = c.white;
     const float tx = single(static_cast<Ext>(vec[0]) / w.X);
     const float ty = single(static_cast<Ext>(vec[1]) / w.Y);
@@ -160,6 +229,7 @@ void LabToXYZ(TColorVec& vec, const ConversionConditions& c)
         Z = single(num::IntPower(t, 3) * w.Z);
     }
     vec = {X, Y, Z};
+    if (Adapts(c)) Adapt(vec, BradfordD65D50().toD65);
 }
 
 namespace {
@@ -176,6 +246,7 @@ WhiteUV WhiteChromaticity(const WhitePoint& w)
 void XYZToLuv(TColorVec& vec, const ConversionConditions& c)
 {
     const WhitePoint& white = c.white;
+    if (Adapts(c)) Adapt(vec, BradfordD65D50().toD50);
     const float X = vec[0], Y = vec[1], Z = vec[2];
     const float ty = single(static_cast<Ext>(Y) / white.Y);
     const float cy = single(num::Pow(ty, num::OneThird));
@@ -207,6 +278,7 @@ void LuvToXYZ(TColorVec& vec, const ConversionConditions& c)
     const float X = single(num::Div(p, q) * Y);
     const float Z = single((num::Div(Y, q) - (num::Div(p, q) * Y + 15.0L * Y)) / 3);
     vec = {X, Y, Z};
+    if (Adapts(c)) Adapt(vec, BradfordD65D50().toD65);
 }
 
 void RGBToYxy(RGBCode code, TColorVec& vec, const ConversionConditions& c)

@@ -16,6 +16,10 @@ struct WhitePoint {
 inline constexpr WhitePoint WhiteD65{0.95045f, 1.0f, 1.088917f};
 inline constexpr WhitePoint WhiteC{0.98072165f, 1.0f, 1.1822538f};
 inline constexpr WhitePoint WhiteA{1.09851f, 1.0f, 0.35582f};
+// The ICC connection space's white. Under it, L*a*b* and L*u*v* take the
+// XYZ adapted from D65 by the Bradford transform (as colour management
+// does), not the bare ratio to the white that the other whites use.
+inline constexpr WhitePoint WhiteD50{0.9642f, 1.0f, 0.8249f};
 
 // Which conversion the Munsell model uses: the table search (the default)
 // or the interpolation of the renotation samples.

@@ -110,8 +110,9 @@ void CIEPage::CreateControls()
                          {QStringLiteral("1.0 no gamma"), QStringLiteral("1.8 Mac gamma"),
                           QStringLiteral("2.2 Win gamma"), QStringLiteral("2.4 sRGB gamma"), QStringLiteral("3.0")},
                          QStringLiteral("gamma 2.2"), QRect(200, 148, 150, 22), [this] { ComboBoxCIE2Change(); });
-    ComboBoxCIE1 = AddTypedComboBox("ComboBoxCIE1", {tr("標準の光D65"), tr("標準の光C"), tr("標準の光A")},
-                                    tr("標準の光D65"), QRect(200, 180, 150, 22), [this] { ComboBoxCIE1Change(); });
+    ComboBoxCIE1 =
+        AddTypedComboBox("ComboBoxCIE1", {tr("標準の光D65"), tr("標準の光C"), tr("標準の光A"), tr("標準の光D50")},
+                         tr("標準の光D65"), QRect(200, 180, 150, 22), [this] { ComboBoxCIE1Change(); });
 }
 
 void CIEPage::ConnectControls()

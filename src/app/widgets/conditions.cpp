@@ -32,8 +32,8 @@ void WindowConditions::SetCIEGamma(int itemIndex) noexcept
 
 void WindowConditions::SetCIEWhite(int itemIndex) noexcept
 {
-    static constexpr WhitePoint whites[] = {WhiteD65, WhiteC, WhiteA};
-    if (itemIndex >= 0 && itemIndex < 3) values_.white = whites[itemIndex];
+    static constexpr WhitePoint whites[] = {WhiteD65, WhiteC, WhiteA, WhiteD50};
+    if (itemIndex >= 0 && itemIndex < 4) values_.white = whites[itemIndex];
 }
 
 void WindowConditions::SetMunsellFile(int itemIndex) noexcept

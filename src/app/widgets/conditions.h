@@ -38,7 +38,8 @@ public:
     // 2 → 2.2, 3 → 2.4, 4 → 3.0, any other (no item) → 1.0.
     void SetCIEGamma(int itemIndex) noexcept;
     // The white of the illuminant combo box's item index: 0 → D65, 1 → C,
-    // 2 → A; any other index leaves the white unchanged.
+    // 2 → A, 3 → D50 (with the Bradford adaptation); any other index leaves
+    // the white unchanged.
     void SetCIEWhite(int itemIndex) noexcept;
 
     // The renotation table chosen, by its file name relative to the
