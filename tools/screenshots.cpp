@@ -15,6 +15,7 @@
 #include "mainwindow/aboutbox.h"
 #include "mainwindow/logviewer.h"
 #include "mainwindow/mainwindow.h"
+#include "pages/page_cmyk.h"
 #include "pages/page_video.h"
 #include "platform/settings.h"
 #include "tableeditor/tbledit.h"
@@ -59,6 +60,15 @@ int main(int argc, char** argv)
             w->grab().save(out + QStringLiteral("/page3-bt709-%1.png").arg(mode));
         }
         video->SetStandard(0, 0, 8);
+    }
+    // The CMYK page through a press profile, when one is installed.
+    w->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(2);
+    if (auto* cmyk = w->findChild<qolvar::app::CMYKPage*>();
+        cmyk && !cmyk->SetProfile(QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc"), 1, true)) {
+        w->BitBtn1Click();
+        QTest::qWait(100);
+        w->grab().save(out + QStringLiteral("/page2-profile.png"));
+        cmyk->SetProfile(QString(), 1, false);
     }
     windows.formLogViewer->show();
     QTest::qWait(100);

@@ -615,6 +615,30 @@
         <source>規格による YCbCr の 1 サンプルのビット数</source>
         <translation>The bits of one YCbCr sample by a standard</translation>
     </message>
+    <message>
+        <source>CMYK プロファイル</source>
+        <translation>CMYK profile</translation>
+    </message>
+    <message>
+        <source>CMYK の求め方: 計算式または ICC プロファイル</source>
+        <translation>How CMYK is computed: the formula or an ICC profile</translation>
+    </message>
+    <message>
+        <source>レンダリングインテント</source>
+        <translation>Rendering intent</translation>
+    </message>
+    <message>
+        <source>プロファイルによる変換のレンダリングインテント</source>
+        <translation>The rendering intent of the conversion by the profile</translation>
+    </message>
+    <message>
+        <source>黒点の補正</source>
+        <translation>Black-point compensation</translation>
+    </message>
+    <message>
+        <source>プロファイルによる変換で黒点を補正する</source>
+        <translation>Compensate the black point in the conversion by the profile</translation>
+    </message>
 </context>
 <context>
     <name>ChannelRow</name>
@@ -849,6 +873,22 @@ Pick the colour from an image file (a screenshot, for example) instead?</transla
         <source>、%1×%1 の平均</source>
         <translation>, average of %1×%1</translation>
     </message>
+    <message>
+        <source>（%1 を通して取りました）</source>
+        <translation> (picked through %1)</translation>
+    </message>
+    <message>
+        <source>（画像のプロファイルは使いませんでした: %1）</source>
+        <translation> (the image&apos;s profile was not used: %1)</translation>
+    </message>
+    <message>
+        <source>（モニターのプロファイルは使いませんでした: %1）</source>
+        <translation> (the monitor&apos;s profile was not used: %1)</translation>
+    </message>
+    <message>
+        <source>ピックにモニターのカラープロファイルを使う(&amp;C)</source>
+        <translation>Use the Monitor&apos;s &amp;Colour Profile When Picking</translation>
+    </message>
 </context>
 <context>
     <name>Qolvar</name>
@@ -875,12 +915,64 @@ Pick the colour from an image file (a screenshot, for example) instead?</transla
         <source>標準の光A</source>
         <translation>Illuminant A</translation>
     </message>
+    <message>
+        <source>標準の光D50</source>
+        <translation>Illuminant D50</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::app::CMYKPage</name>
     <message>
         <source>% 表示</source>
         <translation>Show in %</translation>
+    </message>
+    <message>
+        <source>計算式（従来）</source>
+        <translation>formula (classic)</translation>
+    </message>
+    <message>
+        <source>その他…</source>
+        <translation>Other…</translation>
+    </message>
+    <message>
+        <source>知覚的</source>
+        <translation>Perceptual</translation>
+    </message>
+    <message>
+        <source>相対的な測色</source>
+        <translation>Relative colorimetric</translation>
+    </message>
+    <message>
+        <source>彩度</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>絶対的な測色</source>
+        <translation>Absolute colorimetric</translation>
+    </message>
+    <message>
+        <source>黒点の補正</source>
+        <translation>Black-point compensation</translation>
+    </message>
+    <message>
+        <source>プロファイル(&amp;P)</source>
+        <translation>&amp;Profile</translation>
+    </message>
+    <message>
+        <source>インテント(&amp;I)</source>
+        <translation>&amp;Intent</translation>
+    </message>
+    <message>
+        <source>インクの量は 0 から 100 % までです</source>
+        <translation>Ink amounts run from 0 to 100 %</translation>
+    </message>
+    <message>
+        <source>CMYK プロファイルを開く</source>
+        <translation>Open a CMYK profile</translation>
+    </message>
+    <message>
+        <source>ICC プロファイル (*.icc, *.icm)|*.icc;*.icm|すべてのファイル(*.*)|*.*</source>
+        <translation>ICC profiles (*.icc, *.icm)|*.icc;*.icm|All files (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1181,14 @@ Esc・右クリック: やめる
 Esc, right click: cancel
 Arrows: move 1 pixel (Shift: 10 pixels)
 Wheel, + / -: zoom</translation>
+    </message>
+    <message>
+        <source>%1 を通して色を取ります</source>
+        <translation>Picked through %1</translation>
+    </message>
+    <message>
+        <source>画像のプロファイルは使いません: %1</source>
+        <translation>The image&apos;s profile was not used: %1</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1444,10 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>%1の見え方で塗っています</source>
         <translation>Painted as %1 vision sees it</translation>
+    </message>
+    <message>
+        <source>CMYK プロファイルを使えないため計算式で求めます: %1</source>
+        <translation>The CMYK profile cannot be used; CMYK is computed by the formula: %1</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +1905,14 @@ Wheel, + / -: zoom</translation>
     <message>
         <source>設定ファイル %1 は通常のファイルではないため %2 に移しました。既定の設定で始めます</source>
         <translation>The settings file %1 is not a regular file and was moved to %2. Starting with the default settings</translation>
+    </message>
+    <message>
+        <source>%1 はバイト列ではありません</source>
+        <translation>%1 does not hold bytes</translation>
+    </message>
+    <message>
+        <source>%1 が大きすぎます（64 MiB まで）</source>
+        <translation>%1 is too large (at most 64 MiB)</translation>
     </message>
 </context>
 <context>

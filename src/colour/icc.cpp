@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <mutex>
@@ -130,6 +131,12 @@ ProfilePtr Profile::SRGB()
 
 ProfilePtr Profile::Open(const std::string& path)
 {
+    // Only a file is read: a pipe or a device could keep the caller waiting
+    // for ever.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw ProfileError(path + ": is not a file");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw ProfileError(path + ": cannot be opened (" + std::strerror(errno) + ")");
     std::vector<unsigned char> bytes;

@@ -27,6 +27,16 @@ struct PixelView {
 // (count > 0).
 std::uint32_t RoundedMean(std::uint64_t sum, std::uint64_t count);
 
+// Each channel's sum over the size×size square centred on (x, y) (size
+// odd, at least 1), the pixels inside the view only, and their number.
+// Nullopt when the centre lies outside the view or size is no odd positive
+// number.
+struct SquareSums {
+    std::uint64_t red = 0, green = 0, blue = 0;
+    std::uint64_t count = 0;
+};
+std::optional<SquareSums> SumSquare(const PixelView& view, int x, int y, int size);
+
 // The colour 0xRRGGBB of the size×size square centred on (x, y) (size odd,
 // at least 1): each channel's mean over the square's pixels inside the
 // view. Nullopt when the centre lies outside the view or size is no odd

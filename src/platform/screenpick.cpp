@@ -116,17 +116,6 @@ QScreen* ScreenAtLogical(QPointF pos)
     return nearest;
 }
 
-// The screen that shows a device pixel; where none does, the primary.
-QScreen* ScreenOfDevicePixel(QPoint pixel)
-{
-    for (QScreen* screen : QGuiApplication::screens()) {
-        const QRect g = screen->geometry();
-        const QSize size = (QSizeF(g.size()) * screen->devicePixelRatio()).toSize();
-        if (QRect(g.topLeft(), size).contains(pixel)) return screen;
-    }
-    return QGuiApplication::primaryScreen();
-}
-
 // A screen's rectangle in device pixels. The toolkit gives the size only in
 // logical pixels, rounded (640 device pixels at 1.5 are 427 logical, as
 // 641 would be); a grab from the last logical pixel to the screen's edge,
@@ -245,6 +234,16 @@ ScreenReader* current = nullptr;
 
 }  // namespace
 
+QScreen* ScreenOfDevicePixel(QPoint pixel)
+{
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const QSize size = (QSizeF(g.size()) * screen->devicePixelRatio()).toSize();
+        if (QRect(g.topLeft(), size).contains(pixel)) return screen;
+    }
+    return QGuiApplication::primaryScreen();
+}
+
 QPoint DevicePixelAt(QPointF logicalPos, QPoint origin, qreal ratio)
 {
     auto axis = [ratio](qreal pos, int o) { return o + static_cast<int>(std::floor((pos - o) * ratio + kSlack)); };
@@ -320,11 +319,25 @@ QString ScreenPathName()
 void PickScreenColour(QWidget* parent, QPointF globalPos, std::function<void(TColor, PickPath)> take,
                       std::function<void(const QString& why)> failed)
 {
+    PickScreenColour(
+        parent, globalPos, [take](TColor colour, PickPath path, const ProfileUse&) { take(colour, path); },
+        std::move(failed));
+}
+
+void PickScreenColour(QWidget* parent, QPointF globalPos, std::function<void(TColor, PickPath, const ProfileUse&)> take,
+                      std::function<void(const QString& why)> failed)
+{
     ScreenReader& reader = screenReader();
     QString screenWhy = ScreenUnreadableReason();
     if (reader.canReadPixels()) {
-        if (const auto pixel = reader.readPixel(DevicePixelAt(globalPos))) {
-            take(*pixel, PickPath::Screen);
+        const QPoint at = DevicePixelAt(globalPos);
+        if (const auto pixel = reader.readPixel(at)) {
+            // The monitor's device value, as the monitor's profile turns it
+            // into sRGB.
+            RefreshMonitorProfiles();
+            const MonitorProfile monitor = MonitorProfileAt(at);
+            take(monitor.converter ? CodeToColor(monitor.converter->Convert(ColorToCode(*pixel))) : *pixel,
+                 PickPath::Screen, monitor.use);
             return;
         }
         screenWhy = QCoreApplication::translate("qolvar::platform", "画面の読み取りに失敗しました");
@@ -342,7 +355,7 @@ void PickScreenColour(QWidget* parent, QPointF globalPos, std::function<void(TCo
     const bool asked = reader.pickWithPortal(parent, [owner, hadOwner, take, fail, screenWhy](PickResult result) {
         if (hadOwner && !owner) return;
         if (result.status == PickStatus::Picked)
-            take(result.colour, PickPath::Portal);
+            take(result.colour, PickPath::Portal, ProfileUse{});
         else if (result.status == PickStatus::Failed)
             fail(screenWhy + QCoreApplication::translate("qolvar::platform",
                                                          "。デスクトップのポータルも色の取得に応えませんでした"));

@@ -18,7 +18,9 @@
 #include <optional>
 
 #include "colour/codes.h"
+#include "platform/monitorprofile.h"
 
+class QScreen;
 class QWidget;
 
 namespace qolvar::platform {
@@ -54,6 +56,8 @@ std::optional<QPoint> PointerDevicePixel(WId window);
 // pixels are ratio device pixels wide.
 QPoint DevicePixelAt(QPointF logicalPos, QPoint origin, qreal ratio);
 QPoint LogicalPosOf(QPoint devicePixel, QPoint origin, qreal ratio);
+// The screen that shows a device pixel; where none does, the primary.
+QScreen* ScreenOfDevicePixel(QPoint devicePixel);
 
 class ScreenReader {
 public:
@@ -90,9 +94,13 @@ void SetScreenReader(ScreenReader* reader);
 
 // Picks a screen colour for a window: the device pixel under globalPos (in
 // logical coordinates) where the screen can be read, else the desktop portal's picker. take receives the
-// colour and the path that gave it, at once or later. When no colour can be
-// had, failed receives why (for the user); without failed the warning below
-// is shown over parent. A pick the user cancels does nothing.
+// colour and the path that gave it, at once or later. A pixel read from the
+// screen goes through the monitor's profile (see monitorprofile.h); take
+// also learns which profile that was. When no colour can be had, failed
+// receives why (for the user); without failed the warning below is shown
+// over parent. A pick the user cancels does nothing.
+void PickScreenColour(QWidget* parent, QPointF globalPos, std::function<void(TColor, PickPath, const ProfileUse&)> take,
+                      std::function<void(const QString& why)> failed = {});
 void PickScreenColour(QWidget* parent, QPointF globalPos, std::function<void(TColor, PickPath)> take,
                       std::function<void(const QString& why)> failed = {});
 

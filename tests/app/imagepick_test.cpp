@@ -1,4 +1,5 @@
 // Picking a colour from an image file in the viewer window.
+#include <QColorSpace>
 #include <QTest>
 
 #include "fixture.h"
@@ -81,6 +82,39 @@ TEST_F(ImagePick, TheViewerTakesThePixelOrTheSquareChosen)
         EXPECT_EQ(w->findChild<app::ImagePickWindow*>("formImagePick"), nullptr) << c.what << ": the viewer closes";
     }
     EXPECT_TRUE(windows->formLogViewer->LogText().isEmpty()) << "a pick writes no log line";
+}
+
+// An image with an embedded profile is picked through it, the square's
+// device values averaged before the conversion. The expected codes are
+// LittleCMS 2.14's transicc, relative colorimetric, from the Adobe RGB
+// profile Qt embeds (QColorSpace(QColorSpace::AdobeRgb).iccProfile() saved
+// as adobe.icc) to its built-in sRGB, rounded:
+//   echo "200 30 60" | transicc -t1 -i adobe.icc -o '*sRGB' -n
+//     233.1382 23.8116 58.4254
+//   echo "151.1111 87.7778 68.8889" | transicc -t1 -i adobe.icc -o '*sRGB' -n
+//     170.4359 87.2197 66.0477   (the 3×3 mean: five A, four B)
+TEST_F(ImagePick, AnEmbeddedProfileConvertsThePixelsToSRGB)
+{
+    // A = (200, 30, 60) where x + y is even, B = (90, 160, 80) elsewhere;
+    // the viewer opens on (4, 4), an A.
+    QImage image(9, 9, QImage::Format_RGB32);
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x) image.setPixel(x, y, (x + y) % 2 ? qRgb(90, 160, 80) : qRgb(200, 30, 60));
+    image.setColorSpace(QColorSpace(QColorSpace::AdobeRgb));
+    path = dir.filePath("adobe.png");
+    ASSERT_TRUE(image.save(path));
+    const struct {
+        int average;
+        RGBCode taken;
+    } cases[] = {{1, 0xE9183A}, {3, 0xAA5742}};
+    for (const auto& c : cases) {
+        app::ImagePickWindow* viewer = Open(c.average);
+        ASSERT_NE(viewer, nullptr);
+        QTest::keyClick(test::Child<QWidget>(viewer, "imageView"), Qt::Key_Return);
+        EXPECT_EQ(w->CurRGB(), c.taken) << c.average;
+        EXPECT_TRUE(Status().contains(QColorSpace(QColorSpace::AdobeRgb).description())) << Status().toStdString();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(ImagePick, AFileThatIsNoImageIsReportedAndChangesNothing)

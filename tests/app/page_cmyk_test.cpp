@@ -1,6 +1,7 @@
 // The CMYK page: refresh, track bars and spin edits, the percent display and
-// the code label.
+// the code label; inks by a CMYK profile.
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QSlider>
 
@@ -169,6 +170,156 @@ TEST_F(CMYKPageTest, PercentSwitchNeverChangesTheColour)
     EXPECT_EQ(w->CurRGB(), typed);
     EXPECT_EQ(p->SpinEditCMYK4->Text(), "90");
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Inks by a CMYK profile. The expected inks and codes come from LittleCMS
+// 2.14's transicc with the same profile (Debian's libgs-common), e.g.
+//   echo "58 159 98" | transicc -t1 -i '*sRGB' -o default_cmyk.icc -n
+//   echo "37.25 10 0 5" | transicc -t1 -i default_cmyk.icc -o '*sRGB' -n
+// with -t0 perceptual, -t1 relative, -t3 absolute and -b black-point
+// compensation; inks rounded to two decimals, codes to integers.
+const char* const kCMYKProfile = "/usr/share/color/icc/ghostscript/default_cmyk.icc";
+
+class CMYKProfilePage : public test::PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        if (!QFile::exists(QString::fromLatin1(kCMYKProfile))) GTEST_SKIP() << kCMYKProfile << " is not installed";
+    }
+    // Starts the program with the profile and intent kept in the settings;
+    // the boxes of start-up are kept in dialogs.messages.
+    void StartWith(const QString& profile, int intent, bool bpc)
+    {
+        Stop();
+        dialogs.messages.clear();
+        StoreSetting("CMYKProfile", profile);
+        StoreSetting("CMYKIntent", QString::number(intent));
+        StoreSetting("CMYKBPC", bpc ? "1" : "0");
+        w = Start().formMain.get();
+        w->show();
+        test::ShowPage(w, 2);
+        p = w->findChild<app::CMYKPage*>();
+    }
+    void SetIntent(int intent, bool bpc)
+    {
+        if (p->cboxCMYKIntent->currentIndex() != intent) Choose(p->cboxCMYKIntent, intent);
+        if (p->ckCMYKBPC->isChecked() != bpc) p->ckCMYKBPC->click();
+    }
+    QStringList Spins() const
+    {
+        return {p->SpinEditCMYK4->Text(), p->SpinEditCMYK3->Text(), p->SpinEditCMYK2->Text(), p->SpinEditCMYK1->Text()};
+    }
+    CMYKPage* p = nullptr;
+};
+
+TEST_F(CMYKProfilePage, InksAreLittleCMSsAndTheChoiceIsKept)
+{
+    struct Row {
+        int intent;
+        bool bpc;
+        RGBCode rgb;
+        QStringList inks;
+    } rows[] = {
+        {1, false, 0xFF0000, {"0.00", "100.00", "100.00", "0.00"}},
+        {1, false, 0x3A9F62, {"80.52", "14.22", "86.42", "1.86"}},
+        {1, true, 0x808080, {"50.90", "43.57", "43.68", "7.66"}},
+        {1, true, 0x102030, {"87.68", "75.51", "53.63", "64.93"}},
+        {3, false, 0x102030, {"86.97", "73.77", "57.24", "75.76"}},
+    };
+    StartWith(QString::fromLatin1(kCMYKProfile), 1, false);
+    dialogs.messages.clear();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(Hex(r.rgb).toStdString());
+        SetIntent(r.intent, r.bpc);
+        SetColour(r.rgb);
+        Refresh();
+        EXPECT_EQ(Spins(), r.inks);
+        EXPECT_EQ(p->TrackBarCMYK4->value(), std::lround(r.inks[0].toDouble() * 100));
+        EXPECT_EQ(p->TrackBarCMYK1->value(), std::lround(r.inks[3].toDouble() * 100));
+        EXPECT_EQ(w->CurRGB(), r.rgb);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    Stop();
+    EXPECT_EQ(StoredSetting("CMYKProfile"), kCMYKProfile);
+    EXPECT_EQ(StoredSetting("CMYKIntent"), "3");
+    EXPECT_EQ(StoredSetting("CMYKBPC"), "0");
+}
+
+TEST_F(CMYKProfilePage, TypedInksGiveLittleCMSsCode)
+{
+    struct Row {
+        int intent;
+        QStringList inks;
+        RGBCode rgb;
+    } rows[] = {
+        {1, {"0", "100", "100", "0"}, 0xEE3338},    // 237.67 51.33 55.82
+        {1, {"37.25", "10", "0", "5"}, 0x96C0E1},   // 149.62 191.73 224.56
+        {1, {"20", "40", "60", "10.5"}, 0xBC926E},  // 187.95 146.37 110.47
+        {0, {"0", "100", "100", "0"}, 0xED272D},    // 237.42 38.76 44.71
+    };
+    StartWith(QString(), 1, false);
+    dialogs.messages.clear();
+    Choose(p->cboxCMYKProfile, p->cboxCMYKProfile->findData(QString::fromLatin1(kCMYKProfile)));
+    ASSERT_EQ(p->ProfilePath(), kCMYKProfile);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.inks.join(' ').toStdString());
+        SetIntent(r.intent, false);
+        Type(p->SpinEditCMYK4, r.inks[0]);
+        Type(p->SpinEditCMYK3, r.inks[1]);
+        Type(p->SpinEditCMYK2, r.inks[2]);
+        Type(p->SpinEditCMYK1, r.inks[3]);
+        EXPECT_EQ(w->CurRGB(), r.rgb);
+        EXPECT_EQ(Result(), r.rgb);
+        EXPECT_EQ(Spins(), r.inks);  // as typed
+        EXPECT_EQ(p->TrackBarCMYK4->value(), std::lround(r.inks[0].toDouble() * 100));
+        EXPECT_TRUE(Problem().isEmpty());
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A profile that cannot serve as the CMYK profile (an RGB one, a file that
+// is missing) is refused: chosen with "Other…" it is reported and the
+// choice stays; kept in the settings it leaves the formula, said in the
+// status bar only.
+TEST_F(CMYKProfilePage, AProfileRefusedLeavesTheChoiceAsItWas)
+{
+    QString rgbProfile = "/usr/share/color/icc/colord/sRGB.icc";
+    if (!QFile::exists(rgbProfile)) rgbProfile = "/usr/share/color/icc/ghostscript/srgb.icc";
+    if (!QFile::exists(rgbProfile)) GTEST_SKIP() << "no RGB profile installed";
+    const QString missing = dir.filePath("missing.icc");
+    for (const QString& before : {QString(), QString::fromLatin1(kCMYKProfile)}) {
+        for (const QString& chosen : {rgbProfile, missing}) {
+            SCOPED_TRACE((before + " then " + chosen).toStdString());
+            StartWith(before, 1, false);
+            dialogs.messages.clear();
+            const int index = p->cboxCMYKProfile->currentIndex();
+            dialogs.openPaths = {chosen};
+            Choose(p->cboxCMYKProfile, p->cboxCMYKProfile->count() - 1);
+            EXPECT_EQ(p->cboxCMYKProfile->currentIndex(), index);
+            EXPECT_EQ(p->ProfilePath(), before);
+            EXPECT_EQ(p->SpinEditCMYK4->decimals(), before.isEmpty() ? 0 : 2);
+            const QStringList texts = dialogs.TakeTexts();
+            ASSERT_EQ(texts.size(), 1);
+            EXPECT_TRUE(texts[0].contains(chosen)) << texts[0].toStdString();
+        }
+    }
+    for (const QString& stored : {rgbProfile, missing}) {
+        SCOPED_TRACE(stored.toStdString());
+        StartWith(stored, 1, false);
+        EXPECT_EQ(p->ProfilePath(), "");
+        EXPECT_EQ(p->cboxCMYKProfile->currentIndex(), 0);
+        EXPECT_TRUE(Problem().contains(stored)) << Problem().toStdString();
+        for (const QString& text : dialogs.TakeTexts()) EXPECT_FALSE(text.contains(stored)) << text.toStdString();
+        // Not forgotten: it is tried again at the next start, unless the
+        // user chose something else meanwhile.
+        Stop();
+        EXPECT_EQ(StoredSetting("CMYKProfile"), stored);
+        StartWith(stored, 1, false);
+        Choose(p->cboxCMYKProfile, 0);
+        Stop();
+        EXPECT_EQ(StoredSetting("CMYKProfile"), "");
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "mainwindow/mainwindow.h"
 #include "picking/pickmode.h"
 #include "platform/cursors.h"
+#include "platform/monitorprofile.h"
 #include "platform/screenpick.h"
 #include "widgets/help.h"
 
@@ -258,6 +259,18 @@ TEST(HelpFiles, TheHtmlHelpOfTheLanguageStandsInForTheCompiledFile)
         EXPECT_EQ(app::HelpPath(dir.path(), c.name, c.language), dir.filePath(c.opened))
             << c.files.join(' ').toStdString() << " " << c.name << " " << c.language;
     }
+}
+
+TEST_F(Picker, TheMonitorProfileChoiceIsKeptInTheSettings)
+{
+    test::Child<QAction>(w, "UseMonitorProfile1")->trigger();
+    EXPECT_FALSE(platform::UseMonitorProfile());
+    Stop();
+    EXPECT_EQ(StoredSetting("UseMonitorProfile"), "0");
+    platform::SetUseMonitorProfile(true);
+    Start();
+    EXPECT_FALSE(test::Child<QAction>(windows->formMain.get(), "UseMonitorProfile1")->isChecked());
+    EXPECT_FALSE(platform::UseMonitorProfile());
 }
 
 TEST_F(Picker, F1OpensTheShippedHelp)

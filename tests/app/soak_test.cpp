@@ -27,6 +27,7 @@
 #include "mainwindow/logviewer.h"
 #include "mainwindow/mainwindow.h"
 #include "pages/huefield.h"
+#include "pages/page_cmyk.h"
 #include "pages/page_video.h"
 #include "picking/imagepick.h"
 #include "tableeditor/tbledit.h"
@@ -149,6 +150,13 @@ protected:
             QComboBox* box = combos[static_cast<qsizetype>(Pick(combos.size()))];
             if (box->count() == 0) return "empty " + box->objectName();
             const int index = static_cast<int>(Pick(static_cast<std::size_t>(box->count())));
+            // "Other…" of the CMYK profiles: a CMYK profile, one of another
+            // kind, a missing file, or cancelled.
+            if (box->objectName() == QLatin1String("cboxCMYKProfile"))
+                dialogs.openPaths = {QStringList{QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc"),
+                                                 QStringLiteral("/usr/share/color/icc/ghostscript/srgb.icc"),
+                                                 dir.filePath("missing.icc"),
+                                                 QString()}[static_cast<qsizetype>(Pick(4))]};
             box->setCurrentIndex(index);
             emit box->activated(index);
             return QStringLiteral("choose %1 of ").arg(index) + box->objectName();
@@ -174,7 +182,7 @@ protected:
             static const char* const commands[] = {
                 "EditCopyCmd", "CopyHex1",    "CopyRGB1",    "CopyHSL1",    "CopyHWB1",      "CopyLab1",
                 "CopyLCh1",    "CopyOkLab1",  "CopyOkLCh1",  "CopyP31",     "CopyTemplate1", "CopyTemplateEdit1",
-                "LiveConv1",   "ViewNormal1", "ViewProtan1", "ViewDeutan1", "ViewTritan1"};
+                "LiveConv1",   "ViewNormal1", "ViewProtan1", "ViewDeutan1", "ViewTritan1",   "UseMonitorProfile1"};
             const char* command = commands[Pick(std::size(commands))];
             dialogs.texts = {RandomText()};
             test::Child<QAction>(w, command)->trigger();
@@ -304,6 +312,16 @@ protected:
             if (video->Standard() && video->ModeIndex() == app::VideoPage::kYCbCr) {
                 ASSERT_EQ(video->SpinEditYx1x23->maxValue(), (1 << video->Bits()) - 1) << action.toStdString();
             }
+        }
+        // The CMYK fields count hundredths of a percent exactly when a
+        // profile computes the inks; intent and black point apply then only.
+        {
+            const auto* cmyk = w->findChild<app::CMYKPage*>();
+            const bool profile = !cmyk->ProfilePath().isEmpty();
+            ASSERT_EQ(cmyk->SpinEditCMYK4->decimals(), profile ? 2 : 0) << action.toStdString();
+            ASSERT_EQ(cmyk->TrackBarCMYK4->maximum(), profile ? 10000 : 255) << action.toStdString();
+            ASSERT_EQ(cmyk->cboxCMYKIntent->isEnabled(), profile) << action.toStdString();
+            ASSERT_EQ(cmyk->ckCMYK->isEnabled(), !profile) << action.toStdString();
         }
         // The viewer's position stays on the picture, where there is a colour.
         if (auto* viewer = w->findChild<app::ImagePickWindow*>("formImagePick")) {

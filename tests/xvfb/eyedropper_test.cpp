@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
@@ -20,13 +21,17 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "application.h"
 #include "picking/magnifier.h"
 #include "picking/pickmode.h"
+#include "platform/monitorprofile.h"
+#include "platform/screenpick.h"
 
 // After Qt's headers: Xlib's macros (Bool, Status, None …) clash with them.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -303,6 +308,67 @@ TEST_F(XPickMode, ThePickCommandTakesEveryDevicePixelUnderAScaleFactor)
                               << c.keys.size() << " keys";
     }
     XCloseDisplay(dpy);
+}
+
+// With the root window's _ICC_PROFILE set to an Adobe RGB profile (colord's
+// AdobeRGB1998.icc), a pick converts the screen's device value through it
+// to sRGB, in the pick mode and by the eyedropper; with the choice off the
+// value is taken as it is. The expected code is LittleCMS 2.14's transicc,
+// relative colorimetric, rounded:
+//   echo "200 30 60" | transicc -t1 -i AdobeRGB1998.icc -o '*sRGB' -n
+//     233.1246 23.7836 58.4161
+TEST(XMonitorProfile, PicksGoThroughTheProfileOnTheRootWindow)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs an X server";
+    QFile file(QStringLiteral("/usr/share/color/icc/colord/AdobeRGB1998.icc"));
+    if (!file.open(QIODevice::ReadOnly)) GTEST_SKIP() << "colord's AdobeRGB1998.icc is not installed";
+    const QByteArray profile = file.readAll();
+    Display* dpy = XOpenDisplay(nullptr);
+    ASSERT_NE(dpy, nullptr);
+    const Window root = DefaultRootWindow(dpy);
+    const Atom property = XInternAtom(dpy, "_ICC_PROFILE", False);
+    XChangeProperty(dpy, root, property, XA_CARDINAL, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(profile.constData()), static_cast<int>(profile.size()));
+    XSync(dpy, False);
+    // The property goes again however the test ends.
+    const std::unique_ptr<Display, void (*)(Display*)> removed(dpy, [](Display* d) {
+        XDeleteProperty(d, DefaultRootWindow(d), XInternAtom(d, "_ICC_PROFILE", False));
+        XCloseDisplay(d);
+        platform::SetUseMonitorProfile(true);
+    });
+
+    QWidget swatch;
+    swatch.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    swatch.setAutoFillBackground(true);
+    swatch.setPalette(QPalette(QColor(200, 30, 60)));
+    swatch.setGeometry(300, 200, 60, 40);
+    swatch.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&swatch));
+    QTest::qWait(200);
+    const QPoint centre = swatch.mapToGlobal(QPoint(30, 20));
+    const struct {
+        bool use;
+        RGBCode taken;
+    } cases[] = {{true, 0xE9183A}, {false, 0xC81E3C}};
+    for (const auto& c : cases) {
+        platform::SetUseMonitorProfile(c.use);
+        QCursor::setPos(centre);
+        QTest::qWait(50);
+        auto* session = new app::PickSession(std::make_unique<app::ScreenSurface>(), 1, 8);
+        std::optional<RGBCode> taken;
+        QObject::connect(session, &app::PickSession::taken, [&](RGBCode rgb) { taken = rgb; });
+        session->start(centre);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(session));
+        EXPECT_EQ(session->profileUse().name.isEmpty(), !c.use);
+        QTest::keyClick(session, Qt::Key_Return);
+        EXPECT_EQ(taken, c.taken) << "pick mode, profile " << c.use;
+        QTest::qWait(50);
+
+        std::optional<RGBCode> dropped;
+        platform::PickScreenColour(nullptr, QPointF(centre),
+                                   [&](TColor colour, platform::PickPath) { dropped = ColorToCode(colour); });
+        EXPECT_EQ(dropped, c.taken) << "eyedropper, profile " << c.use;
+    }
 }
 
 // The toolkit adds nothing (such as " — Qolvar") to a window's caption.

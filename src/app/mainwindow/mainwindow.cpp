@@ -341,6 +341,7 @@ void TformMain::CreateMenus()
     LiveConv1->setToolTip(tr("色が変わるたびに表示中のページを更新します（ログには書きません）"));
     connect(LiveConv1, &QAction::toggled, this, [this] { Guarded(LiveConv1, [&] { LiveRefresh(); }); });
     pickCommands_->addAverageMenu(options);
+    options->addAction(pickCommands_->monitorProfileAction());
     QMenu* help = Named(bar->addMenu(tr("ヘルプ(&H)")), "Help1");
     help->addAction(Contents1);
     help->addAction(About1);

@@ -2,6 +2,7 @@
 // table editor), its log line, and start-up and shutdown with the settings
 // kept between runs.
 #include <QAction>
+#include <QStatusBar>
 #include <algorithm>
 #include <memory>
 
@@ -12,6 +13,7 @@
 #include "mainwindow/colourtable.h"
 #include "mainwindow/copyas.h"
 #include "mainwindow/mainwindow.h"
+#include "pages/page_cmyk.h"
 #include "pages/page_munsell.h"
 #include "pages/page_video.h"
 #include "picking/pickcommands.h"
@@ -135,8 +137,17 @@ void TformMain::RestoreOptionStatus()
         video->SetStandard(static_cast<int>(readInteger("VideoStandard", 0)),
                            static_cast<int>(readInteger("VideoRange", 0)),
                            static_cast<int>(readInteger("VideoBits", 8)));
+    // A profile that cannot be read any more leaves CMYK to the formula;
+    // the status bar says so, no box interrupts the start.
+    if (auto* cmyk = findChild<CMYKPage*>()) {
+        const auto problem =
+            cmyk->SetProfile(readString("CMYKProfile", QString()), static_cast<int>(readInteger("CMYKIntent", 1)),
+                             readInteger("CMYKBPC", 0) != 0);
+        if (problem) statusBar()->showMessage(tr("CMYK プロファイルを使えないため計算式で求めます: %1").arg(*problem));
+    }
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
     pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));
+    pickCommands_->setUseMonitorProfile(readInteger("UseMonitorProfile", 1) != 0);
     SetColourView(ColourViewOfIndex(readInteger("ColourVision", 0)));
     repaint();
 }
@@ -162,7 +173,13 @@ void TformMain::StoreOptionStatus()
         reg.WriteInteger(kSection, QStringLiteral("VideoRange"), video->RangeIndex());
         reg.WriteInteger(kSection, QStringLiteral("VideoBits"), video->Bits());
     }
+    if (const auto* cmyk = findChild<CMYKPage*>()) {
+        reg.WriteString(kSection, QStringLiteral("CMYKProfile"), cmyk->StoredProfilePath());
+        reg.WriteInteger(kSection, QStringLiteral("CMYKIntent"), cmyk->IntentIndex());
+        reg.WriteInteger(kSection, QStringLiteral("CMYKBPC"), cmyk->BlackPointCompensation() ? 1 : 0);
+    }
     reg.WriteInteger(kSection, QStringLiteral("PickAverage"), pickCommands_->average());
+    reg.WriteInteger(kSection, QStringLiteral("UseMonitorProfile"), pickCommands_->useMonitorProfile() ? 1 : 0);
     reg.WriteString(kSection, QStringLiteral("CopyFormat"), copyAs_->CopyFormat());
     reg.WriteInteger(kSection, QStringLiteral("LiveConversion"), LiveConv1->isChecked() ? 1 : 0);
     reg.WriteInteger(kSection, QStringLiteral("ColourVision"), ColourViewIndex(colourView_));

@@ -117,6 +117,19 @@ ImagePickWindow::ImagePickWindow(QImage image, const QString& name, int average,
     side->addWidget(magnifier_);
     label_ = Named(new QLabel(this), "labelImagePos");
     side->addWidget(label_);
+    // Which profile the colours go through: the image's own, named, or why
+    // it was not used; nothing for an image without one.
+    profile_ = Named(new QLabel(this), "labelImageProfile");
+    profile_->setTextFormat(Qt::PlainText);  // a profile's name is the file's text
+    profile_->setWordWrap(true);
+    profile_->setMaximumWidth(Magnifier::kView);
+    const platform::ProfileUse use = surface_->profileUse({});
+    if (!use.name.isEmpty())
+        profile_->setText(tr("%1 を通して色を取ります").arg(use.name));
+    else if (!use.problem.isEmpty())
+        profile_->setText(tr("画像のプロファイルは使いません: %1").arg(use.problem));
+    profile_->setVisible(!profile_->text().isEmpty());
+    side->addWidget(profile_);
     auto* hint = Named(new QLabel(tr("クリック・Enter: 色を取る\nEsc・右クリック: やめる\n"
                                      "矢印: 1 画素（Shift: 10 画素）移動\nホイール・＋／－: 拡大率"),
                                   this),

@@ -42,6 +42,9 @@ public:
     void setPosition(QPoint position);
     Magnifier* magnifier() const { return magnifier_; }
     const QString& name() const { return name_; }
+    // The image's embedded profile the colours go through, or why it was
+    // not used.
+    platform::ProfileUse profileUse() const { return surface_->profileUse(position()); }
 
     void take();
     void cancel();
@@ -65,6 +68,7 @@ private:
     QScrollArea* scroll_ = nullptr;
     Magnifier* magnifier_ = nullptr;
     QLabel* label_ = nullptr;
+    QLabel* profile_ = nullptr;
     bool done_ = false;
 };
 

@@ -9,10 +9,48 @@
 
 namespace qolvar::app {
 
+namespace {
+
+platform::PixelView ViewOf(const QImage& pixels)
+{
+    return {reinterpret_cast<const std::uint32_t*>(pixels.constBits()), pixels.width(), pixels.height(),
+            pixels.bytesPerLine() / 4};
+}
+
+}  // namespace
+
+std::optional<RGBCode> PickSurface::colourAt(const QImage& pixels, const QRect& got, QPoint position, int size) const
+{
+    const QPoint at = position - got.topLeft();
+    return platform::AverageSquare(ViewOf(pixels), at.x(), at.y(), size);
+}
+
+ScreenSurface::ScreenSurface() { platform::RefreshMonitorProfiles(); }
+
 QImage ScreenSurface::grab(const QRect& rect, QRect* got) { return platform::screenReader().grabArea(rect, got); }
 
+std::optional<RGBCode> ScreenSurface::colourAt(const QImage& pixels, const QRect& got, QPoint position, int size) const
+{
+    const platform::MonitorProfile monitor = platform::MonitorProfileAt(position);
+    if (!monitor.converter) return PickSurface::colourAt(pixels, got, position, size);
+    // The means of the monitor's device values, converted unrounded.
+    const QPoint at = position - got.topLeft();
+    const auto sums = platform::SumSquare(ViewOf(pixels), at.x(), at.y(), size);
+    if (!sums) return std::nullopt;
+    const double n = static_cast<double>(sums->count) * 255.0;
+    const double device[3] = {static_cast<double>(sums->red) / n, static_cast<double>(sums->green) / n,
+                              static_cast<double>(sums->blue) / n};
+    return monitor.converter->Convert(device);
+}
+
+platform::ProfileUse ScreenSurface::profileUse(QPoint position) const
+{
+    return platform::MonitorProfileAt(position).use;
+}
+
 ImageSurface::ImageSurface(QImage image)
-    : image_(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+    : colours_(image),
+      image_(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
                  ? std::move(image)
                  : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32))
 {
@@ -23,6 +61,16 @@ QImage ImageSurface::grab(const QRect& rect, QRect* got)
     const QRect area = rect & image_.rect();
     if (got) *got = area;
     return area.isEmpty() ? QImage() : image_.copy(area);
+}
+
+std::optional<RGBCode> ImageSurface::colourAt(const QImage&, const QRect&, QPoint position, int size) const
+{
+    return colours_.Sample(position.x(), position.y(), size);
+}
+
+platform::ProfileUse ImageSurface::profileUse(QPoint) const
+{
+    return {colours_.ProfileName(), colours_.ProfileProblem()};
 }
 
 int ZoomIn(int zoom)
@@ -99,10 +147,7 @@ void Magnifier::refresh()
     if (!pixels_.isNull() && got_.contains(position_)) {
         if (pixels_.format() != QImage::Format_RGB32 && pixels_.format() != QImage::Format_ARGB32)
             pixels_ = pixels_.convertToFormat(QImage::Format_RGB32);
-        const platform::PixelView view{reinterpret_cast<const std::uint32_t*>(pixels_.constBits()), pixels_.width(),
-                                       pixels_.height(), pixels_.bytesPerLine() / 4};
-        const QPoint at = position_ - got_.topLeft();
-        if (const auto c = platform::AverageSquare(view, at.x(), at.y(), average_)) colour_ = *c;
+        colour_ = surface_->colourAt(pixels_, got_, position_, average_);
     }
     update();
 }

@@ -13,6 +13,8 @@
 #include <optional>
 
 #include "colour/codes.h"
+#include "image/imagecolour.h"
+#include "platform/monitorprofile.h"
 #include "platform/screenpick.h"
 
 class QKeyEvent;
@@ -30,25 +32,45 @@ public:
     // an empty *got when there are none.
     virtual QImage grab(const QRect& rect, QRect* got) = 0;
     virtual platform::PickPath path() const = 0;
+    // The colour taken at position: the average of the size×size square
+    // over the pixels that exist, from pixels as grab gave them for a
+    // rectangle holding the square (got). Here the device values' means,
+    // rounded; a surface with a colour profile converts them through it.
+    virtual std::optional<RGBCode> colourAt(const QImage& pixels, const QRect& got, QPoint position, int size) const;
+    // The colour profile the colour at position goes through.
+    virtual platform::ProfileUse profileUse(QPoint position) const
+    {
+        (void)position;
+        return {};
+    }
 };
 
 // The screen, through the screen reader in use; its pixels are device
-// pixels, whatever the scale factor.
+// pixels, whatever the scale factor. Colours go through the profile of the
+// monitor that shows them, as it was when the surface was made.
 class ScreenSurface : public PickSurface {
 public:
+    ScreenSurface();
     QImage grab(const QRect& rect, QRect* got) override;
     platform::PickPath path() const override { return platform::PickPath::Screen; }
+    std::optional<RGBCode> colourAt(const QImage& pixels, const QRect& got, QPoint position, int size) const override;
+    platform::ProfileUse profileUse(QPoint position) const override;
 };
 
-// An image; its pixels are at (0, 0) .. (width − 1, height − 1).
+// An image; its pixels are at (0, 0) .. (width − 1, height − 1). Colours go
+// through the image's embedded profile (see ImageColours); the magnifier
+// shows the device values.
 class ImageSurface : public PickSurface {
 public:
     explicit ImageSurface(QImage image);
     QImage grab(const QRect& rect, QRect* got) override;
     platform::PickPath path() const override { return platform::PickPath::Image; }
+    std::optional<RGBCode> colourAt(const QImage& pixels, const QRect& got, QPoint position, int size) const override;
+    platform::ProfileUse profileUse(QPoint position) const override;
     const QImage& image() const { return image_; }
 
 private:
+    ImageColours colours_;
     QImage image_;
 };
 

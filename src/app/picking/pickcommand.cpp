@@ -16,8 +16,10 @@
 #include "colour/errors.h"
 #include "picking/magnifier.h"
 #include "picking/pickmode.h"
+#include "platform/monitorprofile.h"
 #include "platform/pickaverage.h"
 #include "platform/screenpick.h"
+#include "platform/settings.h"
 
 namespace qolvar::app {
 
@@ -25,6 +27,21 @@ namespace {
 
 // How long --copy serves the clipboard when no other program takes it.
 constexpr int kClipboardServeMs = 20000;
+
+// The window's choice of the monitor's profile (Options menu) holds for the
+// command too; it is read, never written. The settings key is the main
+// window's.
+bool StoredUseMonitorProfile()
+{
+    const QString root = QStringLiteral("\\software\\Mardenvi_Qolvar");
+    try {
+        if (!platform::RegKeyExists(root)) return true;
+        return platform::RegIniFile(root).ReadInteger(QStringLiteral("formMain"), QStringLiteral("UseMonitorProfile"),
+                                                      1) != 0;
+    } catch (const std::exception&) {
+        return true;  // a settings file that cannot be read changes nothing here
+    }
+}
 
 std::string Formatted(RGBCode colour, const std::string& format)
 {
@@ -41,6 +58,7 @@ int RunPickCommand(const PickCommandOptions& options)
     QEventLoop loop;
     auto& reader = platform::screenReader();
     if (reader.canReadPixels()) {
+        platform::SetUseMonitorProfile(StoredUseMonitorProfile());
         // The session deletes itself when the pick ends.
         auto* session = new PickSession(std::make_unique<ScreenSurface>(), options.average, 8);
         QObject::connect(session, &PickSession::taken, &loop, [&](RGBCode c) {

@@ -17,17 +17,27 @@
 
 namespace qolvar::app {
 
-QString PickPathMessage(RGBCode colour, platform::PickPath path, const QString& detail)
+QString PickPathMessage(RGBCode colour, platform::PickPath path, const QString& detail,
+                        const platform::ProfileUse& profile)
 {
     const QString code = QStringLiteral("#") + HexText(colour & 0xFFFFFF);
+    QString note = detail;
+    if (!profile.name.isEmpty())
+        note += QCoreApplication::translate("PickCommands", "（%1 を通して取りました）").arg(profile.name);
+    else if (!profile.problem.isEmpty() && path == platform::PickPath::Image)
+        note += QCoreApplication::translate("PickCommands", "（画像のプロファイルは使いませんでした: %1）")
+                    .arg(profile.problem);
+    else if (!profile.problem.isEmpty())
+        note += QCoreApplication::translate("PickCommands", "（モニターのプロファイルは使いませんでした: %1）")
+                    .arg(profile.problem);
     switch (path) {
     case platform::PickPath::Screen:
         return QCoreApplication::translate("PickCommands", "%1から色を取りました: %2%3")
-            .arg(platform::ScreenPathName(), code, detail);
+            .arg(platform::ScreenPathName(), code, note);
     case platform::PickPath::Portal:
         return QCoreApplication::translate("PickCommands", "デスクトップのポータルから色を取りました: %1").arg(code);
     case platform::PickPath::Image:
-        return QCoreApplication::translate("PickCommands", "画像から色を取りました: %1%2").arg(code, detail);
+        return QCoreApplication::translate("PickCommands", "画像から色を取りました: %1%2").arg(code, note);
     }
     return code;
 }
@@ -58,6 +68,21 @@ PickCommands::PickCommands(QWidget* window, Host host) : QObject(window), window
         averages_->addAction(a);
         connect(a, &QAction::triggered, this, [this, size] { setAverage(size); });
     }
+    monitorProfile_ =
+        Named(new QAction(QCoreApplication::translate("PickCommands", "ピックにモニターのカラープロファイルを使う(&C)"),
+                          window),
+              "UseMonitorProfile1");
+    monitorProfile_->setCheckable(true);
+    monitorProfile_->setChecked(platform::UseMonitorProfile());
+    connect(monitorProfile_, &QAction::toggled, this, [](bool on) { platform::SetUseMonitorProfile(on); });
+}
+
+bool PickCommands::useMonitorProfile() const { return monitorProfile_->isChecked(); }
+
+void PickCommands::setUseMonitorProfile(bool on)
+{
+    monitorProfile_->setChecked(on);
+    platform::SetUseMonitorProfile(on);
 }
 
 QMenu* PickCommands::addAverageMenu(QMenu* options)
@@ -79,10 +104,11 @@ void PickCommands::setAverage(int size)
     }
 }
 
-void PickCommands::took(RGBCode colour, platform::PickPath path, const QString& detail)
+void PickCommands::took(RGBCode colour, platform::PickPath path, const QString& detail,
+                        const platform::ProfileUse& profile)
 {
     host_.take(colour);
-    host_.say(PickPathMessage(colour, path, detail));
+    host_.say(PickPathMessage(colour, path, detail, profile));
 }
 
 void PickCommands::failed(const QString& why)
@@ -103,8 +129,8 @@ void PickCommands::pickAt(QPointF globalPos)
     QPointer<PickCommands> self(this);
     platform::PickScreenColour(
         window_, globalPos,
-        [self](TColor colour, platform::PickPath path) {
-            if (self) self->host_.guarded([&] { self->took(ColorToCode(colour), path); });
+        [self](TColor colour, platform::PickPath path, const platform::ProfileUse& profile) {
+            if (self) self->host_.guarded([&] { self->took(ColorToCode(colour), path, {}, profile); });
         },
         [self](const QString& why) {
             if (self) self->host_.guarded([&] { self->failed(why); });
@@ -125,7 +151,8 @@ void PickCommands::startPickMode(QPoint globalPos)
     QPointer<PickSession> session = session_;
     connect(session_, &PickSession::taken, this, [this, session](RGBCode colour) {
         if (session) zoom_ = session->magnifier()->zoom();
-        host_.guarded([&] { took(colour, platform::PickPath::Screen, AverageNote(average_)); });
+        const platform::ProfileUse profile = session ? session->profileUse() : platform::ProfileUse{};
+        host_.guarded([&] { took(colour, platform::PickPath::Screen, AverageNote(average_), profile); });
     });
     session_->start(globalPos);
 }
@@ -154,12 +181,14 @@ void PickCommands::openImage(const QString& path)
     connect(imageWindow_, &ImagePickWindow::taken, this, [this, w, name](RGBCode colour, QPoint at) {
         const int average = w ? w->magnifier()->average() : average_;
         if (w) zoom_ = w->magnifier()->zoom();
+        const platform::ProfileUse profile = w ? w->profileUse() : platform::ProfileUse{};
         host_.guarded([&] {
             took(colour, platform::PickPath::Image,
                  QCoreApplication::translate("PickCommands", "（%1、x %2, y %3%4）")
                      .arg(name, QString::number(at.x()), QString::number(at.y()),
                           average > 1 ? QCoreApplication::translate("PickCommands", "、%1×%1 の平均").arg(average)
-                                      : QString()));
+                                      : QString()),
+                 profile);
         });
     });
     imageWindow_->show();

@@ -47,6 +47,11 @@ public:
     QAction* imageAction() const { return image_; }
     // The Options submenu of the averaging square (menuPickAverage).
     QMenu* addAverageMenu(QMenu* options);
+    // The check entry UseMonitorProfile1: screen picks go through the
+    // monitor's colour profile (on at first).
+    QAction* monitorProfileAction() const { return monitorProfile_; }
+    bool useMonitorProfile() const;
+    void setUseMonitorProfile(bool on);
 
     int average() const { return average_; }
     // 1, 3, 5 or 7; anything else is 1.
@@ -68,7 +73,8 @@ public:
     ImagePickWindow* imageWindow() const { return imageWindow_; }
 
 private:
-    void took(RGBCode colour, platform::PickPath path, const QString& detail = {});
+    void took(RGBCode colour, platform::PickPath path, const QString& detail = {},
+              const platform::ProfileUse& profile = {});
     void failed(const QString& why);
 
     QWidget* window_;
@@ -78,11 +84,14 @@ private:
     QAction* pickMode_ = nullptr;
     QAction* image_ = nullptr;
     QActionGroup* averages_ = nullptr;
+    QAction* monitorProfile_ = nullptr;
     QPointer<PickSession> session_;
     QPointer<ImagePickWindow> imageWindow_;
 };
 
-// The status bar's text for a taken colour.
-QString PickPathMessage(RGBCode colour, platform::PickPath path, const QString& detail);
+// The status bar's text for a taken colour; profile adds the colour profile
+// it went through, or why the image's or monitor's profile was not used.
+QString PickPathMessage(RGBCode colour, platform::PickPath path, const QString& detail,
+                        const platform::ProfileUse& profile = {});
 
 }  // namespace qolvar::app

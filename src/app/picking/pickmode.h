@@ -32,6 +32,8 @@ public:
     // The device pixel the pick is on.
     QPoint position() const { return magnifier_->position(); }
     Magnifier* magnifier() const { return magnifier_; }
+    // The colour profile the colour at the position goes through.
+    platform::ProfileUse profileUse() const { return surface_->profileUse(position()); }
 
     // Ends the pick: takes the colour at the position (when there is one)
     // or cancels.
