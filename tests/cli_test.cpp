@@ -635,6 +635,12 @@ TEST_F(Cli, CMYKThroughAProfile)
     file.write(QByteArray(200, 'x'));
     file.close();
     const std::string rgb = "/usr/share/color/icc/ghostscript/srgb.icc";
+    // The profile cut short: its header reads, its tables do not.
+    const std::string cut = QDir(dir.path()).filePath(QStringLiteral("cut.icc")).toStdString();
+    QFile whole(QString::fromStdString(cmyk)), part(QString::fromStdString(cut));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && part.open(QIODevice::WriteOnly));
+    part.write(whole.read(3000));
+    part.close();
 
     struct Case {
         std::vector<std::string> args;
@@ -658,6 +664,10 @@ TEST_F(Cli, CMYKThroughAProfile)
         // Refusals name the file and the reason.
         {{"convert", "cmyk", "--profile", junk, "FF0000"}, 2, junk + ": is not an ICC profile (no 'acsp' signature)"},
         {{"convert", "cmyk", "--profile", rgb, "FF0000"}, 2, rgb + ": is an RGB profile, not a CMYK profile"},
+        {{"convert", "cmyk", "--profile", cut, "FF0000"}, 2, cut + ": no transform can be made; a profile is damaged"},
+        {{"convert", "cmyk", "--profile", dir.path().toStdString(), "FF0000"},
+         2,
+         dir.path().toStdString() + ": is not a file"},
         {{"convert", "cmyk", "--profile", junk + ".none", "FF0000"}, 2, junk + ".none: cannot be opened"},
         {{"convert", "cmyk", "--profile", cmyk, "--intent", "vivid", "FF0000"}, 2, "--intent: invalid value 'vivid'"},
         {{"convert", "lab", "--profile", cmyk, "FF0000"}, 2, "--profile applies to cmyk only"},

@@ -19,10 +19,15 @@ namespace qolvar::icc {
 namespace {
 
 // The library reports why it refused a profile through a log handler; the
-// last report of this thread becomes the reason in our message.
+// first report of this thread since it was last cleared becomes the reason
+// in our message.
 thread_local std::string lastLibraryError;
 
-void LogError(cmsContext, cmsUInt32Number, const char* text) { lastLibraryError = text ? text : ""; }
+// The first report is kept: it names the cause, later ones its consequences.
+void LogError(cmsContext, cmsUInt32Number, const char* text)
+{
+    if (lastLibraryError.empty() && text) lastLibraryError = text;
+}
 
 void InstallErrorHandler()
 {
@@ -237,8 +242,9 @@ std::shared_ptr<const Transform> Transform::Get(const ProfilePtr& from, const Pr
                                          static_cast<cmsHPROFILE>(to->Handle()), FormatOf(outSpace),
                                          static_cast<cmsUInt32Number>(intent), flags);
     if (!h)
-        throw ProfileError(from->Label() + " to " + to->Label() + ": no transform can be made (" +
-                           Reason("the profiles lack the tables it needs") + ")");
+        throw ProfileError(from->Label() + " to " + to->Label() +
+                           ": no transform can be made; a profile is damaged or lacks the tables it needs (" +
+                           Reason("no reason given") + ")");
     std::shared_ptr<const Transform> t(new Transform(h, ChannelsOf(inSpace), ChannelsOf(outSpace)));
     ++builtTransforms;
     if (cache.size() >= kCacheSize)
