@@ -4,11 +4,16 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <thread>
 
 #include "colour/colourformat.h"
 #include "colour/icc.h"
@@ -77,82 +82,210 @@ bool ParseProfileOption(std::string_view name, std::string_view value, Options& 
     return false;
 }
 
+namespace {
+
+// A batch of input lines and what their conversion gives. Lines that are no
+// colour keep their place with their error text.
+struct Batch {
+    struct Line {
+        RGBCode code = 0;
+        std::size_t errorStart = 0, errorEnd = 0;  // in errors, when the line is no colour
+    };
+    std::vector<Line> lines;
+    std::vector<RGBCode> codes;
+    std::string errors;
+    std::vector<icc::Ink> inks, printed;
+    std::vector<std::array<long, 4>> hundredths;
+    std::vector<RGBCode> backs;
+
+    // The inks of codes[begin, end) in hundredths, then the colour back from
+    // the inks as printed (what reverse gives for them).
+    void Convert(const icc::CMYKConverter& converter, std::size_t begin, std::size_t end)
+    {
+        const std::size_t n = end - begin;
+        converter.ToInk(std::span(codes.data() + begin, n), std::span(inks.data() + begin, n));
+        for (std::size_t i = begin; i < end; ++i) {
+            const icc::Ink& ink = inks[i];
+            std::array<long, 4>& h = hundredths[i];
+            h = {Hundredths(ink.c), Hundredths(ink.m), Hundredths(ink.y), Hundredths(ink.k)};
+            printed[i] = icc::Ink{static_cast<double>(h[0]) / 100, static_cast<double>(h[1]) / 100,
+                                  static_cast<double>(h[2]) / 100, static_cast<double>(h[3]) / 100};
+        }
+        converter.ToCode(std::span<const icc::Ink>(printed.data() + begin, n), std::span(backs.data() + begin, n));
+    }
+    void Size()
+    {
+        inks.resize(codes.size());
+        printed.resize(codes.size());
+        hundredths.resize(codes.size());
+        backs.resize(codes.size());
+    }
+    void Clear()
+    {
+        lines.clear();
+        codes.clear();
+        errors.clear();
+    }
+};
+
+// A second thread that converts the head of one batch at a time while the
+// calling thread reads the next lines and writes the last results: the
+// profile's transforms are most of the work, and they keep no state between
+// pixels, so both threads may use them at once.
+class ConversionWorker {
+public:
+    explicit ConversionWorker(const icc::CMYKConverter& converter) : converter_(converter)
+    {
+        try {
+            thread_ = std::thread([this] { Run(); });
+        } catch (const std::system_error&) {
+            // No thread to be had: the caller converts everything itself.
+        }
+    }
+    ~ConversionWorker()
+    {
+        if (!thread_.joinable()) return;
+        {
+            std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    ConversionWorker(const ConversionWorker&) = delete;
+    ConversionWorker& operator=(const ConversionWorker&) = delete;
+
+    bool Running() const { return thread_.joinable(); }
+    // Hands over codes[0, end) of the batch; the previous job must be done.
+    void Start(Batch* batch, std::size_t end)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            job_ = batch;
+            end_ = end;
+        }
+        wake_.notify_all();
+    }
+    void Wait()
+    {
+        std::unique_lock lock(mutex_);
+        done_.wait(lock, [this] { return job_ == nullptr; });
+    }
+
+private:
+    void Run()
+    {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return stop_ || job_ != nullptr; });
+            if (job_ == nullptr) return;  // stopped with nothing left to do
+            Batch* batch = job_;
+            const std::size_t end = end_;
+            lock.unlock();
+            batch->Convert(converter_, 0, end);
+            lock.lock();
+            job_ = nullptr;
+            done_.notify_all();
+        }
+    }
+
+    const icc::CMYKConverter& converter_;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::condition_variable wake_, done_;
+    Batch* job_ = nullptr;
+    std::size_t end_ = 0;
+    bool stop_ = false;
+};
+
+}  // namespace
+
 int ProfileConvert(const Options& opts, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     const auto converter = OpenConverter(opts, err);
     if (!converter) return 2;
     const Language language = UserLanguage();
-    // Lines are gathered and converted in batches: the profile's transforms
-    // run several times faster over many pixels than one at a time. Lines
-    // that are no colour keep their place with their error text.
-    struct Line {
-        RGBCode code = 0;
-        std::size_t errorStart = 0, errorEnd = 0;  // in errors, when the line is no colour
-    };
+    // Lines are gathered and converted in batches: the transforms run several
+    // times faster over many pixels than one at a time. While the worker
+    // converts one batch, this thread writes the one before and reads the
+    // next; it converts the last part of each batch itself, as much as
+    // keeps both threads busy.
     constexpr std::size_t kBatch = 2048;
-    std::vector<Line> lines;
-    std::vector<RGBCode> codes;
-    std::vector<icc::Ink> inks(kBatch), printed(kBatch);
-    std::vector<RGBCode> backs(kBatch);
-    std::string errors;
-    lines.reserve(kBatch);
-    codes.reserve(kBatch);
+    Batch batches[2];
+    Batch* filling = &batches[0];
+    Batch* converting = nullptr;  // handed to the worker, not yet written
+    for (Batch& b : batches) {
+        b.lines.reserve(kBatch);
+        b.codes.reserve(kBatch);
+    }
     Output output(out);
     bool failed = false;
     TypedColourNotes notes;
-    auto flush = [&] {
-        // The inks, then the colour back from the inks as printed (what
-        // reverse gives for them).
-        converter->ToInk(codes, inks);
-        long hundredths[kBatch][4];
-        for (std::size_t i = 0; i < codes.size(); ++i) {
-            const icc::Ink& ink = inks[i];
-            long* h = hundredths[i];
-            h[0] = Hundredths(ink.c), h[1] = Hundredths(ink.m), h[2] = Hundredths(ink.y), h[3] = Hundredths(ink.k);
-            printed[i] = icc::Ink{static_cast<double>(h[0]) / 100, static_cast<double>(h[1]) / 100,
-                                  static_cast<double>(h[2]) / 100, static_cast<double>(h[3]) / 100};
-        }
-        converter->ToCode(std::span(printed.data(), codes.size()), backs);
+    ConversionWorker worker(*converter);
+
+    auto write = [&](Batch& batch) {
         std::size_t next = 0;
         std::string& buffer = output.buffer();
-        for (const Line& line : lines) {
+        for (const Batch::Line& line : batch.lines) {
             if (line.errorEnd > line.errorStart) {
-                buffer.append(errors, line.errorStart, line.errorEnd - line.errorStart);
+                buffer.append(batch.errors, line.errorStart, line.errorEnd - line.errorStart);
             } else {
                 AppendHex(buffer, line.code);
-                for (long h : hundredths[next]) AppendHundredths(buffer, h);
+                for (long h : batch.hundredths[next]) AppendHundredths(buffer, h);
                 buffer.append(" -> ");
-                AppendHex(buffer, backs[next++]);
+                AppendHex(buffer, batch.backs[next++]);
                 buffer.push_back('\n');
             }
             output.maybeFlush();
         }
-        lines.clear();
-        codes.clear();
-        errors.clear();
+        batch.Clear();
+    };
+    // Starts the conversion of the batch just read, then writes the one
+    // before while the worker converts.
+    auto flush = [&] {
+        Batch& batch = *filling;
+        batch.Size();
+        const std::size_t n = batch.codes.size();
+        // This thread also reads and writes, a small part of the work next
+        // to the conversion: it converts two fifths, the worker the rest.
+        const std::size_t split = n * 3 / 5;
+        Batch* previous = converting;
+        if (previous) worker.Wait();
+        if (worker.Running())
+            worker.Start(&batch, split);
+        else
+            batch.Convert(*converter, 0, split);
+        batch.Convert(*converter, split, n);
+        if (previous) write(*previous);
+        converting = &batch;
+        filling = filling == &batches[0] ? &batches[1] : &batches[0];
     };
     ForEachCode(
         opts.values, in, output,
         [&](std::string_view text) {
-            const std::size_t mark = errors.size();
-            if (const auto colour = ReadTypedColour(text, errors, language)) {
+            Batch& batch = *filling;
+            const std::size_t mark = batch.errors.size();
+            if (const auto colour = ReadTypedColour(text, batch.errors, language)) {
                 notes.Take(text, *colour);
-                lines.push_back(Line{colour->code & 0xFFFFFF});
-                codes.push_back(colour->code & 0xFFFFFF);
+                batch.lines.push_back(Batch::Line{colour->code & 0xFFFFFF});
+                batch.codes.push_back(colour->code & 0xFFFFFF);
             } else {
-                lines.push_back(Line{0, mark, errors.size()});
+                batch.lines.push_back(Batch::Line{0, mark, batch.errors.size()});
                 failed = true;
             }
-            if (lines.size() == kBatch) flush();
+            if (batch.lines.size() == kBatch) flush();
         },
         [&](std::string_view start) {
-            const std::size_t mark = errors.size();
-            AppendLineTooLong(errors, start, language);
-            lines.push_back(Line{0, mark, errors.size()});
+            Batch& batch = *filling;
+            const std::size_t mark = batch.errors.size();
+            AppendLineTooLong(batch.errors, start, language);
+            batch.lines.push_back(Batch::Line{0, mark, batch.errors.size()});
             failed = true;
-            if (lines.size() == kBatch) flush();
+            if (batch.lines.size() == kBatch) flush();
         });
     flush();
+    worker.Wait();
+    write(*converting);
     notes.Print(err);
     return failed ? 1 : 0;
 }
