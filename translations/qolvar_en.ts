@@ -1914,6 +1914,10 @@ Wheel, + / -: zoom</translation>
         <source>%1 が大きすぎます（64 MiB まで）</source>
         <translation>%1 is too large (at most 64 MiB)</translation>
     </message>
+    <message>
+        <source>%1 が読み取り中に変わりました</source>
+        <translation>%1 changed while it was being read</translation>
+    </message>
 </context>
 <context>
     <name>qolvar::table</name>

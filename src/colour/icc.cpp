@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <tuple>
 #include <vector>
@@ -35,11 +36,48 @@ void InstallErrorHandler()
     std::call_once(once, [] { cmsSetLogErrorHandler(LogError); });
 }
 
+// The library's messages may quote bytes of the file (a tag's signature):
+// anything but printable ASCII becomes '?', so that no control sequence
+// reaches a terminal or a status line.
 std::string Reason(const char* fallback)
 {
     std::string reason = lastLibraryError.empty() ? fallback : lastLibraryError;
     lastLibraryError.clear();
+    for (char& c : reason)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f) c = '?';
     return reason;
+}
+
+// A description as UTF-8, without the characters that could disturb where
+// it is shown: C0 and C1 controls and the bidirectional controls become
+// blanks, what is no character becomes U+FFFD.
+std::string DescriptionText(const wchar_t* text, std::size_t length)
+{
+    std::string out;
+    for (std::size_t i = 0; i < length && text[i] != 0; ++i) {
+        auto c = static_cast<std::uint32_t>(text[i]);
+        if (c < 0x20 || (c >= 0x7f && c < 0xa0) || c == 0x200e || c == 0x200f || (c >= 0x202a && c <= 0x202e) ||
+            (c >= 0x2066 && c <= 0x2069))
+            c = ' ';
+        else if (c > 0x10ffff || (c >= 0xd800 && c < 0xe000))
+            c = 0xfffd;
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xc0 | c >> 6));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xe0 | c >> 12));
+            out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3f)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+        } else {
+            out.push_back(static_cast<char>(0xf0 | c >> 18));
+            out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3f)));
+            out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3f)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+        }
+    }
+    return out;
 }
 
 constexpr std::size_t kMaxProfileBytes = 64u << 20;
@@ -69,11 +107,6 @@ cmsUInt32Number FormatOf(Space s)
 int ChannelsOf(Space s) { return s == Space::CMYK ? 4 : s == Space::Gray ? 1 : 3; }
 
 std::atomic<std::size_t> builtTransforms{0};
-
-// Profiles read from the same bytes are one object, so that the transform
-// cache finds them again.
-std::mutex profilesMutex;
-std::map<std::string, std::weak_ptr<const Profile>, std::less<>> profilesByBytes;
 
 }  // namespace
 
@@ -109,17 +142,11 @@ Profile::Profile(void* handle, std::string label) : handle_(handle), label_(std:
     case cmsSigGrayData: space_ = Space::Gray; break;
     default: space_ = Space::Other;
     }
-    char text[256] = {};
-    const cmsUInt32Number n = cmsGetProfileInfoASCII(h, cmsInfoDescription, "en", "US", text, sizeof text);
+    wchar_t text[256] = {};
+    const cmsUInt32Number bytes = cmsGetProfileInfo(h, cmsInfoDescription, "en", "US", text, sizeof text);
     lastLibraryError.clear();
-    if (n > 1) {
-        text[sizeof text - 1] = '\0';
-        description_ = text;
-        // Control characters of a hostile description never reach a status
-        // line or a terminal.
-        for (char& c : description_)
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
-    }
+    if (bytes >= sizeof(wchar_t))
+        description_ = DescriptionText(text, std::min<std::size_t>(bytes / sizeof(wchar_t), 255));
     if (description_.find_first_not_of(' ') == std::string::npos) description_ = label_;
 }
 
@@ -162,16 +189,13 @@ ProfilePtr Profile::FromBytes(std::span<const unsigned char> bytes, std::string 
     if (bytes.size() > kMaxProfileBytes) throw ProfileError(label + ": is too large for an ICC profile");
     if (std::memcmp(bytes.data() + 36, "acsp", 4) != 0)
         throw ProfileError(label + ": is not an ICC profile (no 'acsp' signature)");
-    const std::string key(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    std::lock_guard lock(profilesMutex);
-    if (auto it = profilesByBytes.find(key); it != profilesByBytes.end())
-        if (auto known = it->second.lock()) return known;
     lastLibraryError.clear();
-    cmsHPROFILE h = cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size()));
+    // The handle is closed should making the object fail.
+    std::unique_ptr<void, decltype(&cmsCloseProfile)> h(
+        cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())), &cmsCloseProfile);
     if (!h) throw ProfileError(label + ": cannot be read as an ICC profile (" + Reason("damaged") + ")");
-    ProfilePtr profile(new Profile(h, std::move(label)));
-    std::erase_if(profilesByBytes, [](const auto& entry) { return entry.second.expired(); });
-    profilesByBytes.emplace(key, profile);
+    ProfilePtr profile(new Profile(h.get(), std::move(label)));
+    h.release();
     return profile;
 }
 
@@ -245,7 +269,9 @@ std::shared_ptr<const Transform> Transform::Get(const ProfilePtr& from, const Pr
         throw ProfileError(from->Label() + " to " + to->Label() +
                            ": no transform can be made; a profile is damaged or lacks the tables it needs (" +
                            Reason("no reason given") + ")");
+    std::unique_ptr<void, decltype(&cmsDeleteTransform)> guard(h, &cmsDeleteTransform);
     std::shared_ptr<const Transform> t(new Transform(h, ChannelsOf(inSpace), ChannelsOf(outSpace)));
+    guard.release();
     ++builtTransforms;
     if (cache.size() >= kCacheSize)
         cache.erase(std::min_element(cache.begin(), cache.end(),

@@ -2,9 +2,10 @@
 // LittleCMS 2.
 //
 // A Profile is read once and never changes; any number of transforms and
-// threads may share it. Transforms are built once per source, destination,
-// intent and black-point compensation and kept in a small process-wide cache,
-// so asking again for the same conversion costs a lookup. Transforms evaluate
+// threads may share it. Transforms are built once per source and
+// destination profile object, intent and black-point compensation and kept
+// in a small process-wide cache, so asking again for the same conversion
+// costs a lookup (keep the Profile to be found again). Transforms evaluate
 // the profiles' pipelines in double precision (no precalculated device link),
 // which is what the library's own calculator does for floating-point values.
 #pragma once
@@ -58,8 +59,9 @@ public:
     Space DeviceSpace() const noexcept { return space_; }
     // The file name or label it was opened with.
     const std::string& Label() const noexcept { return label_; }
-    // The profile's own description (its 'desc' tag), or the label when it has
-    // none.
+    // The profile's own description (its 'desc' tag, English where it has
+    // several, as UTF-8 without control characters), or the label when it
+    // has none.
     const std::string& Description() const noexcept { return description_; }
     // Whether the profile can convert from its device space to the
     // connection space (asInput) or back, for the intent.

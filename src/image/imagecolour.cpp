@@ -1,12 +1,14 @@
 #include "image/imagecolour.h"
 
 #include <QColorSpace>
+#include <exception>
 
 namespace qolvar {
 
 ImageColours::ImageColours(const QImage& image)
 {
-    const QByteArray icc = image.colorSpace().isValid() ? image.colorSpace().iccProfile() : QByteArray();
+    // A profile that Qt cannot use itself still comes with its bytes.
+    const QByteArray icc = image.colorSpace().iccProfile();
     if (!icc.isEmpty()) {
         try {
             auto profile = icc::Profile::FromBytes(std::span(reinterpret_cast<const unsigned char*>(icc.constData()),
@@ -14,7 +16,7 @@ ImageColours::ImageColours(const QImage& image)
                                                    "the image's profile");
             profile->Require(icc::Space::RGB, "an RGB profile");
             converter_ = std::make_unique<icc::ToSRGB>(profile, icc::Intent::Relative);
-        } catch (const icc::ProfileError& e) {
+        } catch (const std::exception& e) {  // the profile refused, or no memory for it
             problem_ = QString::fromStdString(e.what());
         }
     }

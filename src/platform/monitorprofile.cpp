@@ -45,6 +45,7 @@ PropertyBytes ReadRootProperty(const QByteArray& name)
     std::free(atomReply);
     if (atom == XCB_ATOM_NONE) return {};
     PropertyBytes result;
+    qint64 total = -1;  // the length the first piece announces
     // Read in pieces of 1 MiB (lengths and offsets count 32-bit units).
     constexpr std::uint32_t kPiece = 1u << 18;
     for (std::uint32_t offset = 0;; offset += kPiece) {
@@ -72,6 +73,13 @@ PropertyBytes ReadRootProperty(const QByteArray& name)
         }
         result.bytes.append(static_cast<const char*>(xcb_get_property_value(reply)), length);
         std::free(reply);
+        if (total < 0) total = length + static_cast<qint64>(after);
+        // A property replaced between two pieces would splice two profiles:
+        // its length tells, and the pick goes on without it.
+        if (result.bytes.size() + static_cast<qint64>(after) != total)
+            return {{},
+                    QCoreApplication::translate("qolvar::platform", "%1 が読み取り中に変わりました")
+                        .arg(QString::fromLatin1(name))};
         if (after == 0) return result;
     }
 #else

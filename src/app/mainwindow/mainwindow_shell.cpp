@@ -140,10 +140,13 @@ void TformMain::RestoreOptionStatus()
     // A profile that cannot be read any more leaves CMYK to the formula;
     // the status bar says so, no box interrupts the start.
     if (auto* cmyk = findChild<CMYKPage*>()) {
-        const auto problem =
-            cmyk->SetProfile(readString("CMYKProfile", QString()), static_cast<int>(readInteger("CMYKIntent", 1)),
-                             readInteger("CMYKBPC", 0) != 0);
-        if (problem) statusBar()->showMessage(tr("CMYK プロファイルを使えないため計算式で求めます: %1").arg(*problem));
+        const QString profile = readString("CMYKProfile", QString());
+        const int intent = static_cast<int>(readInteger("CMYKIntent", 1));
+        const bool bpc = readInteger("CMYKBPC", 0) != 0;
+        Guarded(this, [&] {
+            if (const auto problem = cmyk->SetProfile(profile, intent, bpc))
+                statusBar()->showMessage(tr("CMYK プロファイルを使えないため計算式で求めます: %1").arg(*problem));
+        });
     }
     SetActivePageIndex(static_cast<int>(readInteger("PageIndex", 1)));
     pickCommands_->setAverage(static_cast<int>(std::clamp<qint64>(readInteger("PickAverage", 1), 0, 7)));

@@ -75,6 +75,16 @@ const std::vector<FoundProfile>& InstalledCMYKProfiles()
                 const QString canonical = QFileInfo(path).canonicalFilePath();
                 if (seen.contains(canonical)) continue;
                 seen.insert(canonical);
+                // The header says the class and colour space: only CMYK
+                // profiles of a converting class are read whole.
+                QFile file(path);
+                if (!file.open(QIODevice::ReadOnly)) continue;
+                const QByteArray header = file.read(20);
+                file.close();
+                static const QByteArray classes[] = {"prtr", "mntr", "scnr", "spac"};
+                if (header.size() < 20 || header.mid(16, 4) != "CMYK" ||
+                    std::find(std::begin(classes), std::end(classes), header.mid(12, 4)) == std::end(classes))
+                    continue;
                 try {
                     const icc::ProfilePtr profile = icc::Profile::Open(QFile::encodeName(path).toStdString());
                     profile->Require(icc::Space::CMYK, "a CMYK profile");
@@ -392,7 +402,7 @@ std::optional<QString> CMYKPage::SetProfile(const QString& path, int intent, boo
     } else {
         try {
             UseProfile(path, static_cast<icc::Intent>(IntentIndex()), blackPointCompensation);
-        } catch (const icc::ProfileError& e) {
+        } catch (const std::exception& e) {  // refused, or no memory to read it
             UseFormula();
             unreadProfilePath_ = path;
             problem = QString::fromUtf8(e.what());
@@ -449,7 +459,7 @@ void CMYKPage::cboxCMYKProfileChange(int index)
             UseFormula();
         else
             UseProfile(path, static_cast<icc::Intent>(IntentIndex()), BlackPointCompensation());
-    } catch (const icc::ProfileError& e) {
+    } catch (const std::exception& e) {  // refused, or no memory to read it
         ShowChoice();
         host_.AppExceptionHandler(cboxCMYKProfile, e);
         return;
@@ -466,7 +476,7 @@ void CMYKPage::cboxCMYKIntentChange()
     if (!converter_) return;
     try {
         UseProfile(profilePath_, static_cast<icc::Intent>(IntentIndex()), BlackPointCompensation());
-    } catch (const icc::ProfileError& e) {
+    } catch (const std::exception& e) {  // refused, or no memory to read it
         ShowChoice();
         host_.AppExceptionHandler(cboxCMYKIntent, e);
         return;
